@@ -1,0 +1,36 @@
+# The two commands a new user needs: `make run` and `make test`. Both install what is missing.
+RUN_DIR  := build/run
+TEST_DIR := build/test
+BIN      := $(RUN_DIR)/bin
+DEMO_DIR := $(CURDIR)/build/demo-game
+
+.PHONY: run test setup build-run build-test screenshots bench clean
+
+setup:
+	@scripts/setup.sh
+
+build-run: setup
+	@cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DMF7_BUILD_TESTS=OFF >/dev/null
+	@cmake --build $(RUN_DIR)
+
+build-test: setup
+	@cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMF7_SANITIZE=ON >/dev/null
+	@cmake --build $(TEST_DIR)
+
+run: build-run
+	@if [ ! -f $(BIN)/mf7edit.ini ]; then $(BIN)/mf7demo $(DEMO_DIR) --ini $(BIN)/mf7edit.ini; fi
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+	  echo "No display found: run it under Xvfb with 'xvfb-run -a make run' (or set DISPLAY)."; exit 1; fi
+	@$(BIN)/mf7edit
+
+test: build-test
+	@cd $(TEST_DIR) && ctest --output-on-failure
+
+screenshots: build-run
+	@scripts/screenshots.sh $(BIN) $(CURDIR)/docs/screenshots
+
+bench: build-run
+	@$(BIN)/mf7bench
+
+clean:
+	rm -rf build

@@ -1,0 +1,59 @@
+#include "model/campaign_file.h"
+
+#include "model/state.h"
+#include "platform/files.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+
+namespace mf7 {
+
+bool laes_cam(EditorState& state, const std::string& path, Messages& messages) {
+    if (path.empty()) {
+        messages.show("F1-E01: No file selected. Please report this errorcode and filename.");
+        return false;
+    }
+    if (!file_exists(path)) {
+        messages.show("The Campaign file " + path +
+                      "does not exist. Please check MF7-editor directory settings and content of "
+                      "the folder where the campaign file should be located.");
+        return false;
+    }
+    std::string raw;
+    FileError error;
+    if (!read_file(path, raw, error, layout::kFileSize)) {
+        report_file_error(messages, path, "Read the file: ", error.text);
+        return false;
+    }
+    state.camfil = camfil_from_bytes(raw);
+    if (count_is_damaged(state.camfil))
+        report_file_error(messages, path, "Read the file: ",
+                          "Damaged campaign file: " + std::to_string(state.camfil.scenario_count) +
+                              " scenarios, the game allows 0 to 50");
+    return true;
+}
+
+bool gem_paa_disk(EditorState& state, Messages& messages) {
+    std::string bytes = camfil_to_bytes(state.camfil);
+    // The game's editor overwrote in place without shortening, so a longer file keeps its tail.
+    std::string old;
+    FileError ignored;
+    if (file_exists(state.cam_path) && read_file(state.cam_path, old, ignored) &&
+        old.size() > bytes.size())
+        bytes += old.substr(bytes.size());
+    FileError error;
+    if (!write_file_atomic(state.cam_path, bytes, error)) {
+        report_file_error(messages, state.cam_path, "write the file: ", error.text);
+        return false;
+    }
+    return true;
+}
+
+SaveResult skriv_fil(EditorState& state, Messages& messages) {
+    if (messages.show("F1-I02: Do you want to save this file: " + state.cam_path,
+                      Buttons::YesNo) != Answer::Yes)
+        return SaveResult::Declined;
+    convert_text(state.camfil);
+    return gem_paa_disk(state, messages) ? SaveResult::Saved : SaveResult::Failed;
+}
+
+} // namespace mf7

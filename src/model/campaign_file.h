@@ -1,0 +1,23 @@
+#pragma once
+// Reading and saving the campaign file of the state.
+#include <string>
+
+namespace mf7 {
+
+struct EditorState;
+class Messages;
+
+// Reads the campaign file at path into `camfil` (`laes_cam`). The record changes only when the
+// whole read succeeds. A damaged scenario count is reported as a read error; the record is
+// still taken and shown as far as it can be. Returns whether the record was replaced.
+bool laes_cam(EditorState& state, const std::string& path, Messages& messages);
+
+// Writes the record to cam_path without asking (`gem_paa_disk`): the whole 31,944 bytes, plus
+// whatever a longer existing file holds beyond them, through a temporary file.
+bool gem_paa_disk(EditorState& state, Messages& messages);
+
+enum class SaveResult { Declined, Saved, Failed };
+// Asks "F1-I02: ...", then converts blanks to NUL and writes (`skriv_fil`).
+SaveResult skriv_fil(EditorState& state, Messages& messages);
+
+} // namespace mf7

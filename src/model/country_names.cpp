@@ -1,0 +1,94 @@
+#include "model/country_names.h"
+
+#include "model/scenario_file.h"
+#include "model/state.h"
+#include "platform/files.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+
+namespace mf7 {
+
+const std::array<std::string, kCountryCodes>& builtin_country_names() {
+    static const std::array<std::string, kCountryCodes> kNames = {
+        "None",       "Austria",     "Belgium",        "Bulgaria",   "Czechoslovakia",
+        "Denmark",    "Finland",     "France",         "Germany",    "Greece",
+        "USA",        "Hungary",     "Turkey",         "Italy",      "Netherlands",
+        "Norway",     "Poland",      "Portugal",       "Romania",    "Spain",
+        "Russia",     "Sweden",      "Switzerland",    "United Kingdom", "Yugoslavia",
+        "Nationalist", "Republican"};
+    return kNames;
+}
+
+namespace {
+
+void load_country_names(EditorState& state, Messages& messages) {
+    const Settings& s = state.settings;
+    CountryTable& t = state.countries;
+    std::string path = s.mf7main + path_separator() + "GUI97" + s.text_ext;
+    std::string text;
+    FileError error;
+    std::vector<std::string> lines;
+    bool ok = file_exists(path) && read_file(path, text, error);
+    if (ok) {
+        // Hand-made files on Linux end their lines with LF alone; accept those too.
+        lines = split_lines_any(text);
+        ok = lines.size() >= kCountryCodes - 1;
+    }
+    if (ok) {
+        t.country_names[0] = "None";
+        for (int k = 1; k < kCountryCodes; ++k)
+            t.country_names[static_cast<std::size_t>(k)] = lines[static_cast<std::size_t>(k - 1)];
+    } else {
+        t.gui97_missing = true;
+        messages.show("Gui97" + s.text_ext +
+                      " not found, unable to read real names, Default OKD-countrynames will be "
+                      "used.\n\rTried to locate: " +
+                      path +
+                      "\n\rCheck directory settings, and make sure that the mf7main directory "
+                      "points to the directory where GUI97" +
+                      s.text_ext + " is located, if you want to use the real names.");
+        t.country_names = builtin_country_names();
+    }
+    t.country_names_loaded = true;
+}
+
+} // namespace
+
+std::string country_lookup(EditorState& state, int code, Messages& messages) {
+    state.countries.gui97_missing = false;
+    if (!state.countries.country_names_loaded)
+        load_country_names(state, messages);
+    if (code < 0 || code >= kCountryCodes)
+        return {};
+    return state.countries.country_names[static_cast<std::size_t>(code)];
+}
+
+std::optional<std::string> get_main_country(EditorState& state, Messages& messages) {
+    TextField& first = state.camfil.scenarios[0].scn_file;
+    field_nul_to_blank(first);
+    std::string name = field_text(first);
+    if (name.empty())
+        return std::nullopt;
+    state.scn_path = join_path(state.settings.mf7_scn, name);
+    if (!file_exists(state.scn_path))
+        return "Main Country = Unknown";
+    std::string raw;
+    FileError error;
+    if (!read_file(state.scn_path, raw, error, scn_layout::kSize)) {
+        report_file_error(messages, state.scn_path, "read Main Country from file: ", error.text);
+        return "Main Country = Unknown";
+    }
+    state.scndata = scndata_from_bytes(raw);
+    int code = state.scndata.main_country();
+    if (code >= kCountryCodes) {
+        // Make sure the table is loaded so its message, if any, comes first.
+        country_lookup(state, 0, messages);
+        report_file_error(messages, state.scn_path, "read Main Country from file: ",
+                          "Main country code " + std::to_string(code) + " is out of range");
+        return "Main Country = Unknown";
+    }
+    state.main_country_text = country_lookup(state, code, messages);
+    return "Main Country : " + state.main_country_text;
+}
+
+} // namespace mf7

@@ -1,0 +1,132 @@
+#include "model/scenario_file.h"
+
+#include "model/country_names.h"
+#include "model/state.h"
+#include "platform/files.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+
+#include <algorithm>
+
+namespace mf7 {
+
+uint16_t ScnData::scn_year() const {
+    return static_cast<uint16_t>(at(scn_layout::kYear) | (at(scn_layout::kYear + 1) << 8));
+}
+
+uint8_t ScnData::sup_country(int k) const {
+    return at(scn_layout::kMainCountry + static_cast<std::size_t>(k));
+}
+
+uint8_t ScnData::ai_sup_country(int k) const {
+    return at(scn_layout::kAiMainCountry + static_cast<std::size_t>(k));
+}
+
+TextField ScnData::field(std::size_t offset) const {
+    TextField f;
+    for (std::size_t i = 0; i < f.size(); ++i)
+        f[i] = static_cast<char>(bytes[offset + i]);
+    return f;
+}
+
+void ScnData::set_map_file(const TextField& f) {
+    for (std::size_t i = 0; i < f.size(); ++i)
+        bytes[scn_layout::kMapFile + i] = static_cast<uint8_t>(f[i]);
+}
+
+ScnData scndata_from_bytes(const std::string& raw) {
+    ScnData d;
+    std::size_t n = std::min(raw.size(), d.bytes.size());
+    for (std::size_t i = 0; i < n; ++i)
+        d.bytes[i] = static_cast<uint8_t>(raw[i]);
+    return d;
+}
+
+std::string month_letters(int month) {
+    static const char* kMonths[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                                    "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+    return month >= 1 && month <= 12 ? kMonths[month - 1] : "";
+}
+
+int year_from_code(uint16_t code) {
+    return code > 63635 ? code - 62035 : code + 1900;
+}
+
+std::string scn_date(const ScnData& d) {
+    std::string month = month_letters(d.scn_month());
+    return str_number(d.scn_day()) + " " + (month.empty() ? "ERR" : month) + " " +
+           str_number(year_from_code(d.scn_year()));
+}
+
+namespace {
+
+// Reads the record from scn_path; on failure the file-error message with the action "read".
+bool read_scndata(EditorState& state, Messages& messages) {
+    std::string raw;
+    FileError error;
+    if (!read_file(state.scn_path, raw, error, scn_layout::kSize)) {
+        report_file_error(messages, state.scn_path, "read", error.text);
+        return false;
+    }
+    state.scndata = scndata_from_bytes(raw);
+    return true;
+}
+
+} // namespace
+
+void get_scn_data(EditorState& state, const std::string& name, Messages& messages) {
+    if (name.empty())
+        return;
+    state.scn_path = join_path(state.settings.mf7_scn, name);
+    if (!file_exists(state.scn_path)) {
+        state.scn_date_text = "**not found**";
+        return;
+    }
+    if (!read_scndata(state, messages))
+        return;
+    state.scn_date_text.clear();
+    const ScnData& d = state.scndata;
+    if (d.player3_country() > 0 || d.player4_country() > 0) {
+        messages.show(
+            "You have chosen a 3 or 4 player scenario, this will not work in a campaign");
+        return;
+    }
+    state.scn_country_text = country_lookup(state, d.main_country(), messages);
+    if (month_letters(d.scn_month()).empty())
+        messages.show("Error in month for scenario: " + name);
+    state.scn_date_text = scn_date(d);
+}
+
+bool hent_scn_detail(EditorState& state, Messages& messages) {
+    state.scn_path = join_path(state.settings.mf7_scn, state.current_scn_name);
+    if (!file_exists(state.scn_path)) {
+        state.scn_path = "Scenariofile not found.";
+        return false;
+    }
+    return read_scndata(state, messages);
+}
+
+bool is_stock_map(const std::string& map_name) {
+    static const char* kStock[] = {
+        "ARRACT.MAP",   "CAEN.MAP",     "CHIR.MAP",     "CIECHANO.MAP", "DESSAU.MAP",
+        "DUNKIRK.MAP",  "GREECE.MAP",   "KANEV.MAP",    "KISHINEV.MAP", "KLIN.MAP",
+        "KONRAD.MAP",   "LENIN.MAP",    "LILLEHAM.MAP", "MADRID.MAP",   "MALTA.MAP",
+        "METZ.MAP",     "NORDWIND.MAP", "NOVGOROD.MAP", "OAKRIDGE.MAP", "PROKHORV.MAP",
+        "PTOBRUK.MAP",  "RATOBRUK.MAP", "SALERNO.MAP",  "SAVANNAH.MAP", "SEDAN.MAP",
+        "SEELOW.MAP",   "SOUMUSSA.MAP", "STLO.MAP",     "TOBRUK.MAP",   "VIIPURI.MAP",
+        "VOLOKOL.MAP",  "WINDSOR.MAP"};
+    std::string m = ucase(trim(map_name));
+    return std::any_of(std::begin(kStock), std::end(kStock),
+                       [&](const char* s) { return m == s; });
+}
+
+bool check_map_type(EditorState& state) {
+    TextField map = state.scndata.map_file();
+    field_nul_to_blank(map);
+    state.scndata.set_map_file(map);
+    state.stock_map = is_stock_map(field_raw(map));
+    return state.stock_map;
+}
+
+} // namespace mf7

@@ -1,0 +1,46 @@
+#pragma once
+// The one state object of the editor: what the game's own editor keeps in globals. It is made
+// once per run (or per test) and passed by reference.
+#include "model/campaign.h"
+#include "model/country_names.h"
+#include "model/scenario_file.h"
+#include "settings/settings.h"
+
+#include <cstdint>
+#include <string>
+
+namespace mf7 {
+
+constexpr const char* kVersionText = "3.0.1";
+
+struct EditorState {
+    Camfil camfil;
+    ScnData scndata;
+    Settings settings;
+    CountryTable countries;
+
+    bool campaign_changed = false;
+    int16_t selected_scn = 0;
+    std::string cam_path, cam_folder, cam_name;
+
+    // Hand-over between windows: which window to return to, which field asked the chooser.
+    std::string return_form = "form1";
+    std::string chooser_target, chooser_result;
+
+    std::string version_text = kVersionText;
+    // The folder the program was started from.
+    std::string start_folder;
+
+    // What the scenario reader left behind.
+    std::string current_scn_name, scn_path, scn_date_text, scn_country_text, main_country_text;
+    bool stock_map = false;
+
+    // Empties cam_path, cam_folder and cam_name (`initier`).
+    void initier() {
+        cam_path.clear();
+        cam_folder.clear();
+        cam_name.clear();
+    }
+};
+
+} // namespace mf7

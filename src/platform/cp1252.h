@@ -1,0 +1,19 @@
+#pragma once
+// The game's files are single-byte Windows-1252 text; the core keeps every text as those bytes
+// and converts only where text meets the operating system or a terminal.
+#include <string>
+#include <string_view>
+
+namespace mf7 {
+
+// Every byte maps to one code point; the five bytes Windows leaves undefined map to the C1
+// controls of the same value, so every byte survives a round trip.
+std::string cp1252_to_utf8(std::string_view bytes);
+
+// Characters without a Windows-1252 byte become '?'; *lossy is set when that happened.
+std::string utf8_to_cp1252(std::string_view utf8, bool* lossy = nullptr);
+
+// The code point a Windows-1252 byte stands for.
+char32_t cp1252_code_point(unsigned char byte);
+
+} // namespace mf7

@@ -1,0 +1,26 @@
+#pragma once
+// Whole-file reading and writing. Writes never tear a file: the new contents go to a temporary
+// file beside the target, which is then renamed over it.
+#include <string>
+#include <vector>
+
+namespace mf7 {
+
+struct FileError {
+    std::string text; // the system's text for the error, as the user sees it
+};
+
+// Reads at most max_bytes from the start of the file (found ignoring letter case).
+bool read_file(const std::string& path, std::string& bytes, FileError& error,
+               std::size_t max_bytes = std::string::npos);
+bool write_file_atomic(const std::string& path, const std::string& bytes, FileError& error);
+
+// Splits text into lines as the game's platform reads text: a line ends at CR, and a LF right
+// after it belongs to that line end; a LF anywhere else stays inside the line.
+std::vector<std::string> split_lines_cr(const std::string& text);
+// As split_lines_cr, but a LF alone ends a line too (files made by hand on Linux).
+std::vector<std::string> split_lines_any(const std::string& text);
+// Each line followed by CR LF.
+std::string join_lines_crlf(const std::vector<std::string>& lines);
+
+} // namespace mf7

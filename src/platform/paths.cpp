@@ -1,0 +1,187 @@
+#include "platform/paths.h"
+
+#include "platform/cp1252.h"
+#include "platform/text.h"
+
+#include <algorithm>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace mf7 {
+
+char path_separator() {
+#ifdef _WIN32
+    return '\\';
+#else
+    return '/';
+#endif
+}
+
+std::string join_path(std::string_view folder, std::string_view name) {
+    std::string out(folder);
+    out += path_separator();
+    out += name;
+    return out;
+}
+
+fs::path to_native(const std::string& path) {
+#ifdef _WIN32
+    std::u32string wide;
+    for (char c : path)
+        wide += cp1252_code_point(static_cast<unsigned char>(c));
+    return fs::path(wide);
+#else
+    return fs::path(cp1252_to_utf8(path));
+#endif
+}
+
+std::string from_native(const fs::path& path) {
+#ifdef _WIN32
+    auto u8 = path.u8string();
+    return utf8_to_cp1252(std::string(u8.begin(), u8.end()));
+#else
+    return utf8_to_cp1252(path.native());
+#endif
+}
+
+namespace {
+
+bool exists_exact(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && fs::exists(to_native(path), ec);
+}
+
+bool is_separator(char c) {
+    return c == '/' || c == path_separator();
+}
+
+} // namespace
+
+std::optional<std::string> find_existing(const std::string& path) {
+    if (path.empty())
+        return std::nullopt;
+    if (exists_exact(path))
+        return path;
+    std::size_t end = path.size();
+    while (end > 0 && is_separator(path[end - 1]))
+        --end;
+    std::size_t cut = end;
+    while (cut > 0 && !is_separator(path[cut - 1]))
+        --cut;
+    if (cut == 0 || cut == end)
+        return std::nullopt;
+    std::string leaf = lcase(path.substr(cut, end - cut));
+    std::string parent_path = path.substr(0, cut);
+    while (parent_path.size() > 1 && is_separator(parent_path.back()))
+        parent_path.pop_back();
+    auto parent = find_existing(parent_path);
+    if (!parent)
+        return std::nullopt;
+    std::error_code ec;
+    for (fs::directory_iterator it(to_native(*parent), ec), stop; !ec && it != stop;
+         it.increment(ec)) {
+        std::string name = from_native(it->path().filename());
+        if (lcase(name) == leaf) {
+            std::string found = *parent;
+            if (!is_separator(found.back()))
+                found += path_separator();
+            return found + name;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string resolve_path(const std::string& path) {
+    return find_existing(path).value_or(path);
+}
+
+bool file_exists(const std::string& path) {
+    auto found = find_existing(path);
+    std::error_code ec;
+    return found && fs::is_regular_file(to_native(*found), ec);
+}
+
+bool folder_exists(const std::string& path) {
+    auto found = find_existing(path);
+    std::error_code ec;
+    return found && fs::is_directory(to_native(*found), ec);
+}
+
+bool matches_pattern(std::string_view name, std::string_view pattern) {
+    // Only the two forms the editor uses: "*" wildcards and literal text, compared ignoring case.
+    std::string n = lcase(name), p = lcase(pattern);
+    std::size_t ni = 0, pi = 0, star = std::string::npos, mark = 0;
+    while (ni < n.size()) {
+        if (pi < p.size() && (p[pi] == '?' || p[pi] == n[ni])) {
+            ++ni;
+            ++pi;
+        } else if (pi < p.size() && p[pi] == '*') {
+            star = pi++;
+            mark = ni;
+        } else if (star != std::string::npos) {
+            pi = star + 1;
+            ni = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (pi < p.size() && p[pi] == '*')
+        ++pi;
+    // "*.*" matches names without a dot too, as on the game's platform.
+    return pi == p.size() || p.substr(pi) == ".*";
+}
+
+namespace {
+
+std::vector<std::string> list_entries(const std::string& folder, bool want_folders,
+                                      std::string_view pattern) {
+    std::vector<std::string> out;
+    auto found = find_existing(folder);
+    if (!found)
+        return out;
+    std::error_code ec;
+    for (fs::directory_iterator it(to_native(*found), ec), stop; !ec && it != stop;
+         it.increment(ec)) {
+        std::error_code ec2;
+        bool dir = it->is_directory(ec2);
+        if (dir != want_folders || (!dir && !it->is_regular_file(ec2)))
+            continue;
+        std::string name = from_native(it->path().filename());
+        if (want_folders || matches_pattern(name, pattern))
+            out.push_back(name);
+    }
+    std::sort(out.begin(), out.end(),
+              [](const std::string& a, const std::string& b) { return lcase(a) < lcase(b); });
+    return out;
+}
+
+} // namespace
+
+std::vector<std::string> list_files(const std::string& folder, std::string_view pattern) {
+    return list_entries(folder, false, pattern);
+}
+
+std::vector<std::string> list_folders(const std::string& folder) {
+    return list_entries(folder, true, "*");
+}
+
+std::string executable_folder() {
+#ifdef _WIN32
+    wchar_t buf[MAX_PATH];
+    DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH);
+    return from_native(fs::path(std::wstring(buf, n)).parent_path());
+#else
+    std::error_code ec;
+    auto exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        return from_native(fs::current_path(ec));
+    return from_native(exe.parent_path());
+#endif
+}
+
+} // namespace mf7

@@ -1,0 +1,48 @@
+#pragma once
+// The settings file "mf7edit.ini" beside the program: seven game folders, the report folder and
+// the pattern of the edition's text files.
+#include <array>
+#include <string>
+
+namespace mf7 {
+
+class Messages;
+
+// The eight folders checked by check_paths, in the order of `folder_ok`.
+enum Folder : int { kProgramFolder, kCamFolder, kScnFolder, kSmkFolder, kMusFolder, kTxtFolder,
+                    kMainFolder, kRepFolder, kFolderCount };
+
+struct Settings {
+    std::string program_folder;
+    std::string mf7_cam, mf7_scn, mf7_mus, mf7_smk, mf7_txt, mf7main, mf7_rep;
+    std::string mf7text;  // "*." + the edition's extension
+    std::string text_ext; // the last four characters of mf7text, dot included
+    std::array<bool, kFolderCount> folder_ok{};
+    bool settings_changed = false;
+
+    const std::string& folder(Folder f) const;
+    // Sets mf7text and with it text_ext.
+    void set_mf7text(const std::string& pattern);
+};
+
+constexpr const char* kSettingsFileName = "mf7edit.ini";
+
+enum class SettingsResult { Unreadable, FoldersMissing, Ok };
+
+// Applies one line of the settings file: a key in the first eight characters, matched exactly.
+void apply_settings_line(Settings& settings, const std::string& line);
+// Reads program_folder + "mf7edit.ini", checks the folders and shows the start messages.
+SettingsResult read_settings(Settings& settings, Messages& messages);
+// The same for a settings file elsewhere (the batch tool's --ini).
+SettingsResult read_settings_file(Settings& settings, const std::string& path, Messages& messages);
+void check_paths(Settings& settings);
+bool all_folders_ok(const Settings& settings);
+// The file's text, CR LF line ends, values as the platform stores them.
+std::string settings_file_text(const Settings& settings, const std::string& version_text);
+// Writes the file into program_folder; start_folder replaces a program_folder that is gone.
+bool write_settings(Settings& settings, const std::string& version_text,
+                    const std::string& start_folder, Messages& messages);
+// "C:\" and "/" keep their separator; any other folder loses a final one.
+std::string strip_final_separator(const std::string& folder);
+
+} // namespace mf7

@@ -1,0 +1,262 @@
+#include "ui/overview/form1.h"
+
+#include "model/overview.h"
+#include "model/state.h"
+#include "platform/paths.h"
+#include "settings/settings.h"
+#include "ui/common/look.h"
+#include "ui/common/qt_text.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace mf7 {
+
+namespace {
+
+const char* const kAltNote = " - (an asterix (*) indicates an alternative GOTO)";
+
+QLabel* label(QWidget* parent, const char* name, const char* caption, const char* tip = nullptr) {
+    auto* l = new QLabel(QString::fromLatin1(caption), parent);
+    l->setObjectName(QString::fromLatin1(name));
+    if (tip)
+        l->setToolTip(QString::fromLatin1(tip));
+    return l;
+}
+
+QLineEdit* field(QWidget* parent, const char* name, const char* tip, int max_length,
+                 const QColor* colour) {
+    auto* t = new QLineEdit(parent);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setToolTip(QString::fromLatin1(tip));
+    if (max_length > 0)
+        t->setMaxLength(max_length);
+    if (colour)
+        look::set_background(t, *colour);
+    return t;
+}
+
+} // namespace
+
+Form1::Form1(EditorState& state, Messages& messages, QWidget* parent)
+    : QMainWindow(parent), state_(state), messages_(messages) {
+    setObjectName("Form1");
+    setWindowTitle("MF7-editor, Campaign overview.");
+    build_menus();
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(build_header());
+    layout->addWidget(build_list(), 1);
+    layout->addWidget(build_trailer());
+    setCentralWidget(central);
+}
+
+QAction* Form1::action(const char* name) const {
+    return findChild<QAction*>(QString::fromLatin1(name));
+}
+
+void Form1::build_menus() {
+    auto add = [this](QMenu* menu, const char* name, const char* caption) {
+        QAction* a = menu->addAction(QString::fromLatin1(caption));
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+    auto separator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+    };
+    auto top = [this](const char* name, const char* caption) {
+        QAction* a = menuBar()->addAction(QString::fromLatin1(caption));
+        a->setObjectName(QString::fromLatin1(name));
+        return a;
+    };
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("File");
+    add(file, "Mnew", "&New")->setShortcut(QKeySequence::New);
+    add(file, "Mopen", "&Open")->setShortcut(QKeySequence::Open);
+    separator(file, "skil01");
+    add(file, "Msave_as", "Save &as")->setShortcut(QKeySequence::SaveAs);
+    add(file, "Mclose", "&Clear");
+    separator(file, "skil03");
+    QAction* exit = add(file, "exit", "E&xit program");
+    exit->setShortcut(QKeySequence::Quit);
+    top("language_conversion", "&Make Copy As..");
+    QMenu* reports = menuBar()->addMenu("&Reports");
+    reports->setObjectName("Mreport");
+    reports->menuAction()->setObjectName("Mreport");
+    add(reports, "mnu_missing", "&Check for missing files");
+    add(reports, "mnu_camlst", "Make Campaign &List");
+    separator(reports, "mn_skil20");
+    add(reports, "skriv", "Make full Campaign &Report");
+    add(reports, "Filelist", "Make Full Campaign &Filelist");
+    top("Set_edit", "&Edit Folder settings");
+    QMenu* help = menuBar()->addMenu("&Information");
+    help->setObjectName("help");
+    add(help, "howto", "&How do I...");
+    add(help, "about", "&About");
+}
+
+QWidget* Form1::build_header() {
+    auto* frame = new QGroupBox("Campaign Header", this);
+    frame->setObjectName("Frame1");
+    auto* g = new QGridLayout(frame);
+    const QColor* grey = &look::kGrey;
+    const QColor* cyan = &look::kCyan;
+    text1_ = field(frame, "Text1", "Displays actual number of scenarios in this Campaign.", 0, grey);
+    text1_->setReadOnly(true);
+    text2_ = field(frame, "Text2", "Type in Player start prestige.(0 - 65535)", 5, nullptr);
+    text3_ = field(frame, "Text3", "Type in filename or doubleclick to select filename.(*.smk)",
+                   20, cyan);
+    text4_ = field(frame, "Text4", "Doubleclick to select, or type in filename.(*.smk)", 20, cyan);
+    label7_ = label(frame, "Label7", "");
+    g->addWidget(label(frame, "Label1", "No of Scenarios", "Calculated by this program."), 0, 0);
+    g->addWidget(text1_, 0, 1);
+    g->addWidget(label(frame, "Label2", "Player start prestige"), 1, 0);
+    g->addWidget(text2_, 1, 1);
+    g->addWidget(label(frame, "Label3", "Win Campaign SMK",
+                       "Smk to be played if you win the campaign.(disabled in the game?)"),
+                 0, 2);
+    g->addWidget(text3_, 0, 3);
+    g->addWidget(label(frame, "Label4", "Lose Campaign SMK",
+                       "Smk to be played if you lose the campaign.(disabled in the game?)"),
+                 1, 2);
+    g->addWidget(text4_, 1, 3);
+    g->addWidget(label7_, 0, 4, 2, 1);
+    g->setColumnStretch(4, 1);
+    return frame;
+}
+
+QWidget* Form1::build_list() {
+    frame2_ = new QGroupBox(this);
+    frame2_->setObjectName("Frame2");
+    auto* v = new QVBoxLayout(frame2_);
+    QFont fixed = look::fixed_font("Courier New", 10);
+    // Column headings sit over the fixed-width rows: number, file, four gotos, start date.
+    auto* headings = new QWidget(frame2_);
+    auto* h = new QHBoxLayout(headings);
+    h->setContentsMargins(4, 0, 0, 0);
+    h->setSpacing(0);
+    const char* goto_tip =
+        "A '*' displayed after this number indicates that the alternative goto's is used.";
+    struct Heading {
+        const char* name;
+        const char* caption;
+        const char* tip;
+        int chars;
+    } cols[] = {{"Label8", " #       ", "This is the scn number you must use in your Goto's.", 5},
+                {"Label13", "Scn filename", "This is the filename of the scenario.", 20},
+                {"Label9", "BV-goto #", goto_tip, 10},
+                {"Label10", "V-goto #", goto_tip, 10},
+                {"Label11", "TV-goto #", goto_tip, 10},
+                {"Label12", "Lost-goto #", goto_tip, 10},
+                {"Label14", "Scenario start date", "This is the start-date found in the *.scn file.",
+                 20}};
+    QFontMetrics fm(fixed);
+    for (const auto& c : cols) {
+        QLabel* l = label(headings, c.name, c.caption, c.tip);
+        l->setFixedWidth(fm.horizontalAdvance(QString(c.chars, 'M')));
+        l->setAlignment(c.chars == 10 ? Qt::AlignRight | Qt::AlignVCenter
+                                      : Qt::AlignLeft | Qt::AlignVCenter);
+        h->addWidget(l);
+    }
+    h->addStretch(1);
+    list1_ = new QListWidget(frame2_);
+    list1_->setObjectName("List1");
+    list1_->setToolTip("Doubleclick to edit.");
+    list1_->setFont(fixed);
+    list1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list1_->setMinimumWidth(fm.horizontalAdvance(QString(88, 'M')));
+    list1_->setMinimumHeight(fm.height() * 12);
+    auto* buttons = new QHBoxLayout;
+    command1_ = new QPushButton("Insert SCN before", frame2_);
+    command1_->setObjectName("Command1");
+    command2_ = new QPushButton("Insert SCN after", frame2_);
+    command2_->setObjectName("Command2");
+    command3_ = new QPushButton("Delete SCN", frame2_);
+    command3_->setObjectName("Command3");
+    buttons->addWidget(command1_);
+    buttons->addWidget(command2_);
+    buttons->addWidget(command3_);
+    buttons->addStretch(1);
+    v->addWidget(headings);
+    v->addWidget(list1_, 1);
+    v->addLayout(buttons);
+    return frame2_;
+}
+
+QWidget* Form1::build_trailer() {
+    auto* frame = new QGroupBox("Campaign trailer", this);
+    frame->setObjectName("Frame3");
+    auto* g = new QGridLayout(frame);
+    text5_ = field(frame, "Text5",
+                   "Textfilename: doubleclick to select, type in name, SHIFT + Leftclick to edit.",
+                   20, &look::kYellow);
+    text6_ = field(frame, "Text6",
+                   "Content of the 80 byte unknown/unused field in the campaign trailer.", 0,
+                   &look::kGrey);
+    text6_->setReadOnly(true);
+    text6_->setFont(look::fixed_font("Courier New", 9));
+    g->addWidget(label(frame, "Label5", "Campaign description text file:",
+                       "This file is the one that is displayed, when you select the campaign in "
+                       "the game."),
+                 0, 0);
+    g->addWidget(text5_, 0, 1);
+    g->addWidget(text6_, 1, 0, 1, 3);
+    g->setColumnStretch(2, 1);
+    return frame;
+}
+
+void Form1::set_campaign_menus(bool enabled) {
+    for (const char* name : {"language_conversion", "Msave_as", "Mclose", "Mreport"})
+        action(name)->setEnabled(enabled);
+}
+
+void Form1::set_file_menus_for_settings(bool usable) {
+    action("Mnew")->setEnabled(usable);
+    action("Mopen")->setEnabled(usable);
+    if (!usable)
+        set_campaign_menus(false);
+}
+
+void Form1::set_selection_caption(int index) {
+    QString which = index < 0 ? QStringLiteral("None") : QString::number(index);
+    frame2_->setTitle("Selected scenario # = " + which + QString::fromLatin1(kAltNote));
+}
+
+void Form1::start() {
+    state_.version_text = kVersionText;
+    state_.return_form = "form1";
+    state_.settings.program_folder = strip_final_separator(state_.start_folder);
+    state_.countries.country_names_loaded = false;
+    SettingsResult r = read_settings(state_.settings, messages_);
+    set_selection_caption(-1);
+    state_.campaign_changed = false;
+    set_campaign_menus(false);
+    set_file_menus_for_settings(r == SettingsResult::Ok);
+    for (QPushButton* b : {command1_, command2_, command3_})
+        b->setEnabled(false);
+}
+
+void Form1::udfyld_form1() {
+    OverviewFill fill = mf7::udfyld_form1(state_, messages_);
+    list1_->clear();
+    text1_->setText(toQ(fill.text1));
+    text2_->setText(toQ(fill.text2));
+    text3_->setText(toQ(fill.text3));
+    text4_->setText(toQ(fill.text4));
+    text5_->setText(toQ(fill.text5));
+    text6_->setText(toQ(fill.text6));
+    for (const auto& row : fill.rows)
+        list1_->addItem(toQ(row));
+    if (fill.label7)
+        label7_->setText(toQ(*fill.label7));
+    set_campaign_menus(true);
+}
+
+} // namespace mf7

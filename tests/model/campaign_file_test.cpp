@@ -1,0 +1,182 @@
+#include "model/campaign_file.h"
+
+#include "model/overview.h"
+#include "model/state.h"
+#include "support/fixtures.h"
+#include "support/recording_messages.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <filesystem>
+#include <sys/resource.h>
+
+using namespace mf7;
+using namespace mf7::test;
+
+namespace {
+
+std::string demo_bytes() {
+    return camfil_to_bytes(demo::demo_campaign());
+}
+
+} // namespace
+
+TEST(LaesCam, RefusesEmptyAndMissingPathsAndKeepsTheRecord) {
+    TempDir dir;
+    EditorState state;
+    state.camfil.scenario_count = 3;
+    RecordingMessages msgs;
+    EXPECT_FALSE(laes_cam(state, "", msgs));
+    std::string missing = dir.file("nothere.cam");
+    EXPECT_FALSE(laes_cam(state, missing, msgs));
+    EXPECT_EQ(msgs.texts(),
+              (std::vector<std::string>{
+                  "F1-E01: No file selected. Please report this errorcode and filename.",
+                  "The Campaign file " + missing +
+                      "does not exist. Please check MF7-editor directory settings and content of "
+                      "the folder where the campaign file should be located."}));
+    EXPECT_EQ(state.camfil.scenario_count, 3);
+}
+
+TEST(LaesCam, FindsTheFileIgnoringLetterCase) {
+    TempDir dir;
+    ASSERT_TRUE(demo::write_bytes(dir.file("Old.CAM"), demo_bytes()));
+    EditorState state;
+    RecordingMessages msgs;
+    ASSERT_TRUE(laes_cam(state, dir.file("old.cam"), msgs));
+    EXPECT_TRUE(msgs.shown.empty());
+    EXPECT_EQ(state.camfil, demo::demo_campaign());
+}
+
+TEST(LaesCam, AFolderInPlaceOfTheFileLeavesTheRecordAsItWas) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("camp.cam"));
+    EditorState state;
+    state.camfil.scenario_count = 4;
+    RecordingMessages msgs;
+    EXPECT_FALSE(laes_cam(state, dir.file("camp.cam"), msgs));
+    EXPECT_EQ(state.camfil.scenario_count, 4);
+}
+
+TEST(LaesCam, DamagedCountIsReportedAndNoMoreThanFiftyRowsShown) {
+    for (int16_t count : {int16_t(60), int16_t(-3)}) {
+        SCOPED_TRACE(count);
+        TempDir dir;
+        Camfil cam = demo::demo_campaign();
+        cam.scenario_count = count;
+        ASSERT_TRUE(demo::write_bytes(dir.file("bad.cam"), camfil_to_bytes(cam)));
+        EditorState state;
+        RecordingMessages msgs;
+        ASSERT_TRUE(laes_cam(state, dir.file("bad.cam"), msgs));
+        ASSERT_EQ(msgs.shown.size(), 1u);
+        EXPECT_EQ(msgs.shown[0].text.rfind("The error: >Damaged campaign file: ", 0), 0u);
+        EXPECT_NE(msgs.shown[0].text.find("< was encountered, While trying to Read the file: " +
+                                          dir.file("bad.cam")),
+                  std::string::npos);
+        OverviewFill fill = udfyld_form1(state, msgs);
+        EXPECT_LE(fill.rows.size(), 50u);
+        EXPECT_GE(fill.rows.size(), 1u);
+    }
+}
+
+class SaveTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    EditorState state;
+    RecordingMessages msgs;
+    void SetUp() override { state.cam_path = dir.file("c.cam"); }
+};
+
+TEST_F(SaveTest, AsksFirstAndWritesNothingOnNo) {
+    init_cam(state.camfil);
+    EXPECT_EQ(skriv_fil(state, msgs), SaveResult::Declined);
+    ASSERT_EQ(msgs.shown.size(), 1u);
+    EXPECT_EQ(msgs.shown[0].text, "F1-I02: Do you want to save this file: " + state.cam_path);
+    EXPECT_EQ(msgs.shown[0].buttons, Buttons::YesNo);
+    EXPECT_FALSE(file_exists(state.cam_path));
+}
+
+TEST_F(SaveTest, ReadAndSavedWithoutEditsIsByteIdentical) {
+    std::string original = demo_bytes();
+    ASSERT_TRUE(demo::write_bytes(state.cam_path, original));
+    ASSERT_TRUE(laes_cam(state, state.cam_path, msgs));
+    msgs.answers = {Answer::Yes};
+    EXPECT_EQ(skriv_fil(state, msgs), SaveResult::Saved);
+    EXPECT_EQ(read_all(state.cam_path), original);
+}
+
+TEST_F(SaveTest, BlankPaddedNamesComeBackNulPadded) {
+    Camfil cam = demo::demo_campaign();
+    cam.scenarios[2].scn_smk = make_text_field("blank.smk");
+    cam.scenarios[10].scn_file = make_text_field("beyond count"); // unused slot, kept as is
+    ASSERT_TRUE(demo::write_bytes(state.cam_path, camfil_to_bytes(cam)));
+    ASSERT_TRUE(laes_cam(state, state.cam_path, msgs));
+    msgs.answers = {Answer::Yes};
+    ASSERT_EQ(skriv_fil(state, msgs), SaveResult::Saved);
+    std::string saved = read_all(state.cam_path);
+    std::size_t smk = 44 + 636 * 2 + 28;
+    EXPECT_EQ(saved.substr(smk, 20), std::string("blank.smk") + std::string(11, '\0'));
+    std::size_t beyond = 44 + 636 * 10 + 8;
+    EXPECT_EQ(saved.substr(beyond, 20), std::string("beyond\0count", 12) + std::string(8, '\0'));
+}
+
+TEST_F(SaveTest, NewCampaignShownAndSavedIsCountOneAndZeros) {
+    init_cam(state.camfil);
+    udfyld_form1(state, msgs);
+    msgs.answers = {Answer::Yes};
+    ASSERT_EQ(skriv_fil(state, msgs), SaveResult::Saved);
+    std::string saved = read_all(state.cam_path);
+    ASSERT_EQ(saved.size(), 31944u);
+    EXPECT_EQ(saved.substr(0, 2), std::string("\x01\x00", 2));
+    EXPECT_EQ(saved.find_first_not_of('\0', 2), std::string::npos);
+}
+
+TEST_F(SaveTest, LongerExistingFileKeepsItsTail) {
+    std::string old(40000, 'z');
+    ASSERT_TRUE(demo::write_bytes(state.cam_path, old));
+    state.camfil = demo::demo_campaign();
+    ASSERT_TRUE(gem_paa_disk(state, msgs));
+    std::string saved = read_all(state.cam_path);
+    ASSERT_EQ(saved.size(), 40000u);
+    EXPECT_EQ(saved.substr(0, 31944), demo_bytes());
+    EXPECT_EQ(saved.substr(31944), std::string(40000 - 31944, 'z'));
+}
+
+TEST_F(SaveTest, InterruptedWriteLeavesTheOldFileIntact) {
+    std::string old = demo_bytes();
+    ASSERT_TRUE(demo::write_bytes(state.cam_path, old));
+    init_cam(state.camfil);
+    // A file-size limit makes the write fail part-way, as a full disk would.
+    rlimit saved_limit{};
+    getrlimit(RLIMIT_FSIZE, &saved_limit);
+    auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved_limit;
+    small.rlim_cur = 10000;
+    setrlimit(RLIMIT_FSIZE, &small);
+    bool ok = gem_paa_disk(state, msgs);
+    setrlimit(RLIMIT_FSIZE, &saved_limit);
+    std::signal(SIGXFSZ, old_handler);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(read_all(state.cam_path), old);
+    ASSERT_EQ(msgs.shown.size(), 1u);
+    EXPECT_EQ(msgs.shown[0].text, "The error: >File too large< was encountered, While trying to "
+                                  "write the file: " +
+                                      state.cam_path);
+    // No temporary file is left beside it.
+    int entries = 0;
+    for ([[maybe_unused]] auto& e : std::filesystem::directory_iterator(dir.str()))
+        ++entries;
+    EXPECT_EQ(entries, 1);
+}
+
+TEST_F(SaveTest, WriteIntoMissingFolderReportsAndFails) {
+    state.cam_path = dir.file("no/such/folder/c.cam");
+    init_cam(state.camfil);
+    msgs.answers = {Answer::Yes};
+    EXPECT_EQ(skriv_fil(state, msgs), SaveResult::Failed);
+    ASSERT_EQ(msgs.shown.size(), 2u);
+    EXPECT_EQ(msgs.shown[1].text, "The error: >No such file or directory< was encountered, "
+                                  "While trying to write the file: " +
+                                      state.cam_path);
+}
