@@ -1,14 +1,12 @@
 #include "app/batch.h"
 
 #include "model/campaign_file.h"
-#include "model/overview.h"
-#include "model/state.h"
 #include "platform/cp1252.h"
-#include "platform/messages.h"
 #include "platform/paths.h"
 #include "settings/settings.h"
 
-#include <algorithm>
+#include <functional>
+#include <map>
 
 namespace mf7 {
 
@@ -16,63 +14,24 @@ namespace {
 
 constexpr const char* kUsage = "usage: mf7batch show CAMPAIGN [--ini FILE]\n";
 
-// Messages go to the error stream; questions get the answer that loses nothing.
-class StreamMessages : public Messages {
-public:
-    explicit StreamMessages(std::ostream& err) : err_(err) {}
-    Answer show(const std::string& text, Buttons buttons, bool) override {
-        std::string t = cp1252_to_utf8(text);
-        // The game's messages break lines with CR LF or LF CR; a terminal wants LF alone.
-        std::string clean;
-        for (std::size_t i = 0; i < t.size(); ++i) {
-            if ((t[i] == '\r' && i + 1 < t.size() && t[i + 1] == '\n') ||
-                (t[i] == '\n' && i + 1 < t.size() && t[i + 1] == '\r')) {
-                clean += '\n';
-                ++i;
-            } else {
-                clean += t[i] == '\r' ? '\n' : t[i];
-            }
-        }
-        err_ << clean << "\n";
-        switch (buttons) {
-        case Buttons::Ok: return Answer::Ok;
-        case Buttons::YesNo: return Answer::No;
-        default: return Answer::Cancel;
-        }
-    }
-
-private:
-    std::ostream& err_;
-};
-
-struct Options {
-    std::string command, campaign, ini;
-};
-
-bool parse(const std::vector<std::string>& args, Options& o) {
-    if (args.size() < 2)
-        return false;
-    o.command = args[0];
-    o.campaign = args[1];
-    for (std::size_t i = 2; i < args.size(); ++i) {
-        if (args[i] == "--ini" && i + 1 < args.size())
-            o.ini = args[++i];
-        else
-            return false;
-    }
-    return true;
+// One row per command: name and function.
+const std::map<std::string, std::function<int(BatchContext&)>>& commands() {
+    static const std::map<std::string, std::function<int(BatchContext&)>> kCommands = {
+        {"show", batch_show},
+    };
+    return kCommands;
 }
 
 // The settings as the editor would have them, then the campaign read into the state.
-bool open_campaign(EditorState& state, const Options& o, const std::string& program_folder,
-                   Messages& messages) {
+bool open_campaign(EditorState& state, const std::string& campaign, const std::string& ini_arg,
+                   const std::string& program_folder, Messages& messages) {
     state.settings.program_folder = program_folder;
     state.start_folder = program_folder;
-    std::string ini = o.ini.empty() ? join_path(program_folder, kSettingsFileName)
-                                    : utf8_to_cp1252(o.ini);
+    std::string ini =
+        ini_arg.empty() ? join_path(program_folder, kSettingsFileName) : utf8_to_cp1252(ini_arg);
     if (read_settings_file(state.settings, ini, messages) == SettingsResult::Unreadable)
         return false;
-    std::string path = utf8_to_cp1252(o.campaign);
+    std::string path = utf8_to_cp1252(campaign);
     state.cam_path = path;
     std::size_t cut = path.find_last_of("/\\");
     state.cam_folder = cut == std::string::npos ? "" : path.substr(0, cut);
@@ -80,35 +39,56 @@ bool open_campaign(EditorState& state, const Options& o, const std::string& prog
     return laes_cam(state, path, messages);
 }
 
-int show(EditorState& state, Messages& messages, std::ostream& out) {
-    OverviewFill fill = udfyld_form1(state, messages);
-    auto line = [&](const std::string& text) { out << cp1252_to_utf8(text) << "\n"; };
-    line("No of Scenarios: " + fill.text1);
-    line("Player start prestige: " + fill.text2);
-    line("Win Campaign SMK: " + fill.text3);
-    line("Lose Campaign SMK: " + fill.text4);
-    line("Campaign description text file: " + fill.text5);
-    line("Trailer: " + fill.text6);
-    line(fill.label7.value_or(""));
-    for (const auto& row : fill.rows)
-        line(row);
-    return 0;
+} // namespace
+
+Answer StreamMessages::show(const std::string& text, Buttons buttons, bool) {
+    print_text(err_, text);
+    err_ << "\n";
+    switch (buttons) {
+    case Buttons::Ok:
+        return Answer::Ok;
+    case Buttons::YesNo:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
 }
 
-} // namespace
+void print_text(std::ostream& out, const std::string& cp1252) {
+    std::string t = cp1252_to_utf8(cp1252);
+    // The game's texts break lines with CR LF, and some messages with LF CR.
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        bool pair = i + 1 < t.size() &&
+                    ((t[i] == '\r' && t[i + 1] == '\n') || (t[i] == '\n' && t[i + 1] == '\r'));
+        if (pair) {
+            out << '\n';
+            ++i;
+        } else {
+            out << (t[i] == '\r' ? '\n' : t[i]);
+        }
+    }
+}
 
 int run_batch(const std::vector<std::string>& args, const std::string& program_folder,
               std::ostream& out, std::ostream& err) {
-    Options o;
-    if (!parse(args, o) || o.command != "show") {
+    if (args.size() < 2 || !commands().count(args[0])) {
         err << kUsage;
         return 2;
     }
+    std::string ini;
+    std::vector<std::string> options;
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        if (args[i] == "--ini" && i + 1 < args.size())
+            ini = args[++i];
+        else
+            options.push_back(args[i]);
+    }
     EditorState state;
     StreamMessages messages(err);
-    if (!open_campaign(state, o, program_folder, messages))
+    if (!open_campaign(state, args[1], ini, program_folder, messages))
         return 2;
-    return show(state, messages, out);
+    BatchContext context{state, messages, out, err, options};
+    return commands().at(args[0])(context);
 }
 
 } // namespace mf7

@@ -1,6 +1,9 @@
 #pragma once
 // The batch tool: what the editor shows and writes, from a script. Output is UTF-8 with LF line
 // ends; every message the editor shows in a box goes to the error stream.
+#include "model/state.h"
+#include "platform/messages.h"
+
 #include <ostream>
 #include <string>
 #include <vector>
@@ -10,5 +13,31 @@ namespace mf7 {
 // args without the program name. Returns the exit status.
 int run_batch(const std::vector<std::string>& args, const std::string& program_folder,
               std::ostream& out, std::ostream& err);
+
+// Messages go to the error stream; questions get the answer that loses nothing.
+class StreamMessages : public Messages {
+  public:
+    explicit StreamMessages(std::ostream& err) : err_(err) {}
+    Answer show(const std::string& text, Buttons buttons, bool information_icon) override;
+
+  private:
+    std::ostream& err_;
+};
+
+// What a command works with: the state with settings read and the campaign opened, and the
+// options that followed the campaign (--ini already taken out).
+struct BatchContext {
+    EditorState& state;
+    Messages& messages;
+    std::ostream& out;
+    std::ostream& err;
+    std::vector<std::string> options;
+};
+
+// Each command returns the exit status; 2 means the usage or a file was wrong.
+int batch_show(BatchContext& context);
+
+// Writes text (Windows-1252) to out as UTF-8 with LF line ends.
+void print_text(std::ostream& out, const std::string& cp1252);
 
 } // namespace mf7

@@ -39,7 +39,7 @@ namespace {
 
 // Reads from an image that may be shorter than the record: bytes past its end read as zero.
 class Reader {
-public:
+  public:
     explicit Reader(std::span<const uint8_t> bytes) : bytes_(bytes) {}
     uint8_t byte(std::size_t at) const { return at < bytes_.size() ? bytes_[at] : 0; }
     uint16_t u16(std::size_t at) const {
@@ -59,12 +59,12 @@ public:
         return b;
     }
 
-private:
+  private:
     std::span<const uint8_t> bytes_;
 };
 
 class Writer {
-public:
+  public:
     explicit Writer(std::string& out) : out_(out) {}
     void u16(std::size_t at, uint16_t v) {
         out_[at] = static_cast<char>(v & 0xFF);
@@ -77,7 +77,7 @@ public:
             out_[at + i] = static_cast<char>(b[i]);
     }
 
-private:
+  private:
     std::string& out_;
 };
 

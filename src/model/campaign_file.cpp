@@ -49,8 +49,8 @@ bool gem_paa_disk(EditorState& state, Messages& messages) {
 }
 
 SaveResult skriv_fil(EditorState& state, Messages& messages) {
-    if (messages.show("F1-I02: Do you want to save this file: " + state.cam_path,
-                      Buttons::YesNo) != Answer::Yes)
+    if (messages.show("F1-I02: Do you want to save this file: " + state.cam_path, Buttons::YesNo) !=
+        Answer::Yes)
         return SaveResult::Declined;
     convert_text(state.camfil);
     return gem_paa_disk(state, messages) ? SaveResult::Saved : SaveResult::Failed;

@@ -15,7 +15,7 @@ constexpr std::size_t kLoseSmk = 24;
 constexpr std::size_t kFirstSlot = 44;
 constexpr std::size_t kSlotSize = 636;
 constexpr std::size_t kDescriptionTxt = kFirstSlot + kSlotSize * kMaxScenarios; // 31,844
-constexpr std::size_t kTrailerExtra = kDescriptionTxt + kTextField;            // 31,864
+constexpr std::size_t kTrailerExtra = kDescriptionTxt + kTextField;             // 31,864
 constexpr std::size_t kTrailerExtraSize = 80;
 constexpr std::size_t kFileSize = kTrailerExtra + kTrailerExtraSize; // 31,944
 

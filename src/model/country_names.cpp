@@ -10,11 +10,11 @@ namespace mf7 {
 
 const std::array<std::string, kCountryCodes>& builtin_country_names() {
     static const std::array<std::string, kCountryCodes> kNames = {
-        "None",       "Austria",     "Belgium",        "Bulgaria",   "Czechoslovakia",
-        "Denmark",    "Finland",     "France",         "Germany",    "Greece",
-        "USA",        "Hungary",     "Turkey",         "Italy",      "Netherlands",
-        "Norway",     "Poland",      "Portugal",       "Romania",    "Spain",
-        "Russia",     "Sweden",      "Switzerland",    "United Kingdom", "Yugoslavia",
+        "None",        "Austria",   "Belgium",     "Bulgaria",       "Czechoslovakia",
+        "Denmark",     "Finland",   "France",      "Germany",        "Greece",
+        "USA",         "Hungary",   "Turkey",      "Italy",          "Netherlands",
+        "Norway",      "Poland",    "Portugal",    "Romania",        "Spain",
+        "Russia",      "Sweden",    "Switzerland", "United Kingdom", "Yugoslavia",
         "Nationalist", "Republican"};
     return kNames;
 }

@@ -88,8 +88,7 @@ void get_scn_data(EditorState& state, const std::string& name, Messages& message
     state.scn_date_text.clear();
     const ScnData& d = state.scndata;
     if (d.player3_country() > 0 || d.player4_country() > 0) {
-        messages.show(
-            "You have chosen a 3 or 4 player scenario, this will not work in a campaign");
+        messages.show("You have chosen a 3 or 4 player scenario, this will not work in a campaign");
         return;
     }
     state.scn_country_text = country_lookup(state, d.main_country(), messages);
@@ -108,17 +107,16 @@ bool hent_scn_detail(EditorState& state, Messages& messages) {
 }
 
 bool is_stock_map(const std::string& map_name) {
-    static const char* kStock[] = {
-        "ARRACT.MAP",   "CAEN.MAP",     "CHIR.MAP",     "CIECHANO.MAP", "DESSAU.MAP",
-        "DUNKIRK.MAP",  "GREECE.MAP",   "KANEV.MAP",    "KISHINEV.MAP", "KLIN.MAP",
-        "KONRAD.MAP",   "LENIN.MAP",    "LILLEHAM.MAP", "MADRID.MAP",   "MALTA.MAP",
-        "METZ.MAP",     "NORDWIND.MAP", "NOVGOROD.MAP", "OAKRIDGE.MAP", "PROKHORV.MAP",
-        "PTOBRUK.MAP",  "RATOBRUK.MAP", "SALERNO.MAP",  "SAVANNAH.MAP", "SEDAN.MAP",
-        "SEELOW.MAP",   "SOUMUSSA.MAP", "STLO.MAP",     "TOBRUK.MAP",   "VIIPURI.MAP",
-        "VOLOKOL.MAP",  "WINDSOR.MAP"};
+    static const char* kStock[] = {"ARRACT.MAP",   "CAEN.MAP",     "CHIR.MAP",     "CIECHANO.MAP",
+                                   "DESSAU.MAP",   "DUNKIRK.MAP",  "GREECE.MAP",   "KANEV.MAP",
+                                   "KISHINEV.MAP", "KLIN.MAP",     "KONRAD.MAP",   "LENIN.MAP",
+                                   "LILLEHAM.MAP", "MADRID.MAP",   "MALTA.MAP",    "METZ.MAP",
+                                   "NORDWIND.MAP", "NOVGOROD.MAP", "OAKRIDGE.MAP", "PROKHORV.MAP",
+                                   "PTOBRUK.MAP",  "RATOBRUK.MAP", "SALERNO.MAP",  "SAVANNAH.MAP",
+                                   "SEDAN.MAP",    "SEELOW.MAP",   "SOUMUSSA.MAP", "STLO.MAP",
+                                   "TOBRUK.MAP",   "VIIPURI.MAP",  "VOLOKOL.MAP",  "WINDSOR.MAP"};
     std::string m = ucase(trim(map_name));
-    return std::any_of(std::begin(kStock), std::end(kStock),
-                       [&](const char* s) { return m == s; });
+    return std::any_of(std::begin(kStock), std::end(kStock), [&](const char* s) { return m == s; });
 }
 
 bool check_map_type(EditorState& state) {

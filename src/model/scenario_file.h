@@ -56,7 +56,7 @@ struct ScnData {
     TextField intro_txt() const { return field(scn_layout::kIntroTxt); }
     void set_map_file(const TextField& f);
 
-private:
+  private:
     TextField field(std::size_t offset) const;
 };
 

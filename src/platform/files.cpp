@@ -63,7 +63,11 @@ bool write_file_atomic(const std::string& path, const std::string& bytes, FileEr
     }
     // Keep the permissions of a file that is replaced; new files get the usual ones.
     struct stat st {};
-    mode_t mode = 0666 & ~[] { mode_t m = umask(0); umask(m); return m; }();
+    mode_t mode = 0666 & ~[] {
+        mode_t m = umask(0);
+        umask(m);
+        return m;
+    }();
     if (stat(target.c_str(), &st) == 0)
         mode = st.st_mode & 07777;
     fchmod(fd, mode);

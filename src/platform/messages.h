@@ -9,7 +9,7 @@ enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
 enum class Answer { Ok, Cancel, Yes, No };
 
 class Messages {
-public:
+  public:
     virtual ~Messages() = default;
     // text is Windows-1252, with the line breaks exactly as the message has them.
     virtual Answer show(const std::string& text, Buttons buttons = Buttons::Ok,

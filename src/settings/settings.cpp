@@ -9,14 +9,22 @@ namespace mf7 {
 
 const std::string& Settings::folder(Folder f) const {
     switch (f) {
-    case kProgramFolder: return program_folder;
-    case kCamFolder: return mf7_cam;
-    case kScnFolder: return mf7_scn;
-    case kSmkFolder: return mf7_smk;
-    case kMusFolder: return mf7_mus;
-    case kTxtFolder: return mf7_txt;
-    case kMainFolder: return mf7main;
-    default: return mf7_rep;
+    case kProgramFolder:
+        return program_folder;
+    case kCamFolder:
+        return mf7_cam;
+    case kScnFolder:
+        return mf7_scn;
+    case kSmkFolder:
+        return mf7_smk;
+    case kMusFolder:
+        return mf7_mus;
+    case kTxtFolder:
+        return mf7_txt;
+    case kMainFolder:
+        return mf7main;
+    default:
+        return mf7_rep;
     }
 }
 
@@ -69,9 +77,9 @@ SettingsResult read_settings_file(Settings& s, const std::string& path, Messages
     FileError error;
     if (!read_file(path, text, error)) {
         std::string subject = path.substr(path.find_last_of("/\\") + 1);
-        report_file_error(messages, subject,
-                          "read the ini-file from the MF7-editors root directory. Filename: ",
-                          error.text);
+        report_file_error(
+            messages, subject,
+            "read the ini-file from the MF7-editors root directory. Filename: ", error.text);
         return SettingsResult::Unreadable;
     }
     // Hand-made files on Linux end their lines with LF alone; accept those too.

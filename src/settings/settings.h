@@ -9,8 +9,17 @@ namespace mf7 {
 class Messages;
 
 // The eight folders checked by check_paths, in the order of `folder_ok`.
-enum Folder : int { kProgramFolder, kCamFolder, kScnFolder, kSmkFolder, kMusFolder, kTxtFolder,
-                    kMainFolder, kRepFolder, kFolderCount };
+enum Folder : int {
+    kProgramFolder,
+    kCamFolder,
+    kScnFolder,
+    kSmkFolder,
+    kMusFolder,
+    kTxtFolder,
+    kMainFolder,
+    kRepFolder,
+    kFolderCount
+};
 
 struct Settings {
     std::string program_folder;

@@ -81,7 +81,7 @@ TEST(LaesCam, DamagedCountIsReportedAndNoMoreThanFiftyRowsShown) {
 }
 
 class SaveTest : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     EditorState state;
     RecordingMessages msgs;

@@ -7,7 +7,8 @@ using namespace mf7;
 namespace {
 
 uint16_t u16_at(const std::string& b, std::size_t at) {
-    return static_cast<uint16_t>(static_cast<uint8_t>(b[at]) | (static_cast<uint8_t>(b[at + 1]) << 8));
+    return static_cast<uint16_t>(static_cast<uint8_t>(b[at]) |
+                                 (static_cast<uint8_t>(b[at + 1]) << 8));
 }
 
 // A record where every field holds a value of its own, so a misplaced field shows.

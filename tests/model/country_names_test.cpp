@@ -9,7 +9,7 @@ using namespace mf7;
 using namespace mf7::test;
 
 class CountryTest : public ::testing::Test {
-protected:
+  protected:
     DemoGame game;
     RecordingMessages msgs;
     EditorState& state = game.state;

@@ -1,8 +1,8 @@
 #include "model/overview.h"
 
+#include "platform/text.h"
 #include "support/fixtures.h"
 #include "support/recording_messages.h"
-#include "platform/text.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +19,13 @@ TEST(OverviewRow, ColumnsAndAlternativeMarks) {
     s.outcome[L].goto_scn = 255;
     s.outcome[L].if_played = -5; // negative: no mark
     std::string row = overview_row(s, 3, " 22 JUN  1941");
-    EXPECT_EQ(row, " 3   SCN03.SCN" + std::string(11, ' ') + "        4       254*        4       255 " +
-                       std::string(7, ' ') + " 22 JUN  1941");
+    EXPECT_EQ(row, " 3   SCN03.SCN" + std::string(11, ' ') +
+                       "        4       254*        4       255 " + std::string(7, ' ') +
+                       " 22 JUN  1941");
     EXPECT_EQ(row.size(), 85u);
     s.outcome[BV].goto_scn = -1;
-    EXPECT_EQ(overview_row(s, 12, "").substr(0, 34), "12   SCN03.SCN" + std::string(18, ' ') + "-1");
+    EXPECT_EQ(overview_row(s, 12, "").substr(0, 34),
+              "12   SCN03.SCN" + std::string(18, ' ') + "-1");
 }
 
 TEST(OverviewRow, NulsInTheNameShowAsBlanks) {

@@ -22,8 +22,10 @@ TEST(ScenarioDate, TextOfDayMonthYear) {
         int day, month;
         uint16_t year;
         std::string text;
-    } cases[] = {{1, 9, 39, " 1 SEP  1939"}, {22, 6, 41, " 22 JUN  1941"},
-                 {5, 13, 40, " 5 ERR  1940"}, {5, 0, 40, " 5 ERR  1940"},
+    } cases[] = {{1, 9, 39, " 1 SEP  1939"},
+                 {22, 6, 41, " 22 JUN  1941"},
+                 {5, 13, 40, " 5 ERR  1940"},
+                 {5, 0, 40, " 5 ERR  1940"},
                  {31, 12, 65535, " 31 DEC  3500"}};
     for (const auto& c : cases) {
         demo::ScnSpec spec;
@@ -49,7 +51,7 @@ TEST(StockMaps, ExactNamesAfterUpperCasing) {
 }
 
 class ReaderTest : public ::testing::Test {
-protected:
+  protected:
     DemoGame game;
     RecordingMessages msgs;
     EditorState& state = game.state;

@@ -9,12 +9,9 @@ TEST(Lines, CarriageReturnEndsALineAndLfAloneStaysInside) {
         std::string text;
         std::vector<std::string> cr, any;
     } cases[] = {
-        {"a\r\nb\r\n", {"a", "b"}, {"a", "b"}},
-        {"a\nb\n", {"a\nb\n"}, {"a", "b"}},
-        {"a\rb", {"a", "b"}, {"a", "b"}},
-        {"", {}, {}},
-        {"\r\n\r\n", {"", ""}, {"", ""}},
-        {"last", {"last"}, {"last"}},
+        {"a\r\nb\r\n", {"a", "b"}, {"a", "b"}}, {"a\nb\n", {"a\nb\n"}, {"a", "b"}},
+        {"a\rb", {"a", "b"}, {"a", "b"}},       {"", {}, {}},
+        {"\r\n\r\n", {"", ""}, {"", ""}},       {"last", {"last"}, {"last"}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(split_lines_cr(c.text), c.cr);

@@ -68,8 +68,8 @@ TEST(SettingsFile, ReadBackWhatWasWritten) {
 
 TEST(SettingsFile, HandMadeFileWithLfAndNoEndLineIsRead) {
     TempDir dir;
-    ASSERT_TRUE(demo::write_bytes(dir.file("mf7edit.ini"),
-                                  "mf7_cam=/a\nmf7_cam=/b\nmf7text=*.fra"));
+    ASSERT_TRUE(
+        demo::write_bytes(dir.file("mf7edit.ini"), "mf7_cam=/a\nmf7_cam=/b\nmf7text=*.fra"));
     Settings s;
     s.program_folder = dir.str();
     RecordingMessages msgs;

@@ -9,7 +9,7 @@
 namespace mf7::test {
 
 class RecordingMessages : public Messages {
-public:
+  public:
     struct Shown {
         std::string text;
         Buttons buttons;

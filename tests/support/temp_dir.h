@@ -9,7 +9,7 @@
 namespace mf7::test {
 
 class TempDir {
-public:
+  public:
     TempDir() {
         std::random_device rd;
         path_ = std::filesystem::temp_directory_path() /
@@ -28,7 +28,7 @@ public:
     std::string str() const { return path_.string(); }
     std::string file(const std::string& name) const { return join_path(str(), name); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -83,13 +83,13 @@ Settings demo_settings(const std::string& root) {
 namespace {
 
 struct DemoScenario {
-    const char* file;     // as the campaign names it
-    const char* on_disk;  // as the scenario folder holds it (letter case differs on purpose)
+    const char* file;    // as the campaign names it
+    const char* on_disk; // as the scenario folder holds it (letter case differs on purpose)
     const char* title;
     ScnSpec spec;
     int gotos[4];
-    int alt[4][2];        // if_played, then_goto
-    const char* smk;      // film before the scenario
+    int alt[4][2];   // if_played, then_goto
+    const char* smk; // film before the scenario
 };
 
 std::vector<DemoScenario> demo_scenarios() {
@@ -106,28 +106,68 @@ std::vector<DemoScenario> demo_scenarios() {
         return s;
     };
     return {
-        {"POLAND.SCN", "poland.scn", "Across the Narew", spec(1, 9, 1939, 8, 16, "CIECHANO.MAP", "poland.txt"),
-         {1, 1, 1, 255}, {{0, 0}, {0, 0}, {0, 0}, {0, 0}}, "intro1.smk"},
-        {"NORWAY.SCN", "NORWAY.SCN", "Fjords and Fog", spec(9, 4, 1940, 8, 15, "LILLEHAM.MAP", "norway.txt"),
-         {2, 2, 3, 255}, {{0, 0}, {0, 0}, {0, 0}, {0, 0}}, "fjord.smk"},
-        {"SEDAN.SCN", "Sedan.scn", "Through the Ardennes", spec(13, 5, 1940, 8, 7, "SEDAN.MAP", "sedan.txt"),
-         {4, 4, 3, 255}, {{0, 0}, {3, 5}, {0, 0}, {0, 0}}, "panzer.smk"},
-        {"DUNKIRK.SCN", "dunkirk.scn", "The Beaches", spec(26, 5, 1940, 8, 23, "DUNKIRK.MAP", "dunkirk.txt"),
-         {4, 4, 4, 255}, {{0, 0}, {0, 0}, {0, 0}, {0, 0}}, "beach.smk"},
-        {"CRETE.SCN", "crete.scn", "Île de Crète", spec(20, 5, 1941, 8, 23, "CRETE.MAP", "crete.txt"),
-         {5, 5, 6, 255}, {{0, 0}, {0, 0}, {0, 0}, {0, 0}}, "missing.smk"},
-        {"MALTA.SCN", "malta.scn", "Siege of Malta", spec(2, 7, 1942, 13, 23, "MALTA.MAP", "malta.txt"),
-         {6, 6, 6, 255}, {{0, 0}, {0, 0}, {0, 0}, {0, 0}}, "malta.smk"},
-        {"KHARKOV.SCN", "kharkov.scn", "Winter on the Donets", spec(19, 2, 1943, 8, 20, "KHARKOV.MAP", "kharkov.txt"),
-         {7, 7, 7, 255}, {{0, 0}, {0, 0}, {5, 7}, {0, 0}}, "donets.smk"},
-        {"SEELOW.SCN", "seelow.scn", "Last Stand at Seelow", spec(16, 4, 1945, 8, 20, "SEELOW.MAP", "seelow.txt"),
-         {254, 254, 254, 255}, {{0, 0}, {0, 0}, {0, 0}, {0, 0}}, "final.smk"},
+        {"POLAND.SCN",
+         "poland.scn",
+         "Across the Narew",
+         spec(1, 9, 1939, 8, 16, "CIECHANO.MAP", "poland.txt"),
+         {1, 1, 1, 255},
+         {{0, 0}, {0, 0}, {0, 0}, {0, 0}},
+         "intro1.smk"},
+        {"NORWAY.SCN",
+         "NORWAY.SCN",
+         "Fjords and Fog",
+         spec(9, 4, 1940, 8, 15, "LILLEHAM.MAP", "norway.txt"),
+         {2, 2, 3, 255},
+         {{0, 0}, {0, 0}, {0, 0}, {0, 0}},
+         "fjord.smk"},
+        {"SEDAN.SCN",
+         "Sedan.scn",
+         "Through the Ardennes",
+         spec(13, 5, 1940, 8, 7, "SEDAN.MAP", "sedan.txt"),
+         {4, 4, 3, 255},
+         {{0, 0}, {3, 5}, {0, 0}, {0, 0}},
+         "panzer.smk"},
+        {"DUNKIRK.SCN",
+         "dunkirk.scn",
+         "The Beaches",
+         spec(26, 5, 1940, 8, 23, "DUNKIRK.MAP", "dunkirk.txt"),
+         {4, 4, 4, 255},
+         {{0, 0}, {0, 0}, {0, 0}, {0, 0}},
+         "beach.smk"},
+        {"CRETE.SCN",
+         "crete.scn",
+         "Île de Crète",
+         spec(20, 5, 1941, 8, 23, "CRETE.MAP", "crete.txt"),
+         {5, 5, 6, 255},
+         {{0, 0}, {0, 0}, {0, 0}, {0, 0}},
+         "missing.smk"},
+        {"MALTA.SCN",
+         "malta.scn",
+         "Siege of Malta",
+         spec(2, 7, 1942, 13, 23, "MALTA.MAP", "malta.txt"),
+         {6, 6, 6, 255},
+         {{0, 0}, {0, 0}, {0, 0}, {0, 0}},
+         "malta.smk"},
+        {"KHARKOV.SCN",
+         "kharkov.scn",
+         "Winter on the Donets",
+         spec(19, 2, 1943, 8, 20, "KHARKOV.MAP", "kharkov.txt"),
+         {7, 7, 7, 255},
+         {{0, 0}, {0, 0}, {5, 7}, {0, 0}},
+         "donets.smk"},
+        {"SEELOW.SCN",
+         "seelow.scn",
+         "Last Stand at Seelow",
+         spec(16, 4, 1945, 8, 20, "SEELOW.MAP", "seelow.txt"),
+         {254, 254, 254, 255},
+         {{0, 0}, {0, 0}, {0, 0}, {0, 0}},
+         "final.smk"},
     };
 }
 
 // A few maps are the demo's own (user maps); the others carry stock names.
 std::vector<std::pair<std::string, int16_t>> demo_maps() {
-    return {{"CIECHANO.MAP", 3}, {"LILLEHAM.MAP", 12}, {"SEDAN.MAP", 24}, {"DUNKIRK.MAP", 5},
+    return {{"CIECHANO.MAP", 3}, {"LILLEHAM.MAP", 12}, {"SEDAN.MAP", 24},   {"DUNKIRK.MAP", 5},
             {"CRETE.MAP", 40},   {"MALTA.MAP", 14},    {"KHARKOV.MAP", 41}, {"SEELOW.MAP", 25}};
 }
 
@@ -199,7 +239,8 @@ bool write_demo_game(const std::string& root, std::string& error) {
             crlf_text({utf8_to_cp1252(d.title), "",
                        utf8_to_cp1252(std::string("Your orders for ") + d.title + ".")}));
         std::string stem = std::string(d.file).substr(0, 3);
-        add(s.mf7_txt, stem + "brief.txt", crlf_text({utf8_to_cp1252(d.title), "Briefing before the battle."}));
+        add(s.mf7_txt, stem + "brief.txt",
+            crlf_text({utf8_to_cp1252(d.title), "Briefing before the battle."}));
         for (const char* tag : {"bv", "v", "tv", "l"})
             add(s.mf7_txt, stem + tag + ".txt",
                 crlf_text({utf8_to_cp1252(std::string(d.title) + " - " + tag),
@@ -209,8 +250,9 @@ bool write_demo_game(const std::string& root, std::string& error) {
     }
     for (const auto& [name, number] : demo_maps()) {
         add(s.mf7_scn, name, make_map_bytes(number));
-        add(join_path(s.mf7main, "MAP"), "MAP" + (number < 10 ? "0" + std::to_string(number)
-                                                             : std::to_string(number)) + "00.SHP",
+        add(join_path(s.mf7main, "MAP"),
+            "MAP" + (number < 10 ? "0" + std::to_string(number) : std::to_string(number)) +
+                "00.SHP",
             "SHP-demo");
     }
     for (const char* f : {"victory.smk", "defeat.smk", "bv.smk", "v.smk", "tv.smk", "l.smk"})

@@ -7,7 +7,7 @@ class QWidget;
 namespace mf7 {
 
 class MessageBoxes : public Messages {
-public:
+  public:
     Answer show(const std::string& text, Buttons buttons, bool information_icon) override;
 };
 

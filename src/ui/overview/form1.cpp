@@ -108,11 +108,12 @@ QWidget* Form1::build_header() {
     auto* g = new QGridLayout(frame);
     const QColor* grey = &look::kGrey;
     const QColor* cyan = &look::kCyan;
-    text1_ = field(frame, "Text1", "Displays actual number of scenarios in this Campaign.", 0, grey);
+    text1_ =
+        field(frame, "Text1", "Displays actual number of scenarios in this Campaign.", 0, grey);
     text1_->setReadOnly(true);
     text2_ = field(frame, "Text2", "Type in Player start prestige.(0 - 65535)", 5, nullptr);
-    text3_ = field(frame, "Text3", "Type in filename or doubleclick to select filename.(*.smk)",
-                   20, cyan);
+    text3_ = field(frame, "Text3", "Type in filename or doubleclick to select filename.(*.smk)", 20,
+                   cyan);
     text4_ = field(frame, "Text4", "Doubleclick to select, or type in filename.(*.smk)", 20, cyan);
     label7_ = label(frame, "Label7", "");
     g->addWidget(label(frame, "Label1", "No of Scenarios", "Calculated by this program."), 0, 0);
@@ -149,14 +150,14 @@ QWidget* Form1::build_list() {
         const char* caption;
         const char* tip;
         int chars;
-    } cols[] = {{"Label8", " #       ", "This is the scn number you must use in your Goto's.", 5},
-                {"Label13", "Scn filename", "This is the filename of the scenario.", 20},
-                {"Label9", "BV-goto #", goto_tip, 10},
-                {"Label10", "V-goto #", goto_tip, 10},
-                {"Label11", "TV-goto #", goto_tip, 10},
-                {"Label12", "Lost-goto #", goto_tip, 10},
-                {"Label14", "Scenario start date", "This is the start-date found in the *.scn file.",
-                 20}};
+    } cols[] = {
+        {"Label8", " #       ", "This is the scn number you must use in your Goto's.", 5},
+        {"Label13", "Scn filename", "This is the filename of the scenario.", 20},
+        {"Label9", "BV-goto #", goto_tip, 10},
+        {"Label10", "V-goto #", goto_tip, 10},
+        {"Label11", "TV-goto #", goto_tip, 10},
+        {"Label12", "Lost-goto #", goto_tip, 10},
+        {"Label14", "Scenario start date", "This is the start-date found in the *.scn file.", 20}};
     QFontMetrics fm(fixed);
     for (const auto& c : cols) {
         QLabel* l = label(headings, c.name, c.caption, c.tip);

@@ -16,7 +16,7 @@ class Messages;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     Form1(EditorState& state, Messages& messages, QWidget* parent = nullptr);
 
     // Start of the window: version, program folder, settings, captions and menu states.
@@ -26,7 +26,7 @@ public:
 
     QAction* action(const char* name) const;
 
-private:
+  private:
     void build_menus();
     QWidget* build_header();
     QWidget* build_list();

@@ -16,7 +16,7 @@ using namespace mf7::test;
 
 class Form1StartTest : public QObject {
     Q_OBJECT
-private:
+  private:
     static QStringList enabled_actions(const Form1& w) {
         QStringList out;
         for (const char* n : {"Mnew", "Mopen", "Msave_as", "Mclose", "language_conversion",
@@ -26,7 +26,7 @@ private:
         return out;
     }
 
-private slots:
+  private slots:
     void captionsOfTheMenuBar() {
         EditorState state;
         RecordingMessages msgs;
@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(enabled_actions(w), (QStringList{"exit", "Set_edit", "howto", "about"}));
     }
 
-private:
+  private:
     // Writes the game's settings file beside the "program".
     static void write_ini(DemoGame& game) {
         RecordingMessages ignore;

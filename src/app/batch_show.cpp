@@ -1,0 +1,29 @@
+#include "app/batch.h"
+
+#include "model/overview.h"
+
+namespace mf7 {
+
+int batch_show(BatchContext& c) {
+    if (!c.options.empty()) {
+        c.err << "usage: mf7batch show CAMPAIGN [--ini FILE]\n";
+        return 2;
+    }
+    OverviewFill fill = udfyld_form1(c.state, c.messages);
+    auto line = [&](const std::string& text) {
+        print_text(c.out, text);
+        c.out << "\n";
+    };
+    line("No of Scenarios: " + fill.text1);
+    line("Player start prestige: " + fill.text2);
+    line("Win Campaign SMK: " + fill.text3);
+    line("Lose Campaign SMK: " + fill.text4);
+    line("Campaign description text file: " + fill.text5);
+    line("Trailer: " + fill.text6);
+    line(fill.label7.value_or(""));
+    for (const auto& row : fill.rows)
+        line(row);
+    return 0;
+}
+
+} // namespace mf7
