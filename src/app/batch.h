@@ -3,6 +3,7 @@
 // ends; every message the editor shows in a box goes to the error stream.
 #include "model/state.h"
 #include "platform/messages.h"
+#include "reports/report_common.h"
 
 #include <ostream>
 #include <string>
@@ -36,6 +37,15 @@ struct BatchContext {
 
 // Each command returns the exit status; 2 means the usage or a file was wrong.
 int batch_show(BatchContext& context);
+// list, report, files: write the report the Reports menu writes and print its path.
+int batch_list(BatchContext& context);
+int batch_report(BatchContext& context);
+int batch_files(BatchContext& context);
+// check [--save]: print the missing-files check; 0 when the campaign seems playable, 1 when not.
+int batch_check(BatchContext& context);
+
+// The date and time in the short formats of the user's locale.
+ReportTime locale_report_time();
 
 // Writes text (Windows-1252) to out as UTF-8 with LF line ends.
 void print_text(std::ostream& out, const std::string& cp1252);

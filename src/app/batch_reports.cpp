@@ -1,0 +1,88 @@
+#include "app/batch.h"
+
+#include "model/overview.h"
+#include "reports/campaign_list.h"
+#include "reports/file_list.h"
+#include "reports/full_report.h"
+#include "reports/missing_files_check.h"
+
+#include <clocale>
+#include <ctime>
+
+namespace mf7 {
+
+namespace {
+
+using Writer = ReportWritten (*)(EditorState&, const std::vector<std::string>&, const ReportTime&,
+                                 Messages&);
+
+int write_report(BatchContext& c, const char* name, Writer writer) {
+    if (!c.options.empty()) {
+        c.err << "usage: mf7batch " << name << " CAMPAIGN [--ini FILE]\n";
+        return 2;
+    }
+    OverviewFill fill = udfyld_form1(c.state, c.messages);
+    ReportWritten path = writer(c.state, fill.rows, locale_report_time(), c.messages);
+    if (!path)
+        return 2;
+    print_text(c.out, *path);
+    c.out << "\n";
+    return 0;
+}
+
+} // namespace
+
+ReportTime locale_report_time() {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    // The user's short formats come from the environment's locale; the process keeps its own.
+    const char* previous = std::setlocale(LC_ALL, nullptr);
+    std::string saved = previous ? previous : "C";
+    std::setlocale(LC_ALL, "");
+    auto format = [&](const char* spec) {
+        char buf[128];
+        std::size_t n = std::strftime(buf, sizeof buf, spec, &local);
+        return std::string(buf, n);
+    };
+    ReportTime t{format("%x"), format("%X")};
+    std::setlocale(LC_ALL, saved.c_str());
+    return t;
+}
+
+int batch_list(BatchContext& c) {
+    return write_report(c, "list", write_campaign_list);
+}
+
+int batch_report(BatchContext& c) {
+    return write_report(c, "report", gem_liste_paa_disk);
+}
+
+int batch_files(BatchContext& c) {
+    return write_report(c, "files", write_file_list);
+}
+
+int batch_check(BatchContext& c) {
+    bool save = false;
+    for (const auto& option : c.options) {
+        if (option != "--save") {
+            c.err << "usage: mf7batch check CAMPAIGN [--save] [--ini FILE]\n";
+            return 2;
+        }
+        save = true;
+    }
+    OverviewFill fill = udfyld_form1(c.state, c.messages);
+    CheckHeaderTexts header{fill.text3, fill.text4, fill.text5};
+    CheckResult result = check_missing_files(c.state, header, fill.rows, c.messages);
+    print_text(c.out, result.text);
+    c.out << "\n";
+    if (save && !save_check_report(result, c.messages))
+        return 2;
+    return result.playable ? 0 : 1;
+}
+
+} // namespace mf7

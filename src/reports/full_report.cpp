@@ -1,0 +1,207 @@
+#include "reports/full_report.h"
+
+#include "model/country_names.h"
+#include "model/scenario_file.h"
+#include "model/state.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+
+#include <algorithm>
+
+namespace mf7 {
+
+namespace {
+
+constexpr const char* kPrefix = "Full Campaign Report on ";
+constexpr std::size_t kRowWidth = 85;
+
+struct BlockLabels {
+    const char* prestige;
+    const char* turns; // nullptr: the loss has no turn limit
+    const char* go;
+    const char* film;
+    const char* text;
+    const char* speech;
+};
+
+constexpr BlockLabels kBlocks[kOutcomes] = {
+    {"   BV prestige        : ", "BV-turns: ", "   BV Goto            : ",
+     "   BV smk file        : ", "   BV text file       : ", "   BV speach file     : "},
+    {"   V prestige         : ", "V-turns : ", "   V Goto             : ",
+     "   V smk file         : ", "   V text file        : ", "   V speach file      : "},
+    {"   TV prestige        : ", "TV-turns: ", "   TV Goto            : ",
+     "   TV smk file        : ", "   TV text file       : ", "   TV speach file     : "},
+    {"   Lose prestige      : ", nullptr, "   L Goto             : ", "   Lose smk file      : ",
+     "   Lose text file     : ", "   Lose speach file   : "},
+};
+
+// A name field as the report prints it: all 20 characters, NULs made blanks in the record.
+std::string raw(TextField& field) {
+    field_nul_to_blank(field);
+    return field_raw(field);
+}
+
+int turns(const ScnData& d, int outcome) {
+    switch (outcome) {
+    case BV:
+        return d.bv_turns();
+    case V:
+        return d.v_turns();
+    default:
+        return d.tv_turns();
+    }
+}
+
+// The scenario's title: the first line of its intro text, the extension added when missing.
+std::string scenario_title(EditorState& state) {
+    std::string name = trim(field_raw(state.scndata.intro_txt()));
+    if (right(name, 4) != state.settings.text_ext)
+        name += state.settings.text_ext;
+    return first_line_of(join_path(state.settings.mf7_txt, name)).value_or("No gametitel found.");
+}
+
+void detail_lines(EditorState& state, std::vector<std::string>& lines, Messages& messages) {
+    const ScnData& d = state.scndata;
+    bool stock = check_map_type(state);
+    lines.push_back(
+        "   Scn map name       : " + field_raw(d.map_file()) +
+        (stock ? "   Map type           : OKD map" : "   Map type           : User map"));
+    lines.push_back("   Scn intro text     : " + field_raw(d.intro_txt()));
+    lines.push_back(d.ai_stance() == 1 ? "   AI stance          : Agressive"
+                                       : "   AI stance          : Defensive");
+    auto name = [&](int code) { return country_lookup(state, code, messages); };
+    lines.push_back("   Main Country       : " + pad_right(name(d.main_country()), 20) +
+                    "   AI Main Country    : " + name(d.ai_main_country()));
+    for (int k = 1; k <= 4; ++k) {
+        std::string player = name(d.sup_country(k));
+        std::string ai = name(d.ai_sup_country(k));
+        if (lcase(player) == "none" && lcase(ai) == "none")
+            continue;
+        std::string n = std::to_string(k);
+        lines.push_back("   Player Sup" + n + " Country: " + pad_right(player, 20) + "   AI Sup" +
+                        n + " Country    : " + ai);
+    }
+}
+
+void outcome_lines(EditorState& state, OutcomeRecord& o, int outcome, bool details,
+                   std::vector<std::string>& lines) {
+    const BlockLabels& b = kBlocks[outcome];
+    std::string prestige = std::to_string(o.prestige);
+    if (!b.turns)
+        lines.push_back(b.prestige + prestige);
+    else
+        lines.push_back(b.prestige + pad_right(prestige, 23) +
+                        (details ? b.turns + str_number(turns(state.scndata, outcome)) : ""));
+    std::string go = std::to_string(o.goto_scn);
+    if (o.if_played != 0 && o.then_goto != 0)
+        lines.push_back(b.go + pad_right(go, 23) + "If #: " + std::to_string(o.if_played) +
+                        " is not played then goto: " + std::to_string(o.then_goto));
+    else
+        lines.push_back(b.go + go);
+    std::string film = raw(o.smk), after = raw(o.smk_after);
+    if (!trim(film).empty() && !trim(after).empty())
+        lines.push_back(b.film + film + "   Smk after text file: " + after);
+    std::string text = raw(o.txt), speech = raw(o.mus);
+    if (!trim(text).empty() && !trim(speech).empty())
+        lines.push_back(b.text + text + b.speech + speech);
+    lines.push_back(outcome == L ? std::string(88, '=') : " ");
+}
+
+} // namespace
+
+std::vector<std::string> full_report_scenario_lines(EditorState& state, int index,
+                                                    const std::string& row_text,
+                                                    Messages& messages) {
+    std::string row = pad_right(row_text, kRowWidth);
+    scn_record& scn = state.camfil.scenarios[static_cast<std::size_t>(index)];
+    std::string i = std::to_string(index);
+    std::vector<std::string> lines;
+    state.current_scn_name = report_name(scn.scn_file);
+    bool read = hent_scn_detail(state, messages);
+    lines.push_back("Scenario number:  " + i);
+    lines.push_back(" ");
+    if (!read && state.scn_path == "Scenariofile not found.") {
+        lines.push_back("Scenariofile not found. Scenario filename in campaign file = " +
+                        state.current_scn_name);
+        return lines;
+    }
+    // A file that exists but could not be read gives no details: scndata still holds the last
+    // scenario that was read.
+    lines.push_back("   Scenario Title     : " +
+                    (read ? scenario_title(state) : std::string("No gametitel found.")));
+    lines.push_back("   Scn Filename       : " + row.substr(5, 20) +
+                    "   Scn date           : " + right(row, 12));
+    lines.push_back(
+        "   Max prestige cap   : " + pad_right(std::to_string(scn.max_prestige_cap), 20) +
+        "   Start prestige cap : " + std::to_string(scn.start_prestige_cap));
+    lines.push_back(
+        "   Player Start prest.: " + pad_right(std::to_string(scn.player_start_prestige), 20) +
+        "   AI prestige??      : " + std::to_string(scn.ai_prestige));
+    std::string smk = raw(scn.scn_smk);
+    if (!trim(smk).empty())
+        lines.push_back("   Scn smk file       : " + smk);
+    std::string txt = raw(scn.scn_txt), mus = raw(scn.scn_mus);
+    if (!trim(txt).empty() && !trim(mus).empty())
+        lines.push_back("   Scn text file      : " + txt + "   Scn mus file       : " + mus);
+    lines.push_back(" ");
+    lines.push_back("   Scenario summary for scenario no: " + i);
+    lines.push_back("   " + std::string(44, '-'));
+    bool details = read && !row_not_found(row);
+    if (details)
+        detail_lines(state, lines, messages);
+    else
+        lines.push_back(
+            " Scenario details not available, Could not find scenario file, Check scenario "
+            "directory.");
+    lines.push_back(" ");
+    for (int k = 0; k < kOutcomes; ++k)
+        outcome_lines(state, scn.outcome[static_cast<std::size_t>(k)], k, details, lines);
+    return lines;
+}
+
+std::vector<std::string> full_report_lines(EditorState& state, const std::vector<std::string>& rows,
+                                           const ReportTime& time, Messages& messages) {
+    Camfil& cam = state.camfil;
+    std::string title = game_title(state);
+    std::vector<std::string> lines = {
+        " ",
+        "Report on: " + campaign_file_path(state),
+        date_time_line(time),
+        " ",
+        "Campaign Name in Game : " + title,
+        std::string(88, '-'),
+        "Campaign Filename     : " + state.cam_name,
+        "Description Filename  : " + raw(cam.description_txt),
+        " ",
+        "Main Country          : " + state.main_country_text,
+        "No of scn in campaign : " + std::to_string(cam.scenario_count),
+        "Player Start Prestige : " + std::to_string(cam.player_start_prestige),
+    };
+    std::string win = raw(cam.win_smk), lose = raw(cam.lose_smk);
+    if (!trim(win).empty() && !trim(lose).empty())
+        lines.push_back("Campaign Win Smk      : " + win + "Campaign Lose smk     : " + lose);
+    lines.push_back(" ");
+    lines.push_back(std::string(88, '*'));
+    int count = std::min(static_cast<int>(rows.size()), static_cast<int>(layout::kMaxScenarios));
+    for (int i = 0; i < count; ++i) {
+        auto section =
+            full_report_scenario_lines(state, i, rows[static_cast<std::size_t>(i)], messages);
+        lines.insert(lines.end(), section.begin(), section.end());
+    }
+    return lines;
+}
+
+ReportWritten gem_liste_paa_disk(EditorState& state, const std::vector<std::string>& rows,
+                                 const ReportTime& time, Messages& messages) {
+    std::string path = report_path(state.settings, kPrefix, state.cam_name);
+    if (!report_folder_ok(state.settings, messages))
+        return std::nullopt;
+    std::vector<std::string> lines = full_report_lines(state, rows, time, messages);
+    if (!write_report_lines(path, lines, "write report: ", messages))
+        return std::nullopt;
+    messages.show("Campaign Report is saved as: \n\r" + path);
+    return path;
+}
+
+} // namespace mf7

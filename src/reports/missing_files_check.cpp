@@ -1,0 +1,325 @@
+#include "reports/missing_files_check.h"
+
+#include "model/scenario_file.h"
+#include "model/state.h"
+#include "platform/files.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+
+#include <algorithm>
+#include <array>
+#include <optional>
+
+namespace mf7 {
+
+namespace {
+
+constexpr const char* kPrefix = "Missing-Files-List-";
+
+struct OutcomeTexts {
+    const char* go;
+    const char* if_played;
+    const char* then_goto;
+    const char* film;
+    const char* text;
+    const char* speech;
+};
+
+constexpr OutcomeTexts kOutcomeTexts[kOutcomes] = {
+    {" - BV-goto illegal.", " - BV-if_played illegal.", " - BV-Then_goto illegal.",
+     " - Missing BV smk-file: ", " - Missing BV text-file: ", " - Missing BV mus-file: "},
+    {" - V-goto illegal.", " - V-if_played illegal.", " - V-Then_goto illegal.",
+     " - Missing V smk-file: ", " - Missing V text-file: ", " - Missing V mus-file: "},
+    {" - TV-goto illegal.", " - TV-if_played illegal.", " - TV-Then_goto illegal.",
+     " - Missing TV smk-file: ", " - Missing TV text-file: ", " - Missing TV mus-file: "},
+    {" - L-goto illegal.", " - L-if_played illegal.", " - L-Then_goto illegal.",
+     " - Missing L smk-file: ", " - Missing L text-file: ", " - Missing L mus-file: "},
+};
+
+// The eight fields that lead somewhere; if_played only decides between two of them.
+std::array<int, 8> gotos(const scn_record& s) {
+    std::array<int, 8> g{};
+    for (std::size_t k = 0; k < kOutcomes; ++k) {
+        g[2 * k] = s.outcome[k].goto_scn;
+        g[2 * k + 1] = s.outcome[k].then_goto;
+    }
+    return g;
+}
+
+class Check {
+  public:
+    Check(EditorState& state, const CheckHeaderTexts& header, const std::vector<std::string>& rows,
+          Messages& messages)
+        : state_(state), settings_(state.settings), header_(header), messages_(messages),
+          rows_(rows),
+          count_(std::min(static_cast<int>(rows.size()), static_cast<int>(layout::kMaxScenarios))) {
+    }
+
+    CheckResult run() {
+        result_.caption = report_path(settings_, kPrefix, state_.cam_name);
+        campaign_header();
+        for (int i = 0; i < count_; ++i)
+            scenario(i);
+        win_and_lose();
+        statistics();
+        result_.text = text_;
+        return result_;
+    }
+
+  private:
+    void line(const std::string& text) {
+        if (!first_line_)
+            text_ += "\r\n";
+        text_ += text;
+        first_line_ = false;
+    }
+
+    bool missing(const std::string& folder, const std::string& name, std::string& path) {
+        path = join_path(folder, name);
+        return !file_exists(path);
+    }
+
+    // A file test of a record field: nothing for a blank name, one line and one count when the
+    // file is not found.
+    void test_file(TextField& field, const std::string& folder, const std::string& head,
+                   const char* words) {
+        std::string name = report_name(field);
+        std::string path;
+        if (!name.empty() && missing(folder, name, path)) {
+            ++result_.counters.missing_files;
+            line(head + words + path);
+        }
+    }
+
+    void header_file(const std::string& shown, const std::string& folder, const char* words) {
+        std::string path;
+        if (!trim(shown).empty() && missing(folder, shown, path)) {
+            ++result_.counters.missing_files;
+            line(words + path);
+        }
+    }
+
+    // The main country of the scenario now named, when its file can be read in this run.
+    std::optional<int> read_main_country() {
+        if (!hent_scn_detail(state_, messages_))
+            return std::nullopt;
+        return state_.scndata.main_country();
+    }
+
+    void campaign_header() {
+        std::string cam = campaign_file_path(state_);
+        if (!file_exists(cam)) {
+            ++result_.counters.missing_files;
+            line("Campaign-file Missing : " + cam);
+        }
+        header_file(header_.description_txt, settings_.mf7_txt, "Campaign text-file Missing : ");
+        header_file(header_.win_smk, settings_.mf7_smk, "Campaign-win smk-file Missing : ");
+        header_file(header_.lose_smk, settings_.mf7_smk, "Campaign-lose smk-file Missing : ");
+        line("  ");
+        state_.current_scn_name = report_name(state_.camfil.scenarios[0].scn_file);
+        campaign_country_ = read_main_country();
+    }
+
+    bool used(int i) const {
+        for (int j = 0; j < count_; ++j) {
+            auto g = gotos(state_.camfil.scenarios[static_cast<std::size_t>(j)]);
+            if (std::find(g.begin(), g.end(), i) != g.end())
+                return true;
+        }
+        return false;
+    }
+
+    void scenario(int i) {
+        scn_record& scn = state_.camfil.scenarios[static_cast<std::size_t>(i)];
+        const std::string n = str_number(i);
+        const std::string file_head = "Scn # " + n;
+        const std::string range_head = "Scn #: " + n;
+        std::string name = report_name(scn.scn_file);
+        if (name.empty()) {
+            ++result_.counters.blank_scn_names;
+            line(file_head + " - No Scenario-SCN file-name in Campaign.");
+        } else {
+            state_.current_scn_name = name;
+            std::string path;
+            if (missing(settings_.mf7_scn, name, path)) {
+                line(range_head + " - Missing scn-file: " + path);
+                if (!used(i)) {
+                    line(range_head + " - Scenario is not used by campaign.");
+                } else {
+                    ++result_.counters.missing_used_scn_files;
+                    line(range_head + " - Scenario is used by campaign -------------------------- "
+                                      "this will crash the campaign.");
+                }
+            }
+            // Countries are compared only between files read now: a scenario that cannot be
+            // read has no country to compare, nor has the campaign when its first one cannot.
+            std::optional<int> country = read_main_country();
+            if (country && campaign_country_ && *country != *campaign_country_) {
+                line("Error in Country - Campaign Main country is NOT the same as Main Country "
+                     "for scn# " +
+                     n);
+                ++result_.counters.country_errors;
+            }
+        }
+        test_file(scn.scn_smk, settings_.mf7_smk, file_head, " - Missing scn smk-file: ");
+        test_file(scn.scn_txt, settings_.mf7_txt, file_head, " - Missing scn text-file: ");
+        test_file(scn.scn_mus, settings_.mf7_mus, file_head, " - Missing scn mus-file: ");
+        if (!name.empty())
+            details(i, name, file_head);
+        for (int k = 0; k < kOutcomes; ++k)
+            outcome(scn.outcome[static_cast<std::size_t>(k)], kOutcomeTexts[k], file_head,
+                    range_head);
+    }
+
+    void details(int i, const std::string& name, const std::string& head) {
+        state_.current_scn_name = name;
+        // A file that cannot be read now has no map to test; scndata still holds the last one.
+        if (row_not_found(rows_[static_cast<std::size_t>(i)]) ||
+            !hent_scn_detail(state_, messages_)) {
+            line(head + " - Scenario details not available, Could not find scenario file, Check "
+                        "scenario directory.");
+            return;
+        }
+        map(head);
+        intro_text(head);
+    }
+
+    void map(const std::string& head) {
+        TextField field = state_.scndata.map_file();
+        std::string map_name = report_name(field);
+        state_.scndata.set_map_file(field);
+        if (map_name.empty()) {
+            ++result_.counters.blank_map_names;
+            line(head + " - No MAP file-name in scenario-file.");
+            return;
+        }
+        std::string path;
+        if (missing(settings_.mf7_scn, map_name, path)) {
+            ++result_.counters.missing_map_files;
+            line(head + " - Missing map-file: " + path);
+            return;
+        }
+        std::string bytes;
+        FileError error;
+        if (!read_file(path, bytes, error, 2)) {
+            ++result_.counters.missing_map_files;
+            line(head + " - Map-file could not be read: " + path);
+            return;
+        }
+        // The map number, low byte first; a file shorter than two bytes reads as zeros.
+        bytes.resize(2, '\0');
+        auto number = static_cast<int16_t>(static_cast<uint8_t>(bytes[0]) |
+                                           (static_cast<uint8_t>(bytes[1]) << 8));
+        std::string digits = std::to_string(number);
+        if (digits.size() == 1)
+            digits = "0" + digits;
+        std::string shp_folder = join_path(settings_.mf7main, "MAP");
+        if (!file_exists(join_path(shp_folder, "MAP" + digits + "00.SHP"))) {
+            ++result_.counters.missing_map_graphics;
+            line(head + " - SHP-files missing for map-file: " + path);
+            line(head +
+                 " - SHP-files missing: " + join_path(shp_folder, "MAP" + digits + "nn.SHP"));
+        }
+    }
+
+    void intro_text(const std::string& head) {
+        std::string intro = trim(field_raw(state_.scndata.intro_txt()));
+        if (intro.empty())
+            return;
+        if (right(intro, 4) != settings_.text_ext)
+            intro += settings_.text_ext;
+        std::string path;
+        if (missing(settings_.mf7_txt, intro, path)) {
+            ++result_.counters.missing_files;
+            line(head + " - Missing scn text-file: " + path);
+        }
+    }
+
+    void range(int value, const char* words, const std::string& head) {
+        if (value > count_ - 1 && value < 254) {
+            ++result_.counters.out_of_range_gotos;
+            line(head + words);
+        }
+    }
+
+    void outcome(OutcomeRecord& o, const OutcomeTexts& t, const std::string& file_head,
+                 const std::string& range_head) {
+        range(o.goto_scn, t.go, range_head);
+        range(o.if_played, t.if_played, range_head);
+        range(o.then_goto, t.then_goto, range_head);
+        test_file(o.smk, settings_.mf7_smk, file_head, t.film);
+        test_file(o.smk_after, settings_.mf7_smk, file_head, t.film);
+        test_file(o.txt, settings_.mf7_txt, file_head, t.text);
+        test_file(o.mus, settings_.mf7_mus, file_head, t.speech);
+    }
+
+    void win_and_lose() {
+        for (int j = 0; j < count_; ++j) {
+            auto g = gotos(state_.camfil.scenarios[static_cast<std::size_t>(j)]);
+            result_.can_win |= std::find(g.begin(), g.end(), 254) != g.end();
+            result_.can_lose |= std::find(g.begin(), g.end(), 255) != g.end();
+        }
+    }
+
+    void statistics() {
+        const CheckCounters& c = result_.counters;
+        line("-- file-checker - statistics --");
+        auto stat = [&](int value, const char* text) {
+            if (value > 0)
+                line(text + str_number(value));
+        };
+        stat(c.missing_files, "Total number of files not found: ");
+        stat(c.blank_scn_names, "Total number of scn-names not found in cam-file: ");
+        stat(c.missing_used_scn_files, "Total number of scn-files not found            : ");
+        stat(c.blank_map_names, "Total number of map-names not found in scn-file: ");
+        stat(c.missing_map_files, "Total number of map-files not found            : ");
+        stat(c.missing_map_graphics, "Total number of missing MAP-graphichs          : ");
+        stat(c.out_of_range_gotos, "Total number of GOTO's 'Out-of-range' in campaign: ");
+        if (c.country_errors > 0) {
+            stat(c.country_errors, "Total number of scenarios with errors in Main Country: ");
+            line("   - this could be intentional, but could lead to unwanted results.");
+        }
+        // Missing films, texts and speech, unused scenario files and country differences do
+        // not stop the game; the rest does.
+        result_.playable = c.blank_scn_names == 0 && c.missing_used_scn_files == 0 &&
+                           c.blank_map_names == 0 && c.missing_map_files == 0 &&
+                           c.missing_map_graphics == 0 && c.out_of_range_gotos == 0;
+        line(result_.playable ? "Campaign seems 'playable'." : "Campaign seems 'not playable'.");
+        line(result_.can_win ? "You can Win the Campaign." : "You can't Win the Campaign.");
+        line(result_.can_lose ? "You can Loose the Campaign." : "You can't Loose the Campaign.");
+        line("-- end of file-check --");
+    }
+
+    EditorState& state_;
+    const Settings& settings_;
+    const CheckHeaderTexts& header_;
+    Messages& messages_;
+    const std::vector<std::string>& rows_;
+    const int count_;
+    CheckResult result_;
+    std::string text_;
+    bool first_line_ = true;
+    std::optional<int> campaign_country_;
+};
+
+} // namespace
+
+CheckResult check_missing_files(EditorState& state, const CheckHeaderTexts& header,
+                                const std::vector<std::string>& rows, Messages& messages) {
+    return Check(state, header, rows, messages).run();
+}
+
+std::string check_report_bytes(const std::string& text) {
+    return text + "\r\n";
+}
+
+bool save_check_report(const CheckResult& result, Messages& messages) {
+    FileError error;
+    if (write_file_atomic(result.caption, check_report_bytes(result.text), error))
+        return true;
+    report_file_error(messages, result.caption, "write the file: ", error.text);
+    return false;
+}
+
+} // namespace mf7

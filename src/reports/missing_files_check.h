@@ -1,0 +1,49 @@
+#pragma once
+// The check for missing files ("Check for missing files"): every file the campaign names, the
+// maps and their graphics, the goto ranges and the main countries, with statistics and three
+// verdicts. Its text goes to the text window, whose save button writes it to the caption's path.
+#include "reports/report_common.h"
+
+#include <string>
+#include <vector>
+
+namespace mf7 {
+
+struct CheckCounters {
+    int missing_files = 0;
+    int blank_scn_names = 0;
+    int missing_used_scn_files = 0;
+    int blank_map_names = 0;
+    int missing_map_files = 0;
+    int missing_map_graphics = 0;
+    int out_of_range_gotos = 0;
+    int country_errors = 0;
+};
+
+// The overview's header fields as shown, which may hold names typed but not yet saved.
+struct CheckHeaderTexts {
+    std::string win_smk;         // Text3
+    std::string lose_smk;        // Text4
+    std::string description_txt; // Text5
+};
+
+struct CheckResult {
+    std::string caption; // report folder + "Missing-Files-List-" + base + text extension
+    std::string text;    // lines joined by CR LF, none after the last
+    CheckCounters counters;
+    bool playable = false;
+    bool can_win = false;
+    bool can_lose = false;
+};
+
+// Runs the whole check over the overview rows (the scenario count is the number of rows).
+CheckResult check_missing_files(EditorState& state, const CheckHeaderTexts& header,
+                                const std::vector<std::string>& rows, Messages& messages);
+
+// The file the text window's save button writes: the whole text and one CR LF after it.
+std::string check_report_bytes(const std::string& text);
+// Writes the check's text to its caption's path as the save button does; a failure shows the
+// shared file-error message.
+bool save_check_report(const CheckResult& result, Messages& messages);
+
+} // namespace mf7

@@ -1,0 +1,57 @@
+#pragma once
+// What the four reports share: where they go and under which name, the date line, the test of
+// the report folder, and the writing of the lines with CR LF through a temporary file.
+#include "model/campaign.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace mf7 {
+
+struct EditorState;
+struct Settings;
+class Messages;
+
+// The date and time as the user's short regional formats write them, taken once per report.
+struct ReportTime {
+    std::string date, time;
+};
+
+// The overview row marks a scenario whose file could not be found with these last 12
+// characters; the reports test for them rather than reading the file again.
+constexpr const char* kRowNotFound = "*not found**";
+bool row_not_found(const std::string& row);
+
+// "newcamp" for a campaign never saved; the name without ".cam" (any case); else the whole name.
+std::string report_base_name(const std::string& cam_name);
+// report folder + prefix + base + the edition's text extension.
+std::string report_path(const Settings& settings, const std::string& prefix,
+                        const std::string& cam_name);
+// The campaign file the reports name: its own folder, or the campaign folder of the settings
+// for a campaign that was never opened from or saved to one.
+std::string campaign_file_path(const EditorState& state);
+
+std::string date_time_line(const ReportTime& time);
+
+// Shows the folder message and returns false when the report folder does not exist.
+bool report_folder_ok(const Settings& settings, Messages& messages);
+
+// The first line of a text file, or nothing when it is missing, empty or unreadable.
+std::optional<std::string> first_line_of(const std::string& path);
+// The campaign's title in the game: the first line of the description text file.
+std::string game_title(EditorState& state);
+
+// The name a record field holds for the reports: NULs turned into blanks in the record itself
+// (the game's editor did so, and later saves keep it), then trimmed.
+std::string report_name(TextField& field);
+
+// The lines, each followed by CR LF, written whole through a temporary file. A failure shows the
+// shared file-error message with action + path and leaves no partial file.
+bool write_report_lines(const std::string& path, const std::vector<std::string>& lines,
+                        const std::string& action, Messages& messages);
+
+// The outcome of a report that writes straight to the report folder: its path when written.
+using ReportWritten = std::optional<std::string>;
+
+} // namespace mf7
