@@ -6,6 +6,7 @@
 #include "support/temp_dir.h"
 
 #include <fstream>
+#include <stdexcept>
 #include <string>
 
 namespace mf7::test {
@@ -25,6 +26,43 @@ struct DemoGame {
     }
     std::string campaign_path() const { return join_path(state.settings.mf7_cam, "DEMO.CAM"); }
 };
+
+// The generated campaign of write_full_game: every file it names is present. The state has the
+// campaign opened as the file commands open it, not yet filled into the overview.
+struct FullGame {
+    TempDir dir;
+    EditorState state;
+
+    explicit FullGame(int count) {
+        std::string error;
+        if (!demo::write_full_game(dir.str(), count, error))
+            throw std::runtime_error(error);
+        state.settings = demo::demo_settings(dir.str());
+        state.settings.program_folder = dir.str();
+        state.start_folder = dir.str();
+        check_paths(state.settings);
+        state.camfil = demo::full_campaign(count);
+        state.cam_folder = state.settings.mf7_cam;
+        state.cam_name = demo::kFullCampaignName;
+        state.cam_path = join_path(state.cam_folder, state.cam_name);
+    }
+    const Settings& settings() const { return state.settings; }
+};
+
+// Writes a scenario file into the scenario folder of the settings.
+inline void write_scenario(const Settings& settings, const std::string& name,
+                           const demo::ScnSpec& spec) {
+    if (!demo::write_bytes(join_path(settings.mf7_scn, name), demo::make_scenario_bytes(spec)))
+        throw std::runtime_error("cannot write " + name);
+}
+
+// A report's text as the examples print it, every blank shown as a dot.
+inline std::string dotted(std::string text) {
+    for (char& c : text)
+        if (c == ' ')
+            c = '.';
+    return text;
+}
 
 inline std::string read_all(const std::string& path) {
     std::ifstream in(to_native(path), std::ios::binary);

@@ -1,0 +1,135 @@
+// mf7bench [--runs N]: times the editor's work on a generated campaign of 50 scenarios with
+// every file present, in-process, and prints the median of N runs per operation.
+#include "demo/demo_game.h"
+#include "model/campaign_file.h"
+#include "model/overview.h"
+#include "model/state.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+#include "reports/campaign_list.h"
+#include "reports/file_list.h"
+#include "reports/full_report.h"
+#include "reports/missing_files_check.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace mf7;
+
+namespace {
+
+constexpr int kScenarios = 50;
+
+// Announcements and questions are counted, not shown: a benchmark must not wait for anyone.
+class QuietMessages : public Messages {
+  public:
+    Answer show(const std::string&, Buttons buttons, bool) override {
+        ++count;
+        return buttons == Buttons::YesNo || buttons == Buttons::YesNoCancel ? Answer::No
+                                                                            : Answer::Ok;
+    }
+    int count = 0;
+};
+
+// The generated game and what an operation works with. Each run gets a state freshly opened
+// from the campaign file, as the editor has it after Open.
+struct Bench {
+    std::string root;
+    Settings settings;
+    std::string campaign_path;
+    EditorState state;
+    std::vector<std::string> rows;
+    QuietMessages messages;
+    ReportTime time{"06-12-2026", "12:00:00"};
+
+    void open() {
+        state = EditorState{};
+        state.settings = settings;
+        state.cam_path = campaign_path;
+        state.cam_folder = settings.mf7_cam;
+        state.cam_name = demo::kFullCampaignName;
+        laes_cam(state, campaign_path, messages);
+        rows = udfyld_form1(state, messages).rows;
+    }
+};
+
+struct Operation {
+    const char* name;
+    // Runs before each timed run, untimed.
+    std::function<void(Bench&)> prepare;
+    std::function<void(Bench&)> run;
+};
+
+// One row per operation; a new operation needs only a row here.
+std::vector<Operation> operations() {
+    auto opened = [](Bench& b) { b.open(); };
+    return {
+        {"open and fill", [](Bench&) {}, [](Bench& b) { b.open(); }},
+        {"campaign list", opened,
+         [](Bench& b) { write_campaign_list(b.state, b.rows, b.time, b.messages); }},
+        {"full report", opened,
+         [](Bench& b) { gem_liste_paa_disk(b.state, b.rows, b.time, b.messages); }},
+        {"file list", opened,
+         [](Bench& b) { write_file_list(b.state, b.rows, b.time, b.messages); }},
+        {"missing-files check", opened,
+         [](Bench& b) {
+             CheckHeaderTexts header{"WON.SMK", "LOST.SMK", "full.txt"};
+             check_missing_files(b.state, header, b.rows, b.messages);
+         }},
+    };
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    std::size_t n = v.size();
+    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    int runs = 21;
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--runs" && i + 1 < argc) {
+            runs = std::max(1, std::atoi(argv[++i]));
+        } else {
+            std::fprintf(stderr, "usage: mf7bench [--runs N]\n");
+            return 2;
+        }
+    }
+    std::random_device rd;
+    fs::path dir = fs::temp_directory_path() / ("mf7bench-" + std::to_string(rd()));
+    Bench bench;
+    bench.root = dir.string();
+    std::string error;
+    if (!demo::write_full_game(bench.root, kScenarios, error)) {
+        std::fprintf(stderr, "mf7bench: %s\n", error.c_str());
+        return 1;
+    }
+    bench.settings = demo::demo_settings(bench.root);
+    bench.campaign_path = join_path(bench.settings.mf7_cam, demo::kFullCampaignName);
+
+    std::printf("%d scenarios, every file present; median of %d runs\n", kScenarios, runs);
+    for (const Operation& op : operations()) {
+        std::vector<double> ms;
+        for (int r = 0; r < runs; ++r) {
+            op.prepare(bench);
+            auto start = std::chrono::steady_clock::now();
+            op.run(bench);
+            auto end = std::chrono::steady_clock::now();
+            ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        }
+        std::printf("  %-22s %8.3f ms\n", op.name, median(ms));
+    }
+    std::error_code ec;
+    fs::remove_all(dir, ec);
+    return 0;
+}
