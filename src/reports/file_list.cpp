@@ -42,7 +42,7 @@ bool blank(const std::string& s) {
 std::vector<std::string> file_list_scenario_lines(EditorState& state, int index,
                                                   const std::string& row_text, Messages& messages) {
     std::string row = pad_right(row_text, kRowWidth);
-    scn_record& scn = state.camfil.scenarios[static_cast<std::size_t>(index)];
+    scn_record& scn = state.camfil.scenarios.at(static_cast<std::size_t>(index));
     std::vector<std::string> lines;
     lines.push_back("Scenario number:  " + std::to_string(index));
     lines.push_back("   Scn name           : " + row.substr(5, 20) +

@@ -114,7 +114,7 @@ std::vector<std::string> full_report_scenario_lines(EditorState& state, int inde
                                                     const std::string& row_text,
                                                     Messages& messages) {
     std::string row = pad_right(row_text, kRowWidth);
-    scn_record& scn = state.camfil.scenarios[static_cast<std::size_t>(index)];
+    scn_record& scn = state.camfil.scenarios.at(static_cast<std::size_t>(index));
     std::string i = std::to_string(index);
     std::vector<std::string> lines;
     state.current_scn_name = report_name(scn.scn_file);

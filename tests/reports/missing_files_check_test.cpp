@@ -407,3 +407,14 @@ TEST(MissingFilesCheck, LeavesTheRecordFreeOfNulsAndUnchanged) {
     }
     EXPECT_FALSE(game.state.campaign_changed);
 }
+
+TEST(MissingFilesCheck, CampaignWithoutRows) {
+    CheckGame game(2);
+    CheckResult r =
+        check_missing_files(game.state, {"WON.SMK", "LOST.SMK", "full.txt"}, {}, game.msgs);
+    EXPECT_EQ(r.text, crlf_joined({"  ", "-- file-checker - statistics --",
+                                   "Campaign seems 'playable'.", "You can't Win the Campaign.",
+                                   "You can't Loose the Campaign.", "-- end of file-check --"}));
+    EXPECT_FALSE(r.can_win);
+    EXPECT_FALSE(r.can_lose);
+}
