@@ -1,0 +1,158 @@
+#include "model/chooser_targets.h"
+
+#include "model/field_rules.h"
+#include "model/scenario_file.h"
+#include "model/state.h"
+#include "platform/messages.h"
+#include "platform/text.h"
+
+#include <algorithm>
+#include <array>
+
+namespace mf7 {
+
+namespace {
+
+constexpr std::array kFilmControls = {7, 14, 17, 23, 26, 32, 35, 41, 44};
+constexpr std::array kSpeechControls = {8, 15, 24, 33, 42};
+constexpr std::array kTextControls = {9, 16, 25, 34, 43};
+
+template <std::size_t N> bool among(const std::array<int, N>& controls, int control) {
+    return std::find(controls.begin(), controls.end(), control) != controls.end();
+}
+
+void normalise(EditorState& state, const std::string& extension) {
+    state.chooser_result = trim(lcase(state.chooser_result));
+    append_extension(state.chooser_result, extension);
+}
+
+} // namespace
+
+std::optional<NameKind> editor_name_kind(int control) {
+    if (control == 6)
+        return NameKind::Scenario;
+    if (among(kFilmControls, control))
+        return NameKind::Film;
+    if (among(kSpeechControls, control))
+        return NameKind::Speech;
+    if (among(kTextControls, control))
+        return NameKind::Text;
+    return std::nullopt;
+}
+
+std::string name_extension(NameKind kind, const Settings& settings) {
+    switch (kind) {
+    case NameKind::Scenario:
+        return ".scn";
+    case NameKind::Film:
+        return ".smk";
+    case NameKind::Speech:
+        return ".mus";
+    case NameKind::Text:
+        break;
+    }
+    return settings.text_ext;
+}
+
+std::optional<ChooserSetup> editor_chooser_setup(const Settings& settings, int control) {
+    std::optional<NameKind> kind = editor_name_kind(control);
+    if (!kind)
+        return std::nullopt;
+    ChooserSetup c;
+    c.caption = "Select filename.";
+    c.extension = name_extension(*kind, settings);
+    switch (*kind) {
+    case NameKind::Scenario:
+        c.folder = settings.mf7_scn;
+        c.pattern = "*.scn";
+        c.button_caption = "Use scn-filename";
+        break;
+    case NameKind::Film:
+        c.folder = settings.mf7_smk;
+        c.pattern = "*.smk";
+        c.button_caption = "Use smk-filename";
+        break;
+    case NameKind::Speech:
+        c.folder = settings.mf7_mus;
+        c.pattern = "*.mus";
+        c.button_caption = "Use mus-filename";
+        break;
+    case NameKind::Text:
+        c.folder = settings.mf7_txt;
+        c.pattern = settings.mf7text;
+        c.button_caption = "Use " + right(settings.mf7text, 3) + "-filename";
+        break;
+    }
+    return c;
+}
+
+int target_control(const std::string& target) {
+    if (target.size() < 5 || target.size() > 6 || target.compare(0, 4, "text") != 0)
+        return 0;
+    int n = 0;
+    for (std::size_t i = 4; i < target.size(); ++i) {
+        if (target[i] < '0' || target[i] > '9')
+            return 0;
+        n = n * 10 + (target[i] - '0');
+    }
+    // "text06" is not how any field is named.
+    return std::to_string(n) == target.substr(4) ? n : 0;
+}
+
+std::optional<ChooserSetup> editor_chooser_setup(const Settings& settings,
+                                                 const std::string& target) {
+    return editor_chooser_setup(settings, target_control(target));
+}
+
+void check_smk(EditorState& state) {
+    normalise(state, ".smk");
+}
+
+void check_mus(EditorState& state) {
+    normalise(state, ".mus");
+}
+
+void check_txt(EditorState& state) {
+    normalise(state, state.settings.text_ext);
+}
+
+void check_scn(EditorState& state) {
+    normalise(state, ".scn");
+}
+
+ChooserDispatch dispatch_to_editor(EditorState& state, Messages& messages) {
+    ChooserDispatch d;
+    int control = target_control(state.chooser_target);
+    std::optional<NameKind> kind = editor_name_kind(control);
+    if (!kind) {
+        messages.show("F2-E01: This program has got a bug, please report the errornumber.");
+        return d;
+    }
+    d.control = control;
+    switch (*kind) {
+    case NameKind::Scenario: {
+        check_scn(state);
+        // Only a date from this very read counts: a failed read must not pass on an old one.
+        state.scn_date_text.clear();
+        get_scn_data(state, state.chooser_result, messages);
+        if (state.scn_date_text.empty())
+            return d;
+        d.label3 = "Main country for this scenario is: " + state.scn_country_text;
+        break;
+    }
+    case NameKind::Film:
+        check_smk(state);
+        break;
+    case NameKind::Speech:
+        check_mus(state);
+        break;
+    case NameKind::Text:
+        check_txt(state);
+        break;
+    }
+    d.applied = true;
+    d.text = state.chooser_result;
+    return d;
+}
+
+} // namespace mf7

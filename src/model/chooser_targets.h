@@ -1,0 +1,59 @@
+#pragma once
+// The scenario editor's side of the file chooser: how the chooser is set up for each file-name
+// field, and where a chosen name goes ("text6" to "text44", the field's name in lower case).
+#include <optional>
+#include <string>
+
+namespace mf7 {
+
+struct EditorState;
+struct Settings;
+class Messages;
+
+enum class NameKind { Scenario, Film, Speech, Text };
+
+// The kind of an editor file-name field by its control number; nothing for other controls.
+std::optional<NameKind> editor_name_kind(int control);
+
+// The extension a field of this kind completes its name with.
+std::string name_extension(NameKind kind, const Settings& settings);
+
+struct ChooserSetup {
+    std::string caption;        // "Select filename."
+    std::string folder;         // the folder the list shows
+    std::string pattern;        // "*.smk", or the edition's text pattern
+    std::string button_caption; // "Use smk-filename"
+    std::string extension;      // what the field appends when it is left without it
+};
+
+// How the chooser is set up for editor field `control`; nothing for a control that is not a
+// file-name field.
+std::optional<ChooserSetup> editor_chooser_setup(const Settings& settings, int control);
+// The same for a target text such as "text14".
+std::optional<ChooserSetup> editor_chooser_setup(const Settings& settings,
+                                                 const std::string& target);
+// "text14" gives 14; 0 for a text that names no control.
+int target_control(const std::string& target);
+
+// Normalise `chooser_result` for a field kind: lower case, trimmed, and the extension appended
+// when the name does not end with it.
+void check_smk(EditorState& state);
+void check_mus(EditorState& state);
+void check_txt(EditorState& state);
+void check_scn(EditorState& state);
+
+// What the editor does with a chosen name.
+struct ChooserDispatch {
+    bool applied = false; // a field takes the name
+    int control = 0;      // the field ("Text" + number)
+    std::string text;     // its new text
+    // Text6 only: the new main-country line.
+    std::optional<std::string> label3;
+};
+
+// Sends `chooser_result` to the editor field `chooser_target` names. A scenario file reaches
+// Text6 only when the scenario reader leaves a start date (a missing file counts, a 3 or 4 player
+// scenario does not). Any target that is no editor field is reported as the bug it is.
+ChooserDispatch dispatch_to_editor(EditorState& state, Messages& messages);
+
+} // namespace mf7
