@@ -52,7 +52,8 @@ bool read_file(const std::string& path, std::string& bytes, FileError& error,
 }
 
 #ifndef _WIN32
-bool write_file_atomic(const std::string& path, const std::string& bytes, FileError& error) {
+bool write_file_atomic(const std::string& path, const std::string& bytes, FileError& error,
+                       Flush flush) {
     fs::path target = to_native(resolve_path(path));
     fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     std::string tmpl = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
@@ -83,7 +84,7 @@ bool write_file_atomic(const std::string& path, const std::string& bytes, FileEr
         }
         done += static_cast<std::size_t>(n);
     }
-    if (!err && fsync(fd) != 0)
+    if (!err && flush == Flush::ToDisk && fsync(fd) != 0)
         err = errno;
     if (::close(fd) != 0 && !err)
         err = errno;
@@ -97,7 +98,8 @@ bool write_file_atomic(const std::string& path, const std::string& bytes, FileEr
     return true;
 }
 #else
-bool write_file_atomic(const std::string& path, const std::string& bytes, FileError& error) {
+bool write_file_atomic(const std::string& path, const std::string& bytes, FileError& error,
+                       [[maybe_unused]] Flush flush) {
     fs::path target = to_native(resolve_path(path));
     fs::path tmp = target;
     tmp += L".mf7tmp";

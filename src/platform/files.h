@@ -13,7 +13,12 @@ struct FileError {
 // Reads at most max_bytes from the start of the file (found ignoring letter case).
 bool read_file(const std::string& path, std::string& bytes, FileError& error,
                std::size_t max_bytes = std::string::npos);
-bool write_file_atomic(const std::string& path, const std::string& bytes, FileError& error);
+// Saves are flushed to the disk before the rename, so that a power cut leaves either the old or
+// the new file. Copies may skip the flush (as the system's own copy does): their source stays
+// intact and can be copied again, and the flush costs more than the copy itself.
+enum class Flush { ToDisk, Lazy };
+bool write_file_atomic(const std::string& path, const std::string& bytes, FileError& error,
+                       Flush flush = Flush::ToDisk);
 
 // Splits text into lines as the game's platform reads text: a line ends at CR, and a LF right
 // after it belongs to that line end; a LF anywhere else stays inside the line.
