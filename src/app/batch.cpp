@@ -12,12 +12,16 @@ namespace mf7 {
 
 namespace {
 
-constexpr const char* kUsage = "usage: mf7batch show CAMPAIGN [--ini FILE]\n";
+constexpr const char* kUsage =
+    "usage: mf7batch show CAMPAIGN [--ini FILE]\n"
+    "       mf7batch copy CAMPAIGN --to FOLDER [--ext txt|deu|fra] [--no-scenarios] "
+    "[--no-campaign] [--no-grey] [--no-hide] [--ini FILE]\n";
 
 // One row per command: name and function.
 const std::map<std::string, std::function<int(BatchContext&)>>& commands() {
     static const std::map<std::string, std::function<int(BatchContext&)>> kCommands = {
         {"show", batch_show},
+        {"copy", batch_copy},
     };
     return kCommands;
 }

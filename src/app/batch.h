@@ -36,6 +36,8 @@ struct BatchContext {
 
 // Each command returns the exit status; 2 means the usage or a file was wrong.
 int batch_show(BatchContext& context);
+// The international copy into --to FOLDER; 1 when files named by the campaign were not found.
+int batch_copy(BatchContext& context);
 
 // Writes text (Windows-1252) to out as UTF-8 with LF line ends.
 void print_text(std::ostream& out, const std::string& cp1252);
