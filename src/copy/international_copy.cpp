@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <system_error>
+#include <unordered_map>
 #include <vector>
 
 namespace mf7 {
@@ -21,21 +22,60 @@ constexpr const char* kNotFound = "FILE NOT FOUND";
 constexpr const char* kSameFile = "same file, not copied";
 constexpr const char* kFailed = "COPY FAILED";
 
-// Whether two names reach the same file on disk, letter case, links and "." included.
-bool same_file(const std::string& a, const std::string& b) {
-    auto fa = find_existing(a), fb = find_existing(b);
-    if (!fa || !fb)
-        return false;
+bool is_file(const std::string& path) {
     std::error_code ec;
-    return std::filesystem::equivalent(to_native(*fa), to_native(*fb), ec) && !ec;
+    return std::filesystem::is_regular_file(to_native(path), ec);
 }
+
+bool same_file(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(to_native(a), to_native(b), ec) && !ec;
+}
+
+// The names in the folder the copy writes into, read once per run and matched ignoring letter
+// case as the game's platform matches them. Looking up each new name on disk would read the
+// whole folder again for every file copied.
+class TargetNames {
+  public:
+    explicit TargetNames(const std::string& folder)
+        : prefix_(join_path(folder, "")), disk_prefix_(join_path(resolve_path(folder), "")) {
+        for (const std::string& name : list_files(folder, "*"))
+            names_.emplace(lcase(name), name);
+        for (const std::string& name : list_folders(folder))
+            names_.emplace(lcase(name), name);
+    }
+
+    // Where dest is on disk: the spelling of an existing name, or dest as it stands.
+    std::string locate(const std::string& dest, bool& exists) const {
+        std::string name = dest.starts_with(prefix_) ? dest.substr(prefix_.size()) : "";
+        if (name.empty() || name.find_first_of("/\\") != std::string::npos) {
+            auto found = find_existing(dest);
+            exists = found.has_value();
+            return found.value_or(dest);
+        }
+        auto it = names_.find(lcase(name));
+        exists = it != names_.end();
+        return disk_prefix_ + (exists ? it->second : name);
+    }
+
+    void add(const std::string& path) {
+        if (path.starts_with(disk_prefix_)) {
+            std::string name = path.substr(disk_prefix_.size());
+            names_.emplace(lcase(name), name);
+        }
+    }
+
+  private:
+    std::string prefix_, disk_prefix_;
+    std::unordered_map<std::string, std::string> names_;
+};
 
 class CopyRun {
   public:
     CopyRun(const EditorState& state, const CopyOptions& options, std::string target,
             std::string new_ext, Messages& messages)
         : state_(state), options_(options), target_(std::move(target)),
-          new_ext_(std::move(new_ext)), messages_(messages) {}
+          new_ext_(std::move(new_ext)), messages_(messages), names_(target_) {}
 
     CopyResult run() {
         result_.done = true;
@@ -83,7 +123,8 @@ class CopyRun {
 
     void copy_file(const std::string& source, const std::string& dest, bool report_missing,
                    bool scenario) {
-        if (!file_exists(source)) {
+        auto found = find_existing(source);
+        if (!found || !is_file(*found)) {
             if (report_missing) {
                 lines_.push_back(source + " : " + kNotFound);
                 ++result_.not_found;
@@ -92,24 +133,27 @@ class CopyRun {
         }
         // Copying a file onto itself would at best do nothing and at worst mark the game's own
         // scenario grey or hidden, so the source is left alone.
-        if (same_file(source, dest)) {
+        bool exists = false;
+        std::string to = names_.locate(dest, exists);
+        if (exists && same_file(*found, to)) {
             lines_.push_back(source + " : " + kSameFile);
             return;
         }
-        std::string bytes;
-        FileError error;
-        bool ok = read_file(source, bytes, error);
-        if (ok && scenario)
-            mark_scenario_copy(bytes, options_.grey, options_.hidden);
         // The copy is written beside its destination and renamed, so a failure leaves no
         // half-written scenario that the game would try to load.
-        if (ok)
-            ok = write_file_atomic(dest, bytes, error, Flush::Lazy);
+        FileError error;
+        bool ok = scenario ? copy_file_atomic(*found, to, error, scn_layout::kSize,
+                                              [this](std::string& head) {
+                                                  mark_scenario_copy(head, options_.grey,
+                                                                     options_.hidden);
+                                              })
+                           : copy_file_atomic(*found, to, error);
         if (!ok) {
             fail(source, dest, error.text);
             lines_.push_back(source + " : " + kFailed);
             return;
         }
+        names_.add(to);
         lines_.push_back(dest);
         ++result_.copied;
     }
@@ -117,16 +161,20 @@ class CopyRun {
     // The record as held, text fields untouched: the blanks stay blanks, unlike a save.
     void copy_campaign() {
         std::string dest = trim(join_path(target_, state_.cam_name));
-        if (!state_.cam_path.empty() && same_file(state_.cam_path, dest)) {
+        bool exists = false;
+        std::string to = names_.locate(dest, exists);
+        auto source = find_existing(state_.cam_path);
+        if (exists && source && same_file(*source, to)) {
             lines_.push_back(state_.cam_path + " : " + kSameFile);
             return;
         }
         FileError error;
-        if (!write_file_atomic(dest, camfil_to_bytes(state_.camfil), error, Flush::Lazy)) {
+        if (!write_file_atomic_exact(to, camfil_to_bytes(state_.camfil), error, Flush::Lazy)) {
             fail("Copying campaign file to: ", dest, error.text);
             lines_.push_back(dest + " : " + kFailed);
             return;
         }
+        names_.add(to);
         lines_.push_back(dest);
     }
 
@@ -151,6 +199,7 @@ class CopyRun {
     const CopyOptions& options_;
     std::string target_, new_ext_;
     Messages& messages_;
+    TargetNames names_;
     CopyResult result_;
     std::vector<std::string> lines_;
 };
