@@ -219,6 +219,28 @@ void mark_scenario_copy(std::string& bytes, bool grey, bool hidden) {
         bytes[scn_layout::kHidden] = 1;
 }
 
+std::optional<std::string> make_copy_folder(const std::string& parent, const std::string& name,
+                                            Messages& messages) {
+    std::string p = trim(parent), n = trim(name);
+    if (n.empty()) {
+        messages.show("Type a new Foldername in the White Textbox at the bottom");
+        return std::nullopt;
+    }
+    bool ends_in_separator = !p.empty() && (p.back() == '/' || p.back() == path_separator());
+    std::string folder = ends_in_separator ? p + n : join_path(p, n);
+    if (folder_exists(folder)) {
+        messages.show("The Folder: " + join_path(p, n) + " allready exist");
+        return std::nullopt;
+    }
+    std::error_code ec;
+    std::filesystem::create_directory(to_native(folder), ec);
+    if (ec) {
+        report_file_error(messages, folder, "create the folder: ", ec.message());
+        return std::nullopt;
+    }
+    return folder;
+}
+
 CopyResult make_international_copy(const EditorState& state, const CopyOptions& options,
                                    Messages& messages) {
     std::string target = trim(options.target);

@@ -2,6 +2,7 @@
 // The international copy: the open campaign's text files under another edition's extension, its
 // scenario files (optionally marked grey or hidden for the game's scenario list) and the campaign
 // file, copied into one folder with a report of what was copied.
+#include <optional>
 #include <string>
 
 namespace mf7 {
@@ -37,6 +38,12 @@ std::string copy_question(const std::string& target, const std::string& new_ext)
 // source file is ever written: a destination that is its own source is left alone and reported.
 CopyResult make_international_copy(const EditorState& state, const CopyOptions& options,
                                    Messages& messages);
+
+// Makes the folder name inside parent for a copy to go into (`Form11`). Tells the user and
+// returns nothing when the name is empty, the folder exists or cannot be made; otherwise returns
+// the new folder.
+std::optional<std::string> make_copy_folder(const std::string& parent, const std::string& name,
+                                            Messages& messages);
 
 // A scenario file image as its copy holds it: grey clears the origin byte (11,250) and hidden
 // sets the hidden byte (0). The length never changes; a byte beyond a short file's end is not set.

@@ -327,3 +327,38 @@ TEST(InternationalCopy, ShortScenarioFilesKeepTheirLength) {
         }
     }
 }
+
+TEST(CopyFolder, NewFolderNames) {
+    TempDir dir;
+    std::filesystem::create_directories(to_native(dir.file("Deu")));
+    ASSERT_TRUE(demo::write_bytes(dir.file("afile"), "x"));
+    struct Case {
+        std::string parent, name;
+        std::optional<std::string> made;
+        std::string message;
+    } cases[] = {
+        {dir.str(), "  fra ", dir.file("fra"), ""},
+        {dir.str() + "/", "eng", dir.file("eng"), ""},
+        {dir.str(), "   ", std::nullopt,
+         "Type a new Foldername in the White Textbox at the bottom"},
+        {dir.str(), "deu", std::nullopt, "The Folder: " + dir.file("deu") + " allready exist"},
+        {dir.str() + "/", "Deu", std::nullopt, "The Folder: " + dir.str() + "//Deu allready exist"},
+        {dir.str(), "afile", std::nullopt,
+         "The error: >File exists< was encountered, While trying to create the folder: " +
+             dir.file("afile")},
+        {dir.file("none"), "x", std::nullopt,
+         "The error: >No such file or directory< was encountered, While trying to create the "
+         "folder: " +
+             dir.file("none/x")},
+    };
+    for (const Case& c : cases) {
+        RecordingMessages messages;
+        EXPECT_EQ(make_copy_folder(c.parent, c.name, messages), c.made) << c.name;
+        if (c.made) {
+            EXPECT_TRUE(folder_exists(*c.made));
+            EXPECT_TRUE(messages.shown.empty());
+        } else {
+            EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message});
+        }
+    }
+}
