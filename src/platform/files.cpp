@@ -77,7 +77,9 @@ class TempBeside {
     // Returns 0 or the system's error number.
     int open() {
         fs::path folder = target_.parent_path().empty() ? fs::path(".") : target_.parent_path();
-        std::string stem = (folder / ("." + target_.filename().string() + ".")).string();
+        std::string leaf = ".";
+        leaf.append(target_.filename().string()).append(".");
+        std::string stem = (folder / leaf).string();
         // A file that is replaced keeps its permissions; a new one gets the usual ones.
         struct stat st {};
         bool replacing = ::stat(target_.c_str(), &st) == 0;
