@@ -27,6 +27,16 @@ bool is_file(const std::string& path) {
     return std::filesystem::is_regular_file(to_native(path), ec);
 }
 
+// The source file as named or, failing that, found ignoring letter case.
+std::optional<std::string> find_source(const std::string& path) {
+    if (is_file(path))
+        return path;
+    auto found = find_existing(path);
+    if (found && is_file(*found))
+        return found;
+    return std::nullopt;
+}
+
 bool same_file(const std::string& a, const std::string& b) {
     std::error_code ec;
     return std::filesystem::equivalent(to_native(a), to_native(b), ec) && !ec;
@@ -123,8 +133,8 @@ class CopyRun {
 
     void copy_file(const std::string& source, const std::string& dest, bool report_missing,
                    bool scenario) {
-        auto found = find_existing(source);
-        if (!found || !is_file(*found)) {
+        auto found = find_source(source);
+        if (!found) {
             if (report_missing) {
                 lines_.push_back(source + " : " + kNotFound);
                 ++result_.not_found;
@@ -181,9 +191,11 @@ class CopyRun {
     // The report file holds the report as one written line, so it ends with CR LF.
     void save_report() {
         result_.report_path = join_path(target_, "report." + new_ext_);
+        bool exists = false;
+        std::string to = names_.locate(result_.report_path, exists);
         FileError error;
         result_.report_saved =
-            write_file_atomic(result_.report_path, result_.report + "\r\n", error, Flush::Lazy);
+            write_file_atomic_exact(to, result_.report + "\r\n", error, Flush::Lazy);
         if (!result_.report_saved)
             fail("Saving Report", result_.report_path, error.text);
     }
