@@ -31,6 +31,7 @@ screenshots: build-run
 
 bench: build-run
 	@$(BIN)/mf7bench
+	@$(BIN)/mf7copybench
 
 clean:
 	rm -rf build

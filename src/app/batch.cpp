@@ -12,14 +12,17 @@ namespace mf7 {
 
 namespace {
 
-constexpr const char* kUsage = "usage: mf7batch show|list|report|files CAMPAIGN [--ini FILE]\n"
-                               "       mf7batch check CAMPAIGN [--save] [--ini FILE]\n";
+constexpr const char* kUsage =
+    "usage: mf7batch show|list|report|files CAMPAIGN [--ini FILE]\n"
+    "       mf7batch check CAMPAIGN [--save] [--ini FILE]\n"
+    "       mf7batch copy CAMPAIGN --to FOLDER [--ext txt|deu|fra] [--no-scenarios] "
+    "[--no-campaign] [--no-grey] [--no-hide] [--ini FILE]\n";
 
 // One row per command: name and function.
 const std::map<std::string, std::function<int(BatchContext&)>>& commands() {
     static const std::map<std::string, std::function<int(BatchContext&)>> kCommands = {
         {"show", batch_show},   {"list", batch_list},   {"report", batch_report},
-        {"files", batch_files}, {"check", batch_check},
+        {"files", batch_files}, {"check", batch_check}, {"copy", batch_copy},
     };
     return kCommands;
 }

@@ -47,6 +47,9 @@ int batch_check(BatchContext& context);
 // The date and time in the short formats of the user's locale.
 ReportTime locale_report_time();
 
+// The international copy into --to FOLDER; 1 when files named by the campaign were not found.
+int batch_copy(BatchContext& context);
+
 // Writes text (Windows-1252) to out as UTF-8 with LF line ends.
 void print_text(std::ostream& out, const std::string& cp1252);
 

@@ -3,6 +3,7 @@
 #include "platform/paths.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -51,54 +52,183 @@ bool read_file(const std::string& path, std::string& bytes, FileError& error,
     return true;
 }
 
+bool write_file_atomic(const std::string& path, const std::string& bytes, FileError& error,
+                       Flush flush) {
+    return write_file_atomic_exact(resolve_path(path), bytes, error, flush);
+}
+
 #ifndef _WIN32
-bool write_file_atomic(const std::string& path, const std::string& bytes, FileError& error) {
-    fs::path target = to_native(resolve_path(path));
-    fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    std::string tmpl = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    int fd = mkstemp(tmpl.data());
-    if (fd < 0) {
+namespace {
+
+// A temporary file beside the target, renamed over it when complete and removed otherwise, so
+// the target is never seen half written.
+class TempBeside {
+  public:
+    explicit TempBeside(const fs::path& target) : target_(target) {}
+    ~TempBeside() {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!name_.empty())
+            ::unlink(name_.c_str());
+    }
+    TempBeside(const TempBeside&) = delete;
+    TempBeside& operator=(const TempBeside&) = delete;
+
+    // Returns 0 or the system's error number.
+    int open() {
+        fs::path folder = target_.parent_path().empty() ? fs::path(".") : target_.parent_path();
+        std::string leaf = ".";
+        leaf.append(target_.filename().string()).append(".");
+        std::string stem = (folder / leaf).string();
+        // A file that is replaced keeps its permissions; a new one gets the usual ones.
+        struct stat st {};
+        bool replacing = ::stat(target_.c_str(), &st) == 0;
+        std::minstd_rand pick(static_cast<unsigned>(
+            std::chrono::steady_clock::now().time_since_epoch().count() ^ (::getpid() << 16)));
+        static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::string name = stem;
+            for (int i = 0; i < 6; ++i)
+                name += kLetters[pick() % (sizeof kLetters - 1)];
+            fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd_ >= 0) {
+                name_ = name;
+                if (replacing)
+                    ::fchmod(fd_, st.st_mode & 07777);
+                return 0;
+            }
+            if (errno != EEXIST)
+                return errno;
+        }
+        return EEXIST;
+    }
+
+    int fd() const { return fd_; }
+
+    int write_all(const char* data, std::size_t size) {
+        for (std::size_t done = 0; done < size;) {
+            ssize_t n = ::write(fd_, data + done, size - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return errno;
+            done += static_cast<std::size_t>(n);
+        }
+        return 0;
+    }
+
+    int commit(Flush flush) {
+        if (flush == Flush::ToDisk && ::fsync(fd_) != 0)
+            return errno;
+        int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0)
+            return errno;
+        if (std::rename(name_.c_str(), target_.c_str()) != 0)
+            return errno;
+        name_.clear();
+        return 0;
+    }
+
+  private:
+    fs::path target_;
+    std::string name_;
+    int fd_ = -1;
+};
+
+// Copies what is left of in after its current position to out, inside the system where it can.
+int copy_rest(int in, int out) {
+    bool kernel = true;
+    char buf[1 << 16];
+    for (;;) {
+        if (kernel) {
+            ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, std::size_t{1} << 30, 0);
+            if (n > 0)
+                continue;
+            if (n == 0)
+                return 0;
+            if (errno == EINTR)
+                continue;
+            if (errno != EXDEV && errno != ENOSYS && errno != EINVAL && errno != EOPNOTSUPP)
+                return errno;
+            kernel = false;
+        }
+        ssize_t n = ::read(in, buf, sizeof buf);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return 0;
+        for (ssize_t done = 0; done < n;) {
+            ssize_t w = ::write(out, buf + done, static_cast<std::size_t>(n - done));
+            if (w < 0 && errno == EINTR)
+                continue;
+            if (w < 0)
+                return errno;
+            done += w;
+        }
+    }
+}
+
+} // namespace
+
+bool write_file_atomic_exact(const std::string& path, const std::string& bytes, FileError& error,
+                             Flush flush) {
+    TempBeside tmp(to_native(path));
+    int err = tmp.open();
+    if (!err)
+        err = tmp.write_all(bytes.data(), bytes.size());
+    if (!err)
+        err = tmp.commit(flush);
+    if (err)
+        error.text = errno_text(err);
+    return !err;
+}
+
+bool copy_file_atomic(const std::string& source, const std::string& dest, FileError& error,
+                      std::size_t head_size, const std::function<void(std::string&)>& patch_head,
+                      Flush flush) {
+    int in = ::open(to_native(source).c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) {
         error.text = errno_text(errno);
         return false;
     }
-    // Keep the permissions of a file that is replaced; new files get the usual ones.
-    struct stat st {};
-    mode_t mode = 0666 & ~[] {
-        mode_t m = umask(0);
-        umask(m);
-        return m;
-    }();
-    if (stat(target.c_str(), &st) == 0)
-        mode = st.st_mode & 07777;
-    fchmod(fd, mode);
-    std::size_t done = 0;
-    int err = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
+    TempBeside tmp(to_native(dest));
+    int err = tmp.open();
+    if (!err && patch_head && head_size > 0) {
+        std::string head(head_size, '\0');
+        std::size_t got = 0;
+        while (!err && got < head_size) {
+            ssize_t n = ::read(in, head.data() + got, head_size - got);
+            if (n < 0 && errno == EINTR)
                 continue;
-            err = errno;
-            break;
+            if (n < 0)
+                err = errno;
+            else if (n == 0)
+                break;
+            else
+                got += static_cast<std::size_t>(n);
         }
-        done += static_cast<std::size_t>(n);
+        head.resize(got);
+        if (!err) {
+            patch_head(head);
+            err = tmp.write_all(head.data(), head.size());
+        }
     }
-    if (!err && fsync(fd) != 0)
-        err = errno;
-    if (::close(fd) != 0 && !err)
-        err = errno;
-    if (!err && std::rename(tmpl.c_str(), target.c_str()) != 0)
-        err = errno;
-    if (err) {
-        ::unlink(tmpl.c_str());
+    if (!err)
+        err = copy_rest(in, tmp.fd());
+    ::close(in);
+    if (!err)
+        err = tmp.commit(flush);
+    if (err)
         error.text = errno_text(err);
-        return false;
-    }
-    return true;
+    return !err;
 }
 #else
-bool write_file_atomic(const std::string& path, const std::string& bytes, FileError& error) {
-    fs::path target = to_native(resolve_path(path));
+bool write_file_atomic_exact(const std::string& path, const std::string& bytes, FileError& error,
+                             [[maybe_unused]] Flush flush) {
+    fs::path target = to_native(path);
     fs::path tmp = target;
     tmp += L".mf7tmp";
     {
@@ -119,6 +249,20 @@ bool write_file_atomic(const std::string& path, const std::string& bytes, FileEr
         return false;
     }
     return true;
+}
+
+bool copy_file_atomic(const std::string& source, const std::string& dest, FileError& error,
+                      std::size_t head_size, const std::function<void(std::string&)>& patch_head,
+                      Flush flush) {
+    std::string bytes;
+    if (!read_file(source, bytes, error))
+        return false;
+    if (patch_head && head_size > 0) {
+        std::string head = bytes.substr(0, head_size);
+        patch_head(head);
+        bytes.replace(0, std::min(head_size, bytes.size()), head);
+    }
+    return write_file_atomic_exact(dest, bytes, error, flush);
 }
 #endif
 

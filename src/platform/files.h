@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file reading and writing. Writes never tear a file: the new contents go to a temporary
 // file beside the target, which is then renamed over it.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,25 @@ struct FileError {
 // Reads at most max_bytes from the start of the file (found ignoring letter case).
 bool read_file(const std::string& path, std::string& bytes, FileError& error,
                std::size_t max_bytes = std::string::npos);
-bool write_file_atomic(const std::string& path, const std::string& bytes, FileError& error);
+// Saves are flushed to the disk before the rename, so that a power cut leaves either the old or
+// the new file. Copies may skip the flush (as the system's own copy does): their source stays
+// intact and can be copied again, and the flush costs more than the copy itself.
+enum class Flush { ToDisk, Lazy };
+bool write_file_atomic(const std::string& path, const std::string& bytes, FileError& error,
+                       Flush flush = Flush::ToDisk);
+// write_file_atomic to path exactly as spelled, for callers that matched the name themselves
+// (looking a new name up ignoring case reads the whole folder each time).
+bool write_file_atomic_exact(const std::string& path, const std::string& bytes, FileError& error,
+                             Flush flush = Flush::ToDisk);
+// Copies the file at source to dest (both exact paths) the way write_file_atomic writes:
+// through a temporary file renamed over dest, so a failed copy leaves no partial file. The
+// first head_size bytes (fewer in a shorter file) go through patch_head when one is given; the
+// rest is copied by the system without passing through the program. The copy keeps the
+// source's length.
+bool copy_file_atomic(const std::string& source, const std::string& dest, FileError& error,
+                      std::size_t head_size = 0,
+                      const std::function<void(std::string&)>& patch_head = {},
+                      Flush flush = Flush::Lazy);
 
 // Splits text into lines as the game's platform reads text: a line ends at CR, and a LF right
 // after it belongs to that line end; a LF anywhere else stays inside the line.

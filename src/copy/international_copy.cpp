@@ -1,0 +1,273 @@
+#include "copy/international_copy.h"
+
+#include "model/campaign.h"
+#include "model/scenario_file.h"
+#include "model/state.h"
+#include "platform/files.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
+#include <unordered_map>
+#include <vector>
+
+namespace mf7 {
+
+namespace {
+
+constexpr const char* kNotFound = "FILE NOT FOUND";
+constexpr const char* kSameFile = "same file, not copied";
+constexpr const char* kFailed = "COPY FAILED";
+
+bool is_file(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(to_native(path), ec);
+}
+
+// The source file as named or, failing that, found ignoring letter case.
+std::optional<std::string> find_source(const std::string& path) {
+    if (is_file(path))
+        return path;
+    auto found = find_existing(path);
+    if (found && is_file(*found))
+        return found;
+    return std::nullopt;
+}
+
+bool same_file(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(to_native(a), to_native(b), ec) && !ec;
+}
+
+// The names in the folder the copy writes into, read once per run and matched ignoring letter
+// case as the game's platform matches them. Looking up each new name on disk would read the
+// whole folder again for every file copied.
+class TargetNames {
+  public:
+    explicit TargetNames(const std::string& folder)
+        : prefix_(join_path(folder, "")), disk_prefix_(join_path(resolve_path(folder), "")) {
+        for (const std::string& name : list_files(folder, "*"))
+            names_.emplace(lcase(name), name);
+        for (const std::string& name : list_folders(folder))
+            names_.emplace(lcase(name), name);
+    }
+
+    // Where dest is on disk: the spelling of an existing name, or dest as it stands.
+    std::string locate(const std::string& dest, bool& exists) const {
+        std::string name = dest.starts_with(prefix_) ? dest.substr(prefix_.size()) : "";
+        if (name.empty() || name.find_first_of("/\\") != std::string::npos) {
+            auto found = find_existing(dest);
+            exists = found.has_value();
+            return found.value_or(dest);
+        }
+        auto it = names_.find(lcase(name));
+        exists = it != names_.end();
+        return disk_prefix_ + (exists ? it->second : name);
+    }
+
+    void add(const std::string& path) {
+        if (path.starts_with(disk_prefix_)) {
+            std::string name = path.substr(disk_prefix_.size());
+            names_.emplace(lcase(name), name);
+        }
+    }
+
+  private:
+    std::string prefix_, disk_prefix_;
+    std::unordered_map<std::string, std::string> names_;
+};
+
+class CopyRun {
+  public:
+    CopyRun(const EditorState& state, const CopyOptions& options, std::string target,
+            std::string new_ext, Messages& messages)
+        : state_(state), options_(options), target_(std::move(target)),
+          new_ext_(std::move(new_ext)), messages_(messages), names_(target_) {}
+
+    CopyResult run() {
+        result_.done = true;
+        result_.label =
+            "This Report has been saved as: " + join_path(target_, "REPORT." + new_ext_);
+        lines_.push_back("The following files are saved: ");
+        const Settings& s = state_.settings;
+        for (int k = 0; k < usable_count(state_.camfil); ++k) {
+            const scn_record& scn = state_.camfil.scenarios[static_cast<std::size_t>(k)];
+            copy_text_field(scn.scn_txt);
+            for (const OutcomeRecord& o : scn.outcome)
+                copy_text_field(o.txt);
+            if (options_.copy_scenarios) {
+                // The scenario's own text file keeps the edition's extension it has now.
+                std::string n = field_text(scn.scn_file);
+                std::string t = left(n, n.size() >= 4 ? n.size() - 4 : 0) + s.text_ext;
+                copy_file(trim(join_path(s.mf7_txt, t)), trim(join_path(target_, t)), false, false);
+                std::string raw = field_raw(scn.scn_file);
+                copy_file(trim(join_path(s.mf7_scn, raw)), trim(join_path(target_, raw)), true,
+                          true);
+            }
+        }
+        copy_text_field(state_.camfil.description_txt);
+        if (options_.copy_campaign)
+            copy_campaign();
+        lines_.push_back(" ");
+        lines_.push_back("Number of files copied = " + str_number(result_.copied));
+        lines_.push_back("Number of files NOT FOUND = " + str_number(result_.not_found));
+        for (std::size_t i = 0; i < lines_.size(); ++i)
+            result_.report += (i ? "\r\n" : "") + lines_[i];
+        save_report();
+        return result_;
+    }
+
+  private:
+    // A name without a dot, or starting with one, names no file: empty fields end here too.
+    void copy_text_field(const TextField& field) {
+        std::string f = field_raw(field);
+        std::size_t dot = f.find('.');
+        if (dot == std::string::npos || dot == 0)
+            return;
+        copy_file(trim(join_path(state_.settings.mf7_txt, f)),
+                  trim(join_path(target_, f.substr(0, dot + 1) + new_ext_)), true, false);
+    }
+
+    void copy_file(const std::string& source, const std::string& dest, bool report_missing,
+                   bool scenario) {
+        auto found = find_source(source);
+        if (!found) {
+            if (report_missing) {
+                lines_.push_back(source + " : " + kNotFound);
+                ++result_.not_found;
+            }
+            return;
+        }
+        // Copying a file onto itself would at best do nothing and at worst mark the game's own
+        // scenario grey or hidden, so the source is left alone.
+        bool exists = false;
+        std::string to = names_.locate(dest, exists);
+        if (exists && same_file(*found, to)) {
+            lines_.push_back(source + " : " + kSameFile);
+            return;
+        }
+        // The copy is written beside its destination and renamed, so a failure leaves no
+        // half-written scenario that the game would try to load.
+        FileError error;
+        bool ok = scenario ? copy_file_atomic(*found, to, error, scn_layout::kSize,
+                                              [this](std::string& head) {
+                                                  mark_scenario_copy(head, options_.grey,
+                                                                     options_.hidden);
+                                              })
+                           : copy_file_atomic(*found, to, error);
+        if (!ok) {
+            fail(source, dest, error.text);
+            lines_.push_back(source + " : " + kFailed);
+            return;
+        }
+        names_.add(to);
+        lines_.push_back(dest);
+        ++result_.copied;
+    }
+
+    // The record as held, text fields untouched: the blanks stay blanks, unlike a save.
+    void copy_campaign() {
+        std::string dest = trim(join_path(target_, state_.cam_name));
+        bool exists = false;
+        std::string to = names_.locate(dest, exists);
+        auto source = find_existing(state_.cam_path);
+        if (exists && source && same_file(*source, to)) {
+            lines_.push_back(state_.cam_path + " : " + kSameFile);
+            return;
+        }
+        FileError error;
+        if (!write_file_atomic_exact(to, camfil_to_bytes(state_.camfil), error, Flush::Lazy)) {
+            fail("Copying campaign file to: ", dest, error.text);
+            lines_.push_back(dest + " : " + kFailed);
+            return;
+        }
+        names_.add(to);
+        lines_.push_back(dest);
+    }
+
+    // The report file holds the report as one written line, so it ends with CR LF.
+    void save_report() {
+        result_.report_path = join_path(target_, "report." + new_ext_);
+        bool exists = false;
+        std::string to = names_.locate(result_.report_path, exists);
+        FileError error;
+        result_.report_saved =
+            write_file_atomic_exact(to, result_.report + "\r\n", error, Flush::Lazy);
+        if (!result_.report_saved)
+            fail("Saving Report", result_.report_path, error.text);
+    }
+
+    void fail(const std::string& source, const std::string& dest, const std::string& error_text) {
+        ++result_.errors;
+        messages_.show("The error: >" + error_text +
+                       "< was encountered, While trying to copy files into " + target_ + "\r\n" +
+                       "Filenames when the Error occurred: " + source + " -> " + dest);
+    }
+
+    const EditorState& state_;
+    const CopyOptions& options_;
+    std::string target_, new_ext_;
+    Messages& messages_;
+    TargetNames names_;
+    CopyResult result_;
+    std::vector<std::string> lines_;
+};
+
+} // namespace
+
+std::string copy_question(const std::string& target, const std::string& new_ext) {
+    return "The campaign will be copied into the Folder: " + target + "\r\n" +
+           "All textfiles in the campaign will be given the extension: " + new_ext + "\r\n" +
+           "Do yu want me to proceede?";
+}
+
+void mark_scenario_copy(std::string& bytes, bool grey, bool hidden) {
+    if (grey && bytes.size() > scn_layout::kOrigin)
+        bytes[scn_layout::kOrigin] = 0;
+    if (hidden && bytes.size() > scn_layout::kHidden)
+        bytes[scn_layout::kHidden] = 1;
+}
+
+std::optional<std::string> make_copy_folder(const std::string& parent, const std::string& name,
+                                            Messages& messages) {
+    std::string p = trim(parent), n = trim(name);
+    if (n.empty()) {
+        messages.show("Type a new Foldername in the White Textbox at the bottom");
+        return std::nullopt;
+    }
+    bool ends_in_separator = !p.empty() && (p.back() == '/' || p.back() == path_separator());
+    std::string folder = ends_in_separator ? p + n : join_path(p, n);
+    if (folder_exists(folder)) {
+        messages.show("The Folder: " + join_path(p, n) + " allready exist");
+        return std::nullopt;
+    }
+    std::error_code ec;
+    std::filesystem::create_directory(to_native(folder), ec);
+    if (ec) {
+        report_file_error(messages, folder, "create the folder: ", ec.message());
+        return std::nullopt;
+    }
+    return folder;
+}
+
+CopyResult make_international_copy(const EditorState& state, const CopyOptions& options,
+                                   Messages& messages) {
+    std::string target = trim(options.target);
+    std::string new_ext = lcase(options.new_ext);
+    // Without the folder every file of the run would fail one by one, each with its message.
+    if (!folder_exists(target)) {
+        messages.show("The error: >" + std::generic_category().message(ENOENT) +
+                      "< was encountered, While trying to copy files into " + target);
+        CopyResult none;
+        none.errors = 1;
+        return none;
+    }
+    if (messages.show(copy_question(target, new_ext), Buttons::OkCancel) != Answer::Ok)
+        return {};
+    return CopyRun(state, options, target, new_ext, messages).run();
+}
+
+} // namespace mf7

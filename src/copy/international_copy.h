@@ -1,0 +1,52 @@
+#pragma once
+// The international copy: the open campaign's text files under another edition's extension, its
+// scenario files (optionally marked grey or hidden for the game's scenario list) and the campaign
+// file, copied into one folder with a report of what was copied.
+#include <optional>
+#include <string>
+
+namespace mf7 {
+
+struct EditorState;
+class Messages;
+
+struct CopyOptions {
+    std::string target;          // the folder to copy into (`copy_target`, trimmed by the copy)
+    std::string new_ext = "txt"; // the edition's extension, without the dot
+    bool copy_scenarios = true;  // `Check1`: scenario files and the scenarios' own text files
+    bool copy_campaign = true;   // `Check2`
+    bool grey = true;            // `Check3`: byte 11,250 of each scenario copy set to 0
+    bool hidden = true;          // `Check4`: byte 0 of each scenario copy set to 1
+};
+
+struct CopyResult {
+    bool done = false;       // false when the question was not answered OK: nothing was touched
+    std::string label;       // "This Report has been saved as: ..."
+    std::string report;      // the report's lines separated by CR LF
+    std::string report_path; // where the report file was (or was to be) written
+    int copied = 0;          // files copied
+    int not_found = 0;       // sources named by the campaign that do not exist
+    int errors = 0;          // failures shown as messages (the run went on after each)
+    bool report_saved = false;
+};
+
+// The text of the question asked before anything is copied.
+std::string copy_question(const std::string& target, const std::string& new_ext);
+
+// Asks with OK and Cancel, then copies what the campaign record names into options.target and
+// writes the report file "report." + new_ext there. The record is read, never changed, and no
+// source file is ever written: a destination that is its own source is left alone and reported.
+CopyResult make_international_copy(const EditorState& state, const CopyOptions& options,
+                                   Messages& messages);
+
+// Makes the folder name inside parent for a copy to go into (`Form11`). Tells the user and
+// returns nothing when the name is empty, the folder exists or cannot be made; otherwise returns
+// the new folder.
+std::optional<std::string> make_copy_folder(const std::string& parent, const std::string& name,
+                                            Messages& messages);
+
+// A scenario file image as its copy holds it: grey clears the origin byte (11,250) and hidden
+// sets the hidden byte (0). The length never changes; a byte beyond a short file's end is not set.
+void mark_scenario_copy(std::string& bytes, bool grey, bool hidden);
+
+} // namespace mf7
