@@ -43,6 +43,14 @@ inline int row_named(QListWidget* list, const char* text) {
     return items.isEmpty() ? -1 : list->row(items.first());
 }
 
+// The picker's folder list indents its entries; find one by its name.
+inline int folder_row(QListWidget* dirs, const char* name) {
+    for (int i = 0; i < dirs->count(); ++i)
+        if (dirs->item(i)->text().trimmed() == QLatin1String(name))
+            return i;
+    return -1;
+}
+
 inline QStringList rows(QListWidget* list) {
     QStringList out;
     for (int i = 0; i < list->count(); ++i)

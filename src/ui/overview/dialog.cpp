@@ -90,8 +90,9 @@ void Dialog::reject() {
 }
 
 void Dialog::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    cancel_clicked();
+    event->accept();
+    if (isVisible())
+        cancel_clicked();
 }
 
 } // namespace mf7
