@@ -20,13 +20,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
 #include <filesystem>
 #include <iostream>
-#include <unistd.h>
 
 namespace {
 
@@ -40,7 +40,12 @@ class PrintedMessages : public mf7::Messages {
 };
 
 bool save(QWidget* w, const QString& folder, const QString& name, const QString& suffix) {
-    w->adjustSize();
+    // adjustSize() would keep the window within the small virtual screen of the offscreen
+    // platform; a real screen at 150 % has room for the whole window.
+    QSize size = w->sizeHint();
+    if (QLayout* l = w->layout(); l && l->hasHeightForWidth())
+        size.setHeight(std::max(size.height(), l->totalHeightForWidth(size.width())));
+    w->resize(size.expandedTo(w->minimumSizeHint()));
     QApplication::processEvents();
     QString path = folder + "/" + name + suffix + ".png";
     if (!w->grab().save(path)) {
@@ -64,7 +69,10 @@ int main(int argc, char** argv) {
     QDir().mkpath(out);
 
     namespace fs = std::filesystem;
-    fs::path tmp = fs::temp_directory_path() / ("mf7shots-" + std::to_string(::getpid()));
+    // A fixed folder, so that the paths in the pictures do not change from run to run.
+    fs::path tmp = fs::temp_directory_path() / "mf7shots";
+    std::error_code gone;
+    fs::remove_all(tmp, gone);
     std::string root = (tmp / "Marchfield").string();
     std::string error;
     if (!mf7::demo::write_demo_game(root, error)) {
