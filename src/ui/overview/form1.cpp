@@ -346,14 +346,17 @@ void Form1::trim_on_change(QLineEdit* field, bool drop_nul) {
         field->setText(wanted);
         field->setCursorPosition(cursor);
     }
-    last_text_[field == text2_ ? 2 : field == text3_ ? 3 : field == text4_ ? 4 : 5] = wanted;
+    last_text_[field_index(field)] = wanted;
+}
+
+int Form1::field_index(const QLineEdit* field) const {
+    return field == text2_ ? 2 : field == text3_ ? 3 : field == text4_ ? 4 : 5;
 }
 
 void Form1::field_edited(QLineEdit* field, const QString& text) {
     // Typing counts as an edit as a click does, so that keyboard users are asked on exit too;
     // blanks that the field drops at once change nothing.
-    int k = field == text2_ ? 2 : field == text3_ ? 3 : field == text4_ ? 4 : 5;
-    if (trim(fromQ(text)) != trim(fromQ(last_text_[k])))
+    if (trim(fromQ(text)) != trim(fromQ(last_text_[field_index(field)])))
         state_.campaign_changed = true;
 }
 

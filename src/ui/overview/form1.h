@@ -81,6 +81,7 @@ class Form1 : public QMainWindow {
     void blank_selection_caption();
 
     // Field rules.
+    int field_index(const QLineEdit* field) const; // 2 to 5 for Text2 to Text5
     void trim_on_change(QLineEdit* field, bool drop_nul);
     void field_edited(QLineEdit* field, const QString& text);
     void leave_field(QLineEdit* field);
@@ -111,7 +112,7 @@ class Form1 : public QMainWindow {
     QLabel* label7_ = nullptr;
     QListWidget* list1_ = nullptr;
     QPushButton *command1_ = nullptr, *command2_ = nullptr, *command3_ = nullptr;
-    // The text of each name field after its last change, to tell a real edit from blanks.
+    // The text of Text2 to Text5 after its last change, to tell a real edit from blanks.
     QString last_text_[6];
 };
 
