@@ -26,8 +26,10 @@ run: build-run
 test: build-test
 	@cd $(TEST_DIR) && ctest --output-on-failure
 
+# Every window on the demo campaign, headless, at the default size and at 150 %.
 screenshots: build-run
-	@scripts/screenshots.sh $(BIN) $(CURDIR)/docs/screenshots
+	@QT_QPA_PLATFORM=offscreen $(BIN)/mf7shots $(CURDIR)/docs/screenshots
+	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 $(BIN)/mf7shots $(CURDIR)/docs/screenshots -150
 
 bench: build-run
 	@$(BIN)/mf7bench

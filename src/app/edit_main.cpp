@@ -2,6 +2,7 @@
 #include "model/state.h"
 #include "platform/paths.h"
 #include "ui/common/message_boxes.h"
+#include "ui/editor_windows.h"
 #include "ui/overview/form1.h"
 
 #include <QApplication>
@@ -12,9 +13,9 @@ int main(int argc, char** argv) {
     mf7::EditorState state;
     state.start_folder = mf7::executable_folder();
     mf7::MessageBoxes messages;
-    mf7::Form1 form1(state, messages);
-    form1.show();
+    mf7::EditorWindows windows(state, messages);
+    windows.form1().show();
     // The start messages (missing settings, missing folders) appear over the window.
-    QTimer::singleShot(0, &form1, [&form1] { form1.start(); });
+    QTimer::singleShot(0, &windows, [&windows] { windows.form1().start(); });
     return app.exec();
 }

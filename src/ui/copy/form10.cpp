@@ -2,7 +2,7 @@
 
 #include "copy/international_copy.h"
 #include "model/state.h"
-#include "platform/drive_list.h"
+#include "platform/drives.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -145,7 +145,7 @@ Form10::Form10(EditorState& state, Messages& messages, QWidget* parent)
     layout->addLayout(buttons);
     resize(760, 460);
 
-    drives_ = list_drives();
+    drives_ = drive_list();
     for (const std::string& d : drives_)
         drive1_->addItem(toQ(d));
     connect(drive1_, &QComboBox::activated, this, &Form10::drive_chosen);

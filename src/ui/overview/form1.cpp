@@ -1,11 +1,23 @@
 #include "ui/overview/form1.h"
 
+#include "model/campaign_file.h"
+#include "model/field_rules.h"
+#include "model/file_commands.h"
+#include "model/list_editing.h"
 #include "model/overview.h"
 #include "model/state.h"
+#include "platform/messages.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "settings/settings.h"
+#include "ui/common/form2.h"
 #include "ui/common/look.h"
 #include "ui/common/qt_text.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyle>
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -56,10 +68,7 @@ Form1::Form1(EditorState& state, Messages& messages, QWidget* parent)
     layout->addWidget(build_list(), 1);
     layout->addWidget(build_trailer());
     setCentralWidget(central);
-}
-
-QAction* Form1::action(const char* name) const {
-    return findChild<QAction*>(QString::fromLatin1(name));
+    connect_fields();
 }
 
 void Form1::build_menus() {
@@ -138,10 +147,21 @@ QWidget* Form1::build_list() {
     frame2_->setObjectName("Frame2");
     auto* v = new QVBoxLayout(frame2_);
     QFont fixed = look::fixed_font("Courier New", 10);
-    // Column headings sit over the fixed-width rows: number, file, four gotos, start date.
+    list1_ = new QListWidget(frame2_);
+    list1_->setObjectName("List1");
+    list1_->setToolTip("Doubleclick to edit.");
+    list1_->setFont(fixed);
+    list1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QFontMetrics fm(fixed);
+    int ch = fm.horizontalAdvance(QLatin1Char('0'));
+    // Column headings stand over the fixed-width rows: the row's text starts after the list's
+    // frame and the style's text margin, and every character is `ch` wide.
     auto* headings = new QWidget(frame2_);
     auto* h = new QHBoxLayout(headings);
-    h->setContentsMargins(4, 0, 0, 0);
+    int text_margin =
+        list1_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list1_) + 1;
+    h->setContentsMargins(list1_->frameWidth() + text_margin, 0, 0, 0);
     h->setSpacing(0);
     const char* goto_tip =
         "A '*' displayed after this number indicates that the alternative goto's is used.";
@@ -149,30 +169,30 @@ QWidget* Form1::build_list() {
         const char* name;
         const char* caption;
         const char* tip;
-        int chars;
+        int chars;    // the column's width in characters
+        int trailing; // characters after it: the alternative-goto mark
+        bool right;
     } cols[] = {
-        {"Label8", " #       ", "This is the scn number you must use in your Goto's.", 5},
-        {"Label13", "Scn filename", "This is the filename of the scenario.", 20},
-        {"Label9", "BV-goto #", goto_tip, 10},
-        {"Label10", "V-goto #", goto_tip, 10},
-        {"Label11", "TV-goto #", goto_tip, 10},
-        {"Label12", "Lost-goto #", goto_tip, 10},
-        {"Label14", "Scenario start date", "This is the start-date found in the *.scn file.", 20}};
-    QFontMetrics fm(fixed);
+        {"Label8", " #       ", "This is the scn number you must use in your Goto's.", 5, 0, false},
+        {"Label13", "Scn filename", "This is the filename of the scenario.", 20, 0, false},
+        {"Label9", "BV-goto #", goto_tip, 9, 1, true},
+        {"Label10", "V-goto #", goto_tip, 9, 1, true},
+        {"Label11", "TV-goto #", goto_tip, 9, 1, true},
+        {"Label12", "Lost-goto #", goto_tip, 9, 1, true},
+        {"Label14", "Scenario start date", "This is the start-date found in the *.scn file.", 20, 0,
+         true}};
     for (const auto& c : cols) {
         QLabel* l = label(headings, c.name, c.caption, c.tip);
-        l->setFixedWidth(fm.horizontalAdvance(QString(c.chars, 'M')));
-        l->setAlignment(c.chars == 10 ? Qt::AlignRight | Qt::AlignVCenter
-                                      : Qt::AlignLeft | Qt::AlignVCenter);
+        l->setFixedWidth(ch * c.chars);
+        l->setAlignment((c.right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignBottom);
         h->addWidget(l);
+        if (c.trailing)
+            h->addSpacing(ch * c.trailing);
     }
     h->addStretch(1);
-    list1_ = new QListWidget(frame2_);
-    list1_->setObjectName("List1");
-    list1_->setToolTip("Doubleclick to edit.");
-    list1_->setFont(fixed);
-    list1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list1_->setMinimumWidth(fm.horizontalAdvance(QString(88, 'M')));
+    // Wide enough for the 85-character row without a horizontal scroll bar.
+    list1_->setMinimumWidth(ch * 86 + 2 * (list1_->frameWidth() + text_margin) +
+                            list1_->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     list1_->setMinimumHeight(fm.height() * 12);
     auto* buttons = new QHBoxLayout;
     command1_ = new QPushButton("Insert SCN before", frame2_);
@@ -213,6 +233,46 @@ QWidget* Form1::build_trailer() {
     return frame;
 }
 
+void Form1::connect_fields() {
+    for (QLineEdit* f : {text2_, text3_, text4_, text5_})
+        f->installEventFilter(this);
+    list1_->installEventFilter(this);
+    connect(text2_, &QLineEdit::textChanged, this, [this] { trim_on_change(text2_, false); });
+    connect(text3_, &QLineEdit::textChanged, this, [this] { trim_on_change(text3_, false); });
+    connect(text4_, &QLineEdit::textChanged, this, [this] { trim_on_change(text4_, false); });
+    connect(text5_, &QLineEdit::textChanged, this, [this] { trim_on_change(text5_, true); });
+    for (QLineEdit* f : {text2_, text3_, text4_, text5_})
+        connect(f, &QLineEdit::textEdited, this,
+                [this, f](const QString& text) { field_edited(f, text); });
+
+    connect(list1_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { row_clicked(list1_->row(item)); });
+    // Arrow keys move the selection as a click does.
+    connect(list1_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            row_clicked(row);
+    });
+    connect(list1_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { edit_row(list1_->row(item)); });
+    connect(command1_, &QPushButton::clicked, this, [this] { list_command(1); });
+    connect(command2_, &QPushButton::clicked, this, [this] { list_command(2); });
+    connect(command3_, &QPushButton::clicked, this, [this] { list_command(3); });
+
+    connect(action("Mnew"), &QAction::triggered, this, &Form1::new_clicked);
+    connect(action("Mopen"), &QAction::triggered, this, &Form1::open_clicked);
+    connect(action("Msave_as"), &QAction::triggered, this, &Form1::save_as_clicked);
+    connect(action("Mclose"), &QAction::triggered, this, &Form1::clear_clicked);
+    connect(action("exit"), &QAction::triggered, this, &Form1::exit_clicked);
+    connect(action("language_conversion"), &QAction::triggered, this, &Form1::copyRequested);
+    for (const char* name : {"mnu_missing", "mnu_camlst", "skriv", "Filelist"})
+        connect(action(name), &QAction::triggered, this,
+                [this, name] { emit reportRequested(QString::fromLatin1(name)); });
+    connect(action("Set_edit"), &QAction::triggered, this,
+            [this] { emit folderSettingsRequested(); });
+    connect(action("howto"), &QAction::triggered, this, &Form1::howtoRequested);
+    connect(action("about"), &QAction::triggered, this, &Form1::aboutRequested);
+}
+
 void Form1::set_campaign_menus(bool enabled) {
     for (const char* name : {"language_conversion", "Msave_as", "Mclose", "Mreport"})
         action(name)->setEnabled(enabled);
@@ -228,6 +288,10 @@ void Form1::set_file_menus_for_settings(bool usable) {
 void Form1::set_selection_caption(int index) {
     QString which = index < 0 ? QStringLiteral("None") : QString::number(index);
     frame2_->setTitle("Selected scenario # = " + which + QString::fromLatin1(kAltNote));
+}
+
+void Form1::blank_selection_caption() {
+    frame2_->setTitle(QString());
 }
 
 void Form1::start() {
@@ -253,11 +317,372 @@ void Form1::udfyld_form1() {
     text4_->setText(toQ(fill.text4));
     text5_->setText(toQ(fill.text5));
     text6_->setText(toQ(fill.text6));
+    text6_->setCursorPosition(0);
     for (const auto& row : fill.rows)
         list1_->addItem(toQ(row));
     if (fill.label7)
         label7_->setText(toQ(*fill.label7));
     set_campaign_menus(true);
+}
+
+QAction* Form1::action(const char* name) const {
+    return findChild<QAction*>(QString::fromLatin1(name));
+}
+
+// ---- Header and trailer fields -------------------------------------------------------------
+
+void Form1::trim_on_change(QLineEdit* field, bool drop_nul) {
+    QString text = field->text();
+    if (drop_nul)
+        text.remove(QChar(0));
+    std::string trimmed = trim(fromQ(text));
+    QString wanted = toQ(trimmed);
+    if (wanted != field->text()) {
+        int leading = 0;
+        while (leading < text.size() && text[leading] == QLatin1Char(' '))
+            ++leading;
+        int cursor = std::clamp(static_cast<int>(field->cursorPosition()) - leading, 0,
+                                static_cast<int>(wanted.size()));
+        field->setText(wanted);
+        field->setCursorPosition(cursor);
+    }
+    last_text_[field_index(field)] = wanted;
+}
+
+int Form1::field_index(const QLineEdit* field) const {
+    return field == text2_ ? 2 : field == text3_ ? 3 : field == text4_ ? 4 : 5;
+}
+
+void Form1::field_edited(QLineEdit* field, const QString& text) {
+    // Typing counts as an edit as a click does, so that keyboard users are asked on exit too;
+    // blanks that the field drops at once change nothing.
+    if (trim(fromQ(text)) != trim(fromQ(last_text_[field_index(field)])))
+        state_.campaign_changed = true;
+}
+
+void Form1::leave_field(QLineEdit* field) {
+    if (field == text2_) {
+        // Stored at once, as the game keeps it: low byte first.
+        PrestigeFold fold = fold_prestige(fromQ(text2_->text()));
+        text2_->setText(toQ(fold.text));
+        state_.camfil.player_start_prestige = fold.value;
+        return;
+    }
+    std::string ext = field == text5_ ? state_.settings.text_ext : std::string(".smk");
+    std::string name = fromQ(field->text());
+    if (append_extension(name, ext)) {
+        field->setText(toQ(name));
+        state_.campaign_changed = true;
+    }
+}
+
+void Form1::commit_focused_field() {
+    QWidget* f = focusWidget();
+    if (f == text2_ || f == text3_ || f == text4_ || f == text5_)
+        leave_field(static_cast<QLineEdit*>(f));
+}
+
+void Form1::open_name_chooser(QLineEdit* field) {
+    state_.chooser_result.clear();
+    state_.return_form = "form1";
+    ChooserSetup setup;
+    setup.caption = "Select filename.";
+    setup.button_enabled = false;
+    setup.text1 = std::string();
+    setup.text1_visible = false;
+    setup.return_form = "form1";
+    if (field == text5_) {
+        setup.target = "text5";
+        setup.folder = state_.settings.mf7_txt;
+        setup.pattern = state_.settings.mf7text;
+        setup.button_caption = "Use " + right(state_.settings.mf7text, 3) + "-filename";
+    } else {
+        setup.target = field == text3_ ? "text3" : "text4";
+        setup.folder = state_.settings.mf7_smk;
+        setup.pattern = "*.smk";
+        setup.button_caption = "Use smk-filename";
+    }
+    state_.campaign_changed = true;
+    emit chooserRequested(setup);
+}
+
+void Form1::text5_shift_click() {
+    const std::string& ext = state_.settings.text_ext;
+    std::string text = fromQ(text5_->text());
+    std::string name = trim(text);
+    if (name.empty() || lcase(name) == ext || (!text.empty() && text[0] == '.')) {
+        messages_.show("You have to give me a filename before editing. Doubleclick the yellow box "
+                       "to select, or type in a name yourself. I will give it the "
+                       "filenameextension you have chosen in the 'Edit Directory Settings'-form.");
+        return;
+    }
+    if (right(lcase(name), ext.size()) != ext)
+        text5_->setText(toQ(name + ext));
+    state_.return_form = "form1";
+    state_.campaign_changed = true;
+    emit textFileRequested();
+}
+
+std::string Form1::text_file_path() const {
+    return join_path(state_.settings.mf7_txt, fromQ(text5_->text()));
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    auto is_enter = [](QEvent* e) {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        int key = static_cast<QKeyEvent*>(e)->key();
+        return key == Qt::Key_Return || key == Qt::Key_Enter;
+    };
+    if (watched == list1_) {
+        if (is_enter(event)) {
+            edit_row(list1_->currentRow());
+            return true;
+        }
+        return false;
+    }
+    auto* field = qobject_cast<QLineEdit*>(watched);
+    if (!field)
+        return false;
+    switch (event->type()) {
+    case QEvent::FocusOut:
+        // Leaving the field even without a change: editingFinished would not come then.
+        leave_field(field);
+        break;
+    case QEvent::MouseButtonPress: {
+        auto* m = static_cast<QMouseEvent*>(event);
+        if (field == text5_) {
+            if (m->button() == Qt::LeftButton && m->buttons() == Qt::LeftButton &&
+                m->modifiers() == Qt::ShiftModifier)
+                text5_shift_click();
+        } else {
+            state_.campaign_changed = true;
+        }
+        break;
+    }
+    case QEvent::MouseButtonDblClick:
+        if (field != text2_) {
+            open_name_chooser(field);
+            return true;
+        }
+        break;
+    default:
+        if (field != text2_ && is_enter(event)) {
+            open_name_chooser(field);
+            return true;
+        }
+        break;
+    }
+    return false;
+}
+
+// ---- Scenario list --------------------------------------------------------------------------
+
+void Form1::row_clicked(int row) {
+    if (row < 0 || row >= list1_->count())
+        return;
+    state_.selected_scn = static_cast<int16_t>(row);
+    set_selection_caption(row);
+    for (QPushButton* b : {command1_, command2_, command3_})
+        b->setEnabled(true);
+}
+
+void Form1::select_row(int row) {
+    if (row < 0 || row >= list1_->count())
+        return;
+    list1_->setCurrentRow(row);
+    row_clicked(row);
+}
+
+void Form1::edit_row(int row) {
+    if (row < 0 || row >= list1_->count())
+        return;
+    row_clicked(row);
+    emit scenarioEditRequested();
+}
+
+void Form1::list_command(int which) {
+    int rows = list1_->count();
+    ListEditResult r = which == 1   ? insert_scn_before(state_, rows, messages_)
+                       : which == 2 ? insert_scn_after(state_, rows, messages_)
+                                    : delete_scn(state_, rows, messages_);
+    if (r.changed) {
+        udfyld_form1();
+        emit scenarioListChanged();
+    }
+    select_row(r.select);
+}
+
+// ---- File commands --------------------------------------------------------------------------
+
+void Form1::new_clicked() {
+    emit scenarioListWindowHideRequested();
+    blank_selection_caption();
+    // The changed flag is cleared only once the dialog's OK replaces the campaign: a Cancel
+    // leaves the old campaign on screen, and its unsaved changes still count.
+    emit newCampaignRequested();
+}
+
+void Form1::new_campaign() {
+    list1_->clear();
+    init_cam(state_.camfil);
+    state_.selected_scn = -1;
+    udfyld_form1();
+    state_.campaign_changed = false;
+}
+
+void Form1::open_clicked() {
+    emit scenarioListWindowHideRequested();
+    if (!open_may_continue(state_, messages_))
+        return;
+    // `hent_camp`. The changed flag is cleared when the chosen file has been read, so that
+    // cancelling the chooser keeps the campaign on screen counted as unsaved.
+    ChooserSetup setup;
+    setup.target = "open";
+    setup.return_form = "form1";
+    setup.folder = state_.settings.mf7_cam;
+    setup.pattern = "*.cam";
+    setup.caption = "Open existing Campaign file";
+    setup.button_caption = "Open Campaign";
+    setup.button_enabled = false;
+    setup.text1_visible = false;
+    state_.return_form = "form1";
+    state_.chooser_target = "open";
+    emit chooserRequested(setup);
+}
+
+void Form1::save_as_clicked() {
+    commit_focused_field();
+    emit scenarioListWindowHideRequested();
+    blank_selection_caption();
+    Camfil& cam = state_.camfil;
+    cam.lose_smk = make_text_field(fromQ(text4_->text()));
+    cam.win_smk = make_text_field(fromQ(text3_->text()));
+    cam.description_txt = make_text_field(fromQ(text5_->text()));
+    if (state_.cam_folder.empty())
+        state_.cam_folder = state_.settings.mf7_cam;
+    if (state_.cam_name.empty())
+        state_.cam_name = "newcamp.cam";
+    state_.cam_path = join_path(trim(state_.cam_folder), trim(state_.cam_name));
+    ChooserSetup setup;
+    setup.target = "gem";
+    setup.return_form = "form1";
+    setup.folder = state_.cam_folder;
+    setup.pattern = "*.cam";
+    setup.caption = "Gem campaign fil";
+    setup.button_caption = "write file to disk";
+    // The name to save under stands in Text1 already, so the button works without a click.
+    setup.button_enabled = true;
+    setup.text1 = trim(state_.cam_name);
+    setup.text1_visible = true;
+    setup.disable_caller = false;
+    state_.return_form = "form1";
+    state_.chooser_target = "gem";
+    // The changed flag stays set until the file has been written (save_picked).
+    emit chooserRequested(setup);
+}
+
+void Form1::clear_clicked() {
+    bool yes = clear_confirmed(messages_);
+    emit scenarioListWindowHideRequested();
+    blank_selection_caption();
+    if (!yes)
+        return;
+    list1_->clear();
+    text1_->setText("0");
+    text2_->setText("0");
+    for (QLineEdit* f : {text3_, text4_, text5_, text6_})
+        f->clear();
+    label7_->clear();
+    state_.initier();
+    init_cam(state_.camfil);
+    state_.campaign_changed = false;
+    state_.selected_scn = -1;
+    set_campaign_menus(false);
+}
+
+void Form1::exit_clicked() {
+    if (!exit_may_end(state_, messages_))
+        return;
+    ending_ = true;
+    emit quitRequested();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (!ending_ && !exit_may_end(state_, messages_)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (!ending_) {
+        ending_ = true;
+        emit quitRequested();
+    }
+}
+
+void Form1::settings_saved(bool folders_ok) {
+    set_file_menus_for_settings(folders_ok);
+    // A campaign already on screen can be saved again once the folders are right.
+    if (folders_ok && list1_->count() > 0)
+        set_campaign_menus(true);
+}
+
+// ---- What the file chooser hands back ----------------------------------------------------
+
+void Form1::chooser_picked(const ChooserPick& pick) {
+    if (pick.target == "text3" || pick.target == "text4" || pick.target == "text5") {
+        QLineEdit* field = pick.target == "text3"   ? text3_
+                           : pick.target == "text4" ? text4_
+                                                    : text5_;
+        field->setText(toQ(pick.name));
+        if (pick.double_click) {
+            // A double-click stores the name in the record at once (`insert_w_smk`, ...).
+            state_.chooser_result = pick.name;
+            TextField stored = make_text_field(state_.chooser_result);
+            if (pick.target == "text3")
+                state_.camfil.win_smk = stored;
+            else if (pick.target == "text4")
+                state_.camfil.lose_smk = stored;
+            else
+                state_.camfil.description_txt = stored;
+        }
+    } else if (pick.target == "open") {
+        open_picked(pick);
+    } else if (pick.target == "gem") {
+        save_picked(pick);
+    }
+    if (!pick.double_click)
+        blank_selection_caption();
+}
+
+void Form1::open_picked(const ChooserPick& pick) {
+    std::string old_path = state_.cam_path, old_folder = state_.cam_folder,
+                old_name = state_.cam_name;
+    state_.cam_name = pick.name;
+    state_.cam_folder = pick.folder;
+    state_.cam_path = join_path(state_.cam_folder, state_.cam_name);
+    list1_->clear();
+    if (laes_cam(state_, state_.cam_path, messages_)) {
+        state_.campaign_changed = false;
+        state_.selected_scn = -1;
+        udfyld_form1();
+        return;
+    }
+    // The record is as it was: show it again under the name it came from, so that a later
+    // Save as does not offer to overwrite the file that could not be read.
+    state_.cam_path = old_path;
+    state_.cam_folder = old_folder;
+    state_.cam_name = old_name;
+    if (action("Msave_as")->isEnabled())
+        udfyld_form1();
+}
+
+void Form1::save_picked(const ChooserPick& pick) {
+    state_.cam_name = pick.name;
+    state_.cam_folder = pick.folder;
+    state_.cam_path = join_path(state_.cam_folder, state_.cam_name);
+    if (skriv_fil(state_, messages_) == SaveResult::Saved)
+        state_.campaign_changed = false;
 }
 
 } // namespace mf7

@@ -1,0 +1,122 @@
+#include "platform/drives.h"
+
+#include "platform/paths.h"
+#include "platform/text.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
+namespace mf7 {
+
+namespace {
+
+bool has_drive_letter(const std::string& path) {
+    return path.size() >= 2 && path[1] == ':' && std::isalpha(static_cast<unsigned char>(path[0]));
+}
+
+// Whether folder holds path, compared component by component.
+bool holds(const std::string& folder, const std::string& path) {
+    if (folder == "/")
+        return !path.empty() && path[0] == '/';
+    if (path.compare(0, folder.size(), folder) != 0)
+        return false;
+    return path.size() == folder.size() || path[folder.size()] == '/' ||
+           path[folder.size()] == path_separator();
+}
+
+} // namespace
+
+std::vector<std::string> drive_list() {
+    std::vector<std::string> drives;
+#ifdef _WIN32
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        std::error_code ec;
+        if (fs::exists(fs::path(std::string(1, c) + ":\\"), ec))
+            drives.push_back(std::string(1, c) + ":");
+    }
+#else
+    drives.push_back("/");
+    if (const char* home = std::getenv("HOME"); home && *home && folder_exists(home)) {
+        std::string h = home;
+        while (h.size() > 1 && h.back() == '/')
+            h.pop_back();
+        if (h != "/")
+            drives.push_back(h);
+    }
+    const char* user = std::getenv("USER");
+    std::vector<std::string> mounts;
+    for (const char* top : {"/media", "/mnt"}) {
+        for (const auto& name : list_folders(top)) {
+            std::string folder = join_path(top, name);
+            // Desktop systems mount removable volumes one level deeper, under the user's name.
+            if (user && name == user) {
+                for (const auto& volume : list_folders(folder))
+                    mounts.push_back(join_path(folder, volume));
+            } else {
+                mounts.push_back(folder);
+            }
+        }
+    }
+    std::sort(mounts.begin(), mounts.end());
+    drives.insert(drives.end(), mounts.begin(), mounts.end());
+#endif
+    return drives;
+}
+
+std::string drive_of(const std::string& path, const std::vector<std::string>& drives) {
+    if (has_drive_letter(path))
+        return ucase(path.substr(0, 2));
+    std::string best;
+    for (const auto& d : drives)
+        if (!has_drive_letter(d) && holds(d, path) && d.size() > best.size())
+            best = d;
+    return best;
+}
+
+bool path_drive_exists(const std::string& path) {
+    std::string drive = drive_of(path, drive_list());
+    return !drive.empty() && folder_exists(drive_root(drive));
+}
+
+std::string main_drive() {
+#ifdef _WIN32
+    return "C:";
+#else
+    return "/";
+#endif
+}
+
+std::string drive_root(const std::string& drive) {
+    if (has_drive_letter(drive) && drive.size() == 2)
+        return drive + "\\";
+    return drive;
+}
+
+std::string drive_not_responding(const std::string& drive) {
+    return "You are trying to access a Drive that isn't responding.\n\rDrive in error: >" + drive +
+           "<\n\rCheck that the Drive is working properly, and has a Diskette or CD-ROM "
+           "inserted. Then try again.";
+}
+
+std::string nearest_existing_folder(const std::string& folder) {
+    std::string f = folder;
+    while (!f.empty()) {
+        if (folder_exists(f))
+            return f;
+        std::size_t cut = f.find_last_of(std::string("/") + path_separator());
+        if (cut == std::string::npos)
+            break;
+        std::string parent = cut == 0 ? f.substr(0, 1) : f.substr(0, cut);
+        if (parent.size() == 2 && has_drive_letter(parent))
+            parent += '\\';
+        if (parent == f)
+            break;
+        f = parent;
+    }
+    return drive_root(main_drive());
+}
+
+} // namespace mf7

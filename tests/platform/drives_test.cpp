@@ -1,0 +1,50 @@
+#include "platform/drives.h"
+
+#include "platform/paths.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+using namespace mf7;
+using namespace mf7::test;
+
+TEST(Drives, DriveOfAPath) {
+    std::vector<std::string> drives = {"/", "/home/ann", "/media/ann/USB", "/mnt/data"};
+    struct Case {
+        const char* path;
+        const char* drive;
+    } cases[] = {{"/usr/share", "/"},
+                 {"/home/ann/games", "/home/ann"},
+                 {"/home/anna", "/"}, // a longer name is not inside /home/ann
+                 {"/media/ann/USB", "/media/ann/USB"},
+                 {"/mnt/data/MF/CAMPAIGN", "/mnt/data"},
+                 {"c:\\games\\mf", "C:"},
+                 {"games/mf", ""},
+                 {"", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(drive_of(c.path, drives), c.drive) << c.path;
+}
+
+TEST(Drives, TheMainDriveComesFirstAndAnswers) {
+    auto drives = drive_list();
+    ASSERT_FALSE(drives.empty());
+    EXPECT_EQ(drives.front(), main_drive());
+    EXPECT_TRUE(path_drive_exists(drive_root(main_drive())));
+    EXPECT_FALSE(path_drive_exists("relative/folder"));
+    EXPECT_FALSE(path_drive_exists(""));
+}
+
+TEST(Drives, NearestExistingFolder) {
+    TempDir dir;
+    EXPECT_EQ(nearest_existing_folder(dir.str()), dir.str());
+    EXPECT_EQ(nearest_existing_folder(join_path(join_path(dir.str(), "gone"), "deeper")),
+              dir.str());
+    EXPECT_EQ(nearest_existing_folder("no/such/relative"), drive_root(main_drive()));
+}
+
+TEST(Drives, NotRespondingMessage) {
+    EXPECT_EQ(drive_not_responding("E:"),
+              "You are trying to access a Drive that isn't responding.\n\rDrive in error: >E:<\n\r"
+              "Check that the Drive is working properly, and has a Diskette or CD-ROM inserted. "
+              "Then try again.");
+}

@@ -1,0 +1,89 @@
+#pragma once
+// A running editor on the demo game for the window tests: the window controller, the recording
+// message double, and helpers that click as a user does.
+#include "support/fixtures.h"
+#include "support/recording_messages.h"
+#include "ui/common/form2.h"
+#include "ui/editor_windows.h"
+#include "ui/overview/form1.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+namespace mf7::test {
+
+inline bool show_active(QWidget& w) {
+    w.show();
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w);
+}
+
+template <class T> T* child(QWidget& w, const char* name) {
+    return w.findChild<T*>(QString::fromLatin1(name));
+}
+
+inline QPoint row_point(QListWidget* list, int row) {
+    return list->visualItemRect(list->item(row)).center();
+}
+
+inline void click_row(QListWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row_point(list, row));
+}
+
+// A double-click reaches itemDoubleClicked only after a click at the same point.
+inline void double_click_row(QListWidget* list, int row) {
+    click_row(list, row);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row_point(list, row));
+}
+
+inline int row_named(QListWidget* list, const char* text) {
+    auto items = list->findItems(QString::fromLatin1(text), Qt::MatchExactly);
+    return items.isEmpty() ? -1 : list->row(items.first());
+}
+
+// The picker's folder list indents its entries; find one by its name.
+inline int folder_row(QListWidget* dirs, const char* name) {
+    for (int i = 0; i < dirs->count(); ++i)
+        if (dirs->item(i)->text().trimmed() == QLatin1String(name))
+            return i;
+    return -1;
+}
+
+inline QStringList rows(QListWidget* list) {
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
+    return out;
+}
+
+// The editor started on the demo game with its settings file beside the "program".
+struct Editor {
+    DemoGame game;
+    EditorState& state = game.state;
+    RecordingMessages msgs;
+    EditorWindows windows{game.state, msgs};
+    int quits = 0;
+
+    Editor() {
+        RecordingMessages ignore;
+        write_settings(state.settings, "3.0.1", game.dir.str(), ignore);
+        windows.quit = [this] { ++quits; };
+        windows.start();
+        msgs.clear();
+    }
+    Form1& form1() { return windows.form1(); }
+    QListWidget* list1() { return child<QListWidget>(form1(), "List1"); }
+    QListWidget* file1() { return child<QListWidget>(windows.form2(), "File1"); }
+    void trigger(const char* action) { form1().action(action)->trigger(); }
+
+    // File > Open, a click on the file, then the chooser's button.
+    void open(const char* name = "DEMO.CAM") {
+        trigger("Mopen");
+        click_row(file1(), row_named(file1(), name));
+        child<QPushButton>(windows.form2(), "Command1")->click();
+    }
+};
+
+} // namespace mf7::test

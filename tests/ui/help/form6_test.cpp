@@ -1,0 +1,80 @@
+// The how-to window: its colour legend and the return to the overview.
+#include "support/editor_fixture.h"
+#include "ui/common/look.h"
+#include "ui/help/form6.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+using namespace mf7;
+using namespace mf7::test;
+
+class Form6Test : public QObject {
+    Q_OBJECT
+  private slots:
+    void theLegendIsPaintedInTheColoursItExplains() {
+        Editor e;
+        e.trigger("howto");
+        Form6& w = e.windows.form6();
+        QCOMPARE(w.windowTitle(), QString("MF7-editor, How to"));
+        struct Row {
+            const char* name;
+            QColor colour;
+            const char* text;
+        } legend[] = {
+            {"Text1", Qt::white, "Type in the data for fields with white background.\r\n"},
+            {"Text2", QColor(192, 255, 192),
+             "Doubleclick to select filenames, in all fields with green background.\r\n"},
+            {"Text3", QColor(192, 255, 255),
+             "Doubleclick to select or type in the data, in fields with a blue background. The "
+             "fileextension will be added by the program.\r\n"},
+            {"Text4", QColor(224, 224, 224),
+             "Fields with grey background is for information only. Typically they contain "
+             "HEX-expansion of unused fields, or numbers calculated by the program.\r\n"},
+            {"Text5", QColor(255, 192, 192),
+             "The red background color is displayed in the Edit Folder Settings, when a "
+             "Folder-path does not exist.\r\nThis should only happen the first time you run the "
+             "program. Select the right Path(s) and click OK.\r\n"},
+            {"Text6", QColor(255, 255, 192),
+             "Type in the filename, or doubleclick to select, or SHIFT + LEFTCLICK to edit file "
+             "contents. (if the file does \r\nnot exists, it will be created). The fileextension "
+             "will be added by the program.\r\n"},
+        };
+        for (const auto& row : legend) {
+            auto* t = child<QPlainTextEdit>(w, row.name);
+            QVERIFY2(t, row.name);
+            QVERIFY(t->isReadOnly());
+            // The box keeps the text as written; the display turns CR LF into a line break.
+            QCOMPARE(t->toPlainText().remove('\r'), QString(row.text).remove('\r'));
+            QCOMPARE(look::background(t), row.colour);
+        }
+        QCOMPARE(child<QLabel>(w, "Label3")->text(),
+                 QString("Menu's are used in normal Windows style - they should give you no "
+                         "problems. "));
+        QCOMPARE(child<QLabel>(w, "Label2")->text(),
+                 QString("To try to guide you, I have chosen to color the data-fields, according "
+                         "to how to use them. The following legend should tell you what you "
+                         "need."));
+        QVERIFY(child<QLabel>(w, "Label5")
+                    ->text()
+                    .endsWith("Using the ENTER-key will give you the same result as doubleclicking "
+                              "the field."));
+    }
+
+    void returnGivesTheOverviewBackTheFocus() {
+        Editor e;
+        QVERIFY(show_active(e.form1()));
+        e.trigger("howto");
+        Form6& w = e.windows.form6();
+        QVERIFY(w.isVisible());
+        QVERIFY(!e.form1().isEnabled());
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::mouseClick(child<QPushButton>(w, "Command1"), Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+        QVERIFY(e.form1().isEnabled());
+        QTRY_VERIFY(e.form1().isActiveWindow());
+    }
+};
+
+QTEST_MAIN(Form6Test)
+#include "form6_test.moc"

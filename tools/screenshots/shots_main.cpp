@@ -1,0 +1,133 @@
+// mf7shots: renders every window on the demo campaign into PNG files, headless.
+//   QT_QPA_PLATFORM=offscreen mf7shots OUT_DIR [SUFFIX]
+// Run it again with QT_SCALE_FACTOR=1.5 and a suffix for the pictures at 150 %.
+#include "demo/demo_game.h"
+#include "model/campaign_file.h"
+#include "model/state.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+#include "settings/settings.h"
+#include "ui/common/form2.h"
+#include "ui/editor_windows.h"
+#include "ui/help/form6.h"
+#include "ui/help/form7.h"
+#include "ui/overview/dialog.h"
+#include "ui/overview/form1.h"
+#include "ui/settings/form4.h"
+#include "ui/settings/form5.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <filesystem>
+#include <iostream>
+
+namespace {
+
+// Messages would wait for a person; here they only go to standard error.
+class PrintedMessages : public mf7::Messages {
+  public:
+    mf7::Answer show(const std::string& text, mf7::Buttons buttons, bool) override {
+        std::cerr << "message: " << text << "\n";
+        return buttons == mf7::Buttons::Ok ? mf7::Answer::Ok : mf7::Answer::No;
+    }
+};
+
+bool save(QWidget* w, const QString& folder, const QString& name, const QString& suffix) {
+    // adjustSize() would keep the window within the small virtual screen of the offscreen
+    // platform; a real screen at 150 % has room for the whole window.
+    QSize size = w->sizeHint();
+    if (QLayout* l = w->layout(); l && l->hasHeightForWidth())
+        size.setHeight(std::max(size.height(), l->totalHeightForWidth(size.width())));
+    w->resize(size.expandedTo(w->minimumSizeHint()));
+    QApplication::processEvents();
+    QString path = folder + "/" + name + suffix + ".png";
+    if (!w->grab().save(path)) {
+        std::cerr << "cannot write " << path.toStdString() << "\n";
+        return false;
+    }
+    std::cout << path.toStdString() << "\n";
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::cerr << "usage: mf7shots OUT_DIR [SUFFIX]\n";
+        return 2;
+    }
+    QString out = QString::fromLocal8Bit(argv[1]);
+    QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    QDir().mkpath(out);
+
+    namespace fs = std::filesystem;
+    // A fixed folder, so that the paths in the pictures do not change from run to run.
+    fs::path tmp = fs::temp_directory_path() / "mf7shots";
+    std::error_code gone;
+    fs::remove_all(tmp, gone);
+    std::string root = (tmp / "Marchfield").string();
+    std::string error;
+    if (!mf7::demo::write_demo_game(root, error)) {
+        std::cerr << error << "\n";
+        return 1;
+    }
+    PrintedMessages messages;
+    mf7::EditorState state;
+    state.settings = mf7::demo::demo_settings(root);
+    state.settings.program_folder = root;
+    state.start_folder = root;
+    mf7::write_settings(state.settings, state.version_text, root, messages);
+
+    bool ok = true;
+    {
+        mf7::EditorWindows windows(state, messages);
+        windows.quit = [] {};
+        windows.start();
+        mf7::Form1& f1 = windows.form1();
+        f1.resize(f1.sizeHint());
+        // Open the demo campaign as a user does, through the chooser.
+        f1.action("Mopen")->trigger();
+        mf7::Form2& chooser = windows.form2();
+        auto* files = chooser.findChild<QListWidget*>("File1");
+        if (auto items = files->findItems("DEMO.CAM", Qt::MatchExactly); !items.isEmpty())
+            files->setCurrentItem(items.first());
+        files->itemClicked(files->currentItem());
+        ok &= save(&chooser, out, "chooser", suffix);
+        chooser.findChild<QPushButton*>("Command1")->click();
+        f1.select_row(2);
+        ok &= save(&f1, out, "overview", suffix);
+
+        f1.action("Mnew")->trigger();
+        auto* name = windows.dialog().findChild<QLineEdit*>("Text1");
+        name->setText("mycampaign");
+        ok &= save(&windows.dialog(), out, "new_campaign", suffix);
+        windows.dialog().findChild<QPushButton*>("CancelButton")->click();
+
+        f1.action("Set_edit")->trigger();
+        ok &= save(&windows.form4(), out, "folder_settings", suffix);
+        windows.form4().field(2)->setFocus();
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(windows.form4().field(2), &enter);
+        ok &= save(&windows.form5(), out, "folder_picker", suffix);
+        windows.form5().findChild<QPushButton*>("Command2")->click();
+        windows.form4().findChild<QPushButton*>("Command1")->click();
+
+        f1.action("howto")->trigger();
+        ok &= save(&windows.form6(), out, "howto", suffix);
+        windows.form6().findChild<QPushButton*>("Command1")->click();
+        f1.action("about")->trigger();
+        ok &= save(&windows.form7(), out, "about", suffix);
+        windows.form7().findChild<QPushButton*>("Command1")->click();
+    }
+    std::error_code ec;
+    fs::remove_all(tmp, ec);
+    return ok ? 0 : 1;
+}
