@@ -54,11 +54,11 @@ std::string name_extension(NameKind kind, const Settings& settings) {
     return settings.text_ext;
 }
 
-std::optional<ChooserSetup> editor_chooser_setup(const Settings& settings, int control) {
+std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings, int control) {
     std::optional<NameKind> kind = editor_name_kind(control);
     if (!kind)
         return std::nullopt;
-    ChooserSetup c;
+    EditorChooserSetup c;
     c.caption = "Select filename.";
     c.extension = name_extension(*kind, settings);
     switch (*kind) {
@@ -99,8 +99,8 @@ int target_control(const std::string& target) {
     return std::to_string(n) == target.substr(4) ? n : 0;
 }
 
-std::optional<ChooserSetup> editor_chooser_setup(const Settings& settings,
-                                                 const std::string& target) {
+std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings,
+                                                       const std::string& target) {
     return editor_chooser_setup(settings, target_control(target));
 }
 

@@ -18,7 +18,7 @@ std::optional<NameKind> editor_name_kind(int control);
 // The extension a field of this kind completes its name with.
 std::string name_extension(NameKind kind, const Settings& settings);
 
-struct ChooserSetup {
+struct EditorChooserSetup {
     std::string caption;        // "Select filename."
     std::string folder;         // the folder the list shows
     std::string pattern;        // "*.smk", or the edition's text pattern
@@ -28,10 +28,10 @@ struct ChooserSetup {
 
 // How the chooser is set up for editor field `control`; nothing for a control that is not a
 // file-name field.
-std::optional<ChooserSetup> editor_chooser_setup(const Settings& settings, int control);
+std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings, int control);
 // The same for a target text such as "text14".
-std::optional<ChooserSetup> editor_chooser_setup(const Settings& settings,
-                                                 const std::string& target);
+std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings,
+                                                       const std::string& target);
 // "text14" gives 14; 0 for a text that names no control.
 int target_control(const std::string& target);
 

@@ -22,6 +22,10 @@ class Form4;
 class Form5;
 class Form6;
 class Form7;
+class Form3;
+class Form8;
+class Form9;
+class Form10;
 
 class EditorWindows : public QObject {
     Q_OBJECT
@@ -40,7 +44,11 @@ class EditorWindows : public QObject {
     Form5& form5();
     Form6& form6();
     Form7& form7();
-    // Whether a window has been made yet: "form2", "dialog", "form4" ... "form7".
+    Form3& form3();
+    Form8& form8();
+    Form9& form9();
+    Form10& form10();
+    // Whether a window has been made yet: "form2", "dialog", "form3" ... "form10".
     bool created(const std::string& name) const;
 
     // The window a return_form names: "form1" is the overview, any other name is asked of
@@ -68,6 +76,13 @@ class EditorWindows : public QObject {
     Form5* form5_ = nullptr;
     Form6* form6_ = nullptr;
     Form7* form7_ = nullptr;
+    Form3* form3_ = nullptr;
+    Form8* form8_ = nullptr;
+    Form9* form9_ = nullptr;
+    Form10* form10_ = nullptr;
+
+    void connect_overview();
+    void open_editor_chooser();
 };
 
 } // namespace mf7

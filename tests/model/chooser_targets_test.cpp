@@ -12,7 +12,7 @@ namespace {
 const char* const kBug = "F2-E01: This program has got a bug, please report the errornumber.";
 }
 
-TEST(ChooserSetup, FolderPatternCaptionAndExtensionPerField) {
+TEST(EditorChooserSetup, FolderPatternCaptionAndExtensionPerField) {
     Settings s = demo::demo_settings("/game");
     s.set_mf7text("*.deu");
     struct Case {

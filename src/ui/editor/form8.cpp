@@ -51,10 +51,12 @@ Form8::Form8(EditorState&, Messages&, QWidget* parent) : QWidget(parent, Qt::Win
     v->addLayout(headings);
     v->addWidget(list1_, 1);
     v->addLayout(buttons);
-    connect(command1_, &QPushButton::clicked, this, [this] {
-        hide();
-        list1_->clear();
-    });
+    connect(command1_, &QPushButton::clicked, this, &Form8::close_list);
+}
+
+void Form8::close_list() {
+    hide();
+    list1_->clear();
 }
 
 void Form8::rebuild(const std::vector<std::string>& overview_rows) {
@@ -75,6 +77,8 @@ void Form8::fill_more(const std::vector<std::string>& overview_rows) {
 
 void Form8::show_list(const std::vector<std::string>& overview_rows) {
     fill_more(overview_rows);
+    // It stays usable beside the editor, while the overview that owns it is disabled.
+    setEnabled(true);
     show();
     raise();
     activateWindow();

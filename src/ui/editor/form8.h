@@ -26,6 +26,9 @@ class Form8 : public QWidget {
     // "Show scenarios in campaign": fill_more, then show and raise the window.
     void show_list(const std::vector<std::string>& overview_rows);
 
+    // "Close": hides the window and empties the list (New, Open, Save as and Clear do so too).
+    void close_list();
+
     QStringList lines() const;
 
   private:

@@ -686,3 +686,27 @@ void Form1::save_picked(const ChooserPick& pick) {
 }
 
 } // namespace mf7
+
+namespace mf7 {
+
+std::vector<std::string> Form1::rows() const {
+    std::vector<std::string> out;
+    for (int i = 0; i < list1_->count(); ++i)
+        out.push_back(fromQ(list1_->item(i)->text()));
+    return out;
+}
+
+void Form1::replace_row(int index, const std::string& row) {
+    if (index >= 0 && index < list1_->count())
+        list1_->item(index)->setText(toQ(row));
+}
+
+void Form1::set_main_country(const std::string& label7) {
+    label7_->setText(toQ(label7));
+}
+
+std::array<std::string, 3> Form1::header_file_texts() const {
+    return {fromQ(text3_->text()), fromQ(text4_->text()), fromQ(text5_->text())};
+}
+
+} // namespace mf7

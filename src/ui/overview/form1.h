@@ -4,7 +4,9 @@
 // shows the window asked for and disables this one until it returns.
 #include <QMainWindow>
 
+#include <array>
 #include <string>
+#include <vector>
 
 class QAction;
 class QGroupBox;
@@ -42,6 +44,14 @@ class Form1 : public QMainWindow {
     void select_row(int row);
     // The text file a SHIFT + left click on Text5 asked for: mf7_txt + separator + Text5.
     std::string text_file_path() const;
+
+    // The scenario rows as the list shows them (Windows-1252), for the reports and Form8.
+    std::vector<std::string> rows() const;
+    // The scenario editor stored slot `index`: its rebuilt row replaces the old one.
+    void replace_row(int index, const std::string& row);
+    void set_main_country(const std::string& label7);
+    // What Text3, Text4 and Text5 show, typed names included: the check tests these.
+    std::array<std::string, 3> header_file_texts() const;
 
   signals:
     // Open the file chooser prepared so (Text3/Text4/Text5, Open, Save as).

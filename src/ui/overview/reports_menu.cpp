@@ -1,0 +1,42 @@
+#include "ui/overview/reports_menu.h"
+
+#include "model/state.h"
+#include "reports/campaign_list.h"
+#include "reports/file_list.h"
+#include "reports/full_report.h"
+#include "reports/missing_files_check.h"
+#include "ui/common/form9.h"
+#include "ui/common/qt_text.h"
+#include "ui/overview/form1.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+namespace mf7 {
+
+ReportTime system_report_time() {
+    QDateTime now = QDateTime::currentDateTime();
+    QLocale locale = QLocale::system();
+    return {fromQ(locale.toString(now.date(), QLocale::ShortFormat)),
+            fromQ(locale.toString(now.time(), QLocale::ShortFormat))};
+}
+
+void run_report(const QString& entry, EditorState& state, Messages& messages, Form1& form1,
+                Form9& form9) {
+    std::vector<std::string> rows = form1.rows();
+    if (entry == "mnu_camlst") {
+        write_campaign_list(state, rows, system_report_time(), messages);
+    } else if (entry == "skriv") {
+        gem_liste_paa_disk(state, rows, system_report_time(), messages);
+    } else if (entry == "Filelist") {
+        write_file_list(state, rows, system_report_time(), messages);
+    } else if (entry == "mnu_missing") {
+        auto texts = form1.header_file_texts();
+        state.return_form = "form1";
+        CheckResult result = check_missing_files(
+            state, CheckHeaderTexts{texts[0], texts[1], texts[2]}, rows, messages);
+        form9.show_text(result.caption, result.text);
+    }
+}
+
+} // namespace mf7
