@@ -8,6 +8,10 @@
 #include "platform/paths.h"
 #include "settings/settings.h"
 #include "ui/common/form2.h"
+#include "ui/common/form9.h"
+#include "ui/copy/form10.h"
+#include "ui/editor/form3.h"
+#include "ui/editor/form8.h"
 #include "ui/editor_windows.h"
 #include "ui/help/form6.h"
 #include "ui/help/form7.h"
@@ -104,6 +108,27 @@ int main(int argc, char** argv) {
         chooser.findChild<QPushButton*>("Command1")->click();
         f1.select_row(2);
         ok &= save(&f1, out, "overview", suffix);
+
+        // The scenario editor on demo scenario 2, its list of scenarios and a text file.
+        state.selected_scn = 2;
+        f1.scenarioEditRequested();
+        mf7::Form3& editor = windows.form3();
+        ok &= save(&editor, out, "scenario_editor", suffix);
+        editor.findChild<QPushButton*>("Command3")->click();
+        ok &= save(&windows.form8(), out, "scenarios_in_campaign", suffix);
+        windows.form8().close_list();
+        windows.form9().open_file(mf7::join_path(state.settings.mf7_txt, "sedan.txt"), "form3");
+        ok &= save(&windows.form9(), out, "text_window", suffix);
+        windows.form9().findChild<QPushButton*>("Command2")->click();
+        editor.findChild<QPushButton*>("Command2")->click();
+
+        f1.action("mnu_missing")->trigger();
+        ok &= save(&windows.form9(), out, "missing_files_check", suffix);
+        windows.form9().findChild<QPushButton*>("Command2")->click();
+
+        f1.action("language_conversion")->trigger();
+        ok &= save(&windows.form10(), out, "international_copy", suffix);
+        windows.form10().findChild<QPushButton*>("Command3")->click();
 
         f1.action("Mnew")->trigger();
         auto* name = windows.dialog().findChild<QLineEdit*>("Text1");

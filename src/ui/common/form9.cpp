@@ -77,6 +77,9 @@ Form9::Form9(EditorState& state, Messages& messages, QWidget* parent)
     text1_->setObjectName("Text1");
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Room for a report line of the check and a screenful of a game text.
+    text1_->setMinimumSize(text1_->fontMetrics().horizontalAdvance(QString(72, QLatin1Char('x'))),
+                           text1_->fontMetrics().lineSpacing() * 24);
     command1_ = new QPushButton("Save file", this);
     command1_->setObjectName("Command1");
     command1_->setToolTip("Click to save the file. (Path and filename can be seen in the blue box "
