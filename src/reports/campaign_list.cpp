@@ -71,14 +71,9 @@ std::vector<std::string> campaign_list_lines(EditorState& state,
 
 ReportWritten write_campaign_list(EditorState& state, const std::vector<std::string>& rows,
                                   const ReportTime& time, Messages& messages) {
-    std::string path = report_path(state.settings, kPrefix, state.cam_name);
-    if (!report_folder_ok(state.settings, messages))
-        return std::nullopt;
-    std::vector<std::string> lines = campaign_list_lines(state, rows, time, messages);
-    if (!write_report_lines(path, lines, "write Campaignlist: ", messages))
-        return std::nullopt;
-    messages.show("Campaign Filelist is saved as: " + path);
-    return path;
+    return write_direct_report(
+        state, kPrefix, "write Campaignlist: ", "Campaign Filelist is saved as: ",
+        [&] { return campaign_list_lines(state, rows, time, messages); }, messages);
 }
 
 } // namespace mf7

@@ -113,14 +113,9 @@ std::vector<std::string> file_list_lines(EditorState& state, const std::vector<s
 
 ReportWritten write_file_list(EditorState& state, const std::vector<std::string>& rows,
                               const ReportTime& time, Messages& messages) {
-    std::string path = report_path(state.settings, kPrefix, state.cam_name);
-    if (!report_folder_ok(state.settings, messages))
-        return std::nullopt;
-    std::vector<std::string> lines = file_list_lines(state, rows, time, messages);
-    if (!write_report_lines(path, lines, "write filelist: ", messages))
-        return std::nullopt;
-    messages.show("Campaign Filelist is saved as: \n\r" + path);
-    return path;
+    return write_direct_report(
+        state, kPrefix, "write filelist: ", "Campaign Filelist is saved as: \n\r",
+        [&] { return file_list_lines(state, rows, time, messages); }, messages);
 }
 
 } // namespace mf7

@@ -194,14 +194,9 @@ std::vector<std::string> full_report_lines(EditorState& state, const std::vector
 
 ReportWritten gem_liste_paa_disk(EditorState& state, const std::vector<std::string>& rows,
                                  const ReportTime& time, Messages& messages) {
-    std::string path = report_path(state.settings, kPrefix, state.cam_name);
-    if (!report_folder_ok(state.settings, messages))
-        return std::nullopt;
-    std::vector<std::string> lines = full_report_lines(state, rows, time, messages);
-    if (!write_report_lines(path, lines, "write report: ", messages))
-        return std::nullopt;
-    messages.show("Campaign Report is saved as: \n\r" + path);
-    return path;
+    return write_direct_report(
+        state, kPrefix, "write report: ", "Campaign Report is saved as: \n\r",
+        [&] { return full_report_lines(state, rows, time, messages); }, messages);
 }
 
 } // namespace mf7

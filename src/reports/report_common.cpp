@@ -76,4 +76,17 @@ bool write_report_lines(const std::string& path, const std::vector<std::string>&
     return false;
 }
 
+ReportWritten write_direct_report(EditorState& state, const std::string& prefix,
+                                  const std::string& action, const std::string& announcement,
+                                  const std::function<std::vector<std::string>()>& build_lines,
+                                  Messages& messages) {
+    std::string path = report_path(state.settings, prefix, state.cam_name);
+    if (!report_folder_ok(state.settings, messages))
+        return std::nullopt;
+    if (!write_report_lines(path, build_lines(), action, messages))
+        return std::nullopt;
+    messages.show(announcement + path);
+    return path;
+}
+
 } // namespace mf7

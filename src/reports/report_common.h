@@ -3,6 +3,7 @@
 // the report folder, and the writing of the lines with CR LF through a temporary file.
 #include "model/campaign.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,5 +54,12 @@ bool write_report_lines(const std::string& path, const std::vector<std::string>&
 
 // The outcome of a report that writes straight to the report folder: its path when written.
 using ReportWritten = std::optional<std::string>;
+
+// A report written straight into the report folder: the folder test, the lines (built only
+// when the folder is there), the file, then announcement + path in a message.
+ReportWritten write_direct_report(EditorState& state, const std::string& prefix,
+                                  const std::string& action, const std::string& announcement,
+                                  const std::function<std::vector<std::string>()>& build_lines,
+                                  Messages& messages);
 
 } // namespace mf7
