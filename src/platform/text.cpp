@@ -84,7 +84,10 @@ std::string pad_right(std::string_view s, std::size_t width) {
 }
 
 std::string str_number(long long value) {
-    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+    std::string out = std::to_string(value);
+    if (value >= 0)
+        out.insert(out.begin(), ' ');
+    return out;
 }
 
 bool ends_with_ci(std::string_view s, std::string_view tail) {
