@@ -3,11 +3,14 @@
 // state whose settings point at it.
 #include "demo/demo_game.h"
 #include "model/state.h"
+#include "reports/report_common.h"
 #include "support/temp_dir.h"
 
+#include <algorithm>
 #include <fstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace mf7::test {
 
@@ -62,6 +65,20 @@ inline std::string dotted(std::string text) {
         if (c == ' ')
             c = '.';
     return text;
+}
+
+// The date and time the reports' examples were generated at.
+inline const ReportTime kTime{"06-12-2026", "19:47:14"};
+
+inline bool has_line(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// The index of the first line that starts with head (lines.size() when none does).
+inline std::size_t index_of(const std::vector<std::string>& lines, const std::string& head) {
+    auto it = std::find_if(lines.begin(), lines.end(),
+                           [&](const std::string& l) { return l.starts_with(head); });
+    return static_cast<std::size_t>(it - lines.begin());
 }
 
 inline std::string read_all(const std::string& path) {
