@@ -1,13 +1,11 @@
 #include "app/batch.h"
 
-#include "model/overview.h"
 #include "platform/files.h"
 #include "reports/campaign_list.h"
 #include "reports/file_list.h"
 #include "reports/full_report.h"
 #include "reports/missing_files_check.h"
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,7 @@
 #include "copy/international_copy.h"
 
-#include "model/state.h"
 #include "platform/files.h"
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -20,14 +18,10 @@ constexpr std::size_t kLongScenario = 20000;
 
 // A small game of our own: two scenarios in use (a third slot beyond the count), names in mixed
 // letter case, fields that name no file, and files that are missing on purpose.
-struct SmallGame {
-    TempDir root;
+struct SmallGame : Game {
     TempDir target;
-    EditorState state;
-    RecordingMessages messages;
 
-    SmallGame() {
-        state.settings = demo::demo_settings(root.str());
+    SmallGame() : Game([](const std::string&, std::string&) { return true; }) {
         const Settings& s = state.settings;
         auto name = [](const char* n) { return make_text_field(n); };
         Camfil& cam = state.camfil;
@@ -50,30 +44,21 @@ struct SmallGame {
 
         demo::ScnSpec alpha;
         alpha.size = kLongScenario;
-        put(s.mf7_scn, "alpha.scn", demo::make_scenario_bytes(alpha));
+        write_scenario(s, "alpha.scn", alpha);
         for (const char* n : {"alphabrf.txt", "a_bv.txt", "beta.txt", "b.v.txt", "camp.txt",
                               "unused.txt", "nodot", ".txt"})
-            put(s.mf7_txt, n, demo::crlf_text({n, "Généraux"}));
+            demo::write_bytes(join_path(s.mf7_txt, n), demo::crlf_text({n, "Généraux"}));
         std::filesystem::create_directories(to_native(s.mf7_cam));
         state.cam_name = "CAMP.CAM";
         state.cam_folder = s.mf7_cam;
         state.cam_path = join_path(s.mf7_cam, state.cam_name);
     }
 
-    void put(const std::string& folder, const std::string& name, const std::string& bytes) {
-        ASSERT_TRUE(demo::write_bytes(join_path(folder, name), bytes));
-    }
-    CopyResult copy(const std::string& ext, bool scenarios = true, bool campaign = true) {
-        return copy_to(target.str(), ext, scenarios, campaign);
-    }
-    CopyResult copy_to(const std::string& folder, const std::string& ext, bool scenarios = true,
-                       bool campaign = true) {
+    CopyResult copy(const std::string& ext, const std::string& folder = "") {
         CopyOptions o;
-        o.target = folder;
+        o.target = folder.empty() ? target.str() : folder;
         o.new_ext = ext;
-        o.copy_scenarios = scenarios;
-        o.copy_campaign = campaign;
-        return make_international_copy(state, o, messages);
+        return make_international_copy(state, o, msgs);
     }
 };
 
@@ -118,11 +103,11 @@ TEST(InternationalCopy, DeuCopyReportsEachFileInOrder) {
     EXPECT_EQ(r.label, "This Report has been saved as: " + join_path(t, "REPORT.deu"));
     ASSERT_TRUE(r.report_saved);
     EXPECT_EQ(read_all(join_path(t, "report.deu")), r.report + "\r\n");
-    ASSERT_EQ(g.messages.shown.size(), 1u);
-    EXPECT_EQ(g.messages.shown[0].text, "The campaign will be copied into the Folder: " + t +
-                                            "\r\nAll textfiles in the campaign will be given the "
-                                            "extension: deu\r\nDo yu want me to proceede?");
-    EXPECT_EQ(g.messages.shown[0].buttons, Buttons::OkCancel);
+    ASSERT_EQ(g.msgs.shown.size(), 1u);
+    EXPECT_EQ(g.msgs.shown[0].text, "The campaign will be copied into the Folder: " + t +
+                                        "\r\nAll textfiles in the campaign will be given the "
+                                        "extension: deu\r\nDo yu want me to proceede?");
+    EXPECT_EQ(g.msgs.shown[0].buttons, Buttons::OkCancel);
 
     // The text files keep their bytes; the file found ignoring case ("beta.txt") is copied under
     // the campaign's spelling.
@@ -137,9 +122,9 @@ TEST(InternationalCopy, CheckBoxesDecideWhatIsCopiedAndHowScenariosAreMarked) {
         bool scenarios, campaign, grey, hidden;
         int byte0, byte11250;
     } cases[] = {
-        {true, true, true, true, 1, 0},     {true, true, false, false, 0, 1},
-        {true, false, true, false, 0, 0},   {false, true, true, true, -1, -1},
-        {false, false, true, true, -1, -1},
+        {true, true, true, true, 1, 0},    {true, true, false, false, 0, 1},
+        {true, false, true, false, 0, 0},  {true, true, false, true, 1, 1},
+        {false, true, true, true, -1, -1}, {false, false, true, true, -1, -1},
     };
     for (const Case& c : cases) {
         SmallGame g;
@@ -152,7 +137,7 @@ TEST(InternationalCopy, CheckBoxesDecideWhatIsCopiedAndHowScenariosAreMarked) {
         o.hidden = c.hidden;
         SCOPED_TRACE(std::to_string(c.scenarios) + std::to_string(c.campaign) +
                      std::to_string(c.grey) + std::to_string(c.hidden));
-        CopyResult r = make_international_copy(g.state, o, g.messages);
+        CopyResult r = make_international_copy(g.state, o, g.msgs);
         ASSERT_TRUE(r.done);
         auto files = tree(g.target.str());
         // The text fields are copied whatever the boxes say; names that are only an extension
@@ -192,18 +177,18 @@ TEST(InternationalCopy, CheckBoxesDecideWhatIsCopiedAndHowScenariosAreMarked) {
 
 TEST(InternationalCopy, CancelOrAMissingTargetTouchNothing) {
     SmallGame g;
-    g.messages.answers = {Answer::Cancel};
+    g.msgs.answers = {Answer::Cancel};
     const Camfil before = g.state.camfil;
     CopyResult r = g.copy("deu");
     EXPECT_FALSE(r.done);
     EXPECT_TRUE(tree(g.target.str()).empty());
     EXPECT_EQ(g.state.camfil, before);
 
-    g.messages.clear();
+    g.msgs.clear();
     std::string gone = g.target.file("gone");
-    r = g.copy_to(gone, "txt");
+    r = g.copy("txt", gone);
     EXPECT_FALSE(r.done);
-    EXPECT_EQ(g.messages.texts(),
+    EXPECT_EQ(g.msgs.texts(),
               std::vector<std::string>{"The error: >No such file or directory< was encountered, "
                                        "While trying to copy files into " +
                                        gone});
@@ -221,12 +206,12 @@ TEST(InternationalCopy, CopyIntoTheSourceFoldersKeepsTheSources) {
         SmallGame g;
         Settings& s = g.state.settings;
         for (const auto& [name, bytes] : tree(s.mf7_scn))
-            g.put(s.mf7_txt, name, bytes);
+            demo::write_bytes(join_path(s.mf7_txt, name), bytes);
         s.mf7_scn = s.mf7_cam = g.state.cam_folder = s.mf7_txt;
         g.state.cam_path = join_path(s.mf7_txt, g.state.cam_name);
-        g.put(s.mf7_txt, g.state.cam_name, "an older campaign file");
+        demo::write_bytes(join_path(s.mf7_txt, g.state.cam_name), "an older campaign file");
         auto before = tree(s.mf7_txt);
-        CopyResult r = g.copy_to(s.mf7_txt, c.ext);
+        CopyResult r = g.copy(c.ext, s.mf7_txt);
         ASSERT_TRUE(r.done);
         EXPECT_EQ(r.errors, 0);
         auto lines = lines_of(r.report);
@@ -251,7 +236,7 @@ TEST(InternationalCopy, FailedCopiesAreReportedAndLeaveNoPartialFiles) {
     EXPECT_EQ(r.errors, 2);
     EXPECT_EQ(r.copied, 5);
     const Settings& s = g.state.settings;
-    std::vector<std::string> texts = g.messages.texts();
+    std::vector<std::string> texts = g.msgs.texts();
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[1], "The error: >Is a directory< was encountered, While trying to copy files "
                         "into " +

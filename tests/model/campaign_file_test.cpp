@@ -1,9 +1,6 @@
 #include "model/campaign_file.h"
 
-#include "model/overview.h"
-#include "model/state.h"
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,6 @@
 #include "model/chooser_targets.h"
 
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +58,7 @@ TEST(ChooserChecks, LowerCaseTrimmedWithTheExtension) {
 class DispatchTest : public ::testing::Test {
   protected:
     DemoGame game;
-    RecordingMessages msgs;
+    RecordingMessages& msgs = game.msgs;
     EditorState& state = game.state;
     ChooserDispatch pick(const std::string& target, const std::string& name) {
         state.chooser_target = target;

@@ -1,7 +1,6 @@
 #include "model/country_names.h"
 
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +10,7 @@ using namespace mf7::test;
 class CountryTest : public ::testing::Test {
   protected:
     DemoGame game;
-    RecordingMessages msgs;
+    RecordingMessages& msgs = game.msgs;
     EditorState& state = game.state;
 };
 

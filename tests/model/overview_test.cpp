@@ -2,7 +2,6 @@
 
 #include "platform/text.h"
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
 

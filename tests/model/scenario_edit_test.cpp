@@ -2,7 +2,6 @@
 
 #include "platform/text.h"
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +11,9 @@ using namespace mf7::test;
 class ScenarioEditTest : public ::testing::Test {
   protected:
     DemoGame game;
-    RecordingMessages msgs;
+    RecordingMessages& msgs = game.msgs;
     EditorState& state = game.state;
 
-    void SetUp() override { state.camfil = demo::demo_campaign(); }
     scn_record& slot(int i) { return state.camfil.scenarios[static_cast<std::size_t>(i)]; }
     EditorOpening opened(int index) {
         state.selected_scn = static_cast<int16_t>(index);

@@ -1,7 +1,6 @@
 #include "model/scenario_file.h"
 
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -71,7 +70,7 @@ TEST(ScenarioReader, DateCountryAndTheCampaignsChecks) {
 
 TEST(ScenarioReader, MissingAndUnnamedFiles) {
     DemoGame game;
-    RecordingMessages msgs;
+    RecordingMessages& msgs = game.msgs;
     EditorState& state = game.state;
     get_scn_data(state, "NOPE.SCN", msgs);
     EXPECT_EQ(state.scn_date_text, "**not found**");

@@ -1,11 +1,7 @@
 #include "reports/file_list.h"
 
-#include "model/overview.h"
-#include "model/state.h"
 #include "platform/files.h"
-#include "platform/paths.h"
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -16,14 +12,13 @@ namespace {
 
 // The demo game with a campaign of the one scenario s.
 struct OneScenario : DemoGame {
-    RecordingMessages msgs;
     explicit OneScenario(const scn_record& s) {
         init_cam(state.camfil);
         state.camfil.scenario_count = 1;
         state.camfil.scenarios[0] = s;
     }
     std::vector<std::string> section() {
-        return file_list_scenario_lines(state, 0, udfyld_form1(state, msgs).rows[0], msgs);
+        return file_list_scenario_lines(state, 0, rows()[0], msgs);
     }
 };
 
@@ -86,8 +81,7 @@ TEST(FileList, ScenarioWithoutFilesAndNotFound) {
 
 TEST(FileList, HeadingFilmsAndEmptyCampaign) {
     DemoGame game;
-    RecordingMessages msgs;
-    game.state.camfil = demo::demo_campaign();
+    RecordingMessages& msgs = game.msgs;
     game.state.cam_name = "DEMO.CAM";
     game.state.cam_folder = game.state.settings.mf7_cam;
     auto lines = file_list_lines(game.state, {}, kTime, msgs);
@@ -109,11 +103,6 @@ TEST(FileList, HeadingFilmsAndEmptyCampaign) {
     };
     EXPECT_EQ(lines, expected);
 
-    // A win film without a lose film: straight from the count to the separator.
-    game.state.camfil.lose_smk = nul_field();
-    lines = file_list_lines(game.state, {}, kTime, msgs);
-    EXPECT_EQ(lines[9], "----------");
-
     // A campaign file name beyond 27 characters runs on without blanks.
     game.state.cam_name = "a_campaign_with_a_long_name.cam";
     lines = file_list_lines(game.state, {}, kTime, msgs);
@@ -123,12 +112,10 @@ TEST(FileList, HeadingFilmsAndEmptyCampaign) {
 
 TEST(FileList, NeverSavedCampaignIsWrittenAndAnnounced) {
     DemoGame game;
-    RecordingMessages msgs;
-    game.state.camfil = demo::demo_campaign();
-    auto path = write_file_list(game.state, udfyld_form1(game.state, msgs).rows, kTime, msgs);
+    auto path = write_file_list(game.state, game.rows(), kTime, game.msgs);
     ASSERT_TRUE(path);
     EXPECT_EQ(*path, join_path(game.state.settings.mf7_rep, "Filelist for newcamp.txt"));
-    EXPECT_EQ(msgs.texts(),
+    EXPECT_EQ(game.msgs.texts(),
               std::vector<std::string>{"Campaign Filelist is saved as: \n\r" + *path});
     auto lines = split_lines_cr(read_all(*path));
     EXPECT_EQ(lines[2], "Filelist for: " + game.state.settings.mf7_cam + path_separator());

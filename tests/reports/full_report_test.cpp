@@ -1,12 +1,7 @@
 #include "reports/full_report.h"
 
-#include "model/overview.h"
-#include "model/state.h"
 #include "platform/files.h"
-#include "platform/paths.h"
-#include "platform/text.h"
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -19,15 +14,11 @@ namespace {
 
 // The demo campaign with scenario 0 read from a scenario file made from spec.
 struct ReportGame : DemoGame {
-    RecordingMessages msgs;
-
     explicit ReportGame(const demo::ScnSpec& spec = {}) {
-        state.camfil = demo::demo_campaign();
         write_scenario(state.settings, "FIRST.SCN", spec);
         state.camfil.scenarios[0].scn_file = make_text_field("FIRST.SCN");
     }
     scn_record& first() { return state.camfil.scenarios[0]; }
-    std::vector<std::string> rows() { return udfyld_form1(state, msgs).rows; }
     std::vector<std::string> section() {
         return full_report_scenario_lines(state, 0, rows()[0], msgs);
     }

@@ -1,11 +1,7 @@
 #include "reports/missing_files_check.h"
 
-#include "model/overview.h"
-#include "model/state.h"
 #include "platform/files.h"
-#include "platform/paths.h"
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -30,8 +26,6 @@ constexpr auto Then = &OutcomeRecord::then_goto;
 
 // The generated campaign with every file present, checked as the overview shows it.
 struct CheckGame : FullGame {
-    RecordingMessages msgs;
-
     explicit CheckGame(int count) : FullGame(count) {}
 
     CheckResult run() {

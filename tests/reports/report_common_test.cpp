@@ -1,13 +1,9 @@
 #include "reports/report_common.h"
 
-#include "model/overview.h"
-#include "model/state.h"
-#include "platform/paths.h"
 #include "reports/campaign_list.h"
 #include "reports/file_list.h"
 #include "reports/full_report.h"
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -59,10 +55,9 @@ TEST(ReportCommon, FailedWritesShowTheErrorLeaveNoFileAndAnnounceNothing) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);
         DemoGame game;
-        RecordingMessages msgs;
-        game.state.camfil = demo::demo_campaign();
+        RecordingMessages& msgs = game.msgs;
         game.state.cam_name = "DEMO.CAM";
-        auto rows = udfyld_form1(game.state, msgs).rows;
+        auto rows = game.rows();
         // A folder standing where the report should go makes the rename fail.
         std::string path = join_path(game.state.settings.mf7_rep, c.file);
         std::filesystem::create_directory(to_native(path));
@@ -86,7 +81,6 @@ TEST(ReportCommon, FailedWritesShowTheErrorLeaveNoFileAndAnnounceNothing) {
 
 TEST(ReportCommon, GameTitleIsTheFirstLineOfTheDescription) {
     DemoGame game;
-    game.state.camfil = demo::demo_campaign();
     EXPECT_EQ(game_title(game.state), "Marchfield Demo Campaign");
     struct Case {
         const char* name;
