@@ -1,16 +1,10 @@
 // The text window: the game's line rule on loading, one line end more on saving, every
 // Windows-1252 byte kept, and failures that keep the user's text.
-#include "model/state.h"
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 #include "ui/common/form9.h"
 
-#include <QApplication>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTextBlock>
 #include <QtTest>
+#include <QtWidgets>
 #include <filesystem>
 #include <memory>
 

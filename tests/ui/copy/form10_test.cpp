@@ -1,22 +1,13 @@
 // The international copy windows: first showing, choosing the folder, the question, the report
 // and the new-folder window.
 #include "model/campaign_file.h"
-#include "model/state.h"
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 #include "ui/copy/form10.h"
 #include "ui/copy/form11.h"
 #include "ui/copy/form12.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalSpy>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <filesystem>
 

@@ -2,18 +2,11 @@
 // the chooser and text-window requests and the tab order.
 #include "model/chooser_targets.h"
 #include "model/scenario_edit.h"
-#include "model/state.h"
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 #include "ui/editor/form3.h"
 
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSignalSpy>
 #include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 using namespace mf7;
