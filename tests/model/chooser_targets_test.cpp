@@ -67,23 +67,6 @@ class DispatchTest : public ::testing::Test {
     }
 };
 
-TEST_F(DispatchTest, FilesGoToTheFieldOfTheTarget) {
-    struct Case {
-        std::string target, name, text;
-        int control;
-    } cases[] = {{"text44", "final", "final.smk", 44},
-                 {"text33", "tv", "tv.mus", 33},
-                 {"text43", "SEDl.txt", "sedl.txt", 43}};
-    for (const auto& c : cases) {
-        ChooserDispatch d = pick(c.target, c.name);
-        EXPECT_TRUE(d.applied) << c.target;
-        EXPECT_EQ(d.control, c.control);
-        EXPECT_EQ(d.text, c.text);
-        EXPECT_FALSE(d.label3);
-    }
-    EXPECT_TRUE(msgs.shown.empty());
-}
-
 TEST_F(DispatchTest, ScenarioFileNeedsAStartDateFromTheReader) {
     ChooserDispatch d = pick("text6", "MALTA.SCN");
     EXPECT_TRUE(d.applied);
