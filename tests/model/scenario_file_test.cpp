@@ -27,18 +27,6 @@ TEST(ScenarioDate, TextOfDayMonthAndYearCode) {
     }
 }
 
-TEST(StockMaps, ExactNamesAfterUpperCasing) {
-    for (const char* map : {"seelow.map", "WINDSOR.MAP", "ARRACT.MAP"})
-        EXPECT_TRUE(is_stock_map(map)) << map;
-    EXPECT_FALSE(is_stock_map("SEELOWX.MAP"));
-    EXPECT_FALSE(is_stock_map(""));
-    EditorState state;
-    demo::ScnSpec spec;
-    spec.map_file = "seelow.map"; // NUL padded by the builder
-    state.scndata = scndata_from_bytes(demo::make_scenario_bytes(spec));
-    EXPECT_TRUE(check_map_type(state));
-}
-
 TEST(ScenarioReader, DateCountryAndTheCampaignsChecks) {
     struct Case {
         const char* what;
