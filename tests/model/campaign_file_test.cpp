@@ -151,3 +151,12 @@ TEST_F(SaveTest, InterruptedWriteLeavesTheOldFileIntact) {
     // No temporary file is left beside it.
     EXPECT_EQ(list_files(dir.str(), "*").size(), 1u);
 }
+
+TEST_F(SaveTest, WriteIntoMissingFolderReportsAndFails) {
+    state.cam_path = dir.file("no/such/folder/c.cam");
+    msgs.answers = {Answer::Yes};
+    EXPECT_EQ(skriv_fil(state, msgs), SaveResult::Failed);
+    EXPECT_EQ(msgs.texts().back(), "The error: >No such file or directory< was encountered, "
+                                   "While trying to write the file: " +
+                                       state.cam_path);
+}
