@@ -1,10 +1,15 @@
 #include "app/batch.h"
 
+#include "platform/files.h"
+#include "reports/campaign_list.h"
+#include "reports/file_list.h"
+#include "reports/full_report.h"
+#include "reports/missing_files_check.h"
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 using namespace mf7;
@@ -17,53 +22,215 @@ struct BatchRun {
     std::string out, err;
 };
 
-BatchRun batch(const std::vector<std::string>& args, const std::string& program_folder) {
-    std::ostringstream out, err;
-    int status = run_batch(args, program_folder, out, err);
-    return {status, out.str(), err.str()};
+// A game with a settings file beside the (pretended) program, and a folder to copy into.
+template <typename G> struct Batch : G {
+    TempDir target;
+    template <typename... Args> explicit Batch(Args... args) : G(args...) {
+        if (!write_settings(this->state.settings, "3.0.1", this->dir.str(), this->msgs))
+            throw std::runtime_error("cannot write the settings file");
+        this->msgs.clear();
+    }
+    // Runs the tool with "$cam" and "$to" in args standing for the campaign and the target.
+    BatchRun run(std::vector<std::string> args, const std::string& program_folder = "") {
+        for (auto& a : args)
+            a = a == "$cam"  ? join_path(this->settings().mf7_cam, this->state.cam_name)
+                : a == "$to" ? target.str()
+                             : a;
+        std::ostringstream out, err;
+        int status =
+            run_batch(args, program_folder.empty() ? this->dir.str() : program_folder, out, err);
+        return {status, out.str(), err.str()};
+    }
+};
+
+struct DemoBatch : Batch<DemoGame> {
+    DemoBatch() { state.cam_name = "DEMO.CAM"; }
+};
+
+// The check as the editor runs it on the campaign the state holds.
+CheckResult editor_check(Game& game) {
+    OverviewFill fill = udfyld_form1(game.state, game.msgs);
+    return check_missing_files(game.state, {fill.text3, fill.text4, fill.text5}, fill.rows,
+                               game.msgs);
+}
+
+// Text as the batch tool prints it: LF line ends.
+std::string lf_lines(const std::string& crlf_text) {
+    std::string out;
+    for (const auto& l : split_lines_cr(crlf_text))
+        out += l + "\n";
+    return out;
 }
 
 } // namespace
 
 TEST(BatchShow, PrintsTheOverviewOfTheDemoCampaign) {
-    DemoGame game;
-    RecordingMessages unused;
-    ASSERT_TRUE(write_settings(game.state.settings, "3.0.1", game.dir.str(), unused));
-    BatchRun r = batch({"show", game.campaign_path()}, game.dir.str());
+    DemoBatch game;
+    BatchRun r = game.run({"show", "$cam"});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
-    std::istringstream lines(r.out);
-    std::vector<std::string> got;
-    for (std::string l; std::getline(lines, l);)
-        got.push_back(l);
-    ASSERT_EQ(got.size(), 15u);
-    EXPECT_EQ(got[0], "No of Scenarios: 8");
-    EXPECT_EQ(got[1], "Player start prestige: 1200");
-    EXPECT_EQ(got[2], "Win Campaign SMK: victory.smk");
-    EXPECT_EQ(got[3], "Lose Campaign SMK: defeat.smk");
-    EXPECT_EQ(got[4], "Campaign description text file: demo.txt");
-    EXPECT_EQ(got[5].size(), std::string("Trailer: ").size() + 240);
-    EXPECT_EQ(got[6], "Main Country : Germany");
-    EXPECT_EQ(got[7], " 0   POLAND.SCN                  1         1         1       255 " +
-                          std::string(8, ' ') + " 1 SEP  1939");
-    EXPECT_EQ(got[14].size(), 85u);
+    auto lines = split_lines_any(r.out);
+    ASSERT_EQ(lines.size(), 15u);
+    EXPECT_EQ(lines[0], "No of Scenarios: 8");
+    EXPECT_EQ(lines[6], "Main Country : Germany");
+    EXPECT_EQ(lines[7], " 0   POLAND.SCN                  1         1         1       255 " +
+                            std::string(8, ' ') + " 1 SEP  1939");
 }
 
-TEST(BatchShow, IniOptionAndErrors) {
-    DemoGame game;
-    RecordingMessages unused;
-    ASSERT_TRUE(write_settings(game.state.settings, "3.0.1", game.dir.str(), unused));
-    std::string ini = game.dir.file("mf7edit.ini");
+TEST(Batch, ExitStatus) {
+    struct Case {
+        std::vector<std::string> args;
+        const char* remove; // a file of the game removed first
+        const char* block;  // a folder made in the target where a copy should go
+        int status;
+        const char* in_err;
+    } cases[] = {
+        {{"frobnicate"}, nullptr, nullptr, 2, "usage: "},
+        {{"lists", "$cam"}, nullptr, nullptr, 2, "mf7batch check CAMPAIGN [--save]"},
+        {{"show", "none.cam"}, nullptr, nullptr, 2, "does not exist"},
+        {{"check", "$cam", "--sve"}, nullptr, nullptr, 2, "usage: mf7batch check"},
+        {{"files", "$cam", "--save"}, nullptr, nullptr, 2, "usage: mf7batch files"},
+        {{"copy", "$cam", "--to", "$to"}, nullptr, nullptr, 0, ""},
+        {{"copy", "$cam", "--to", "$to"}, "TEXT/POLbv.txt", nullptr, 1, ""},
+        {{"copy", "$cam", "--to", "$to"}, "SCENARIO/malta.scn", nullptr, 1, ""},
+        {{"copy", "$cam", "--to", "$to"},
+         nullptr,
+         "DEMO.CAM",
+         2,
+         "Filenames when the Error occurred: Copying campaign file to: "},
+        {{"copy", "$cam", "--to", "/no/such/folder"},
+         nullptr,
+         nullptr,
+         2,
+         "No such file or directory"},
+        {{"copy", "$cam"}, nullptr, nullptr, 2, "usage: mf7batch copy"},
+        {{"copy", "$cam", "--to", "$to", "--ext", "eng"},
+         nullptr,
+         nullptr,
+         2,
+         "usage: mf7batch copy"},
+        {{"copy", "$cam", "--to", "$to", "--grey"}, nullptr, nullptr, 2, "usage: mf7batch copy"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.back());
+        DemoBatch game;
+        if (c.remove)
+            std::filesystem::remove(to_native(game.dir.file(c.remove)));
+        if (c.block)
+            std::filesystem::create_directories(to_native(game.target.file(c.block)));
+        BatchRun r = game.run(c.args);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_NE(r.err.find(c.in_err), std::string::npos) << r.err;
+        EXPECT_EQ(r.out.find(" : FILE NOT FOUND\n") != std::string::npos, c.status == 1);
+    }
+    // The settings come from the program's folder or from --ini.
+    DemoBatch game;
     TempDir elsewhere;
-    EXPECT_EQ(batch({"show", game.campaign_path(), "--ini", ini}, elsewhere.str()).status, 0);
+    EXPECT_NE(game.run({"show", "$cam"}, elsewhere.str()).err.find("read the ini-file"),
+              std::string::npos);
+    EXPECT_EQ(
+        game.run({"show", "$cam", "--ini", game.dir.file("mf7edit.ini")}, elsewhere.str()).status,
+        0);
+}
 
-    BatchRun no_ini = batch({"show", game.campaign_path()}, elsewhere.str());
-    EXPECT_EQ(no_ini.status, 2);
-    EXPECT_NE(no_ini.err.find("read the ini-file"), std::string::npos);
+TEST(BatchReports, WriteTheSameFileAsTheEditor) {
+    using Writer = ReportWritten (*)(EditorState&, const std::vector<std::string>&,
+                                     const ReportTime&, Messages&);
+    struct Case {
+        const char* command;
+        Writer writer;
+    } cases[] = {
+        {"list", write_campaign_list}, {"report", gem_liste_paa_disk}, {"files", write_file_list}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.command);
+        Batch<FullGame> game(6);
+        ReportTime before = locale_report_time();
+        BatchRun r = game.run({c.command, "$cam"});
+        ReportTime after = locale_report_time();
+        ASSERT_EQ(r.status, 0) << r.err;
+        ASSERT_TRUE(r.out.ends_with("\n"));
+        std::string path = r.out.substr(0, r.out.size() - 1);
+        std::string from_batch = read_all(path);
+        ASSERT_FALSE(from_batch.empty());
 
-    BatchRun missing = batch({"show", game.dir.file("none.cam"), "--ini", ini}, elsewhere.str());
-    EXPECT_EQ(missing.status, 2);
-    EXPECT_NE(missing.err.find("does not exist"), std::string::npos);
+        // The editor's writer, given the time the batch tool took, writes the same bytes.
+        std::string line = date_time_line(before);
+        ReportTime time = from_batch.find(line) != std::string::npos ? before : after;
+        auto written = c.writer(game.state, game.rows(), time, game.msgs);
+        ASSERT_TRUE(written);
+        EXPECT_EQ(*written, path);
+        EXPECT_EQ(read_all(path), from_batch);
+        // The announcement went to standard error, as the editor shows it in a box.
+        std::ostringstream shown;
+        print_text(shown, game.msgs.texts().back());
+        EXPECT_EQ(r.err, shown.str() + "\n");
+    }
+    // No report folder: the editor's message on standard error and no path on standard output.
+    Batch<FullGame> game(2);
+    std::filesystem::remove_all(to_native(game.settings().mf7_rep));
+    BatchRun r = game.run({"list", "$cam"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Path or Drive error."), std::string::npos);
+}
 
-    EXPECT_EQ(batch({"frobnicate"}, elsewhere.str()).status, 2);
+TEST(BatchReports, CheckPrintsTheTextAndExitsByTheVerdict) {
+    struct Case {
+        const char* missing;
+        int status;
+    } cases[] = {{nullptr, 0},
+                 {"SMACK/BVA03.SMK", 0},
+                 {"SCENARIO/FULL02.SCN", 1},
+                 {"MAP/MAP0300.SHP", 1},
+                 {"REPORTS", 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.status);
+        Batch<FullGame> game(6);
+        if (c.missing)
+            std::filesystem::remove(to_native(game.dir.file(c.missing)));
+        BatchRun r = game.run({"check", "$cam"});
+        CheckResult core = editor_check(game);
+        EXPECT_EQ(r.status, c.status % 2);
+        EXPECT_EQ(r.err.empty(), c.status < 2); // the folder check's message
+        EXPECT_EQ(r.out, lf_lines(core.text));
+        EXPECT_FALSE(file_exists(core.caption)) << "written without --save";
+        // --save writes what the text window's save button writes; it fails without the folder.
+        EXPECT_EQ(game.run({"check", "$cam", "--save"}).status, c.status);
+        EXPECT_EQ(file_exists(core.caption) && read_all(core.caption) == core.text + "\r\n",
+                  c.status < 2);
+    }
+}
+
+TEST(BatchCopy, OptionsReachTheCopy) {
+    struct Case {
+        std::vector<std::string> options;
+        const char* text; // the copy of POLbv.txt
+        bool scenario, campaign;
+        int byte0, byte11250;
+    } cases[] = {
+        {{}, "POLbv.txt", true, true, 1, 0},
+        {{"--ext", "deu", "--no-grey"}, "POLbv.deu", true, true, 1, 1},
+        {{"--no-hide"}, "POLbv.txt", true, true, 0, 0},
+        {{"--no-scenarios", "--ext", "fra"}, "POLbv.fra", false, true, 0, 0},
+        {{"--no-campaign"}, "POLbv.txt", true, false, 1, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        DemoBatch g;
+        std::vector<std::string> args = {"copy", "$cam", "--to", "$to"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        BatchRun r = g.run(args);
+        ASSERT_EQ(r.status, 0) << r.err;
+        // The report goes to standard output as the copy wrote it.
+        EXPECT_EQ(r.out,
+                  lf_lines(read_all(g.target.file("report." + std::string(c.text).substr(6)))));
+        EXPECT_TRUE(file_exists(g.target.file(c.text)));
+        EXPECT_EQ(file_exists(g.target.file("DEMO.CAM")), c.campaign);
+        std::string scn = read_all(g.target.file("POLAND.SCN"));
+        ASSERT_EQ(scn.empty(), !c.scenario);
+        if (c.scenario) {
+            EXPECT_EQ(scn[0], c.byte0);
+            EXPECT_EQ(scn[11250], c.byte11250);
+        }
+    }
 }

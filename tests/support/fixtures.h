@@ -2,51 +2,60 @@
 // Test fixtures made by the demo generator's builders: a game tree in a temporary folder and a
 // state whose settings point at it.
 #include "demo/demo_game.h"
+#include "model/overview.h"
 #include "model/state.h"
+#include "reports/report_common.h"
+#include "support/recording_messages.h"
 #include "support/temp_dir.h"
 
+#include <algorithm>
 #include <fstream>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace mf7::test {
 
-struct DemoGame {
+// A game tree written into a temporary folder, a state whose settings point at it, and the
+// messages shown.
+struct Game {
     TempDir dir;
     EditorState state;
+    RecordingMessages msgs;
 
-    DemoGame() {
+    const Settings& settings() const { return state.settings; }
+    std::vector<std::string> rows() { return udfyld_form1(state, msgs).rows; }
+
+  protected:
+    template <typename Write> explicit Game(Write write) {
         std::string error;
-        if (!demo::write_demo_game(dir.str(), error))
+        if (!write(dir.str(), error))
             throw std::runtime_error(error);
         state.settings = demo::demo_settings(dir.str());
         state.settings.program_folder = dir.str();
         state.start_folder = dir.str();
         check_paths(state.settings);
     }
-    std::string campaign_path() const { return join_path(state.settings.mf7_cam, "DEMO.CAM"); }
+};
+
+// The demo game, its campaign in the record but not opened from its file.
+struct DemoGame : Game {
+    DemoGame() : Game(demo::write_demo_game) { state.camfil = demo::demo_campaign(); }
+    std::string campaign_path() const { return join_path(settings().mf7_cam, "DEMO.CAM"); }
 };
 
 // The generated campaign of write_full_game: every file it names is present. The state has the
 // campaign opened as the file commands open it, not yet filled into the overview.
-struct FullGame {
-    TempDir dir;
-    EditorState state;
-
-    explicit FullGame(int count) {
-        std::string error;
-        if (!demo::write_full_game(dir.str(), count, error))
-            throw std::runtime_error(error);
-        state.settings = demo::demo_settings(dir.str());
-        state.settings.program_folder = dir.str();
-        state.start_folder = dir.str();
-        check_paths(state.settings);
+struct FullGame : Game {
+    explicit FullGame(int count)
+        : Game([count](const std::string& root, std::string& error) {
+              return demo::write_full_game(root, count, error);
+          }) {
         state.camfil = demo::full_campaign(count);
         state.cam_folder = state.settings.mf7_cam;
         state.cam_name = demo::kFullCampaignName;
         state.cam_path = join_path(state.cam_folder, state.cam_name);
     }
-    const Settings& settings() const { return state.settings; }
 };
 
 // Writes a scenario file into the scenario folder of the settings.
@@ -62,6 +71,20 @@ inline std::string dotted(std::string text) {
         if (c == ' ')
             c = '.';
     return text;
+}
+
+// The date and time the reports' examples were generated at.
+inline const ReportTime kTime{"06-12-2026", "19:47:14"};
+
+inline bool has_line(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// The index of the first line that starts with head (lines.size() when none does).
+inline std::size_t index_of(const std::vector<std::string>& lines, const std::string& head) {
+    auto it = std::find_if(lines.begin(), lines.end(),
+                           [&](const std::string& l) { return l.starts_with(head); });
+    return static_cast<std::size_t>(it - lines.begin());
 }
 
 inline std::string read_all(const std::string& path) {

@@ -1,23 +1,13 @@
 // The international copy windows: first showing, choosing the folder, the question, the report
 // and the new-folder window.
 #include "model/campaign_file.h"
-#include "model/state.h"
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 #include "ui/copy/form10.h"
 #include "ui/copy/form11.h"
 #include "ui/copy/form12.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalSpy>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <filesystem>
 
@@ -40,6 +30,7 @@ struct Setup {
         if (!laes_cam(game.state, game.state.cam_path, messages))
             throw std::runtime_error("demo campaign not read");
     }
+    bool target_empty() const { return std::filesystem::is_empty(to_native(target.str())); }
 };
 
 template <typename T> T* child(QWidget* w, const char* name) {
@@ -60,53 +51,26 @@ QStringList items(QListWidget* list) {
     return out;
 }
 
-bool target_empty(const Setup& s) {
-    return std::filesystem::is_empty(to_native(s.target.str()));
-}
-
 } // namespace
 
 class Form10Test : public QObject {
     Q_OBJECT
   private slots:
-    void firstShowing() {
+    void firstShowingAndOpeningAFolder() {
         Setup s;
         QVERIFY(demo::write_bytes(s.target.file("old.txt"), "x"));
-        std::filesystem::create_directories(to_native(s.target.file("sub")));
-        Form10 w(s.game.state, s.messages);
-        w.show();
-        QCOMPARE(w.windowTitle(), QString("MF7-editor, Make international Copy"));
-        QVERIFY(child<QRadioButton>(&w, "Option1")->isChecked());
-        QCOMPARE(child<QRadioButton>(&w, "Option2")->text(), QString("deu"));
-        QCOMPARE(child<QRadioButton>(&w, "Option3")->text(), QString("fra"));
-        const char* captions[] = {"Copy Scenario Files", "Copy Campaign File",
-                                  "Make scenarios grey. (OKD-made)",
-                                  "Don't show scenario in the scenario list in game."};
-        for (int i = 0; i < 4; ++i) {
-            auto* c = child<QCheckBox>(&w, qPrintable(QString("Check%1").arg(i + 1)));
-            QVERIFY(c->isChecked());
-            QCOMPARE(c->text(), QString(captions[i]));
-        }
-        QCOMPARE(child<QLineEdit>(&w, "Text1")->text(), QString::fromStdString(s.target.str()));
-        QCOMPARE(child<QComboBox>(&w, "Drive1")->itemText(0), QString("/"));
-        QStringList dirs = items(child<QListWidget>(&w, "Dir1"));
-        QCOMPARE(dirs.first(), QString("/"));
-        QCOMPARE(dirs.last(), QString("sub"));
-        QCOMPARE(items(child<QListWidget>(&w, "File1")), QStringList{"old.txt"});
-        QCOMPARE(child<QPushButton>(&w, "Command1")->text(), QString("Make Copy"));
-        QCOMPARE(child<QPushButton>(&w, "Command2")->text(), QString("Make New Folder"));
-        QCOMPARE(child<QPushButton>(&w, "Command3")->text(), QString("Cancel"));
-    }
-
-    void doubleClickingAFolderOpensIt() {
-        Setup s;
-        std::filesystem::create_directories(to_native(s.target.file("deu")));
         QVERIFY(demo::write_bytes(s.target.file("deu/a.deu"), "x"));
         Form10 w(s.game.state, s.messages);
         w.show();
+        QVERIFY(child<QRadioButton>(&w, "Option1")->isChecked());
+        for (const char* box : {"Check1", "Check2", "Check3", "Check4"})
+            QVERIFY(child<QCheckBox>(&w, box)->isChecked());
+        QCOMPARE(child<QLineEdit>(&w, "Text1")->text(), QString::fromStdString(s.target.str()));
+        QCOMPARE(items(child<QListWidget>(&w, "File1")), QStringList{"old.txt"});
+
         auto* dir1 = child<QListWidget>(&w, "Dir1");
-        QListWidgetItem* sub = dir1->item(dir1->count() - 1);
-        QPoint at = dir1->visualItemRect(sub).center();
+        QCOMPARE(items(dir1).first(), QString("/"));
+        QPoint at = dir1->visualItemRect(dir1->item(dir1->count() - 1)).center();
         QTest::mouseClick(dir1->viewport(), Qt::LeftButton, {}, at);
         QTest::mouseDClick(dir1->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(child<QLineEdit>(&w, "Text1")->text(),
@@ -122,8 +86,7 @@ class Form10Test : public QObject {
         w.show();
         click(&w, "Command1");
         QCOMPARE(s.messages.shown.size(), size_t(1));
-        QCOMPARE(s.messages.shown[0].buttons, Buttons::OkCancel);
-        QVERIFY(target_empty(s));
+        QVERIFY(s.target_empty());
         QVERIFY(w.report_window() == nullptr);
         QVERIFY(w.isVisible());
     }
@@ -140,7 +103,6 @@ class Form10Test : public QObject {
         Form12* report = w.report_window();
         QVERIFY(report && report->isVisible());
         QVERIFY(!w.isVisible());
-        QCOMPARE(report->windowTitle(), QString("MF7-editor, Make International Copy - report."));
         QCOMPARE(child<QLabel>(report, "Label1")->text(),
                  "This Report has been saved as: " +
                      QString::fromStdString(s.target.file("REPORT.deu")));
@@ -148,7 +110,6 @@ class Form10Test : public QObject {
         saved.replace("\r\n", "\n");
         QCOMPARE(child<QPlainTextEdit>(report, "Text1")->toPlainText() + "\n", saved);
         QVERIFY(saved.startsWith("The following files are saved: \n"));
-        QVERIFY(file_exists(s.target.file("POLbv.deu")));
         // The file list shows what the copy made.
         QVERIFY(items(child<QListWidget>(&w, "File1")).contains("report.deu"));
         QCOMPARE(closed.count(), 0);
@@ -164,12 +125,11 @@ class Form10Test : public QObject {
         w.show();
         click(&w, "Command3");
         QVERIFY(!w.isVisible());
-        QCOMPARE(closed.count(), 1);
         w.show();
         w.close();
         QVERIFY(!w.isVisible());
         QCOMPARE(closed.count(), 2);
-        QVERIFY(target_empty(s));
+        QVERIFY(s.target_empty());
         QVERIFY(s.messages.shown.empty());
     }
 
@@ -182,25 +142,15 @@ class Form10Test : public QObject {
         Form11* f = w.new_folder_window();
         QVERIFY(f && f->isVisible());
         QVERIFY(!w.isEnabled());
-        QCOMPARE(f->windowTitle(), QString("MF7-editor, New Foldername"));
         QCOMPARE(child<QLineEdit>(f, "Text1")->text(), QString::fromStdString(s.target.str()));
         auto* name = child<QLineEdit>(f, "Text2");
 
-        struct Step {
-            const char* typed;
-            std::string message;
-        } steps[] = {
-            {"", "Type a new Foldername in the White Textbox at the bottom"},
-            {"deu", "The Folder: " + s.target.file("deu") + " allready exist"},
-        };
-        for (const Step& step : steps) {
-            s.messages.clear();
-            name->setText(step.typed);
-            click(f, "Command1");
-            QCOMPARE(s.messages.texts(), std::vector<std::string>{step.message});
-            QVERIFY(f->isVisible());
-            QVERIFY(!w.isEnabled());
-        }
+        // A refused name keeps the window open (the messages are the core's).
+        name->setText("deu");
+        click(f, "Command1");
+        QCOMPARE(s.messages.shown.size(), size_t(1));
+        QVERIFY(f->isVisible());
+        QVERIFY(!w.isEnabled());
 
         s.messages.clear();
         name->setText("fra ");

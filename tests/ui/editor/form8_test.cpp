@@ -1,12 +1,10 @@
 // The scenarios-in-campaign list: lines cut from the overview rows, rebuilt or written over, and
 // emptied by Close.
-#include "model/overview.h"
 #include "support/fixtures.h"
-#include "support/recording_messages.h"
 #include "ui/editor/form8.h"
 
-#include <QPushButton>
 #include <QtTest>
+#include <QtWidgets>
 
 using namespace mf7;
 using namespace mf7::test;
