@@ -60,6 +60,15 @@ class EditorFlowTest : public QObject {
         QVERIFY(!e.state.campaign_changed);
     }
 
+    // Every platform gets the usual keys, also one whose key theme has none for Save as or Quit.
+    void theFileCommandsHaveTheirUsualKeys() {
+        Editor e;
+        QCOMPARE(e.form1().action("Mnew")->shortcut(), QKeySequence(QKeySequence::New));
+        QCOMPARE(e.form1().action("Mopen")->shortcut(), QKeySequence(QKeySequence::Open));
+        QVERIFY(!e.form1().action("Msave_as")->shortcut().isEmpty());
+        QVERIFY(!e.form1().action("exit")->shortcut().isEmpty());
+    }
+
     void theEditorsChooserFillsTheFieldAndComesBack() {
         Editor e;
         e.open();

@@ -33,6 +33,13 @@ namespace mf7 {
 
 namespace {
 
+// Some platforms have no standard key for Save as or Quit (Windows, desktops without a key
+// theme); users still expect the common ones.
+QKeySequence standard_or(QKeySequence::StandardKey key, const char* fallback) {
+    QKeySequence k(key);
+    return k.isEmpty() ? QKeySequence(QString::fromLatin1(fallback)) : k;
+}
+
 const char* const kAltNote = " - (an asterix (*) indicates an alternative GOTO)";
 
 QLabel* label(QWidget* parent, const char* name, const char* caption, const char* tip = nullptr) {
@@ -90,11 +97,12 @@ void Form1::build_menus() {
     add(file, "Mnew", "&New")->setShortcut(QKeySequence::New);
     add(file, "Mopen", "&Open")->setShortcut(QKeySequence::Open);
     separator(file, "skil01");
-    add(file, "Msave_as", "Save &as")->setShortcut(QKeySequence::SaveAs);
+    add(file, "Msave_as", "Save &as")
+        ->setShortcut(standard_or(QKeySequence::SaveAs, "Ctrl+Shift+S"));
     add(file, "Mclose", "&Clear");
     separator(file, "skil03");
     QAction* exit = add(file, "exit", "E&xit program");
-    exit->setShortcut(QKeySequence::Quit);
+    exit->setShortcut(standard_or(QKeySequence::Quit, "Ctrl+Q"));
     top("language_conversion", "&Make Copy As..");
     QMenu* reports = menuBar()->addMenu("&Reports");
     reports->setObjectName("Mreport");
