@@ -44,9 +44,9 @@ ReportTime locale_report_time() {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     std::string saved = previous ? previous : "C";
     std::setlocale(LC_ALL, "");
-    auto format = [&](const char* spec) {
+    auto format = [&](const char* pattern) {
         char buf[128];
-        std::size_t n = std::strftime(buf, sizeof buf, spec, &local);
+        std::size_t n = std::strftime(buf, sizeof buf, pattern, &local);
         return std::string(buf, n);
     };
     ReportTime t{format("%x"), format("%X")};

@@ -152,9 +152,9 @@ TEST_F(ScenarioEditTest, RowDateComesOnlyFromThisScenario) {
     EXPECT_EQ(gem_i_scn(state, t, msgs)->row.substr(65), pad_left("**not found**", 20));
     // A file the reader cannot use leaves the date empty, not the previous scenario's.
     get_scn_data(state, "POLAND.SCN", msgs);
-    demo::ScnSpec spec;
-    spec.player4_country = 5;
-    write_scenario(state.settings, "four.scn", spec);
+    demo::ScnSpec fields;
+    fields.player4_country = 5;
+    write_scenario(state.settings, "four.scn", fields);
     t.names[0] = "four.scn";
     EXPECT_EQ(gem_i_scn(state, t, msgs)->row.substr(65), std::string(20, ' '));
     EXPECT_EQ(field_text(slot(6).scn_file), "four.scn");

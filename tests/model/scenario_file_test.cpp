@@ -19,11 +19,11 @@ TEST(ScenarioDate, TextOfDayMonthAndYearCode) {
                  {31, 12, 63635, " 31 DEC  65535"}, {1, 1, 63636, " 1 JAN  1601"},
                  {31, 12, 65535, " 31 DEC  3500"}};
     for (const auto& c : cases) {
-        demo::ScnSpec spec;
-        spec.day = c.day;
-        spec.month = c.month;
-        spec.year_code = c.year;
-        EXPECT_EQ(scn_date(scndata_from_bytes(demo::make_scenario_bytes(spec))), c.text);
+        demo::ScnSpec fields;
+        fields.day = c.day;
+        fields.month = c.month;
+        fields.year_code = c.year;
+        EXPECT_EQ(scn_date(scndata_from_bytes(demo::make_scenario_bytes(fields))), c.text);
     }
 }
 
@@ -45,9 +45,9 @@ TEST(ScenarioReader, DateCountryAndTheCampaignsChecks) {
         SCOPED_TRACE(c.what);
         DemoGame game;
         RecordingMessages msgs;
-        demo::ScnSpec spec;
-        c.change(spec);
-        write_scenario(game.state.settings, "odd.scn", spec);
+        demo::ScnSpec fields;
+        c.change(fields);
+        write_scenario(game.state.settings, "odd.scn", fields);
         get_scn_data(game.state, "Odd.scn", msgs); // found ignoring case
         EXPECT_EQ(game.state.scn_date_text, c.date);
         EXPECT_EQ(game.state.scn_country_text, c.country);
@@ -80,12 +80,12 @@ TEST(ScenarioReader, MissingAndUnnamedFiles) {
 TEST(ScenarioReader, ShortFileReadsRestAsZeroAndKeepsUnnamedBytes) {
     DemoGame game;
     RecordingMessages msgs;
-    demo::ScnSpec spec;
-    spec.size = 500;
-    write_scenario(game.state.settings, "short.scn", spec);
+    demo::ScnSpec fields;
+    fields.size = 500;
+    write_scenario(game.state.settings, "short.scn", fields);
     game.state.current_scn_name = "short.scn";
     ASSERT_TRUE(hent_scn_detail(game.state, msgs));
-    std::string bytes = demo::make_scenario_bytes(spec);
+    std::string bytes = demo::make_scenario_bytes(fields);
     EXPECT_EQ(game.state.scndata.at(300), static_cast<uint8_t>(bytes[300]));
     EXPECT_EQ(game.state.scndata.at(11250), 0);
     EXPECT_EQ(field_text(game.state.scndata.map_file()), "");

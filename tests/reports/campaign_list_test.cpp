@@ -22,12 +22,12 @@ TEST(CampaignList, ExampleLineOfScenarioThree) {
     s.outcome[V] = {.goto_scn = 254, .if_played = 1, .then_goto = 2};
     s.outcome[TV].goto_scn = 5;
     s.outcome[L].goto_scn = 255;
-    demo::ScnSpec spec;
-    spec.day = 22;
-    spec.month = 6;
-    spec.year_code = 41;
-    spec.map_file = "MYMAP.MAP";
-    write_scenario(game.settings(), "SCN03.SCN", spec);
+    demo::ScnSpec fields;
+    fields.day = 22;
+    fields.month = 6;
+    fields.year_code = 41;
+    fields.map_file = "MYMAP.MAP";
+    write_scenario(game.settings(), "SCN03.SCN", fields);
     auto rows = game.rows();
     std::string example = ".3...SCN03.SCN..................4......WIN*.......5.....LOSE....22.JUN.."
                           "1941..MYMAP.MAP............(User)";
@@ -65,9 +65,9 @@ TEST(CampaignList, WinAndLoseColumnsKeepTheirFlag) {
         }
     }
     // A stock map named in lower case in the scenario file is printed upper case.
-    demo::ScnSpec spec;
-    spec.map_file = "seelow.map";
-    write_scenario(game.settings(), "LOWER.SCN", spec);
+    demo::ScnSpec fields;
+    fields.map_file = "seelow.map";
+    write_scenario(game.settings(), "LOWER.SCN", fields);
     scn_record s = game.state.camfil.scenarios[0];
     s.scn_file = make_text_field("LOWER.SCN");
     EXPECT_EQ(right(line(s), 26), "SEELOW.MAP           (OKD)");

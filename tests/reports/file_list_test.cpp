@@ -34,10 +34,10 @@ TEST(FileList, ExampleSection) {
     s.outcome[V].txt = make_text_field("V.TXT");
     OneScenario game(s);
     convert_text(game.state.camfil); // names padded with NULs, as a saved file holds them
-    demo::ScnSpec spec;              // day 1, month 9, year code 39
-    spec.map_file = "POLAND.MAP";
-    spec.intro_txt = "POL.TXT";
-    write_scenario(game.state.settings, "SCN00.SCN", spec);
+    demo::ScnSpec fields;            // day 1, month 9, year code 39
+    fields.map_file = "POLAND.MAP";
+    fields.intro_txt = "POL.TXT";
+    write_scenario(game.state.settings, "SCN00.SCN", fields);
     std::vector<std::string> got;
     for (const auto& line : game.section())
         got.push_back(dotted(line));

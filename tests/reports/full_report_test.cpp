@@ -12,10 +12,10 @@ using namespace mf7::test;
 
 namespace {
 
-// The demo campaign with scenario 0 read from a scenario file made from spec.
+// The demo campaign with scenario 0 read from a scenario file made from fields.
 struct ReportGame : DemoGame {
-    explicit ReportGame(const demo::ScnSpec& spec = {}) {
-        write_scenario(state.settings, "FIRST.SCN", spec);
+    explicit ReportGame(const demo::ScnSpec& fields = {}) {
+        write_scenario(state.settings, "FIRST.SCN", fields);
         state.camfil.scenarios[0].scn_file = make_text_field("FIRST.SCN");
     }
     scn_record& first() { return state.camfil.scenarios[0]; }
@@ -33,9 +33,9 @@ struct ReportGame : DemoGame {
 } // namespace
 
 TEST(FullReport, ExampleBvBlock) {
-    demo::ScnSpec spec;
-    spec.bv_turns = 12;
-    ReportGame game(spec);
+    demo::ScnSpec fields;
+    fields.bv_turns = 12;
+    ReportGame game(fields);
     OutcomeRecord& bv = game.first().outcome[BV];
     bv.prestige = 150;
     bv.goto_scn = 3;
@@ -151,11 +151,11 @@ TEST(FullReport, RowNotFoundButFileReadGivesNoDetailsAndNoTurns) {
 }
 
 TEST(FullReport, CountriesStanceAndLongNames) {
-    demo::ScnSpec spec;
-    spec.sup_country[1] = 7; // player's second support country: France
-    spec.ai_sup_country[3] = 9;
-    spec.ai_stance = 2;
-    ReportGame game(spec);
+    demo::ScnSpec fields;
+    fields.sup_country[1] = 7; // player's second support country: France
+    fields.ai_sup_country[3] = 9;
+    fields.ai_stance = 2;
+    ReportGame game(fields);
     // The game's own country file may hold names longer than the 20 columns.
     std::vector<std::string> names(builtin_country_names().begin() + 1,
                                    builtin_country_names().end());

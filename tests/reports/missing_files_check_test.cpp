@@ -221,10 +221,10 @@ TEST(MissingFilesCheck, IntroTextGetsTheExtensionWhenItLacksIt) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.intro);
         CheckGame game(1);
-        demo::ScnSpec spec;
-        spec.map_file = "MAP00.MAP";
-        spec.intro_txt = c.intro;
-        write_scenario(game.settings(), "FULL00.SCN", spec);
+        demo::ScnSpec fields;
+        fields.map_file = "MAP00.MAP";
+        fields.intro_txt = c.intro;
+        write_scenario(game.settings(), "FULL00.SCN", fields);
         CheckResult r = game.run();
         EXPECT_EQ(r.counters.missing_files, c.tested ? 1 : 0);
         if (c.tested) {

@@ -60,8 +60,8 @@ struct FullGame : Game {
 
 // Writes a scenario file into the scenario folder of the settings.
 inline void write_scenario(const Settings& settings, const std::string& name,
-                           const demo::ScnSpec& spec) {
-    if (!demo::write_bytes(join_path(settings.mf7_scn, name), demo::make_scenario_bytes(spec)))
+                           const demo::ScnSpec& fields) {
+    if (!demo::write_bytes(join_path(settings.mf7_scn, name), demo::make_scenario_bytes(fields)))
         throw std::runtime_error("cannot write " + name);
 }
 

@@ -65,9 +65,9 @@ std::vector<std::string> make_game(const std::string& root, EditorState& state) 
         const char* tags[] = {"bv", "v", "tv", "l"};
         for (int o = 0; o < kOutcomes; ++o)
             scn.outcome[static_cast<std::size_t>(o)].txt = make_text_field(stem + tags[o] + ".txt");
-        demo::ScnSpec spec;
-        spec.size = kScenarioSize;
-        put(s.mf7_scn, stem + ".SCN", demo::make_scenario_bytes(spec));
+        demo::ScnSpec fields;
+        fields.size = kScenarioSize;
+        put(s.mf7_scn, stem + ".SCN", demo::make_scenario_bytes(fields));
         put(s.mf7_txt, stem + ".txt", text);
         put(s.mf7_txt, stem + "b.txt", text);
         for (const char* tag : tags)

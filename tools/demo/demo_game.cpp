@@ -12,8 +12,8 @@ namespace fs = std::filesystem;
 
 namespace mf7::demo {
 
-std::string make_scenario_bytes(const ScnSpec& spec) {
-    std::string b(std::max<std::size_t>(spec.size, 11350), '\0');
+std::string make_scenario_bytes(const ScnSpec& fields) {
+    std::string b(std::max<std::size_t>(fields.size, 11350), '\0');
     // A fixed, varied pattern in every range the editor gives no meaning.
     for (std::size_t i = 0; i < b.size(); ++i)
         b[i] = static_cast<char>((i * 7 + 3) % 251);
@@ -22,27 +22,27 @@ std::string make_scenario_bytes(const ScnSpec& spec) {
         for (std::size_t i = 0; i < 20; ++i)
             b[at + i] = i < s.size() ? s[i] : '\0';
     };
-    put(0, spec.scn_hidden);
-    put(8, spec.day);
-    put(10, spec.month);
-    put(12, spec.year_code & 0xFF);
-    put(13, spec.year_code >> 8);
-    put(14, spec.bv_turns);
-    put(15, spec.v_turns);
-    put(16, spec.tv_turns);
-    put(22, spec.main_country);
+    put(0, fields.scn_hidden);
+    put(8, fields.day);
+    put(10, fields.month);
+    put(12, fields.year_code & 0xFF);
+    put(13, fields.year_code >> 8);
+    put(14, fields.bv_turns);
+    put(15, fields.v_turns);
+    put(16, fields.tv_turns);
+    put(22, fields.main_country);
     for (int k = 0; k < 4; ++k)
-        put(23 + static_cast<std::size_t>(k), spec.sup_country[k]);
-    put(119, spec.ai_main_country);
+        put(23 + static_cast<std::size_t>(k), fields.sup_country[k]);
+    put(119, fields.ai_main_country);
     for (int k = 0; k < 4; ++k)
-        put(120 + static_cast<std::size_t>(k), spec.ai_sup_country[k]);
-    put(124, spec.ai_stance);
-    put(216, spec.player3_country);
-    put(313, spec.player4_country);
-    put_text(11210, spec.map_file);
-    put_text(11230, spec.intro_txt);
-    put(11250, spec.scn_origin);
-    return b.substr(0, spec.size);
+        put(120 + static_cast<std::size_t>(k), fields.ai_sup_country[k]);
+    put(124, fields.ai_stance);
+    put(216, fields.player3_country);
+    put(313, fields.player4_country);
+    put_text(11210, fields.map_file);
+    put_text(11230, fields.intro_txt);
+    put(11250, fields.scn_origin);
+    return b.substr(0, fields.size);
 }
 
 std::string make_map_bytes(int16_t number) {
@@ -87,15 +87,15 @@ struct DemoScenario {
     const char* file;    // as the campaign names it
     const char* on_disk; // as the scenario folder holds it (letter case differs on purpose)
     const char* title;
-    ScnSpec spec;
+    ScnSpec fields;
     int gotos[4];
     int alt[4][2];   // if_played, then_goto
     const char* smk; // film before the scenario
 };
 
 std::vector<DemoScenario> demo_scenarios() {
-    auto spec = [](int day, int month, int year, int country, int ai, const char* map,
-                   const char* intro) {
+    auto fields = [](int day, int month, int year, int country, int ai, const char* map,
+                     const char* intro) {
         ScnSpec s;
         s.day = day;
         s.month = month;
@@ -110,56 +110,56 @@ std::vector<DemoScenario> demo_scenarios() {
         {"POLAND.SCN",
          "poland.scn",
          "Across the Narew",
-         spec(1, 9, 1939, 8, 16, "CIECHANO.MAP", "poland.txt"),
+         fields(1, 9, 1939, 8, 16, "CIECHANO.MAP", "poland.txt"),
          {1, 1, 1, 255},
          {{0, 0}, {0, 0}, {0, 0}, {0, 0}},
          "intro1.smk"},
         {"NORWAY.SCN",
          "NORWAY.SCN",
          "Fjords and Fog",
-         spec(9, 4, 1940, 8, 15, "LILLEHAM.MAP", "norway.txt"),
+         fields(9, 4, 1940, 8, 15, "LILLEHAM.MAP", "norway.txt"),
          {2, 2, 3, 255},
          {{0, 0}, {0, 0}, {0, 0}, {0, 0}},
          "fjord.smk"},
         {"SEDAN.SCN",
          "Sedan.scn",
          "Through the Ardennes",
-         spec(13, 5, 1940, 8, 7, "SEDAN.MAP", "sedan.txt"),
+         fields(13, 5, 1940, 8, 7, "SEDAN.MAP", "sedan.txt"),
          {4, 4, 3, 255},
          {{0, 0}, {3, 5}, {0, 0}, {0, 0}},
          "panzer.smk"},
         {"DUNKIRK.SCN",
          "dunkirk.scn",
          "The Beaches",
-         spec(26, 5, 1940, 8, 23, "DUNKIRK.MAP", "dunkirk.txt"),
+         fields(26, 5, 1940, 8, 23, "DUNKIRK.MAP", "dunkirk.txt"),
          {4, 4, 4, 255},
          {{0, 0}, {0, 0}, {0, 0}, {0, 0}},
          "beach.smk"},
         {"CRETE.SCN",
          "crete.scn",
          "Île de Crète",
-         spec(20, 5, 1941, 8, 23, "CRETE.MAP", "crete.txt"),
+         fields(20, 5, 1941, 8, 23, "CRETE.MAP", "crete.txt"),
          {5, 5, 6, 255},
          {{0, 0}, {0, 0}, {0, 0}, {0, 0}},
          "missing.smk"},
         {"MALTA.SCN",
          "malta.scn",
          "Siege of Malta",
-         spec(2, 7, 1942, 13, 23, "MALTA.MAP", "malta.txt"),
+         fields(2, 7, 1942, 13, 23, "MALTA.MAP", "malta.txt"),
          {6, 6, 6, 255},
          {{0, 0}, {0, 0}, {0, 0}, {0, 0}},
          "malta.smk"},
         {"KHARKOV.SCN",
          "kharkov.scn",
          "Winter on the Donets",
-         spec(19, 2, 1943, 8, 20, "KHARKOV.MAP", "kharkov.txt"),
+         fields(19, 2, 1943, 8, 20, "KHARKOV.MAP", "kharkov.txt"),
          {7, 7, 7, 255},
          {{0, 0}, {0, 0}, {5, 7}, {0, 0}},
          "donets.smk"},
         {"SEELOW.SCN",
          "seelow.scn",
          "Last Stand at Seelow",
-         spec(16, 4, 1945, 8, 20, "SEELOW.MAP", "seelow.txt"),
+         fields(16, 4, 1945, 8, 20, "SEELOW.MAP", "seelow.txt"),
          {254, 254, 254, 255},
          {{0, 0}, {0, 0}, {0, 0}, {0, 0}},
          "final.smk"},
@@ -235,8 +235,8 @@ bool write_demo_game(const std::string& root, std::string& error) {
                    "Eight battles from the Narew to the Seelow Heights.",
                    "Made by the editor's demo generator - no files of the game."}));
     for (const auto& d : demo_scenarios()) {
-        add(s.mf7_scn, d.on_disk, make_scenario_bytes(d.spec));
-        add(s.mf7_txt, d.spec.intro_txt,
+        add(s.mf7_scn, d.on_disk, make_scenario_bytes(d.fields));
+        add(s.mf7_txt, d.fields.intro_txt,
             crlf_text({utf8_to_cp1252(d.title), "",
                        utf8_to_cp1252(std::string("Your orders for ") + d.title + ".")}));
         std::string stem = std::string(d.file).substr(0, 3);
@@ -349,16 +349,16 @@ bool write_full_game(const std::string& root, int count, std::string& error) {
     for (int i = 0; i < cam.scenario_count; ++i) {
         const scn_record& r = cam.scenarios[static_cast<std::size_t>(i)];
         std::string nn = two_digits(i);
-        ScnSpec spec;
-        spec.day = 1 + i % 28;
-        spec.month = 1 + i % 12;
-        spec.year_code = static_cast<uint16_t>(39 + i / 12);
-        spec.map_file = full_map_name(i);
-        spec.intro_txt = "INTRO" + nn;
-        add(s.mf7_scn, full_scn_name(i), make_scenario_bytes(spec));
-        add(s.mf7_scn, spec.map_file, make_map_bytes(static_cast<int16_t>(i + 1)));
+        ScnSpec fields;
+        fields.day = 1 + i % 28;
+        fields.month = 1 + i % 12;
+        fields.year_code = static_cast<uint16_t>(39 + i / 12);
+        fields.map_file = full_map_name(i);
+        fields.intro_txt = "INTRO" + nn;
+        add(s.mf7_scn, full_scn_name(i), make_scenario_bytes(fields));
+        add(s.mf7_scn, fields.map_file, make_map_bytes(static_cast<int16_t>(i + 1)));
         add(join_path(s.mf7main, "MAP"), "MAP" + two_digits(i + 1) + "00.SHP", "SHP-full");
-        add(s.mf7_txt, spec.intro_txt + s.text_ext, crlf_text({"Scenario " + nn}));
+        add(s.mf7_txt, fields.intro_txt + s.text_ext, crlf_text({"Scenario " + nn}));
         add(s.mf7_smk, field_text(r.scn_smk), "SMK2-full");
         add(s.mf7_txt, field_text(r.scn_txt), crlf_text({"Briefing " + nn}));
         add(s.mf7_mus, field_text(r.scn_mus), "MUS-full");

@@ -31,7 +31,7 @@ struct ScnSpec {
     std::size_t size = 11350; // real files are much longer; the editor reads the first 11,350
 };
 
-std::string make_scenario_bytes(const ScnSpec& spec);
+std::string make_scenario_bytes(const ScnSpec& fields);
 
 // A map file: its first two bytes are the map number.
 std::string make_map_bytes(int16_t number);
