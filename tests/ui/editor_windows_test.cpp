@@ -44,28 +44,6 @@ class EditorWindowsTest : public QObject {
         }
         QVERIFY(!e.windows.created("form5"));
     }
-
-    void theChooserReturnsToTheWindowItsCallerNames() {
-        Editor e;
-        QWidget editor;
-        e.windows.extra_window = [&editor](const std::string& name) {
-            return name == "form3" ? &editor : nullptr;
-        };
-        QCOMPARE(e.windows.window_named("form1"), static_cast<QWidget*>(&e.form1()));
-        QCOMPARE(e.windows.window_named("form3"), &editor);
-        QCOMPARE(e.windows.window_named("form9"), static_cast<QWidget*>(nullptr));
-        ChooserSetup setup;
-        setup.folder = e.state.settings.mf7_mus;
-        setup.pattern = "*.mus";
-        setup.target = "text8";
-        setup.return_form = "form3";
-        e.windows.open_chooser(setup, &editor);
-        QVERIFY(!editor.isEnabled());
-        QVERIFY(e.form1().isEnabled());
-        click(e.windows.form2(), "Command2");
-        QVERIFY(editor.isEnabled());
-        QCOMPARE(e.state.chooser_target, std::string("text8"));
-    }
 };
 
 QTEST_MAIN(EditorWindowsTest)

@@ -58,22 +58,26 @@ class Form2Test : public QObject {
         QCOMPARE(listed, (QStringList{"DEMO.CAM", "Old.CAM", "x.cam"}));
     }
 
-    // For the overview's name fields the button puts the name, made lower case with its
-    // extension, into the field only (Save as stores it); a double-click stores the name as
-    // listed at once and keeps the selection caption.
-    void theButtonOrADoubleClickOnAName_data() {
+    // Double-click or Enter in one of the overview's name fields opens the chooser on its
+    // folder. The button puts the name, made lower case with its extension, into the field only
+    // (Save as stores it); a double-click stores the name as listed at once and keeps the
+    // selection caption.
+    void theOverviewsNameFields_data() {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("enter");
         QTest::addColumn<bool>("double_click");
-        QTest::newRow("Text3, button") << "Text3" << false;
-        QTest::newRow("Text3, double-click") << "Text3" << true;
-        QTest::newRow("Text4, double-click") << "Text4" << true;
-        QTest::newRow("Text5, button") << "Text5" << false;
-        QTest::newRow("Text5, double-click") << "Text5" << true;
+        QTest::newRow("Text3, button") << "Text3" << false << false;
+        QTest::newRow("Text3, double-click") << "Text3" << false << true;
+        QTest::newRow("Text4 by Enter, double-click") << "Text4" << true << true;
+        QTest::newRow("Text5, button") << "Text5" << false << false;
+        QTest::newRow("Text5 by Enter, double-click") << "Text5" << true << true;
     }
-    void theButtonOrADoubleClickOnAName() {
+    void theOverviewsNameFields() {
         QFETCH(QString, name);
+        QFETCH(bool, enter);
         QFETCH(bool, double_click);
         Editor e(kOpened);
+        QVERIFY(show_active(e.form1()));
         const bool text5 = name == "Text5";
         const QString listed = text5 ? "Brief.TXT" : "Intro.SMK";
         const Settings& s = e.state.settings;
@@ -84,8 +88,24 @@ class Form2Test : public QObject {
         const std::string before = field_text(stored);
         click_row(e.list1(), 4);
         const QString caption = e.frame2();
+        e.state.campaign_changed = false;
+        e.state.chooser_result = "old";
         QLineEdit* f = e.field(name.toLatin1().constData());
-        QTest::mouseDClick(f, Qt::LeftButton);
+        if (enter) {
+            f->setFocus();
+            QTest::keyClick(f, Qt::Key_Return);
+        } else {
+            QTest::mouseDClick(f, Qt::LeftButton);
+        }
+        Form2& chooser = e.windows.form2();
+        QCOMPARE(chooser.windowTitle(), QString("Select filename."));
+        QCOMPARE(use_button(e)->text(), text5 ? "Use txt-filename" : "Use smk-filename");
+        QVERIFY(!use_button(e)->isEnabled());
+        QVERIFY(!child<QLineEdit>(chooser, "Text1")->isVisible());
+        QCOMPARE(e.state.chooser_target, name.toLower().toStdString());
+        QCOMPARE(e.state.return_form, std::string("form1"));
+        QCOMPARE(e.state.chooser_result, std::string());
+        QVERIFY(e.state.campaign_changed);
         if (double_click) {
             double_click_row(e.file1(), row_named(e.file1(), listed.toLatin1().constData()));
         } else {
@@ -95,7 +115,7 @@ class Form2Test : public QObject {
         QCOMPARE(f->text(), double_click ? listed : listed.toLower());
         QCOMPARE(field_text(stored), double_click ? fromQ(listed) : before);
         QCOMPARE(e.frame2(), double_click ? caption : QString());
-        QVERIFY(!e.windows.form2().isVisible());
+        QVERIFY(!chooser.isVisible());
         QVERIFY(e.form1().isEnabled());
     }
 
@@ -113,8 +133,9 @@ class Form2Test : public QObject {
         QCOMPARE(e.state.chooser_target, std::string());
     }
 
-    // A click counts until another window covers the chooser, not after a mere repaint.
-    void forTheEditorTheButtonNeedsAClickedFile() {
+    // For the scenario editor the button needs a clicked file: a click counts until another
+    // window covers the chooser, not after a mere repaint.
+    void forTheEditor() {
         Editor e;
         FakeEditor editor(e);
         editor.ask(e, "text7");
@@ -141,9 +162,17 @@ class Form2Test : public QObject {
         QVERIFY(!e.windows.form2().isVisible());
 
         editor.ask(e, "text14");
+        QVERIFY(e.form1().isEnabled()); // only the asking window waits
         double_click_row(e.file1(), row_named(e.file1(), "l.smk"));
         QCOMPARE(editor.dispatched, 2);
         QCOMPARE(editor.result, std::string("l.smk"));
+        QVERIFY(editor.window.isEnabled());
+        // Cancel returns to the editor too, handing it nothing.
+        editor.ask(e, "text8");
+        click(e.windows.form2(), "Command2");
+        QVERIFY(editor.window.isEnabled());
+        QCOMPARE(editor.dispatched, 2);
+        QCOMPARE(e.state.chooser_target, std::string("text8"));
     }
 
     void theCloseBoxStartsTheNextUseAfresh() {
