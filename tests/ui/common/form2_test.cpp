@@ -119,20 +119,6 @@ class Form2Test : public QObject {
         QVERIFY(e.form1().isEnabled());
     }
 
-    void savingByDoubleClickWritesTheListedFileAfterTheQuestion() {
-        Editor e(kOpened);
-        std::string old = join_path(e.state.settings.mf7_cam, "Old.CAM");
-        QVERIFY(demo::write_bytes(old, "old"));
-        e.trigger("Msave_as");
-        e.msgs.answers = {Answer::Yes};
-        double_click_row(e.file1(), row_named(e.file1(), "Old.CAM"));
-        QCOMPARE(e.msgs.texts(), Texts{"F1-I02: Do you want to save this file: " + old});
-        QVERIFY(read_all(old) == read_all(e.game.campaign_path()));
-        QCOMPARE(e.state.cam_name, std::string("Old.CAM"));
-        QVERIFY(!child<QLineEdit>(e.windows.form2(), "Text1")->isVisible());
-        QCOMPARE(e.state.chooser_target, std::string());
-    }
-
     // For the scenario editor the button needs a clicked file: a click counts until another
     // window covers the chooser, not after a mere repaint.
     void forTheEditor() {
