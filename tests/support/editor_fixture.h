@@ -66,6 +66,17 @@ inline QStringList rows(QListWidget* list) {
 
 using Texts = std::vector<std::string>;
 
+// A QtTest table of the cases, one row per case named by its `what`; the test function then
+// takes its case with fetched(cases).
+template <class Case, std::size_t N> void case_rows(const Case (&cases)[N]) {
+    QTest::addColumn<int>("case");
+    for (std::size_t i = 0; i < N; ++i)
+        QTest::newRow(cases[i].what) << static_cast<int>(i);
+}
+template <class Case, std::size_t N> const Case& fetched(const Case (&cases)[N]) {
+    return cases[*static_cast<int*>(QTest::qData("case", qMetaTypeId<int>()))];
+}
+
 // The overview's menu entries that are enabled, in menu order.
 inline QStringList enabled_actions(const Form1& w) {
     QStringList out;

@@ -39,6 +39,18 @@ struct FakeEditor {
     }
 };
 
+const struct NameField {
+    const char* what;
+    QString name;
+    bool enter, double_click;
+} kNameFields[] = {
+    {"Text3, button", "Text3", false, false},
+    {"Text3, double-click", "Text3", false, true},
+    {"Text4 by Enter, double-click", "Text4", true, true},
+    {"Text5, button", "Text5", false, false},
+    {"Text5 by Enter, double-click", "Text5", true, true},
+};
+
 const char* const kSelectFirst = "F2-I02: You have to select a filename first.";
 
 } // namespace
@@ -62,20 +74,9 @@ class Form2Test : public QObject {
     // folder. The button puts the name, made lower case with its extension, into the field only
     // (Save as stores it); a double-click stores the name as listed at once and keeps the
     // selection caption.
-    void theOverviewsNameFields_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("enter");
-        QTest::addColumn<bool>("double_click");
-        QTest::newRow("Text3, button") << "Text3" << false << false;
-        QTest::newRow("Text3, double-click") << "Text3" << false << true;
-        QTest::newRow("Text4 by Enter, double-click") << "Text4" << true << true;
-        QTest::newRow("Text5, button") << "Text5" << false << false;
-        QTest::newRow("Text5 by Enter, double-click") << "Text5" << true << true;
-    }
+    void theOverviewsNameFields_data() { case_rows(kNameFields); }
     void theOverviewsNameFields() {
-        QFETCH(QString, name);
-        QFETCH(bool, enter);
-        QFETCH(bool, double_click);
+        const auto& [what, name, enter, double_click] = fetched(kNameFields);
         Editor e(kOpened);
         QVERIFY(show_active(e.form1()));
         const bool text5 = name == "Text5";

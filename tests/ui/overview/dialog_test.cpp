@@ -18,6 +18,11 @@ std::pair<std::string, QString> save_as_proposal(Editor& e) {
     return out;
 }
 
+const struct Name {
+    const char* what;
+    QString typed, name;
+} kNames[] = {{"without extension", " abc ", "abc.cam"}, {"with extension", "ABC.CAM", "ABC.CAM"}};
+
 } // namespace
 
 class DialogTest : public QObject {
@@ -25,17 +30,9 @@ class DialogTest : public QObject {
   private slots:
     // New asks nothing, even with unsaved changes: OK makes an empty campaign to be saved
     // under the typed name.
-    void okMakesAnEmptyCampaignUnderTheTypedName_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("without extension") << " abc "
-                                           << "abc.cam";
-        QTest::newRow("with extension") << "ABC.CAM"
-                                        << "ABC.CAM";
-    }
+    void okMakesAnEmptyCampaignUnderTheTypedName_data() { case_rows(kNames); }
     void okMakesAnEmptyCampaignUnderTheTypedName() {
-        QFETCH(QString, typed);
-        QFETCH(QString, name);
+        const auto& [what, typed, name] = fetched(kNames);
         Editor e(kOpened);
         click_row(e.list1(), 1);
         e.state.campaign_changed = true;

@@ -8,88 +8,97 @@
 using namespace mf7;
 using namespace mf7::test;
 
-Q_DECLARE_METATYPE(Qt::KeyboardModifiers)
-Q_DECLARE_METATYPE(Qt::MouseButton)
+namespace {
+
+// Typed in, or put there without a key (as a paste does): leaving the field folds the
+// prestige either way, but only typing counts as a change.
+const struct Prestige {
+    const char* what;
+    QString entered;
+    bool typed;
+    QString shown;
+    int stored;
+} kPrestige[] = {
+    {"above 65535 loses 65535", "70000", true, "4465", 4465},
+    {"negative loses its sign", "-5", true, "5", 5},
+    {"not a number", "abc", true, "0", 0},
+    {"a fraction stays in the field", "12.5", true, "12.5", 12},
+    {"not typed, with a blank", " -99", false, "99", 99},
+};
+
+// Names are trimmed at every change (Text5 drops NULs too); leaving adds the extension.
+const struct Extension {
+    const char* what;
+    const char* field;
+    QString entered, left;
+    bool changed;
+} kExtension[] = {
+    {"film", "Text3", " Intro  ", "Intro.smk", true},
+    {"film with its extension", "Text3", "INTRO.SMK", "INTRO.SMK", false},
+    {"blanks only", "Text3", "   ", "", false},
+    {"losing film", "Text4", "end", "end.smk", true},
+    {"description", "Text5", QString("ab") + QChar(0) + "c ", "abc.txt", true},
+    {"description with extension", "Text5", "About.TXT", "About.TXT", false},
+    {"description, other extension", "Text5", "a.deu", "a.deu.txt", true},
+};
+
+enum Outcome { Opens, Refused, Ignored };
+const Qt::KeyboardModifiers kShift(Qt::ShiftModifier);
+const struct ShiftClick {
+    const char* what;
+    QString text;
+    Qt::MouseButton button;
+    Qt::KeyboardModifiers modifiers;
+    Outcome outcome;
+    QString after;
+} kShiftClick[] = {
+    {"name", "brief", Qt::LeftButton, kShift, Opens, "brief.txt"},
+    {"with extension", "Brief.TXT", Qt::LeftButton, kShift, Opens, "Brief.TXT"},
+    {"empty", "", Qt::LeftButton, kShift, Refused, ""},
+    {"extension only", ".TXT", Qt::LeftButton, kShift, Refused, ".TXT"},
+    {"starts with a dot", ".brief", Qt::LeftButton, kShift, Refused, ".brief"},
+    {"Shift and Ctrl", "brief", Qt::LeftButton, kShift | Qt::ControlModifier, Ignored, "brief"},
+    {"no Shift", "brief", Qt::LeftButton, {}, Ignored, "brief"},
+    {"right button", "brief", Qt::RightButton, kShift, Ignored, "brief"},
+};
+
+} // namespace
 
 class Form1FieldsTest : public QObject {
     Q_OBJECT
   private slots:
-    // Typed in, or put there without a key (as a paste does): leaving the field folds the
-    // prestige either way, but only typing counts as a change.
-    void prestigeFoldsWhenLeavingTheField_data() {
-        QTest::addColumn<QString>("entered");
-        QTest::addColumn<bool>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("stored");
-        QTest::newRow("above 65535 loses 65535") << "70000" << true << "4465" << 4465;
-        QTest::newRow("negative loses its sign") << "-5" << true << "5" << 5;
-        QTest::newRow("not a number") << "abc" << true << "0" << 0;
-        QTest::newRow("a fraction stays in the field") << "12.5" << true << "12.5" << 12;
-        QTest::newRow("not typed, with a blank") << " -99" << false << "99" << 99;
-    }
+    void prestigeFoldsWhenLeavingTheField_data() { case_rows(kPrestige); }
     void prestigeFoldsWhenLeavingTheField() {
-        QFETCH(QString, entered);
-        QFETCH(bool, typed);
-        QFETCH(QString, shown);
-        QFETCH(int, stored);
+        const Prestige& c = fetched(kPrestige);
         Editor e(kOpened);
         QVERIFY(show_active(e.form1()));
         QLineEdit* t2 = e.field("Text2");
         t2->setFocus();
-        if (typed) {
+        if (c.typed) {
             t2->selectAll();
-            QTest::keyClicks(t2, entered);
+            QTest::keyClicks(t2, c.entered);
         } else {
-            t2->setText(entered);
+            t2->setText(c.entered);
         }
-        QCOMPARE(t2->text(), entered.trimmed());
+        QCOMPARE(t2->text(), c.entered.trimmed());
         e.field("Text3")->setFocus();
-        QCOMPARE(t2->text(), shown);
-        QCOMPARE(int(e.state.camfil.player_start_prestige), stored);
-        QCOMPARE(e.state.campaign_changed, typed);
+        QCOMPARE(t2->text(), c.shown);
+        QCOMPARE(int(e.state.camfil.player_start_prestige), c.stored);
+        QCOMPARE(e.state.campaign_changed, c.typed);
     }
 
-    // Names are trimmed at every change (Text5 drops NULs too); leaving adds the extension.
-    void extensionIsAppendedWhenLeaving_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("entered");
-        QTest::addColumn<QString>("left");
-        QTest::addColumn<bool>("changed");
-        QTest::newRow("film") << "Text3"
-                              << " Intro  "
-                              << "Intro.smk" << true;
-        QTest::newRow("film with its extension") << "Text3"
-                                                 << "INTRO.SMK"
-                                                 << "INTRO.SMK" << false;
-        QTest::newRow("blanks only") << "Text3"
-                                     << "   "
-                                     << "" << false;
-        QTest::newRow("losing film") << "Text4"
-                                     << "end"
-                                     << "end.smk" << true;
-        QTest::newRow("description") << "Text5" << QString("ab") + QChar(0) + "c "
-                                     << "abc.txt" << true;
-        QTest::newRow("description with extension") << "Text5"
-                                                    << "About.TXT"
-                                                    << "About.TXT" << false;
-        QTest::newRow("description, other extension") << "Text5"
-                                                      << "a.deu"
-                                                      << "a.deu.txt" << true;
-    }
+    void extensionIsAppendedWhenLeaving_data() { case_rows(kExtension); }
     void extensionIsAppendedWhenLeaving() {
-        QFETCH(QString, name);
-        QFETCH(QString, entered);
-        QFETCH(QString, left);
-        QFETCH(bool, changed);
+        const Extension& c = fetched(kExtension);
         Editor e(kOpened);
         QVERIFY(show_active(e.form1()));
-        QLineEdit* f = e.field(name.toLatin1().constData());
-        f->setText(entered);
-        QCOMPARE(f->text(), QString(entered).remove(QChar(0)).trimmed());
+        QLineEdit* f = e.field(c.field);
+        f->setText(c.entered);
+        QCOMPARE(f->text(), QString(c.entered).remove(QChar(0)).trimmed());
         f->setFocus();
         e.field("Text1")->setFocus();
-        QCOMPARE(f->text(), left);
-        QCOMPARE(e.state.campaign_changed, changed);
+        QCOMPARE(f->text(), c.left);
+        QCOMPARE(e.state.campaign_changed, c.changed);
         // Typed names reach the record only on Save as.
         QCOMPARE(field_text(e.state.camfil.win_smk), std::string("victory.smk"));
     }
@@ -114,60 +123,30 @@ class Form1FieldsTest : public QObject {
         QVERIFY(e.state.campaign_changed);
     }
 
-    void shiftClickOnTheDescription_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<Qt::MouseButton>("button");
-        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
-        QTest::addColumn<QString>("result");
-        QTest::addColumn<QString>("after");
-        const Qt::KeyboardModifiers shift(Qt::ShiftModifier);
-        const auto left = Qt::LeftButton;
-        QTest::newRow("name") << "brief" << left << shift << "opens"
-                              << "brief.txt";
-        QTest::newRow("with extension") << "Brief.TXT" << left << shift << "opens"
-                                        << "Brief.TXT";
-        QTest::newRow("empty") << "" << left << shift << "refused"
-                               << "";
-        QTest::newRow("extension only") << ".TXT" << left << shift << "refused"
-                                        << ".TXT";
-        QTest::newRow("starts with a dot") << ".brief" << left << shift << "refused"
-                                           << ".brief";
-        QTest::newRow("Shift and Ctrl")
-            << "brief" << left << (shift | Qt::ControlModifier) << "ignored"
-            << "brief";
-        QTest::newRow("no Shift") << "brief" << left << Qt::KeyboardModifiers() << "ignored"
-                                  << "brief";
-        QTest::newRow("right button") << "brief" << Qt::RightButton << shift << "ignored"
-                                      << "brief";
-    }
+    void shiftClickOnTheDescription_data() { case_rows(kShiftClick); }
     void shiftClickOnTheDescription() {
-        QFETCH(QString, text);
-        QFETCH(Qt::MouseButton, button);
-        QFETCH(Qt::KeyboardModifiers, modifiers);
-        QFETCH(QString, result);
-        QFETCH(QString, after);
+        const ShiftClick& c = fetched(kShiftClick);
         Editor e(kOpened);
         QVERIFY(show_active(e.form1()));
         e.state.return_form = "form3";
         QLineEdit* t5 = e.field("Text5");
-        t5->setText(text);
+        t5->setText(c.text);
         QSignalSpy spy(&e.form1(), &Form1::textFileRequested);
-        QTest::mouseClick(t5, button, modifiers, QPoint(5, 5));
-        const bool opens = result == "opens";
+        QTest::mouseClick(t5, c.button, c.modifiers, QPoint(5, 5));
         QCOMPARE(e.msgs.texts(),
-                 result == "refused"
+                 c.outcome == Refused
                      ? Texts{"You have to give me a filename before editing. Doubleclick the "
                              "yellow box to select, or type in a name yourself. I will give it "
                              "the filenameextension you have chosen in the 'Edit Directory "
                              "Settings'-form."}
                      : Texts{});
-        QCOMPARE(spy.count(), opens ? 1 : 0);
-        QCOMPARE(e.state.campaign_changed, opens);
-        QCOMPARE(t5->text(), after);
-        QCOMPARE(e.state.return_form, std::string(opens ? "form1" : "form3"));
-        if (opens)
+        QCOMPARE(spy.count(), c.outcome == Opens ? 1 : 0);
+        QCOMPARE(e.state.campaign_changed, c.outcome == Opens);
+        QCOMPARE(t5->text(), c.after);
+        QCOMPARE(e.state.return_form, std::string(c.outcome == Opens ? "form1" : "form3"));
+        if (c.outcome == Opens)
             QCOMPARE(e.form1().text_file_path(),
-                     join_path(e.state.settings.mf7_txt, after.toStdString()));
+                     join_path(e.state.settings.mf7_txt, c.after.toStdString()));
     }
 };
 

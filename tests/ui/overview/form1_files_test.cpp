@@ -8,6 +8,23 @@
 using namespace mf7;
 using namespace mf7::test;
 
+namespace {
+
+const struct ExitCase {
+    const char* what;
+    bool close_box, changed;
+    Answer answer;
+} kExits[] = {
+    {"Exit, nothing changed", false, false, Answer::Yes},
+    {"Exit, Yes", false, true, Answer::Yes},
+    {"Exit, No", false, true, Answer::No},
+    {"close box, nothing changed", true, false, Answer::Yes},
+    {"close box, Yes", true, true, Answer::Yes},
+    {"close box, No", true, true, Answer::No},
+};
+
+} // namespace
+
 class Form1FilesTest : public QObject {
     Q_OBJECT
   private slots:
@@ -159,21 +176,9 @@ class Form1FilesTest : public QObject {
 
     // Which question goes with which change is the file commands' core test; here both ways
     // out reach it, and each answer ends the program or not.
-    void exitAndTheCloseBox_data() {
-        QTest::addColumn<bool>("close_box");
-        QTest::addColumn<bool>("changed");
-        QTest::addColumn<Answer>("answer");
-        for (bool box : {false, true}) {
-            const char* how = box ? "close box" : "Exit";
-            QTest::addRow("%s, nothing changed", how) << box << false << Answer::Yes;
-            QTest::addRow("%s, Yes", how) << box << true << Answer::Yes;
-            QTest::addRow("%s, No", how) << box << true << Answer::No;
-        }
-    }
+    void exitAndTheCloseBox_data() { case_rows(kExits); }
     void exitAndTheCloseBox() {
-        QFETCH(bool, close_box);
-        QFETCH(bool, changed);
-        QFETCH(Answer, answer);
+        const auto& [what, close_box, changed, answer] = fetched(kExits);
         Editor e(kOpened);
         e.state.campaign_changed = changed;
         e.msgs.answers = {answer};

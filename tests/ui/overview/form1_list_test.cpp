@@ -16,6 +16,19 @@ QStringList files(Editor& e) {
     return out;
 }
 
+const struct ButtonCase {
+    const char* what;
+    QString button;
+    int row;
+    Answer answer;
+    int current; // the row selected afterwards
+} kButtons[] = {
+    {"insert before", "Command1", 0, Answer::Yes, 0},
+    {"insert after", "Command2", 7, Answer::Yes, 7},
+    {"delete the last", "Command3", 7, Answer::Yes, 6},
+    {"delete answered No", "Command3", 3, Answer::No, 3},
+};
+
 } // namespace
 
 class Form1ListTest : public QObject {
@@ -53,21 +66,9 @@ class Form1ListTest : public QObject {
         QCOMPARE(spy.count(), 2);
     }
 
-    void eachButtonActsOnTheClickedRow_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<Answer>("answer");
-        QTest::addColumn<int>("current"); // the row selected afterwards
-        QTest::newRow("insert before") << "Command1" << 0 << Answer::Yes << 0;
-        QTest::newRow("insert after") << "Command2" << 7 << Answer::Yes << 7;
-        QTest::newRow("delete the last") << "Command3" << 7 << Answer::Yes << 6;
-        QTest::newRow("delete answered No") << "Command3" << 3 << Answer::No << 3;
-    }
+    void eachButtonActsOnTheClickedRow_data() { case_rows(kButtons); }
     void eachButtonActsOnTheClickedRow() {
-        QFETCH(QString, button);
-        QFETCH(int, row);
-        QFETCH(Answer, answer);
-        QFETCH(int, current);
+        const auto& [what, button, row, answer, current] = fetched(kButtons);
         Editor e(kOpened);
         click_row(e.list1(), row);
         QSignalSpy changed(&e.form1(), &Form1::scenarioListChanged);
