@@ -25,7 +25,6 @@ EditorState campaign(int n) {
     for (int i = 0; i < 50; ++i) {
         auto& s = st.camfil.scenarios[static_cast<std::size_t>(i)];
         s.max_prestige_cap = static_cast<uint16_t>(i < n ? i + 1 : 1000 + i);
-        s.scn_file = make_text_field("S" + std::to_string(i) + ".SCN");
         s.scn_extra[99] = static_cast<uint8_t>(i);
         s.outcome[BV].goto_scn = 2;
         s.outcome[V].if_played = 3;

@@ -54,9 +54,7 @@ class DialogTest : public QObject {
         QVERIFY(!d.isVisible());
         QVERIFY(e.form1().isEnabled());
         QCOMPARE(QString::fromStdString(e.state.cam_name), name);
-        QCOMPARE(rows(e.list1()),
-                 QStringList{" 0   " + QString(20, ' ') + QString("        0 ").repeated(4) +
-                             QString(20, ' ')});
+        QCOMPARE(e.list1()->count(), 1); // one empty scenario
         QCOMPARE(e.state.camfil.scenario_count, int16_t(1));
         QVERIFY(!e.state.campaign_changed);
         QCOMPARE(save_as_proposal(e), std::make_pair(e.state.settings.mf7_cam, name));

@@ -10,6 +10,14 @@ using namespace mf7::test;
 
 namespace {
 
+// What the header and trailer show: Text1 to Text5 and the main country.
+QStringList shown(Editor& e) {
+    QStringList out;
+    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"})
+        out << e.field(name)->text();
+    return out << child<QLabel>(e.form1(), "Label7")->text();
+}
+
 const struct ExitCase {
     const char* what;
     bool close_box, changed;
@@ -58,14 +66,8 @@ class Form1FilesTest : public QObject {
         QCOMPARE(e.list1()->item(2)->text(), QString(" 2   SEDAN.SCN") + QString(11, ' ') +
                                                  "        4         4*        3       255 " +
                                                  QString(8, ' ') + "13 MAY  1940");
-        const char* shown[][2] = {{"Text1", "8"},
-                                  {"Text2", "1200"},
-                                  {"Text3", "victory.smk"},
-                                  {"Text4", "defeat.smk"},
-                                  {"Text5", "demo.txt"}};
-        for (const auto& [name, text] : shown)
-            QCOMPARE(e.field(name)->text(), QString(text));
-        QCOMPARE(child<QLabel>(e.form1(), "Label7")->text(), QString("Main Country : Germany"));
+        QCOMPARE(shown(e), (QStringList{"8", "1200", "victory.smk", "defeat.smk", "demo.txt",
+                                        "Main Country : Germany"}));
         // Only the button blanks the caption the fill wrote.
         QCOMPARE(e.frame2(), double_click ? "Selected scenario # = None - (an asterix (*) "
                                             "indicates an alternative GOTO)"
@@ -225,11 +227,8 @@ class Form1FilesTest : public QObject {
             return;
         }
         QCOMPARE(e.list1()->count(), 0);
-        QCOMPARE(e.field("Text1")->text(), QString("0"));
-        QCOMPARE(e.field("Text2")->text(), QString("0"));
-        for (const char* name : {"Text3", "Text4", "Text5", "Text6"})
-            QCOMPARE(e.field(name)->text(), QString());
-        QCOMPARE(child<QLabel>(e.form1(), "Label7")->text(), QString());
+        QCOMPARE(shown(e), (QStringList{"0", "0", "", "", "", ""}));
+        QCOMPARE(e.field("Text6")->text(), QString());
         QCOMPARE(e.state.cam_path + e.state.cam_folder + e.state.cam_name, std::string());
         Camfil empty;
         init_cam(empty);
