@@ -69,21 +69,3 @@ TEST(FileCommands, ExitAsksAboutWhatChangedAndEndsOnlyOnNo) {
         }
     }
 }
-
-TEST(FileCommands, OpenGoesOnOnlyWithoutChangesOrOnNo) {
-    for (Answer a : {Answer::Yes, Answer::No, Answer::Cancel}) {
-        EditorState st;
-        st.campaign_changed = true;
-        RecordingMessages msgs;
-        msgs.answers = {a};
-        EXPECT_EQ(open_may_continue(st, msgs), a == Answer::No);
-        ASSERT_EQ(msgs.shown.size(), 1u);
-        EXPECT_EQ(msgs.shown[0].text, "Current Campaign has changed, do you wish to save it, "
-                                      "before you read the next?");
-        EXPECT_EQ(msgs.shown[0].buttons, Buttons::YesNoCancel);
-    }
-    EditorState st;
-    RecordingMessages msgs;
-    EXPECT_TRUE(open_may_continue(st, msgs));
-    EXPECT_TRUE(msgs.shown.empty());
-}

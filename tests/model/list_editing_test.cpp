@@ -5,15 +5,19 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 using namespace mf7;
 using namespace mf7::test;
 
 namespace {
 
+using Texts = std::vector<std::string>;
 const char* const kFull = "The Campaign allready contain the maximum number of Scenarios.";
 
 // A campaign of n scenarios whose slots tell themselves apart by max_prestige_cap = index + 1;
-// the slots beyond n hold old data (cap 1000 + index).
+// the slots beyond n hold old data (cap 1000 + index). Every slot carries gotos, which a move
+// must leave as they are.
 EditorState campaign(int n) {
     EditorState st;
     init_cam(st.camfil);
@@ -21,149 +25,102 @@ EditorState campaign(int n) {
     for (int i = 0; i < 50; ++i) {
         auto& s = st.camfil.scenarios[static_cast<std::size_t>(i)];
         s.max_prestige_cap = static_cast<uint16_t>(i < n ? i + 1 : 1000 + i);
-        s.scn_file = make_text_field("S" + std::to_string(i) + ".SCN");
         s.scn_extra[99] = static_cast<uint8_t>(i);
+        s.outcome[BV].goto_scn = 2;
+        s.outcome[V].if_played = 3;
+        s.outcome[V].then_goto = 254;
     }
     return st;
 }
 
-std::vector<int> caps(const EditorState& st, int count) {
-    std::vector<int> out;
-    for (int i = 0; i < count; ++i)
-        out.push_back(st.camfil.scenarios[static_cast<std::size_t>(i)].max_prestige_cap);
-    return out;
+enum Op { Before, After, Delete };
+
+ListEditResult run(Op op, EditorState& st, int rows, RecordingMessages& msgs) {
+    return op == Before  ? insert_scn_before(st, rows, msgs)
+           : op == After ? insert_scn_after(st, rows, msgs)
+                         : delete_scn(st, rows, msgs);
 }
 
 } // namespace
 
-TEST(ListEditing, InsertBeforeTheFirstMovesEveryScenarioUp) {
-    EditorState st = campaign(3);
-    st.selected_scn = 0;
-    RecordingMessages msgs;
-    ListEditResult r = insert_scn_before(st, 3, msgs);
-    EXPECT_TRUE(r.changed);
-    EXPECT_EQ(r.select, 0);
-    EXPECT_EQ(st.camfil.scenario_count, 4);
-    EXPECT_EQ(st.camfil.scenarios[0], scn_record::empty());
-    EXPECT_EQ(caps(st, 5), (std::vector<int>{0, 1, 2, 3, 1004}));
-    // The whole slot moves, the bytes of no known meaning included.
-    EXPECT_EQ(st.camfil.scenarios[3].scn_extra[99], 2);
-    EXPECT_TRUE(st.campaign_changed);
-    EXPECT_TRUE(msgs.shown.empty());
-}
-
-TEST(ListEditing, InsertAfterTheLastOverwritesOnlyTheSlotAtTheOldCount) {
-    EditorState st = campaign(3);
-    st.selected_scn = 2;
-    RecordingMessages msgs;
-    ListEditResult r = insert_scn_after(st, 3, msgs);
-    EXPECT_EQ(r.select, 2); // the selection stays on the scenario that was selected
-    EXPECT_EQ(st.camfil.scenario_count, 4);
-    EXPECT_EQ(caps(st, 5), (std::vector<int>{1, 2, 3, 0, 1004}));
-    EXPECT_EQ(st.camfil.scenarios[3], scn_record::empty());
-}
-
-TEST(ListEditing, InsertAfterInTheMiddle) {
-    EditorState st = campaign(3);
-    st.selected_scn = 0;
-    RecordingMessages msgs;
-    insert_scn_after(st, 3, msgs);
-    EXPECT_EQ(caps(st, 4), (std::vector<int>{1, 0, 2, 3}));
-}
-
-TEST(ListEditing, FortyNineGrowsToFiftyThenTheMaximumMessage) {
-    for (bool after : {false, true}) {
-        EditorState st = campaign(49);
-        st.selected_scn = 10;
+TEST(ListEditing, InsertAndDelete) {
+    using enum Answer;
+    // A delete asks about the selected scenario; an insert that changes nothing met the maximum.
+    struct Case {
+        const char* what;
+        Op op;
+        int count, rows, selected;
+        Answer answer;
+        int select, count_after;
+        std::vector<int> caps; // the first slots' caps afterwards (0: an emptied slot)
+    } cases[] = {
+        {"before the first", Before, 3, 3, 0, Yes, 0, 4, {0, 1, 2, 3, 1004}},
+        {"after the last", After, 3, 3, 2, Yes, 2, 4, {1, 2, 3, 0, 1004}},
+        {"after the first", After, 3, 3, 0, Yes, 0, 4, {1, 0, 2, 3}},
+        // After the only scenario was deleted the list still shows one empty row.
+        {"before the empty row", Before, 0, 1, 0, Yes, 0, 2, {0, 1000, 1002}},
+        {"49 grows to 50", Before, 49, 49, 10, Yes, 10, 50, {}},
+        {"49 grows to 50 after", After, 49, 49, 48, Yes, 48, 50, {}},
+        {"50 is full", Before, 50, 50, 10, Yes, 10, 50, {}},
+        {"50 is full after", After, 50, 50, 49, Yes, 49, 50, {}},
+        {"a damaged count", Before, 300, 50, 49, Yes, 49, 300, {}},
+        {"delete", Delete, 5, 5, 2, Yes, 2, 4, {1, 2, 4, 5, 0, 1005}},
+        {"delete answered No", Delete, 5, 5, 3, No, 3, 5, {}},
+        {"delete the last", Delete, 4, 4, 3, Yes, 2, 3, {1, 2, 3, 0, 1004}},
+        // The fill shows one empty scenario 0, and that row is selected.
+        {"delete the only", Delete, 1, 1, 0, Yes, 0, 0, {0, 1001}},
+        {"delete with a damaged count", Delete, 300, 50, 49, Yes, 48, 49, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EditorState st = campaign(std::min(c.count, 50));
+        st.camfil.scenario_count = static_cast<int16_t>(c.count);
+        st.selected_scn = static_cast<int16_t>(c.selected);
+        const EditorState original = st;
         RecordingMessages msgs;
-        auto insert = after ? insert_scn_after : insert_scn_before;
-        EXPECT_TRUE(insert(st, 49, msgs).changed);
-        EXPECT_EQ(st.camfil.scenario_count, 50);
-        Camfil full = st.camfil;
-        st.campaign_changed = false;
-        ListEditResult r = insert(st, 50, msgs);
-        EXPECT_FALSE(r.changed);
-        EXPECT_EQ(r.select, 10);
-        EXPECT_EQ(msgs.texts(), std::vector<std::string>{kFull});
-        EXPECT_EQ(st.camfil, full);
-        EXPECT_FALSE(st.campaign_changed);
+        msgs.answers = {c.answer};
+        ListEditResult r = run(c.op, st, c.rows, msgs);
+        const bool changed = c.count_after != c.count;
+        EXPECT_EQ(r.changed, changed);
+        EXPECT_EQ(r.select, c.select);
+        EXPECT_EQ(st.camfil.scenario_count, c.count_after);
+        EXPECT_EQ(st.campaign_changed, changed);
+        Texts shown;
+        if (c.op == Delete)
+            shown = {"Are you sure you want to delete scenario # " + std::to_string(c.selected)};
+        else if (!changed)
+            shown = {kFull};
+        EXPECT_EQ(msgs.texts(), shown);
+        EXPECT_EQ(st.camfil == original.camfil, !changed);
+        for (std::size_t i = 0; i < c.caps.size(); ++i)
+            EXPECT_EQ(st.camfil.scenarios[i].max_prestige_cap, c.caps[i]) << i;
+        // Whole slots move, gotos and the bytes of no known meaning included; a change empties
+        // exactly one slot, and a delete drops the selected scenario.
+        std::set<int> seen;
+        int emptied = 0;
+        for (const scn_record& s : st.camfil.scenarios) {
+            int cap = s.max_prestige_cap;
+            if (cap == 0) {
+                ++emptied;
+                EXPECT_EQ(s, scn_record::empty());
+                continue;
+            }
+            EXPECT_TRUE(seen.insert(cap).second) << "twice: " << cap;
+            std::size_t from = static_cast<std::size_t>(cap >= 1000 ? cap - 1000 : cap - 1);
+            EXPECT_EQ(s, original.camfil.scenarios[from]);
+        }
+        EXPECT_EQ(emptied, changed ? 1 : 0);
+        EXPECT_FALSE(c.op == Delete && changed && seen.count(c.selected + 1)) << "not deleted";
     }
-}
-
-TEST(ListEditing, GotosKeepTheirNumbersWhenSlotsMove) {
-    EditorState st = campaign(4);
-    st.camfil.scenarios[0].outcome[BV].goto_scn = 2;
-    st.camfil.scenarios[0].outcome[V].if_played = 3;
-    st.camfil.scenarios[0].outcome[V].then_goto = 254;
-    RecordingMessages msgs;
-    st.selected_scn = 1;
-    insert_scn_before(st, 4, msgs);
-    EXPECT_EQ(st.camfil.scenarios[0].outcome[BV].goto_scn, 2);
-    EXPECT_EQ(st.camfil.scenarios[0].outcome[V].if_played, 3);
-    EXPECT_EQ(st.camfil.scenarios[0].outcome[V].then_goto, 254);
-    // Slot 2 now holds the former scenario 1.
-    EXPECT_EQ(st.camfil.scenarios[2].max_prestige_cap, 2);
-}
-
-TEST(ListEditing, DeleteAsksThenMovesTheRestDownAndEmptiesTheSlotLeftBehind) {
-    EditorState st = campaign(5);
-    st.camfil.scenarios[0].outcome[BV].goto_scn = 2;
-    st.selected_scn = 2;
-    RecordingMessages msgs;
-    msgs.answers = {Answer::Yes};
-    ListEditResult r = delete_scn(st, 5, msgs);
-    ASSERT_EQ(msgs.shown.size(), 1u);
-    EXPECT_EQ(msgs.shown[0].text, "Are you sure you want to delete scenario # 2");
-    EXPECT_EQ(msgs.shown[0].buttons, Buttons::YesNo);
-    EXPECT_TRUE(r.changed);
-    EXPECT_EQ(r.select, 2);
-    EXPECT_EQ(st.camfil.scenario_count, 4);
-    EXPECT_EQ(caps(st, 6), (std::vector<int>{1, 2, 4, 5, 0, 1005}));
-    EXPECT_EQ(st.camfil.scenarios[4], scn_record::empty());
-    // The goto 2 now names the former scenario 3.
-    EXPECT_EQ(st.camfil.scenarios[0].outcome[BV].goto_scn, 2);
-    EXPECT_TRUE(st.campaign_changed);
-}
-
-TEST(ListEditing, DeleteAnsweredNoChangesNothingAndSelectsTheRowAgain) {
-    EditorState st = campaign(5);
-    st.selected_scn = 3;
-    Camfil before = st.camfil;
-    RecordingMessages msgs;
-    msgs.answers = {Answer::No};
-    ListEditResult r = delete_scn(st, 5, msgs);
-    EXPECT_FALSE(r.changed);
-    EXPECT_EQ(r.select, 3);
-    EXPECT_EQ(st.camfil, before);
-    EXPECT_FALSE(st.campaign_changed);
-}
-
-TEST(ListEditing, DeletingTheLastMovesTheSelectionToTheNewLastRow) {
-    EditorState st = campaign(4);
-    st.selected_scn = 3;
-    RecordingMessages msgs;
-    msgs.answers = {Answer::Yes};
-    ListEditResult r = delete_scn(st, 4, msgs);
-    EXPECT_EQ(r.select, 2);
-    EXPECT_EQ(st.camfil.scenario_count, 3);
-}
-
-TEST(ListEditing, DeletingTheOnlyScenarioLeavesAnEmptyCampaign) {
-    EditorState st = campaign(1);
-    st.selected_scn = 0;
-    RecordingMessages msgs;
-    msgs.answers = {Answer::Yes};
-    ListEditResult r = delete_scn(st, 1, msgs);
-    EXPECT_EQ(st.camfil.scenario_count, 0);
-    EXPECT_EQ(st.camfil.scenarios[0], scn_record::empty());
-    EXPECT_EQ(st.camfil.scenarios[1].max_prestige_cap, 1001);
-    // The fill shows one empty scenario 0, and that row is selected.
-    EXPECT_EQ(r.select, 0);
 }
 
 // After Clear or Open, selected_scn may name no row of the list on screen: every button then
 // gives its no-selection message and changes nothing.
 TEST(ListEditing, ASelectionOutsideTheListIsNoSelection) {
+    const char* expected[] = {
+        "No Scenario selected, click on the scenario you want to insert a new scenario before.",
+        "No Scenario selected, click on the scenario you want to insert a new scenario after.",
+        "No Scenario selected, click on the scenario you want to delete."};
     struct Case {
         int count, rows, selected;
     } cases[] = {
@@ -173,40 +130,18 @@ TEST(ListEditing, ASelectionOutsideTheListIsNoSelection) {
         {50, 50, 50}, {3, 3, 32767},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.selected);
-        for (int which = 0; which < 3; ++which) {
+        for (Op op : {Before, After, Delete}) {
+            SCOPED_TRACE(testing::Message() << c.selected << " op " << op);
             EditorState st = campaign(c.count);
             st.selected_scn = static_cast<int16_t>(c.selected);
-            Camfil before = st.camfil;
+            const Camfil before = st.camfil;
             RecordingMessages msgs;
             msgs.answers = {Answer::Yes};
-            ListEditResult r = which == 0   ? insert_scn_before(st, c.rows, msgs)
-                               : which == 1 ? insert_scn_after(st, c.rows, msgs)
-                                            : delete_scn(st, c.rows, msgs);
-            const char* expected[] = {
-                "No Scenario selected, click on the scenario you want to insert a new scenario "
-                "before.",
-                "No Scenario selected, click on the scenario you want to insert a new scenario "
-                "after.",
-                "No Scenario selected, click on the scenario you want to delete."};
-            EXPECT_EQ(msgs.texts(), std::vector<std::string>{expected[which]});
+            ListEditResult r = run(op, st, c.rows, msgs);
+            EXPECT_EQ(msgs.texts(), Texts{expected[op]});
             EXPECT_FALSE(r.changed);
             EXPECT_EQ(r.select, -1);
             EXPECT_EQ(st.camfil, before);
         }
     }
-}
-
-TEST(ListEditing, ADamagedCountNeverReachesBeyondTheFiftySlots) {
-    EditorState st = campaign(50);
-    st.camfil.scenario_count = 300;
-    st.selected_scn = 49;
-    RecordingMessages msgs;
-    EXPECT_FALSE(insert_scn_before(st, 50, msgs).changed);
-    EXPECT_EQ(msgs.texts(), std::vector<std::string>{kFull});
-    msgs.answers = {Answer::Yes};
-    ListEditResult r = delete_scn(st, 50, msgs);
-    EXPECT_EQ(st.camfil.scenario_count, 49);
-    EXPECT_EQ(st.camfil.scenarios[49], scn_record::empty());
-    EXPECT_EQ(r.select, 48);
 }

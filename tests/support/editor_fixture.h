@@ -8,6 +8,8 @@
 #include "ui/overview/form1.h"
 
 #include <QAction>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -22,6 +24,10 @@ inline bool show_active(QWidget& w) {
 
 template <class T> T* child(QWidget& w, const char* name) {
     return w.findChild<T*>(QString::fromLatin1(name));
+}
+
+inline void click(QWidget& w, const char* button) {
+    child<QPushButton>(w, button)->click();
 }
 
 inline QPoint row_point(QListWidget* list, int row) {
@@ -58,6 +64,35 @@ inline QStringList rows(QListWidget* list) {
     return out;
 }
 
+using Texts = std::vector<std::string>;
+
+// A QtTest table of the cases, one row per case named by its `what`; the test function then
+// takes its case with fetched(cases).
+template <class Case, std::size_t N> void case_rows(const Case (&cases)[N]) {
+    QTest::addColumn<int>("case");
+    for (std::size_t i = 0; i < N; ++i)
+        QTest::newRow(cases[i].what) << static_cast<int>(i);
+}
+template <class Case, std::size_t N> const Case& fetched(const Case (&cases)[N]) {
+    return cases[*static_cast<int*>(QTest::qData("case", qMetaTypeId<int>()))];
+}
+
+// The overview's menu entries that are enabled, in menu order.
+inline QStringList enabled_actions(const Form1& w) {
+    QStringList out;
+    for (const char* n : {"Mnew", "Mopen", "Msave_as", "Mclose", "language_conversion", "Mreport",
+                          "exit", "Set_edit", "howto", "about"})
+        if (w.action(n)->isEnabled())
+            out << n;
+    return out;
+}
+inline const QStringList kAlways = {"exit", "Set_edit", "howto", "about"};
+inline const QStringList kNoCampaign = QStringList{"Mnew", "Mopen"} + kAlways;
+inline const QStringList kCampaign =
+    QStringList{"Mnew", "Mopen", "Msave_as", "Mclose", "language_conversion", "Mreport"} + kAlways;
+
+inline constexpr bool kOpened = true;
+
 // The editor started on the demo game with its settings file beside the "program".
 struct Editor {
     DemoGame game;
@@ -66,23 +101,36 @@ struct Editor {
     EditorWindows windows{game.state, msgs};
     int quits = 0;
 
-    Editor() {
+    // kOpened: DEMO.CAM is opened through File > Open.
+    explicit Editor(bool opened = false) {
         RecordingMessages ignore;
         write_settings(state.settings, "3.0.1", game.dir.str(), ignore);
         windows.quit = [this] { ++quits; };
         windows.start();
         msgs.clear();
+        if (opened) {
+            open();
+            msgs.clear();
+        }
     }
     Form1& form1() { return windows.form1(); }
     QListWidget* list1() { return child<QListWidget>(form1(), "List1"); }
     QListWidget* file1() { return child<QListWidget>(windows.form2(), "File1"); }
+    QLineEdit* field(const char* name) { return child<QLineEdit>(form1(), name); }
+    QString frame2() { return child<QGroupBox>(form1(), "Frame2")->title(); }
     void trigger(const char* action) { form1().action(action)->trigger(); }
 
     // File > Open, a click on the file, then the chooser's button.
     void open(const char* name = "DEMO.CAM") {
         trigger("Mopen");
         click_row(file1(), row_named(file1(), name));
-        child<QPushButton>(windows.form2(), "Command1")->click();
+        click(windows.form2(), "Command1");
+    }
+    // File > Save as, `name` typed into the chooser, then its button.
+    void save_as(const QString& name) {
+        trigger("Msave_as");
+        child<QLineEdit>(windows.form2(), "Text1")->setText(name);
+        click(windows.form2(), "Command1");
     }
 };
 

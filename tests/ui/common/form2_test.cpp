@@ -2,9 +2,7 @@
 // to the scenario editor.
 #include "demo/demo_game.h"
 #include "support/editor_fixture.h"
-
-#include <QGroupBox>
-#include <QLineEdit>
+#include "ui/common/qt_text.h"
 
 using namespace mf7;
 using namespace mf7::test;
@@ -15,17 +13,13 @@ QPushButton* use_button(Editor& e) {
     return child<QPushButton>(e.windows.form2(), "Command1");
 }
 
-QLineEdit* overview_field(Editor& e, const char* name) {
-    return child<QLineEdit>(e.form1(), name);
-}
-
 // The scenario editor as the chooser sees it: a window to return to and a dispatch.
 struct FakeEditor {
     QWidget window;
     int dispatched = 0;
     std::string result;
 
-    void plug_into(Editor& e) {
+    explicit FakeEditor(Editor& e) {
         e.windows.extra_window = [this](const std::string& name) {
             return name == "form3" ? &window : nullptr;
         };
@@ -38,14 +32,26 @@ struct FakeEditor {
         ChooserSetup setup;
         setup.folder = e.state.settings.mf7_smk;
         setup.pattern = "*.smk";
-        setup.caption = "Select filename.";
-        setup.button_caption = "Use smk-filename";
         setup.target = target;
         setup.return_form = "form3";
         window.show();
         e.windows.open_chooser(setup, &window);
     }
 };
+
+const struct NameField {
+    const char* what;
+    QString name;
+    bool enter, double_click;
+} kNameFields[] = {
+    {"Text3, button", "Text3", false, false},
+    {"Text3, double-click", "Text3", false, true},
+    {"Text4 by Enter, double-click", "Text4", true, true},
+    {"Text5, button", "Text5", false, false},
+    {"Text5 by Enter, double-click", "Text5", true, true},
+};
+
+const char* const kSelectFirst = "F2-I02: You have to select a filename first.";
 
 } // namespace
 
@@ -64,78 +70,78 @@ class Form2Test : public QObject {
         QCOMPARE(listed, (QStringList{"DEMO.CAM", "Old.CAM", "x.cam"}));
     }
 
-    void theButtonPutsTheNormalisedNameInTheFieldOnly() {
-        Editor e;
-        e.open();
-        QVERIFY(demo::write_bytes(join_path(e.state.settings.mf7_smk, "Intro.SMK"), "x"));
-        QTest::mouseDClick(overview_field(e, "Text3"), Qt::LeftButton);
-        click_row(e.file1(), row_named(e.file1(), "Intro.SMK"));
-        use_button(e)->click();
-        QCOMPARE(overview_field(e, "Text3")->text(), QString("intro.smk"));
-        QCOMPARE(field_text(e.state.camfil.win_smk), std::string("victory.smk"));
-        QCOMPARE(child<QGroupBox>(e.form1(), "Frame2")->title(), QString());
-        QVERIFY(!e.windows.form2().isVisible());
-        QVERIFY(e.form1().isEnabled());
-
-        QTest::mouseDClick(overview_field(e, "Text5"), Qt::LeftButton);
-        QCOMPARE(e.windows.form2().pattern(), std::string("*.txt"));
-        click_row(e.file1(), row_named(e.file1(), "demo.txt"));
-        use_button(e)->click();
-        QCOMPARE(overview_field(e, "Text5")->text(), QString("demo.txt"));
-    }
-
-    void aDoubleClickStoresTheNameAsListedAtOnce_data() {
-        QTest::addColumn<QString>("field");
-        QTest::newRow("win") << "Text3";
-        QTest::newRow("lose") << "Text4";
-    }
-    void aDoubleClickStoresTheNameAsListedAtOnce() {
-        QFETCH(QString, field);
-        Editor e;
-        e.open();
-        QVERIFY(demo::write_bytes(join_path(e.state.settings.mf7_smk, "Intro.SMK"), "x"));
+    // Double-click or Enter in one of the overview's name fields opens the chooser on its
+    // folder. The button puts the name, made lower case with its extension, into the field only
+    // (Save as stores it); a double-click stores the name as listed at once and keeps the
+    // selection caption.
+    void theOverviewsNameFields_data() { case_rows(kNameFields); }
+    void theOverviewsNameFields() {
+        const auto& [what, name, enter, double_click] = fetched(kNameFields);
+        Editor e(kOpened);
+        QVERIFY(show_active(e.form1()));
+        const bool text5 = name == "Text5";
+        const QString listed = text5 ? "Brief.TXT" : "Intro.SMK";
+        const Settings& s = e.state.settings;
+        QVERIFY(demo::write_bytes(join_path(text5 ? s.mf7_txt : s.mf7_smk, fromQ(listed)), "x"));
+        const TextField& stored = name == "Text3"   ? e.state.camfil.win_smk
+                                  : name == "Text4" ? e.state.camfil.lose_smk
+                                                    : e.state.camfil.description_txt;
+        const std::string before = field_text(stored);
         click_row(e.list1(), 4);
-        QString caption = child<QGroupBox>(e.form1(), "Frame2")->title();
-        QTest::mouseDClick(overview_field(e, field.toLatin1().constData()), Qt::LeftButton);
-        double_click_row(e.file1(), row_named(e.file1(), "Intro.SMK"));
-        QCOMPARE(overview_field(e, field.toLatin1().constData())->text(), QString("Intro.SMK"));
-        const TextField& stored =
-            field == "Text3" ? e.state.camfil.win_smk : e.state.camfil.lose_smk;
-        QCOMPARE(field_text(stored), std::string("Intro.SMK"));
-        QCOMPARE(e.state.chooser_result, std::string("Intro.SMK"));
-        QCOMPARE(child<QGroupBox>(e.form1(), "Frame2")->title(), caption);
+        const QString caption = e.frame2();
+        e.state.campaign_changed = false;
+        e.state.chooser_result = "old";
+        QLineEdit* f = e.field(name.toLatin1().constData());
+        if (enter) {
+            f->setFocus();
+            QTest::keyClick(f, Qt::Key_Return);
+        } else {
+            QTest::mouseDClick(f, Qt::LeftButton);
+        }
+        Form2& chooser = e.windows.form2();
+        QCOMPARE(chooser.windowTitle(), QString("Select filename."));
+        QCOMPARE(use_button(e)->text(), text5 ? "Use txt-filename" : "Use smk-filename");
+        QVERIFY(!use_button(e)->isEnabled());
+        QVERIFY(!child<QLineEdit>(chooser, "Text1")->isVisible());
+        QCOMPARE(e.state.chooser_target, name.toLower().toStdString());
+        QCOMPARE(e.state.return_form, std::string("form1"));
+        QCOMPARE(e.state.chooser_result, std::string());
+        QVERIFY(e.state.campaign_changed);
+        if (double_click) {
+            double_click_row(e.file1(), row_named(e.file1(), listed.toLatin1().constData()));
+        } else {
+            click_row(e.file1(), row_named(e.file1(), listed.toLatin1().constData()));
+            use_button(e)->click();
+        }
+        QCOMPARE(f->text(), double_click ? listed : listed.toLower());
+        QCOMPARE(field_text(stored), double_click ? fromQ(listed) : before);
+        QCOMPARE(e.frame2(), double_click ? caption : QString());
+        QVERIFY(!chooser.isVisible());
         QVERIFY(e.form1().isEnabled());
     }
 
-    void savingByDoubleClickWritesTheListedFileAfterTheQuestion() {
+    // For the scenario editor the button needs a clicked file: a click counts until another
+    // window covers the chooser, not after a mere repaint.
+    void forTheEditor() {
         Editor e;
-        e.open();
-        std::string old = join_path(e.state.settings.mf7_cam, "Old.CAM");
-        QVERIFY(demo::write_bytes(old, "old"));
-        e.trigger("Msave_as");
-        e.msgs.answers = {Answer::Yes};
-        double_click_row(e.file1(), row_named(e.file1(), "Old.CAM"));
-        QCOMPARE(e.msgs.texts(),
-                 std::vector<std::string>{"F1-I02: Do you want to save this file: " + old});
-        QVERIFY(read_all(old) == read_all(e.game.campaign_path()));
-        QCOMPARE(e.state.cam_name, std::string("Old.CAM"));
-        QVERIFY(!child<QLineEdit>(e.windows.form2(), "Text1")->isVisible());
-        QCOMPARE(e.state.chooser_target, std::string());
-    }
-
-    void forTheEditorTheButtonNeedsAClickedFile() {
-        Editor e;
-        FakeEditor editor;
-        editor.plug_into(e);
+        FakeEditor editor(e);
         editor.ask(e, "text7");
         QVERIFY(!editor.window.isEnabled());
         QVERIFY(show_active(e.windows.form2()));
         use_button(e)->click();
-        QCOMPARE(e.msgs.texts(),
-                 std::vector<std::string>{"F2-I02: You have to select a filename first."});
+        QCOMPARE(e.msgs.texts(), Texts{kSelectFirst});
         QVERIFY(e.msgs.shown[0].information_icon);
+        click_row(e.file1(), row_named(e.file1(), "bv.smk"));
+        QWidget cover;
+        QVERIFY(show_active(cover));
+        cover.hide();
+        QVERIFY(show_active(e.windows.form2()));
+        use_button(e)->click();
+        QCOMPARE(e.msgs.texts(), (Texts{kSelectFirst, kSelectFirst}));
         QCOMPARE(editor.dispatched, 0);
         click_row(e.file1(), row_named(e.file1(), "bv.smk"));
+        e.windows.form2().repaint();
+        QCoreApplication::processEvents();
         use_button(e)->click();
         QCOMPARE(editor.dispatched, 1);
         QCOMPARE(editor.result, std::string("bv.smk"));
@@ -143,51 +149,24 @@ class Form2Test : public QObject {
         QVERIFY(!e.windows.form2().isVisible());
 
         editor.ask(e, "text14");
+        QVERIFY(e.form1().isEnabled()); // only the asking window waits
         double_click_row(e.file1(), row_named(e.file1(), "l.smk"));
         QCOMPARE(editor.dispatched, 2);
         QCOMPARE(editor.result, std::string("l.smk"));
-    }
-
-    void withoutTheEditorsDispatchTheTargetIsUnknown() {
-        Editor e;
-        FakeEditor editor;
-        editor.plug_into(e);
-        e.windows.form2().editor_dispatch = nullptr;
-        editor.ask(e, "text7");
-        double_click_row(e.file1(), 0);
-        QCOMPARE(e.msgs.texts(), std::vector<std::string>{"F2-E01: This program has got a bug, "
-                                                          "please report the errornumber."});
-    }
-
-    void aClickedFileCountsUntilTheChooserIsCoveredNotAfterARepaint() {
-        Editor e;
-        FakeEditor editor;
-        editor.plug_into(e);
-        editor.ask(e, "text7");
-        QVERIFY(show_active(e.windows.form2()));
-        click_row(e.file1(), 0);
-        e.windows.form2().repaint();
-        QCoreApplication::processEvents();
-        QVERIFY(e.windows.form2().file_clicked());
-        // Another window comes over the chooser and goes again.
-        QWidget cover;
-        QVERIFY(show_active(cover));
-        cover.hide();
-        QVERIFY(show_active(e.windows.form2()));
-        QVERIFY(!e.windows.form2().file_clicked());
-        use_button(e)->click();
-        QCOMPARE(e.msgs.texts(),
-                 std::vector<std::string>{"F2-I02: You have to select a filename first."});
+        QVERIFY(editor.window.isEnabled());
+        // Cancel returns to the editor too, handing it nothing.
+        editor.ask(e, "text8");
+        click(e.windows.form2(), "Command2");
+        QVERIFY(editor.window.isEnabled());
+        QCOMPARE(editor.dispatched, 2);
+        QCOMPARE(e.state.chooser_target, std::string("text8"));
     }
 
     void theCloseBoxStartsTheNextUseAfresh() {
         Editor e;
         e.trigger("Mopen");
         Form2& chooser = e.windows.form2();
-        QVERIFY(!e.form1().isEnabled());
         chooser.close();
-        QVERIFY(!chooser.isVisible());
-        QVERIFY(e.form1().isEnabled());
         QCOMPARE(chooser.windowTitle(), QString("MF7-editor, filenames"));
         QCOMPARE(use_button(e)->text(), QString("Open file"));
         QVERIFY(use_button(e)->isEnabledTo(&chooser));

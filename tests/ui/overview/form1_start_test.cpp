@@ -1,31 +1,14 @@
-// The overview window at start: caption, menus and their states after the settings are read.
-#include "model/state.h"
-#include "support/fixtures.h"
-#include "support/recording_messages.h"
-#include "ui/overview/form1.h"
+// The overview window at start: caption, menus and their states after the settings are read
+// (the states after a good start and a fill are the file commands' test).
+#include "support/editor_fixture.h"
 
-#include <QAction>
-#include <QGroupBox>
-#include <QListWidget>
 #include <QMenuBar>
-#include <QPushButton>
-#include <QtTest>
 
 using namespace mf7;
 using namespace mf7::test;
 
 class Form1StartTest : public QObject {
     Q_OBJECT
-  private:
-    static QStringList enabled_actions(const Form1& w) {
-        QStringList out;
-        for (const char* n : {"Mnew", "Mopen", "Msave_as", "Mclose", "language_conversion",
-                              "Mreport", "exit", "Set_edit", "howto", "about"})
-            if (w.action(n)->isEnabled())
-                out << n;
-        return out;
-    }
-
   private slots:
     void captionsOfTheMenuBar() {
         EditorState state;
@@ -37,80 +20,48 @@ class Form1StartTest : public QObject {
             top << a->text().remove('&');
         QCOMPARE(top, (QStringList{"File", "Make Copy As..", "Reports", "Edit Folder settings",
                                    "Information"}));
-        struct Entry {
-            const char* name;
-            const char* caption;
-        } entries[] = {{"Mnew", "New"},
-                       {"Mopen", "Open"},
-                       {"Msave_as", "Save as"},
-                       {"Mclose", "Clear"},
-                       {"exit", "Exit program"},
-                       {"mnu_missing", "Check for missing files"},
-                       {"mnu_camlst", "Make Campaign List"},
-                       {"skriv", "Make full Campaign Report"},
-                       {"Filelist", "Make Full Campaign Filelist"},
-                       {"howto", "How do I..."},
-                       {"about", "About"}};
-        for (const auto& e : entries)
-            QCOMPARE(w.action(e.name)->text().remove('&'), QString(e.caption));
+        const char* entries[][2] = {{"Mnew", "New"},
+                                    {"Mopen", "Open"},
+                                    {"Msave_as", "Save as"},
+                                    {"Mclose", "Clear"},
+                                    {"exit", "Exit program"},
+                                    {"mnu_missing", "Check for missing files"},
+                                    {"mnu_camlst", "Make Campaign List"},
+                                    {"skriv", "Make full Campaign Report"},
+                                    {"Filelist", "Make Full Campaign Filelist"},
+                                    {"howto", "How do I..."},
+                                    {"about", "About"}};
+        for (const auto& [name, caption] : entries)
+            QCOMPARE(w.action(name)->text().remove('&'), QString(caption));
     }
 
-    void withoutSettingsOnlyTheFolderSettingsAreUsable() {
-        TempDir dir;
-        EditorState state;
-        state.start_folder = dir.str() + "/";
+    // Without a settings file, or with a folder missing, only the folder settings are usable.
+    void withoutUsableSettings_data() {
+        QTest::addColumn<bool>("has_file");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no settings file") << false << "The error: >";
+        QTest::newRow("a missing folder") << true << "You have to setup the directory settings";
+    }
+    void withoutUsableSettings() {
+        QFETCH(bool, has_file);
+        QFETCH(QString, message);
+        DemoGame game;
+        game.state.settings.mf7_rep = game.dir.file("no-reports");
+        if (has_file)
+            QVERIFY(write_settings(game.state.settings, "3.0.1", game.dir.str(), game.msgs));
         RecordingMessages msgs;
+        EditorState state;
+        state.start_folder = game.dir.str() + "/";
         Form1 w(state, msgs);
         w.start();
-        QCOMPARE(state.settings.program_folder, dir.str());
+        QCOMPARE(state.settings.program_folder, game.dir.str());
         QCOMPARE(msgs.shown.size(), size_t(1));
-        QVERIFY(msgs.shown[0].text.find("read the ini-file from the MF7-editors root directory. "
-                                        "Filename: mf7edit.ini") != std::string::npos);
-        QCOMPARE(enabled_actions(w), (QStringList{"exit", "Set_edit", "howto", "about"}));
-        QCOMPARE(w.findChild<QGroupBox*>("Frame2")->title(),
+        QVERIFY(QString::fromStdString(msgs.shown[0].text).startsWith(message));
+        QCOMPARE(enabled_actions(w), kAlways);
+        QCOMPARE(child<QGroupBox>(w, "Frame2")->title(),
                  QString("Selected scenario # = None - (an asterix (*) indicates an alternative "
                          "GOTO)"));
-        QVERIFY(!w.findChild<QPushButton*>("Command1")->isEnabled());
-    }
-
-    void withGoodSettingsNewAndOpenThenAFillEnablesTheRest() {
-        DemoGame game;
-        RecordingMessages msgs;
-        write_ini(game);
-        EditorState state;
-        state.start_folder = game.dir.str();
-        Form1 w(state, msgs);
-        w.start();
-        QVERIFY(msgs.shown.empty());
-        QCOMPARE(enabled_actions(w),
-                 (QStringList{"Mnew", "Mopen", "exit", "Set_edit", "howto", "about"}));
-        state.camfil = demo::demo_campaign();
-        w.udfyld_form1();
-        QCOMPARE(enabled_actions(w),
-                 (QStringList{"Mnew", "Mopen", "Msave_as", "Mclose", "language_conversion",
-                              "Mreport", "exit", "Set_edit", "howto", "about"}));
-        QCOMPARE(w.findChild<QListWidget*>("List1")->count(), 8);
-    }
-
-    void missingFolderDisablesTheFileCommands() {
-        DemoGame game;
-        RecordingMessages msgs;
-        game.state.settings.mf7_rep = game.dir.file("no-reports");
-        write_ini(game);
-        EditorState state;
-        state.start_folder = game.dir.str();
-        Form1 w(state, msgs);
-        w.start();
-        QCOMPARE(msgs.shown.size(), size_t(1));
-        QVERIFY(msgs.shown[0].text.rfind("You have to setup the directory settings", 0) == 0);
-        QCOMPARE(enabled_actions(w), (QStringList{"exit", "Set_edit", "howto", "about"}));
-    }
-
-  private:
-    // Writes the game's settings file beside the "program".
-    static void write_ini(DemoGame& game) {
-        RecordingMessages ignore;
-        QVERIFY(write_settings(game.state.settings, "3.0.1", game.dir.str(), ignore));
+        QVERIFY(!child<QPushButton>(w, "Command1")->isEnabled());
     }
 };
 

@@ -5,9 +5,6 @@
 #include "ui/settings/form4.h"
 #include "ui/settings/form5.h"
 
-#include <QLabel>
-#include <QLineEdit>
-
 #include <filesystem>
 
 using namespace mf7;
@@ -15,6 +12,7 @@ using namespace mf7::test;
 
 namespace {
 
+// The colours of the folder fields Text1 to Text7 and Text9.
 QStringList colours(Form4& w) {
     QStringList out;
     for (int n : {1, 2, 3, 4, 5, 6, 7, 9})
@@ -24,75 +22,56 @@ QStringList colours(Form4& w) {
     return out;
 }
 
-QStringList enabled_file_menus(Form1& w) {
-    QStringList out;
-    for (const char* n : {"Mnew", "Mopen", "Msave_as", "Mclose", "Mreport"})
-        if (w.action(n)->isEnabled())
-            out << n;
-    return out;
-}
-
 Form4& open_settings(Editor& e) {
     e.trigger("Set_edit");
     return e.windows.form4();
 }
 
-QStringList all(const char* colour) {
-    return QStringList(8, colour);
-}
+const QStringList kAllGreen(8, "green");
 
 } // namespace
 
 class Form4Test : public QObject {
     Q_OBJECT
   private slots:
-    void openingFillsTheFieldsFromTheSettings() {
-        Editor e;
+    // Opening fills the fields from the settings. Save writes them only when every folder
+    // exists; the colours follow each save.
+    void savingColoursTheFoldersAndWritesOnlyWhenAllExist() {
+        Editor e(kOpened);
         e.state.settings.settings_changed = true;
         Form4& w = open_settings(e);
-        QVERIFY(w.isVisible());
-        QVERIFY(!e.form1().isEnabled());
-        QCOMPARE(w.windowTitle(), QString("MF7-editor, Folder settings"));
-        QCOMPARE(w.field(1)->text().toStdString(), e.state.settings.program_folder);
-        QCOMPARE(w.field(2)->text().toStdString(), e.state.settings.mf7_cam);
-        QCOMPARE(w.field(7)->text().toStdString(), e.state.settings.mf7main);
-        QCOMPARE(w.field(8)->text(), QString("txt"));
-        QCOMPARE(w.field(9)->text().toStdString(), e.state.settings.mf7_rep);
-        QCOMPARE(child<QLabel>(w, "Label7")->text(),
-                 QString("Marchfield -Location of Gui97.txt (or deu / fra):"));
-        QCOMPARE(colours(w), all("green"));
+        const Settings& s = e.state.settings;
+        const std::string* folders[] = {&s.program_folder, &s.mf7_cam, &s.mf7_scn,
+                                        &s.mf7_mus,        &s.mf7_smk, &s.mf7_txt,
+                                        &s.mf7main,        nullptr,    &s.mf7_rep};
+        for (int n = 1; n <= 9; ++n)
+            QCOMPARE(w.field(n)->text().toStdString(), folders[n - 1] ? *folders[n - 1] : "txt");
+        QCOMPARE(colours(w), kAllGreen);
         QVERIFY(!e.state.settings.settings_changed);
-    }
-
-    void savingColoursTheFoldersAndWritesOnlyWhenAllExist() {
-        Editor e;
-        e.open();
-        Form4& w = open_settings(e);
         std::string missing = e.game.dir.file("no-reports");
         w.field(9)->setText(QString::fromStdString(missing));
-        child<QPushButton>(w, "Command2")->click();
-        QCOMPARE(e.msgs.texts(), std::vector<std::string>{"You have to set the directory "
-                                                          "settings correctly, before you can "
-                                                          "continue."});
+        click(w, "Command2");
+        QCOMPARE(e.msgs.texts(), Texts{"You have to set the directory settings correctly, before "
+                                       "you can continue."});
         QCOMPARE(colours(w), (QStringList(7, "green") << "red"));
         QVERIFY(w.isVisible());
         QCOMPARE(e.state.settings.mf7_rep, missing);
-        QCOMPARE(enabled_file_menus(e.form1()), QStringList());
+        QCOMPARE(enabled_actions(e.form1()), kAlways);
 
         e.msgs.clear();
         std::filesystem::create_directories(missing);
-        child<QPushButton>(w, "Command2")->click();
+        click(w, "Command2");
         std::string ini = join_path(e.game.dir.str(), "mf7edit.ini");
-        QCOMPARE(e.msgs.texts(), std::vector<std::string>{"Directory settings is saved in " + ini});
-        QCOMPARE(colours(w), all("green"));
+        QCOMPARE(e.msgs.texts(), Texts{"Directory settings is saved in " + ini});
+        QCOMPARE(colours(w), kAllGreen);
         QVERIFY(!w.isVisible());
         QVERIFY(e.form1().isEnabled());
         // The campaign still on screen can be saved again.
-        QCOMPARE(enabled_file_menus(e.form1()),
-                 (QStringList{"Mnew", "Mopen", "Msave_as", "Mclose", "Mreport"}));
+        QCOMPARE(enabled_actions(e.form1()), kCampaign);
         QVERIFY(read_all(ini).find("mf7_rep=" + missing + "\r\n") != std::string::npos);
     }
 
+    // Typing in Text8 puts the extension in force at once; Cancel keeps it, unsaved.
     void aNewExtensionIsInForceAtOnceAndCancelKeepsIt() {
         Editor e;
         Form4& w = open_settings(e);
@@ -102,23 +81,16 @@ class Form4Test : public QObject {
         QTest::keyClicks(w.field(8), "deu");
         QCOMPARE(e.state.settings.mf7text, std::string("*.deu"));
         QCOMPARE(e.state.settings.text_ext, std::string(".deu"));
-        QVERIFY(e.state.settings.settings_changed);
-        child<QPushButton>(w, "Command1")->click();
-        QVERIFY(!w.isVisible());
-        QVERIFY(e.form1().isEnabled());
-        for (int n = 1; n <= 6; ++n)
-            QCOMPARE(w.field(n)->text(), QString());
-        QCOMPARE(w.field(8)->text(), QString("deu"));
-        QCOMPARE(w.field(9)->text().toStdString(), e.state.settings.mf7_rep);
+        click(w, "Command1");
         QCOMPARE(e.state.settings.text_ext, std::string(".deu"));
-        // The changed settings are not saved, so Exit asks.
         e.msgs.answers = {Answer::Yes};
         e.trigger("exit");
-        QCOMPARE(e.msgs.texts(), std::vector<std::string>{"MF7-editor ini-file has changed. Do "
-                                                          "you wish to save the changes?"});
+        QCOMPARE(e.msgs.texts(),
+                 Texts{"MF7-editor ini-file has changed. Do you wish to save the changes?"});
         QCOMPARE(e.quits, 0);
     }
 
+    // The colours come from the last folder check, so a folder the picker found stays red.
     void aFolderChosenInThePickerStaysRedUntilSaved() {
         Editor e;
         std::string good = e.state.settings.mf7_cam;
@@ -129,27 +101,21 @@ class Form4Test : public QObject {
         QVERIFY(show_active(w));
         QTest::mouseDClick(w.field(2), Qt::LeftButton);
         Form5& picker = e.windows.form5();
-        QVERIFY(picker.isVisible());
         QVERIFY(!w.isEnabled());
-        QCOMPARE(child<QLabel>(picker, "Label1")->text(), QString("Marchfield - campaigns."));
-        QCOMPARE(child<QLineEdit>(picker, "Text1")->text().toStdString(), e.state.settings.mf7_cam);
         QPushButton* ok = child<QPushButton>(picker, "Command1");
         QVERIFY(!ok->isEnabled());
         // The missing folder opens at its nearest existing parent, the game folder.
         QListWidget* dirs = child<QListWidget>(picker, "Dir1");
-        int row = folder_row(dirs, "CAMPAIGN");
-        QVERIFY(row >= 0);
-        click_row(dirs, row);
+        click_row(dirs, folder_row(dirs, "CAMPAIGN"));
         QVERIFY(ok->isEnabled());
         QCOMPARE(rows(child<QListWidget>(picker, "File1")), QStringList{"DEMO.CAM"});
         ok->click();
-        QVERIFY(!picker.isVisible());
         QVERIFY(w.isEnabled());
         QCOMPARE(w.field(2)->text().toStdString(), good);
         QCOMPARE(colours(w)[1], QString("red"));
-        child<QPushButton>(w, "Command2")->click();
+        click(w, "Command2");
         QCOMPARE(e.state.settings.mf7_cam, good);
-        QCOMPARE(colours(w), all("green"));
+        QCOMPARE(colours(w), kAllGreen);
     }
 
     void aSettingOnNoDriveFallsBackAtOnce() {
