@@ -6,6 +6,7 @@
 #include "model/list_editing.h"
 #include "model/overview.h"
 #include "model/state.h"
+#include "model/text_file.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/text.h"
@@ -417,22 +418,18 @@ void Form1::open_name_chooser(QLineEdit* field) {
 void Form1::text5_shift_click() {
     const std::string& ext = state_.settings.text_ext;
     std::string text = fromQ(text5_->text());
-    std::string name = trim(text);
-    if (name.empty() || lcase(name) == ext || (!text.empty() && text[0] == '.')) {
-        messages_.show("You have to give me a filename before editing. Doubleclick the yellow box "
-                       "to select, or type in a name yourself. I will give it the "
-                       "filenameextension you have chosen in the 'Edit Directory Settings'-form.");
+    if (text_name_refused(text, ext, NameTest::Trimmed)) {
+        messages_.show(kNeedTextFileName);
         return;
     }
-    if (right(lcase(name), ext.size()) != ext)
-        text5_->setText(toQ(name + ext));
+    text5_->setText(toQ(text_name_with_extension(text, ext, NameTest::Trimmed)));
     state_.return_form = "form1";
     state_.campaign_changed = true;
     emit textFileRequested();
 }
 
 std::string Form1::text_file_path() const {
-    return join_path(state_.settings.mf7_txt, fromQ(text5_->text()));
+    return mf7::text_file_path(state_.settings, fromQ(text5_->text()));
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
