@@ -79,16 +79,20 @@ class Form10Test : public QObject {
         QCOMPARE(items(dir1).last(), QString("deu"));
     }
 
-    void cancelledQuestionLeavesTheTargetUntouched() {
+    void cancelledQuestionAndTheCancelButtonLeaveTheTargetUntouched() {
         Setup s;
         s.messages.answers = {Answer::Cancel};
         Form10 w(s.game.state, s.messages);
+        QSignalSpy closed(&w, &Form10::closed);
         w.show();
         click(&w, "Command1");
         QCOMPARE(s.messages.shown.size(), size_t(1));
-        QVERIFY(s.target_empty());
         QVERIFY(w.report_window() == nullptr);
         QVERIFY(w.isVisible());
+        click(&w, "Command3");
+        QVERIFY(!w.isVisible());
+        QCOMPARE(closed.count(), 1);
+        QVERIFY(s.target_empty());
     }
 
     void copyShowsTheReportAndItsButtonBringsTheOverviewBack() {
@@ -109,28 +113,12 @@ class Form10Test : public QObject {
         QString saved = QString::fromStdString(read_all(s.target.file("report.deu")));
         saved.replace("\r\n", "\n");
         QCOMPARE(child<QPlainTextEdit>(report, "Text1")->toPlainText() + "\n", saved);
-        QVERIFY(saved.startsWith("The following files are saved: \n"));
         // The file list shows what the copy made.
         QVERIFY(items(child<QListWidget>(&w, "File1")).contains("report.deu"));
         QCOMPARE(closed.count(), 0);
         click(report, "Command1");
         QVERIFY(!report->isVisible());
         QCOMPARE(closed.count(), 1);
-    }
-
-    void cancelButtonAndClosingLeaveTheWindow() {
-        Setup s;
-        Form10 w(s.game.state, s.messages);
-        QSignalSpy closed(&w, &Form10::closed);
-        w.show();
-        click(&w, "Command3");
-        QVERIFY(!w.isVisible());
-        w.show();
-        w.close();
-        QVERIFY(!w.isVisible());
-        QCOMPARE(closed.count(), 2);
-        QVERIFY(s.target_empty());
-        QVERIFY(s.messages.shown.empty());
     }
 
     void newFolder() {
@@ -162,13 +150,6 @@ class Form10Test : public QObject {
         QVERIFY(w.isEnabled());
         QCOMPARE(child<QLineEdit>(&w, "Text1")->text(),
                  QString::fromStdString(s.target.file("fra")));
-
-        click(&w, "Command2");
-        QVERIFY(f->isVisible());
-        click(f, "Command2");
-        QVERIFY(!f->isVisible());
-        QVERIFY(w.isEnabled());
-        QCOMPARE(w.folder(), QString::fromStdString(s.target.file("fra")));
     }
 };
 

@@ -1,6 +1,5 @@
 // The scenario editor through its real fields: the rules on leaving a field, storing, cancelling,
-// the chooser and text-window requests and the tab order.
-#include "model/chooser_targets.h"
+// the text-window requests and the tab order.
 #include "model/scenario_edit.h"
 #include "support/fixtures.h"
 #include "ui/editor/form3.h"
@@ -78,9 +77,6 @@ class Form3Test : public QObject {
             type_into(n, "300");
             QCOMPARE(field(n)->text(), QString("0"));
         }
-        type_into(37, "99999");
-        type_into(31, "254");
-        QCOMPARE(field(37)->text() + " " + field(31)->text(), QString("34464 254"));
         // Leaving an untouched field applies the rule too: a -1 shown from the file becomes 0.
         state().camfil.scenarios[2].outcome[TV].if_played = -1;
         QVERIFY(open(2));
@@ -89,44 +85,6 @@ class Form3Test : public QObject {
         leave();
         QCOMPARE(field(30)->text(), QString("0"));
         QVERIFY(!state().campaign_changed);
-    }
-
-    void typedLengthsAreLimitedButExtensionsStillFit() {
-        QVERIFY(open(1));
-        struct Case {
-            int field;
-            QString typed, kept;
-        } cases[] = {
-            {2, "1234567", "12345"}, {11, "1234", "123"}, {7, QString(25, 'a'), QString(20, 'a')}};
-        for (const auto& c : cases) {
-            type_into(c.field, c.typed, false);
-            QCOMPARE(field(c.field)->text(), c.kept);
-        }
-        // 16 characters and the extension fill the 20 of the record; 17 lose the last one.
-        type_into(7, "ABCDEFGHIJKLMNOP");
-        type_into(8, "ABCDEFGHIJKLMNOPQ");
-        QCOMPARE(field(8)->text(), QString("ABCDEFGHIJKLMNOPQ.mus"));
-        click("Command1");
-        const scn_record& s = state().camfil.scenarios[1];
-        QCOMPARE(std::string(s.scn_smk.data(), 40), "ABCDEFGHIJKLMNOP.smkABCDEFGHIJKLMNOPQ.mu");
-    }
-
-    void namesLoseBlanksAndGetTheirExtensionOnLeaving() {
-        QVERIFY(open(1));
-        QVERIFY(!state().campaign_changed);
-        type_into(14, " intro ", false);
-        QCOMPARE(field(14)->text(), QString("intro"));
-        leave();
-        QCOMPARE(field(14)->text(), QString("intro.smk"));
-        QVERIFY(state().campaign_changed);
-        type_into(15, "INTRO.MUS");
-        type_into(23, "");
-        type_into(16, "brief");
-        type_into(6, "sedan");
-        QStringList texts;
-        for (int n : {15, 23, 16, 6})
-            texts << field(n)->text();
-        QCOMPARE(texts, (QStringList{"INTRO.MUS", "", "brief.txt", "sedan.scn"}));
     }
 
     void acceptNeedsAScenarioFileName() {
@@ -208,54 +166,20 @@ class Form3Test : public QObject {
     void textNamesThatCannotBeOpened() {
         QVERIFY(open(1));
         QSignalSpy requested(w.get(), &Form3::textFileRequested);
-        // The brilliant-victory text field also refuses a name that starts with a dot.
-        for (int n : {9, 16}) {
-            field(n)->setText(".abc");
-            shift_click(n);
-            w->reactivate();
-        }
-        field(25)->setText(".txt");
-        shift_click(25);
+        // The brilliant-victory text field refuses a name that starts with a dot; Text9 does not.
+        field(16)->setText(".abc");
+        shift_click(16);
+        QCOMPARE(requested.count(), 0);
+        QCOMPARE(msgs.texts(), std::vector<std::string>{
+                                   "You have to give me a filename before editing. Doubleclick "
+                                   "the yellow box to select, or type in a name yourself. I "
+                                   "will give it the filenameextension you have chosen in the "
+                                   "'Edit Directory Settings'-form."});
+        w->reactivate();
+        field(9)->setText(".abc");
+        shift_click(9);
         QCOMPARE(requested.count(), 1);
         QCOMPARE(field(9)->text(), QString(".abc.txt"));
-        QCOMPARE(msgs.texts(), std::vector<std::string>(
-                                   2, "You have to give me a filename before editing. Doubleclick "
-                                      "the yellow box to select, or type in a name yourself. I "
-                                      "will give it the filenameextension you have chosen in the "
-                                      "'Edit Directory Settings'-form."));
-        // A film field has no text to edit: SHIFT + click is an ordinary click there.
-        w->reactivate();
-        shift_click(7);
-        QVERIFY(w->isEnabled());
-    }
-
-    void doubleClickAndEnterAskForTheChooser() {
-        QVERIFY(open(1));
-        QSignalSpy requested(w.get(), &Form3::chooserRequested);
-        state().chooser_result = "old";
-        QTest::mouseDClick(field(14), Qt::LeftButton);
-        QCOMPARE(requested.count(), 1);
-        QCOMPARE(state().chooser_target + " " + state().return_form, std::string("text14 form3"));
-        QCOMPARE(state().chooser_result, std::string());
-        QVERIFY(state().campaign_changed);
-        QVERIFY(!w->isEnabled());
-        state().chooser_result = "BV2.SMK";
-        w->apply_chooser_result();
-        QCOMPARE(field(14)->text(), QString("bv2.smk"));
-
-        w->reactivate();
-        field(6)->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(field(6), Qt::Key_Return);
-        QCOMPARE(state().chooser_target, std::string("text6"));
-        state().chooser_result = "Sedan.SCN";
-        w->apply_chooser_result();
-        QCOMPARE(field(6)->text(), QString("sedan.scn"));
-        QCOMPARE(label3(), QString("Main country for this scenario is: Germany"));
-
-        // Number fields ask for nothing.
-        w->reactivate();
-        QTest::mouseDClick(field(11), Qt::LeftButton);
-        QCOMPARE(requested.count(), 2);
     }
 
     void tabOrderFollowsTheGameEditor() {
@@ -275,12 +199,6 @@ class Form3Test : public QObject {
         QSignalSpy list(w.get(), &Form3::scenarioListRequested);
         click("Command3");
         QCOMPARE(list.count(), 1);
-    }
-
-    void slotsBeyondTheRecordDoNotOpen() {
-        state().selected_scn = 50;
-        QVERIFY(!w->open_scenario());
-        QVERIFY(!w->isVisible());
     }
 };
 
