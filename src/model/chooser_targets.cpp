@@ -54,14 +54,11 @@ std::string name_extension(NameKind kind, const Settings& settings) {
     return settings.text_ext;
 }
 
-std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings, int control) {
-    std::optional<NameKind> kind = editor_name_kind(control);
-    if (!kind)
-        return std::nullopt;
+EditorChooserSetup name_chooser_setup(NameKind kind, const Settings& settings) {
     EditorChooserSetup c;
     c.caption = "Select filename.";
-    c.extension = name_extension(*kind, settings);
-    switch (*kind) {
+    c.extension = name_extension(kind, settings);
+    switch (kind) {
     case NameKind::Scenario:
         c.folder = settings.mf7_scn;
         c.pattern = "*.scn";
@@ -84,6 +81,13 @@ std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings,
         break;
     }
     return c;
+}
+
+std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings, int control) {
+    std::optional<NameKind> kind = editor_name_kind(control);
+    if (!kind)
+        return std::nullopt;
+    return name_chooser_setup(*kind, settings);
 }
 
 int target_control(const std::string& target) {

@@ -26,6 +26,9 @@ struct EditorChooserSetup {
     std::string extension;      // what the field appends when it is left without it
 };
 
+// How the chooser is set up for a file-name field of this kind (the overview's film and text
+// fields use it too).
+EditorChooserSetup name_chooser_setup(NameKind kind, const Settings& settings);
 // How the chooser is set up for editor field `control`; nothing for a control that is not a
 // file-name field.
 std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings, int control);

@@ -1,6 +1,7 @@
 #include "ui/overview/form1.h"
 
 #include "model/campaign_file.h"
+#include "model/chooser_targets.h"
 #include "model/field_rules.h"
 #include "model/file_commands.h"
 #include "model/list_editing.h"
@@ -394,23 +395,18 @@ void Form1::commit_focused_field() {
 void Form1::open_name_chooser(QLineEdit* field) {
     state_.chooser_result.clear();
     state_.return_form = "form1";
+    EditorChooserSetup names =
+        name_chooser_setup(field == text5_ ? NameKind::Text : NameKind::Film, state_.settings);
     ChooserSetup setup;
-    setup.caption = "Select filename.";
+    setup.caption = names.caption;
+    setup.folder = names.folder;
+    setup.pattern = names.pattern;
+    setup.button_caption = names.button_caption;
     setup.button_enabled = false;
     setup.text1 = std::string();
     setup.text1_visible = false;
     setup.return_form = "form1";
-    if (field == text5_) {
-        setup.target = "text5";
-        setup.folder = state_.settings.mf7_txt;
-        setup.pattern = state_.settings.mf7text;
-        setup.button_caption = "Use " + right(state_.settings.mf7text, 3) + "-filename";
-    } else {
-        setup.target = field == text3_ ? "text3" : "text4";
-        setup.folder = state_.settings.mf7_smk;
-        setup.pattern = "*.smk";
-        setup.button_caption = "Use smk-filename";
-    }
+    setup.target = field == text5_ ? "text5" : field == text3_ ? "text3" : "text4";
     state_.campaign_changed = true;
     emit chooserRequested(setup);
 }
