@@ -41,7 +41,7 @@ bool open_campaign(EditorState& state, const std::string& campaign, const std::s
     std::size_t cut = path.find_last_of("/\\");
     state.cam_folder = cut == std::string::npos ? "" : path.substr(0, cut);
     state.cam_name = cut == std::string::npos ? path : path.substr(cut + 1);
-    return laes_cam(state, path, messages);
+    return read_campaign(state, path, messages);
 }
 
 } // namespace

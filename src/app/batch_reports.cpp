@@ -21,7 +21,7 @@ int write_report(BatchContext& c, const char* name, Writer writer) {
         c.err << "usage: mf7batch " << name << " CAMPAIGN [--ini FILE]\n";
         return 2;
     }
-    OverviewFill fill = udfyld_form1(c.state, c.messages);
+    OverviewFill fill = fill_overview(c.state, c.messages);
     ReportWritten path = writer(c.state, fill.rows, locale_report_time(), c.messages);
     if (!path)
         return 2;
@@ -59,7 +59,7 @@ int batch_list(BatchContext& c) {
 }
 
 int batch_report(BatchContext& c) {
-    return write_report(c, "report", gem_liste_paa_disk);
+    return write_report(c, "report", write_full_report);
 }
 
 int batch_files(BatchContext& c) {
@@ -75,7 +75,7 @@ int batch_check(BatchContext& c) {
         }
         save = true;
     }
-    OverviewFill fill = udfyld_form1(c.state, c.messages);
+    OverviewFill fill = fill_overview(c.state, c.messages);
     CheckHeaderTexts header{fill.text3, fill.text4, fill.text5};
     CheckResult result = check_missing_files(c.state, header, fill.rows, c.messages);
     print_text(c.out, result.text);

@@ -9,7 +9,7 @@ int batch_show(BatchContext& c) {
         c.err << "usage: mf7batch show CAMPAIGN [--ini FILE]\n";
         return 2;
     }
-    OverviewFill fill = udfyld_form1(c.state, c.messages);
+    OverviewFill fill = fill_overview(c.state, c.messages);
     auto line = [&](const std::string& text) {
         print_text(c.out, text);
         c.out << "\n";

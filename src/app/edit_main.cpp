@@ -3,7 +3,7 @@
 #include "platform/paths.h"
 #include "ui/common/message_boxes.h"
 #include "ui/editor_windows.h"
-#include "ui/overview/form1.h"
+#include "ui/overview/overview_window.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -14,8 +14,8 @@ int main(int argc, char** argv) {
     state.start_folder = mf7::executable_folder();
     mf7::MessageBoxes messages;
     mf7::EditorWindows windows(state, messages);
-    windows.form1().show();
+    windows.overview().show();
     // The start messages (missing settings, missing folders) appear over the window.
-    QTimer::singleShot(0, &windows, [&windows] { windows.form1().start(); });
+    QTimer::singleShot(0, &windows, [&windows] { windows.overview().start(); });
     return app.exec();
 }

@@ -93,8 +93,8 @@ class CopyRun {
             "This Report has been saved as: " + join_path(target_, "REPORT." + new_ext_);
         lines_.push_back("The following files are saved: ");
         const Settings& s = state_.settings;
-        for (int k = 0; k < usable_count(state_.camfil); ++k) {
-            const scn_record& scn = state_.camfil.scenarios[static_cast<std::size_t>(k)];
+        for (int k = 0; k < usable_count(state_.campaign); ++k) {
+            const ScenarioSlot& scn = state_.campaign.scenarios[static_cast<std::size_t>(k)];
             copy_text_field(scn.scn_txt);
             for (const OutcomeRecord& o : scn.outcome)
                 copy_text_field(o.txt);
@@ -108,7 +108,7 @@ class CopyRun {
                           true);
             }
         }
-        copy_text_field(state_.camfil.description_txt);
+        copy_text_field(state_.campaign.description_txt);
         if (options_.copy_campaign)
             copy_campaign();
         lines_.push_back(" ");
@@ -179,7 +179,7 @@ class CopyRun {
             return;
         }
         FileError error;
-        if (!write_file_atomic_exact(to, camfil_to_bytes(state_.camfil), error, Flush::Lazy)) {
+        if (!write_file_atomic_exact(to, campaign_to_bytes(state_.campaign), error, Flush::Lazy)) {
             fail("Copying campaign file to: ", dest, error.text);
             lines_.push_back(dest + " : " + kFailed);
             return;

@@ -39,7 +39,7 @@ std::string copy_question(const std::string& target, const std::string& new_ext)
 CopyResult make_international_copy(const EditorState& state, const CopyOptions& options,
                                    Messages& messages);
 
-// Makes the folder name inside parent for a copy to go into (`Form11`). Tells the user and
+// Makes the folder name inside parent for a copy to go into. Tells the user and
 // returns nothing when the name is empty, the folder exists or cannot be made; otherwise returns
 // the new folder.
 std::optional<std::string> make_copy_folder(const std::string& parent, const std::string& name,

@@ -81,9 +81,9 @@ class Writer {
     std::string& out_;
 };
 
-scn_record read_slot(const Reader& r, std::size_t base) {
+ScenarioSlot read_slot(const Reader& r, std::size_t base) {
     using namespace slot;
-    scn_record s;
+    ScenarioSlot s;
     s.max_prestige_cap = r.u16(base + kMaxPrestigeCap);
     s.start_prestige_cap = r.u16(base + kStartPrestigeCap);
     s.ai_prestige = r.u16(base + kAiPrestige);
@@ -110,7 +110,7 @@ scn_record read_slot(const Reader& r, std::size_t base) {
     return s;
 }
 
-void write_slot(Writer& w, std::size_t base, const scn_record& s) {
+void write_slot(Writer& w, std::size_t base, const ScenarioSlot& s) {
     using namespace slot;
     w.u16(base + kMaxPrestigeCap, s.max_prestige_cap);
     w.u16(base + kStartPrestigeCap, s.start_prestige_cap);
@@ -139,9 +139,9 @@ void write_slot(Writer& w, std::size_t base, const scn_record& s) {
 
 } // namespace
 
-Camfil camfil_from_bytes(std::span<const uint8_t> bytes) {
+CampaignRecord campaign_from_bytes(std::span<const uint8_t> bytes) {
     Reader r(bytes);
-    Camfil cam;
+    CampaignRecord cam;
     cam.scenario_count = r.i16(kScenarioCount);
     cam.player_start_prestige = r.u16(kPlayerStartPrestige);
     cam.win_smk = r.text(kWinSmk);
@@ -153,12 +153,12 @@ Camfil camfil_from_bytes(std::span<const uint8_t> bytes) {
     return cam;
 }
 
-Camfil camfil_from_bytes(std::string_view bytes) {
-    return camfil_from_bytes(
+CampaignRecord campaign_from_bytes(std::string_view bytes) {
+    return campaign_from_bytes(
         std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()));
 }
 
-std::string camfil_to_bytes(const Camfil& cam) {
+std::string campaign_to_bytes(const CampaignRecord& cam) {
     std::string out(kFileSize, '\0');
     Writer w(out);
     w.i16(kScenarioCount, cam.scenario_count);
@@ -172,19 +172,19 @@ std::string camfil_to_bytes(const Camfil& cam) {
     return out;
 }
 
-scn_record scn_record::empty() {
-    scn_record s; // every number and byte block zero, every text field NUL
+ScenarioSlot ScenarioSlot::empty() {
+    ScenarioSlot s; // every number and byte block zero, every text field NUL
     s.scn_file = blank_field();
     return s;
 }
 
-void init_cam(Camfil& cam) {
-    cam = Camfil{};
+void reset_campaign(CampaignRecord& cam) {
+    cam = CampaignRecord{};
     for (auto& s : cam.scenarios)
-        s = scn_record::empty();
+        s = ScenarioSlot::empty();
 }
 
-void convert_text(Camfil& cam) {
+void blanks_to_nul(CampaignRecord& cam) {
     auto conv = [](TextField& f) { std::replace(f.begin(), f.end(), ' ', '\0'); };
     conv(cam.win_smk);
     conv(cam.lose_smk);
@@ -218,11 +218,11 @@ std::string hex_block(std::span<const uint8_t> bytes) {
     return out;
 }
 
-int usable_count(const Camfil& cam) {
+int usable_count(const CampaignRecord& cam) {
     return std::clamp<int>(cam.scenario_count, 0, static_cast<int>(kMaxScenarios));
 }
 
-bool count_is_damaged(const Camfil& cam) {
+bool count_is_damaged(const CampaignRecord& cam) {
     return cam.scenario_count < 0 || cam.scenario_count > static_cast<int>(kMaxScenarios);
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// The campaign record `camfil` and its 31,944-byte file image.
+// The campaign record and its 31,944-byte file image.
 #include "model/campaign_layout.h"
 
 #include <array>
@@ -41,7 +41,7 @@ struct OutcomeRecord {
     bool operator==(const OutcomeRecord&) const = default;
 };
 
-struct scn_record {
+struct ScenarioSlot {
     uint16_t max_prestige_cap = 0;
     uint16_t start_prestige_cap = 0;
     uint16_t ai_prestige = 0;
@@ -51,31 +51,31 @@ struct scn_record {
     std::array<uint8_t, layout::slot::kScnExtraSize> scn_extra{};
 
     // The slot of a new or cleared campaign, also given to inserted scenarios.
-    static scn_record empty();
-    bool operator==(const scn_record&) const = default;
+    static ScenarioSlot empty();
+    bool operator==(const ScenarioSlot&) const = default;
 };
 
-struct Camfil {
+struct CampaignRecord {
     int16_t scenario_count = 0;
     uint16_t player_start_prestige = 0;
     TextField win_smk{}, lose_smk{};
-    std::array<scn_record, layout::kMaxScenarios> scenarios{};
+    std::array<ScenarioSlot, layout::kMaxScenarios> scenarios{};
     TextField description_txt{};
     std::array<uint8_t, layout::kTrailerExtraSize> trailer_extra{};
 
-    bool operator==(const Camfil&) const = default;
+    bool operator==(const CampaignRecord&) const = default;
 };
 
 // The record from a file image; a shorter image reads as far as it goes, the rest zero.
-Camfil camfil_from_bytes(std::span<const uint8_t> bytes);
-Camfil camfil_from_bytes(std::string_view bytes);
+CampaignRecord campaign_from_bytes(std::span<const uint8_t> bytes);
+CampaignRecord campaign_from_bytes(std::string_view bytes);
 // The 31,944-byte file image of the record.
-std::string camfil_to_bytes(const Camfil& cam);
+std::string campaign_to_bytes(const CampaignRecord& cam);
 
-// Clears the record as for a new campaign (`init_cam`).
-void init_cam(Camfil& cam);
-// Blanks to NUL in every text field, wherever they stand (`convert_text`).
-void convert_text(Camfil& cam);
+// Clears the record as for a new campaign.
+void reset_campaign(CampaignRecord& cam);
+// Blanks to NUL in every text field, wherever they stand.
+void blanks_to_nul(CampaignRecord& cam);
 
 // Two upper-case hexadecimal digits.
 std::string hex_byte(unsigned value);
@@ -84,7 +84,7 @@ std::string hex_block(std::span<const uint8_t> bytes);
 
 // The slots in use that may be touched: scenario_count kept within 0 to 50, since a larger or
 // negative count only comes from a damaged file.
-int usable_count(const Camfil& cam);
-bool count_is_damaged(const Camfil& cam);
+int usable_count(const CampaignRecord& cam);
+bool count_is_damaged(const CampaignRecord& cam);
 
 } // namespace mf7

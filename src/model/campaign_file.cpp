@@ -7,7 +7,7 @@
 
 namespace mf7 {
 
-bool laes_cam(EditorState& state, const std::string& path, Messages& messages) {
+bool read_campaign(EditorState& state, const std::string& path, Messages& messages) {
     if (path.empty()) {
         messages.show("F1-E01: No file selected. Please report this errorcode and filename.");
         return false;
@@ -24,16 +24,17 @@ bool laes_cam(EditorState& state, const std::string& path, Messages& messages) {
         report_file_error(messages, path, "Read the file: ", error.text);
         return false;
     }
-    state.camfil = camfil_from_bytes(raw);
-    if (count_is_damaged(state.camfil))
-        report_file_error(messages, path, "Read the file: ",
-                          "Damaged campaign file: " + std::to_string(state.camfil.scenario_count) +
-                              " scenarios, the game allows 0 to 50");
+    state.campaign = campaign_from_bytes(raw);
+    if (count_is_damaged(state.campaign))
+        report_file_error(
+            messages, path, "Read the file: ",
+            "Damaged campaign file: " + std::to_string(state.campaign.scenario_count) +
+                " scenarios, the game allows 0 to 50");
     return true;
 }
 
-bool gem_paa_disk(EditorState& state, Messages& messages) {
-    std::string bytes = camfil_to_bytes(state.camfil);
+bool save_campaign(EditorState& state, Messages& messages) {
+    std::string bytes = campaign_to_bytes(state.campaign);
     // The game's editor overwrote in place without shortening, so a longer file keeps its tail.
     std::string old;
     FileError ignored;
@@ -48,12 +49,12 @@ bool gem_paa_disk(EditorState& state, Messages& messages) {
     return true;
 }
 
-SaveResult skriv_fil(EditorState& state, Messages& messages) {
+SaveResult write_campaign_file(EditorState& state, Messages& messages) {
     if (messages.show("F1-I02: Do you want to save this file: " + state.cam_path, Buttons::YesNo) !=
         Answer::Yes)
         return SaveResult::Declined;
-    convert_text(state.camfil);
-    return gem_paa_disk(state, messages) ? SaveResult::Saved : SaveResult::Failed;
+    blanks_to_nul(state.campaign);
+    return save_campaign(state, messages) ? SaveResult::Saved : SaveResult::Failed;
 }
 
 } // namespace mf7

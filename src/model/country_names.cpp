@@ -64,7 +64,7 @@ std::string country_lookup(EditorState& state, int code, Messages& messages) {
 }
 
 std::optional<std::string> get_main_country(EditorState& state, Messages& messages) {
-    TextField& first = state.camfil.scenarios[0].scn_file;
+    TextField& first = state.campaign.scenarios[0].scn_file;
     field_nul_to_blank(first);
     std::string name = field_text(first);
     if (name.empty())
@@ -78,8 +78,8 @@ std::optional<std::string> get_main_country(EditorState& state, Messages& messag
         report_file_error(messages, state.scn_path, "read Main Country from file: ", error.text);
         return "Main Country = Unknown";
     }
-    state.scndata = scndata_from_bytes(raw);
-    int code = state.scndata.main_country();
+    state.scenario = scenario_data_from_bytes(raw);
+    int code = state.scenario.main_country();
     if (code >= kCountryCodes) {
         // Make sure the table is loaded so its message, if any, comes first.
         country_lookup(state, 0, messages);

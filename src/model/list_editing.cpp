@@ -23,19 +23,19 @@ int selected_row(const EditorState& state, int rows) {
 // The scenarios in use, never more than the 50 slots; a damaged count shows as the rows the
 // list holds, so the slots the user sees are the ones that move.
 int scenario_count(const EditorState& state, int rows) {
-    return std::clamp(std::max(usable_count(state.camfil), rows), 0, kMax);
+    return std::clamp(std::max(usable_count(state.campaign), rows), 0, kMax);
 }
 
-scn_record& slot(EditorState& state, int index) {
-    return state.camfil.scenarios[static_cast<std::size_t>(index)];
+ScenarioSlot& slot(EditorState& state, int index) {
+    return state.campaign.scenarios[static_cast<std::size_t>(index)];
 }
 
 // Opens slot `at` by moving slots at..n-1 one up; n < 50.
 void open_slot(EditorState& state, int n, int at) {
     for (int j = n; j > at; --j)
         slot(state, j) = slot(state, j - 1);
-    slot(state, at) = scn_record::empty();
-    state.camfil.scenario_count = static_cast<int16_t>(n + 1);
+    slot(state, at) = ScenarioSlot::empty();
+    state.campaign.scenario_count = static_cast<int16_t>(n + 1);
     state.campaign_changed = true;
 }
 
@@ -78,8 +78,8 @@ ListEditResult delete_scn(EditorState& state, int rows, Messages& messages) {
     int n = scenario_count(state, rows);
     for (int j = s + 1; j < n; ++j)
         slot(state, j - 1) = slot(state, j);
-    slot(state, n - 1) = scn_record::empty();
-    state.camfil.scenario_count = static_cast<int16_t>(n - 1);
+    slot(state, n - 1) = ScenarioSlot::empty();
+    state.campaign.scenario_count = static_cast<int16_t>(n - 1);
     state.campaign_changed = true;
     // The fill shows a campaign without scenarios as one empty scenario.
     int rows_after = std::max(1, n - 1);

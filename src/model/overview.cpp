@@ -7,7 +7,7 @@
 
 namespace mf7 {
 
-std::string overview_row(const scn_record& scn, int index, const std::string& date_text) {
+std::string overview_row(const ScenarioSlot& scn, int index, const std::string& date_text) {
     std::string row = pad_left(std::to_string(index), 2) + "   " + field_raw(scn.scn_file);
     for (const auto& o : scn.outcome) {
         row += pad_left(std::to_string(o.goto_scn), 9);
@@ -16,8 +16,8 @@ std::string overview_row(const scn_record& scn, int index, const std::string& da
     return row + pad_left(date_text, 20);
 }
 
-OverviewFill udfyld_form1(EditorState& state, Messages& messages) {
-    Camfil& cam = state.camfil;
+OverviewFill fill_overview(EditorState& state, Messages& messages) {
+    CampaignRecord& cam = state.campaign;
     if (cam.scenario_count == 0)
         cam.scenario_count = 1;
     // A damaged count never reaches a slot beyond the 50 the file holds.
@@ -29,7 +29,7 @@ OverviewFill udfyld_form1(EditorState& state, Messages& messages) {
     fill.text4 = field_text(cam.lose_smk);
     fill.text5 = field_text(cam.description_txt);
     for (int i = 0; i < n; ++i) {
-        const scn_record& scn = cam.scenarios[static_cast<std::size_t>(i)];
+        const ScenarioSlot& scn = cam.scenarios[static_cast<std::size_t>(i)];
         state.scn_date_text.clear();
         get_scn_data(state, field_text(scn.scn_file), messages);
         fill.rows.push_back(overview_row(scn, i, state.scn_date_text));

@@ -1,6 +1,6 @@
 #pragma once
 // What the overview window shows of the campaign: header fields, the 85-character scenario rows
-// and the main-country line (`udfyld_form1`). The batch tool prints the same.
+// and the main-country line. The batch tool prints the same.
 #include "model/campaign.h"
 
 #include <optional>
@@ -21,10 +21,10 @@ struct OverviewFill {
 
 // One overview row: number in 2, three blanks, the 20-character scn_file, four goto columns of
 // 9 characters each with a "*" mark for an alternative goto, the date right-aligned in 20.
-std::string overview_row(const scn_record& scn, int index, const std::string& date_text);
+std::string overview_row(const ScenarioSlot& scn, int index, const std::string& date_text);
 
 // Fills the overview from the record, reading every scenario file for its date. A count of 0
 // becomes 1 in the record; no more than 50 rows are ever built.
-OverviewFill udfyld_form1(EditorState& state, Messages& messages);
+OverviewFill fill_overview(EditorState& state, Messages& messages);
 
 } // namespace mf7

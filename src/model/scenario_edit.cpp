@@ -12,7 +12,7 @@ namespace mf7 {
 namespace {
 
 // The record's fields in the orders of the control tables.
-uint16_t& prestige_of(scn_record& s, int i) {
+uint16_t& prestige_of(ScenarioSlot& s, int i) {
     switch (i) {
     case 0:
         return s.max_prestige_cap;
@@ -27,7 +27,7 @@ uint16_t& prestige_of(scn_record& s, int i) {
     }
 }
 
-int16_t& goto_of(scn_record& s, int i) {
+int16_t& goto_of(ScenarioSlot& s, int i) {
     OutcomeRecord& o = s.outcome[static_cast<std::size_t>(i / 3)];
     switch (i % 3) {
     case 0:
@@ -39,7 +39,7 @@ int16_t& goto_of(scn_record& s, int i) {
     }
 }
 
-TextField& name_of(scn_record& s, int i) {
+TextField& name_of(ScenarioSlot& s, int i) {
     switch (i) {
     case 0:
         return s.scn_file;
@@ -71,11 +71,11 @@ bool slot_usable(int index) {
 
 } // namespace
 
-std::optional<ScnTemp> gem_data_temp(const EditorState& state) {
+std::optional<ScenarioEdits> collect_scenario_edits(const EditorState& state) {
     if (!slot_usable(state.selected_scn))
         return std::nullopt;
-    scn_record s = state.camfil.scenarios[static_cast<std::size_t>(state.selected_scn)];
-    ScnTemp t;
+    ScenarioSlot s = state.campaign.scenarios[static_cast<std::size_t>(state.selected_scn)];
+    ScenarioEdits t;
     for (int i = 0; i < kPrestigeFields; ++i)
         t.prestige[static_cast<std::size_t>(i)] = prestige_of(s, i);
     for (int i = 0; i < kGotoFields; ++i)
@@ -94,7 +94,7 @@ std::string shown_name(const TextField& field) {
 }
 
 std::optional<EditorOpening> open_editor(EditorState& state, Messages& messages) {
-    std::optional<ScnTemp> temp = gem_data_temp(state);
+    std::optional<ScenarioEdits> temp = collect_scenario_edits(state);
     if (!temp)
         return std::nullopt;
     EditorOpening o;
@@ -119,12 +119,12 @@ std::optional<EditorOpening> open_editor(EditorState& state, Messages& messages)
     return o;
 }
 
-std::optional<StoreResult> gem_i_scn(EditorState& state, const EditorTexts& texts,
-                                     Messages& messages) {
+std::optional<StoreResult> store_scenario_edits(EditorState& state, const EditorTexts& texts,
+                                                Messages& messages) {
     int index = state.selected_scn;
     if (!slot_usable(index))
         return std::nullopt;
-    scn_record& s = state.camfil.scenarios[static_cast<std::size_t>(index)];
+    ScenarioSlot& s = state.campaign.scenarios[static_cast<std::size_t>(index)];
     // The fields were folded into range when the user left them; folding again only matters for
     // a text that never went through a field, and then keeps the stored word in 0 to 65535.
     for (int i = 0; i < kPrestigeFields; ++i)

@@ -1,6 +1,6 @@
 #pragma once
 // The scenario editor's working copy of one slot and the store sequence that writes the editor's
-// fields back into the campaign record (`gem_data_temp`, `gem_i_scn`).
+// fields back into the campaign record.
 #include "model/campaign.h"
 
 #include <array>
@@ -31,8 +31,8 @@ inline constexpr std::array<int, kNameFields> kNameControls = {
 inline constexpr int kScnExtraControl = 1;
 inline constexpr std::array<int, kOutcomes> kExtraControls = {18, 27, 36, 45};
 
-// `scn_temp`: one slot as the editor works on it.
-struct ScnTemp {
+// scenario_edits: one slot as the editor works on it.
+struct ScenarioEdits {
     std::array<int32_t, kPrestigeFields> prestige{};
     std::array<int16_t, kGotoFields> gotos{};
     std::array<TextField, kNameFields> names{};
@@ -48,7 +48,7 @@ struct EditorTexts {
 };
 
 // Copies slot `selected_scn` into a working copy; nothing for an index outside 0 to 49.
-std::optional<ScnTemp> gem_data_temp(const EditorState& state);
+std::optional<ScenarioEdits> collect_scenario_edits(const EditorState& state);
 
 // What a file-name field shows of its stored 20 characters: the name up to its first NUL,
 // without blanks at either end.
@@ -56,7 +56,7 @@ std::string shown_name(const TextField& field);
 
 // Everything the editor shows when it opens on `selected_scn`.
 struct EditorOpening {
-    ScnTemp temp;
+    ScenarioEdits temp;
     EditorTexts texts;
     std::string scn_extra_hex;                    // Text1, 300 characters
     std::array<std::string, kOutcomes> extra_hex; // Text18, Text27, Text36, Text45
@@ -79,8 +79,8 @@ struct StoreResult {
 // names padded or cut to 20), rebuilds the overview row with the scenario's start date, refreshes
 // the main country after storing slot 0 and sets campaign_changed. The byte blocks are never
 // written. Nothing for an index outside 0 to 49.
-std::optional<StoreResult> gem_i_scn(EditorState& state, const EditorTexts& texts,
-                                     Messages& messages);
+std::optional<StoreResult> store_scenario_edits(EditorState& state, const EditorTexts& texts,
+                                                Messages& messages);
 
 // A line of the scenarios-in-campaign list: the number and file name (the row's first 25
 // characters), a blank and the end of the start date (its last 12).

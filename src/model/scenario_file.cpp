@@ -11,32 +11,32 @@
 
 namespace mf7 {
 
-uint16_t ScnData::scn_year() const {
+uint16_t ScenarioData::scn_year() const {
     return static_cast<uint16_t>(at(scn_layout::kYear) | (at(scn_layout::kYear + 1) << 8));
 }
 
-uint8_t ScnData::sup_country(int k) const {
+uint8_t ScenarioData::sup_country(int k) const {
     return at(scn_layout::kMainCountry + static_cast<std::size_t>(k));
 }
 
-uint8_t ScnData::ai_sup_country(int k) const {
+uint8_t ScenarioData::ai_sup_country(int k) const {
     return at(scn_layout::kAiMainCountry + static_cast<std::size_t>(k));
 }
 
-TextField ScnData::field(std::size_t offset) const {
+TextField ScenarioData::field(std::size_t offset) const {
     TextField f;
     for (std::size_t i = 0; i < f.size(); ++i)
         f[i] = static_cast<char>(bytes[offset + i]);
     return f;
 }
 
-void ScnData::set_map_file(const TextField& f) {
+void ScenarioData::set_map_file(const TextField& f) {
     for (std::size_t i = 0; i < f.size(); ++i)
         bytes[scn_layout::kMapFile + i] = static_cast<uint8_t>(f[i]);
 }
 
-ScnData scndata_from_bytes(const std::string& raw) {
-    ScnData d;
+ScenarioData scenario_data_from_bytes(const std::string& raw) {
+    ScenarioData d;
     std::size_t n = std::min(raw.size(), d.bytes.size());
     for (std::size_t i = 0; i < n; ++i)
         d.bytes[i] = static_cast<uint8_t>(raw[i]);
@@ -53,7 +53,7 @@ int year_from_code(uint16_t code) {
     return code > 63635 ? code - 62035 : code + 1900;
 }
 
-std::string scn_date(const ScnData& d) {
+std::string scn_date(const ScenarioData& d) {
     std::string month = month_letters(d.scn_month());
     return str_number(d.scn_day()) + " " + (month.empty() ? "ERR" : month) + " " +
            str_number(year_from_code(d.scn_year()));
@@ -62,14 +62,14 @@ std::string scn_date(const ScnData& d) {
 namespace {
 
 // Reads the record from scn_path; on failure the file-error message with the action "read".
-bool read_scndata(EditorState& state, Messages& messages) {
+bool read_scenario_data(EditorState& state, Messages& messages) {
     std::string raw;
     FileError error;
     if (!read_file(state.scn_path, raw, error, scn_layout::kSize)) {
         report_file_error(messages, state.scn_path, "read", error.text);
         return false;
     }
-    state.scndata = scndata_from_bytes(raw);
+    state.scenario = scenario_data_from_bytes(raw);
     return true;
 }
 
@@ -83,10 +83,10 @@ void get_scn_data(EditorState& state, const std::string& name, Messages& message
         state.scn_date_text = "**not found**";
         return;
     }
-    if (!read_scndata(state, messages))
+    if (!read_scenario_data(state, messages))
         return;
     state.scn_date_text.clear();
-    const ScnData& d = state.scndata;
+    const ScenarioData& d = state.scenario;
     if (d.player3_country() > 0 || d.player4_country() > 0) {
         messages.show("You have chosen a 3 or 4 player scenario, this will not work in a campaign");
         return;
@@ -97,13 +97,13 @@ void get_scn_data(EditorState& state, const std::string& name, Messages& message
     state.scn_date_text = scn_date(d);
 }
 
-bool hent_scn_detail(EditorState& state, Messages& messages) {
+bool read_scenario_details(EditorState& state, Messages& messages) {
     state.scn_path = join_path(state.settings.mf7_scn, state.current_scn_name);
     if (!file_exists(state.scn_path)) {
         state.scn_path = "Scenariofile not found.";
         return false;
     }
-    return read_scndata(state, messages);
+    return read_scenario_data(state, messages);
 }
 
 bool is_stock_map(const std::string& map_name) {
@@ -120,9 +120,9 @@ bool is_stock_map(const std::string& map_name) {
 }
 
 bool check_map_type(EditorState& state) {
-    TextField map = state.scndata.map_file();
+    TextField map = state.scenario.map_file();
     field_nul_to_blank(map);
-    state.scndata.set_map_file(map);
+    state.scenario.set_map_file(map);
     state.stock_map = is_stock_map(field_raw(map));
     return state.stock_map;
 }

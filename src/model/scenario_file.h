@@ -1,6 +1,6 @@
 #pragma once
-// The first 11,350 bytes of a game scenario file (`scndata`). The editor reads scenario files and
-// never writes them; the international copy changes two bytes in its copies only.
+// The first 11,350 bytes of a game scenario file (the scenario data). The editor reads scenario
+// files and never writes them; the international copy changes two bytes in its copies only.
 #include "model/campaign.h"
 
 #include <array>
@@ -32,7 +32,7 @@ constexpr std::size_t kOrigin = 11250;
 } // namespace scn_layout
 
 // The bytes as read, unnamed ranges included, with the named fields read from them.
-struct ScnData {
+struct ScenarioData {
     std::array<uint8_t, scn_layout::kSize> bytes{};
 
     uint8_t at(std::size_t offset) const { return bytes[offset]; }
@@ -61,21 +61,21 @@ struct ScnData {
 };
 
 // A scenario file image read as far as it goes, the rest zero.
-ScnData scndata_from_bytes(const std::string& bytes);
+ScenarioData scenario_data_from_bytes(const std::string& bytes);
 
 // "JAN" to "DEC"; empty for a month outside 1 to 12.
 std::string month_letters(int month);
 // The game's year code: codes above 63635 count from 62035, the others from 1900.
 int year_from_code(uint16_t code);
 // " 1 SEP  1939" for day 1, month 9, year code 39; "ERR" for a bad month.
-std::string scn_date(const ScnData& data);
+std::string scn_date(const ScenarioData& data);
 
 // Reads scenario N for the overview: date text and main country, with the campaign's checks.
 void get_scn_data(EditorState& state, const std::string& name, Messages& messages);
-// Reads `current_scn_name` for the reports; a missing file leaves scndata as it was and sets
+// Reads `current_scn_name` for the reports; a missing file leaves scenario as it was and sets
 // scn_path to "Scenariofile not found.". Returns whether the file was read.
-bool hent_scn_detail(EditorState& state, Messages& messages);
-// Whether the map of the scndata now held is one of the game's 32 stock maps.
+bool read_scenario_details(EditorState& state, Messages& messages);
+// Whether the map of the scenario now held is one of the game's 32 stock maps.
 bool check_map_type(EditorState& state);
 bool is_stock_map(const std::string& map_name);
 

@@ -14,8 +14,8 @@ namespace mf7 {
 constexpr const char* kVersionText = "3.0.1";
 
 struct EditorState {
-    Camfil camfil;
-    ScnData scndata;
+    CampaignRecord campaign;
+    ScenarioData scenario;
     Settings settings;
     CountryTable countries;
 
@@ -35,8 +35,8 @@ struct EditorState {
     std::string current_scn_name, scn_path, scn_date_text, scn_country_text, main_country_text;
     bool stock_map = false;
 
-    // Empties cam_path, cam_folder and cam_name (`initier`).
-    void initier() {
+    // Empties cam_path, cam_folder and cam_name.
+    void clear_campaign_path() {
         cam_path.clear();
         cam_folder.clear();
         cam_name.clear();

@@ -22,8 +22,8 @@ std::string campaign_list_line(EditorState& state, const std::string& row_text,
     std::string row = pad_right(row_text, kRowWidth);
     std::string line = row.substr(0, 25);
     state.current_scn_name = trim(row.substr(5, 20));
-    // A file that could not be read now has no map to show; scndata would still hold the last.
-    if (row_not_found(row) || !hent_scn_detail(state, messages))
+    // A file that could not be read now has no map to show; scenario would still hold the last.
+    if (row_not_found(row) || !read_scenario_details(state, messages))
         return line + "   **No Scn found**";
     bool stock = check_map_type(state);
     // Each goto column is read from its second character: the first is always blank.
@@ -37,7 +37,7 @@ std::string campaign_list_line(EditorState& state, const std::string& row_text,
             line += row.substr(c, 9);
     }
     line += row.substr(70);
-    line += "  " + ucase(field_raw(state.scndata.map_file()));
+    line += "  " + ucase(field_raw(state.scenario.map_file()));
     line += stock ? " (OKD)" : " (User)";
     return line;
 }
@@ -61,7 +61,7 @@ std::vector<std::string> campaign_list_lines(EditorState& state,
         "            Map-type",
         " ",
     };
-    int count = std::min(usable_count(state.camfil), static_cast<int>(rows.size()));
+    int count = std::min(usable_count(state.campaign), static_cast<int>(rows.size()));
     for (int i = 0; i < count; ++i)
         lines.push_back(campaign_list_line(state, rows[static_cast<std::size_t>(i)], messages));
     lines.push_back(" ");

@@ -10,7 +10,7 @@ namespace mf7 {
 
 // The line of one overview row: number and file name, the four gotos with 254 and 255 spelled
 // WIN and LOSE, the end of the date column, the map name and "(OKD)" or "(User)". Reads the
-// scenario file into scndata.
+// scenario file into scenario.
 std::string campaign_list_line(EditorState& state, const std::string& row, Messages& messages);
 
 // Every line of the list, for the header's scenario count (never more rows than there are).

@@ -42,7 +42,7 @@ bool blank(const std::string& s) {
 std::vector<std::string> file_list_scenario_lines(EditorState& state, int index,
                                                   const std::string& row_text, Messages& messages) {
     std::string row = pad_right(row_text, kRowWidth);
-    scn_record& scn = state.camfil.scenarios.at(static_cast<std::size_t>(index));
+    ScenarioSlot& scn = state.campaign.scenarios.at(static_cast<std::size_t>(index));
     std::vector<std::string> lines;
     lines.push_back("Scenario number:  " + std::to_string(index));
     lines.push_back("   Scn name           : " + row.substr(5, 20) +
@@ -55,11 +55,11 @@ std::vector<std::string> file_list_scenario_lines(EditorState& state, int index,
         lines.push_back("   Scn text file      : " + txt + "   Scn mus file       : " + mus);
     lines.push_back(" ");
     state.current_scn_name = report_name(scn.scn_file);
-    // Only a file read now gives its map: scndata would otherwise hold the last scenario's.
-    bool read = hent_scn_detail(state, messages);
+    // Only a file read now gives its map: scenario would otherwise hold the last scenario's.
+    bool read = read_scenario_details(state, messages);
     if (read && !row_not_found(row))
-        lines.push_back("   Scn map name       : " + field_raw(state.scndata.map_file()) +
-                        "   Scn intro text     : " + field_raw(state.scndata.intro_txt()));
+        lines.push_back("   Scn map name       : " + field_raw(state.scenario.map_file()) +
+                        "   Scn intro text     : " + field_raw(state.scenario.intro_txt()));
     else
         lines.push_back(
             " Scenario details not available, Could not find scenario file, Check scenario "
@@ -81,7 +81,7 @@ std::vector<std::string> file_list_scenario_lines(EditorState& state, int index,
 
 std::vector<std::string> file_list_lines(EditorState& state, const std::vector<std::string>& rows,
                                          const ReportTime& time, Messages& messages) {
-    Camfil& cam = state.camfil;
+    CampaignRecord& cam = state.campaign;
     std::vector<std::string> lines = {
         " ",
         " ",

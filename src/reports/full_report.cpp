@@ -42,7 +42,7 @@ std::string raw(TextField& field) {
     return field_raw(field);
 }
 
-int turns(const ScnData& d, int outcome) {
+int turns(const ScenarioData& d, int outcome) {
     switch (outcome) {
     case BV:
         return d.bv_turns();
@@ -55,14 +55,14 @@ int turns(const ScnData& d, int outcome) {
 
 // The scenario's title: the first line of its intro text, the extension added when missing.
 std::string scenario_title(EditorState& state) {
-    std::string name = trim(field_raw(state.scndata.intro_txt()));
+    std::string name = trim(field_raw(state.scenario.intro_txt()));
     if (right(name, 4) != state.settings.text_ext)
         name += state.settings.text_ext;
     return first_line_of(join_path(state.settings.mf7_txt, name)).value_or("No gametitel found.");
 }
 
 void detail_lines(EditorState& state, std::vector<std::string>& lines, Messages& messages) {
-    const ScnData& d = state.scndata;
+    const ScenarioData& d = state.scenario;
     bool stock = check_map_type(state);
     lines.push_back(
         "   Scn map name       : " + field_raw(d.map_file()) +
@@ -92,7 +92,7 @@ void outcome_lines(EditorState& state, OutcomeRecord& o, int outcome, bool detai
         lines.push_back(b.prestige + prestige);
     else
         lines.push_back(b.prestige + pad_right(prestige, 23) +
-                        (details ? b.turns + str_number(turns(state.scndata, outcome)) : ""));
+                        (details ? b.turns + str_number(turns(state.scenario, outcome)) : ""));
     std::string go = std::to_string(o.goto_scn);
     if (o.if_played != 0 && o.then_goto != 0)
         lines.push_back(b.go + pad_right(go, 23) + "If #: " + std::to_string(o.if_played) +
@@ -114,11 +114,11 @@ std::vector<std::string> full_report_scenario_lines(EditorState& state, int inde
                                                     const std::string& row_text,
                                                     Messages& messages) {
     std::string row = pad_right(row_text, kRowWidth);
-    scn_record& scn = state.camfil.scenarios.at(static_cast<std::size_t>(index));
+    ScenarioSlot& scn = state.campaign.scenarios.at(static_cast<std::size_t>(index));
     std::string i = std::to_string(index);
     std::vector<std::string> lines;
     state.current_scn_name = report_name(scn.scn_file);
-    bool read = hent_scn_detail(state, messages);
+    bool read = read_scenario_details(state, messages);
     lines.push_back("Scenario number:  " + i);
     lines.push_back(" ");
     if (!read && state.scn_path == "Scenariofile not found.") {
@@ -126,7 +126,7 @@ std::vector<std::string> full_report_scenario_lines(EditorState& state, int inde
                         state.current_scn_name);
         return lines;
     }
-    // A file that exists but could not be read gives no details: scndata still holds the last
+    // A file that exists but could not be read gives no details: scenario still holds the last
     // scenario that was read.
     lines.push_back("   Scenario Title     : " +
                     (read ? scenario_title(state) : std::string("No gametitel found.")));
@@ -162,7 +162,7 @@ std::vector<std::string> full_report_scenario_lines(EditorState& state, int inde
 
 std::vector<std::string> full_report_lines(EditorState& state, const std::vector<std::string>& rows,
                                            const ReportTime& time, Messages& messages) {
-    Camfil& cam = state.camfil;
+    CampaignRecord& cam = state.campaign;
     std::string title = game_title(state);
     std::vector<std::string> lines = {
         " ",
@@ -192,8 +192,8 @@ std::vector<std::string> full_report_lines(EditorState& state, const std::vector
     return lines;
 }
 
-ReportWritten gem_liste_paa_disk(EditorState& state, const std::vector<std::string>& rows,
-                                 const ReportTime& time, Messages& messages) {
+ReportWritten write_full_report(EditorState& state, const std::vector<std::string>& rows,
+                                const ReportTime& time, Messages& messages) {
     return write_direct_report(
         state, kPrefix, "write report: ", "Campaign Report is saved as: \n\r",
         [&] { return full_report_lines(state, rows, time, messages); }, messages);

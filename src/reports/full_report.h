@@ -17,7 +17,7 @@ std::vector<std::string> full_report_lines(EditorState& state, const std::vector
                                            const ReportTime& time, Messages& messages);
 
 // Writes "Full Campaign Report on <base>" into the report folder and announces it.
-ReportWritten gem_liste_paa_disk(EditorState& state, const std::vector<std::string>& rows,
-                                 const ReportTime& time, Messages& messages);
+ReportWritten write_full_report(EditorState& state, const std::vector<std::string>& rows,
+                                const ReportTime& time, Messages& messages);
 
 } // namespace mf7

@@ -38,7 +38,7 @@ constexpr OutcomeTexts kOutcomeTexts[kOutcomes] = {
 };
 
 // The eight fields that lead somewhere; if_played only decides between two of them.
-std::array<int, 8> gotos(const scn_record& s) {
+std::array<int, 8> gotos(const ScenarioSlot& s) {
     std::array<int, 8> g{};
     for (std::size_t k = 0; k < kOutcomes; ++k) {
         g[2 * k] = s.outcome[k].goto_scn;
@@ -102,9 +102,9 @@ class Check {
 
     // The main country of the scenario now named, when its file can be read in this run.
     std::optional<int> read_main_country() {
-        if (!hent_scn_detail(state_, messages_))
+        if (!read_scenario_details(state_, messages_))
             return std::nullopt;
-        return state_.scndata.main_country();
+        return state_.scenario.main_country();
     }
 
     void campaign_header() {
@@ -117,13 +117,13 @@ class Check {
         header_file(header_.win_smk, settings_.mf7_smk, "Campaign-win smk-file Missing : ");
         header_file(header_.lose_smk, settings_.mf7_smk, "Campaign-lose smk-file Missing : ");
         line("  ");
-        state_.current_scn_name = report_name(state_.camfil.scenarios[0].scn_file);
+        state_.current_scn_name = report_name(state_.campaign.scenarios[0].scn_file);
         campaign_country_ = read_main_country();
     }
 
     bool used(int i) const {
         for (int j = 0; j < count_; ++j) {
-            auto g = gotos(state_.camfil.scenarios[static_cast<std::size_t>(j)]);
+            auto g = gotos(state_.campaign.scenarios[static_cast<std::size_t>(j)]);
             if (std::find(g.begin(), g.end(), i) != g.end())
                 return true;
         }
@@ -131,7 +131,7 @@ class Check {
     }
 
     void scenario(int i) {
-        scn_record& scn = state_.camfil.scenarios[static_cast<std::size_t>(i)];
+        ScenarioSlot& scn = state_.campaign.scenarios[static_cast<std::size_t>(i)];
         const std::string n = str_number(i);
         const std::string file_head = "Scn # " + n;
         const std::string range_head = "Scn #: " + n;
@@ -174,9 +174,9 @@ class Check {
 
     void details(int i, const std::string& name, const std::string& head) {
         state_.current_scn_name = name;
-        // A file that cannot be read now has no map to test; scndata still holds the last one.
+        // A file that cannot be read now has no map to test; scenario still holds the last one.
         if (row_not_found(rows_[static_cast<std::size_t>(i)]) ||
-            !hent_scn_detail(state_, messages_)) {
+            !read_scenario_details(state_, messages_)) {
             line(head + " - Scenario details not available, Could not find scenario file, Check "
                         "scenario directory.");
             return;
@@ -186,9 +186,9 @@ class Check {
     }
 
     void map(const std::string& head) {
-        TextField field = state_.scndata.map_file();
+        TextField field = state_.scenario.map_file();
         std::string map_name = report_name(field);
-        state_.scndata.set_map_file(field);
+        state_.scenario.set_map_file(field);
         if (map_name.empty()) {
             ++result_.counters.blank_map_names;
             line(head + " - No MAP file-name in scenario-file.");
@@ -224,7 +224,7 @@ class Check {
     }
 
     void intro_text(const std::string& head) {
-        std::string intro = trim(field_raw(state_.scndata.intro_txt()));
+        std::string intro = trim(field_raw(state_.scenario.intro_txt()));
         if (intro.empty())
             return;
         if (right(intro, 4) != settings_.text_ext)
@@ -256,7 +256,7 @@ class Check {
 
     void win_and_lose() {
         for (int j = 0; j < count_; ++j) {
-            auto g = gotos(state_.camfil.scenarios[static_cast<std::size_t>(j)]);
+            auto g = gotos(state_.campaign.scenarios[static_cast<std::size_t>(j)]);
             result_.can_win |= std::find(g.begin(), g.end(), 254) != g.end();
             result_.can_lose |= std::find(g.begin(), g.end(), 255) != g.end();
         }

@@ -58,7 +58,7 @@ std::optional<std::string> first_line_of(const std::string& path) {
 }
 
 std::string game_title(EditorState& state) {
-    std::string name = report_name(state.camfil.description_txt);
+    std::string name = report_name(state.campaign.description_txt);
     return first_line_of(join_path(state.settings.mf7_txt, name)).value_or("No gametitel found.");
 }
 

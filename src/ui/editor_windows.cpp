@@ -2,107 +2,110 @@
 
 #include "model/chooser_targets.h"
 #include "model/state.h"
-#include "ui/common/form2.h"
-#include "ui/common/form9.h"
+#include "ui/common/file_chooser.h"
 #include "ui/common/qt_text.h"
-#include "ui/copy/form10.h"
-#include "ui/editor/form3.h"
-#include "ui/editor/form8.h"
-#include "ui/help/form6.h"
-#include "ui/help/form7.h"
-#include "ui/overview/dialog.h"
-#include "ui/overview/form1.h"
+#include "ui/common/text_window.h"
+#include "ui/copy/copy_window.h"
+#include "ui/editor/scenario_editor.h"
+#include "ui/editor/scenario_list_window.h"
+#include "ui/help/about_window.h"
+#include "ui/help/how_to_window.h"
+#include "ui/overview/new_campaign_dialog.h"
+#include "ui/overview/overview_window.h"
 #include "ui/overview/reports_menu.h"
-#include "ui/settings/form4.h"
-#include "ui/settings/form5.h"
+#include "ui/settings/folder_picker.h"
+#include "ui/settings/folder_settings_window.h"
 
 #include <QCoreApplication>
 
 namespace mf7 {
 
 EditorWindows::EditorWindows(EditorState& state, Messages& messages)
-    : state_(state), messages_(messages), form1_(std::make_unique<Form1>(state, messages)) {
+    : state_(state), messages_(messages),
+      overview_(std::make_unique<OverviewWindow>(state, messages)) {
     quit = [] { QCoreApplication::exit(0); };
-    Form1* f1 = form1_.get();
-    connect(f1, &Form1::chooserRequested, this,
+    OverviewWindow* f1 = overview_.get();
+    connect(f1, &OverviewWindow::chooserRequested, this,
             [this, f1](const ChooserSetup& setup) { open_chooser(setup, f1); });
-    connect(f1, &Form1::newCampaignRequested, this, [this, f1] {
-        Dialog& d = dialog();
+    connect(f1, &OverviewWindow::newCampaignRequested, this, [this, f1] {
+        NewCampaignDialog& d = new_campaign_dialog();
         open_window(&d, f1);
         d.prepare();
     });
-    connect(f1, &Form1::folderSettingsRequested, this, [this, f1] {
-        Form4& w = form4();
+    connect(f1, &OverviewWindow::folderSettingsRequested, this, [this, f1] {
+        FolderSettingsWindow& w = folder_settings();
         w.open_settings();
         open_window(&w, f1);
     });
-    connect(f1, &Form1::howtoRequested, this, [this, f1] { open_window(&form6(), f1); });
-    connect(f1, &Form1::aboutRequested, this, [this, f1] { open_window(&form7(), f1); });
-    connect(f1, &Form1::quitRequested, this, [this] {
+    connect(f1, &OverviewWindow::howtoRequested, this, [this, f1] { open_window(&how_to(), f1); });
+    connect(f1, &OverviewWindow::aboutRequested, this, [this, f1] { open_window(&about(), f1); });
+    connect(f1, &OverviewWindow::quitRequested, this, [this] {
         if (quit)
             quit();
     });
     extra_window = [this](const std::string& name) -> QWidget* {
-        return name == "form3" ? &form3() : nullptr;
+        return name == "form3" ? &editor() : nullptr;
     };
     connect_overview();
 }
 
 void EditorWindows::connect_overview() {
-    Form1* f1 = form1_.get();
+    OverviewWindow* f1 = overview_.get();
     // The overview is disabled first: disabling a window disables the windows it owns, and the
     // editor must come out of that enabled.
-    connect(f1, &Form1::scenarioEditRequested, this, [this, f1] {
+    connect(f1, &OverviewWindow::scenarioEditRequested, this, [this, f1] {
         f1->setEnabled(false);
-        if (!form3().open_scenario())
+        if (!editor().open_scenario())
             f1->setEnabled(true);
     });
-    connect(f1, &Form1::textFileRequested, this, [this, f1] {
+    connect(f1, &OverviewWindow::textFileRequested, this, [this, f1] {
         f1->setEnabled(false);
-        form9().open_file(f1->text_file_path(), "form1");
+        text_window().open_file(f1->text_file_path(), "form1");
     });
-    connect(f1, &Form1::scenarioListChanged, this, [this, f1] { form8().rebuild(f1->rows()); });
-    connect(f1, &Form1::scenarioListWindowHideRequested, this, [this] {
-        if (form8_)
-            form8_->close_list();
+    connect(f1, &OverviewWindow::scenarioListChanged, this,
+            [this, f1] { scenario_list().rebuild(f1->rows()); });
+    connect(f1, &OverviewWindow::scenarioListWindowHideRequested, this, [this] {
+        if (scenario_list_)
+            scenario_list_->close_list();
     });
-    connect(f1, &Form1::reportRequested, this, [this, f1](const QString& entry) {
-        run_report(entry, state_, messages_, *f1, form9());
+    connect(f1, &OverviewWindow::reportRequested, this, [this, f1](const QString& entry) {
+        run_report(entry, state_, messages_, *f1, text_window());
     });
     // The copy hides the overview instead of disabling it.
-    connect(f1, &Form1::copyRequested, this, [this, f1] {
+    connect(f1, &OverviewWindow::copyRequested, this, [this, f1] {
         f1->hide();
-        Form10& w = form10();
+        CopyWindow& w = copy_window();
         w.show();
         w.raise();
         w.activateWindow();
     });
 }
 
-Form3& EditorWindows::form3() {
-    if (!form3_) {
-        form3_ = new Form3(state_, messages_, form1_.get());
-        Form1* f1 = form1_.get();
+ScenarioEditor& EditorWindows::editor() {
+    if (!editor_) {
+        editor_ = new ScenarioEditor(state_, messages_, overview_.get());
+        OverviewWindow* f1 = overview_.get();
         connect(
-            form3_, &Form3::accepted, this,
+            editor_, &ScenarioEditor::accepted, this,
             [f1](int index, const QString& row, bool main_country_changed, const QString& label7) {
                 f1->replace_row(index, fromQ(row));
                 if (main_country_changed)
                     f1->set_main_country(fromQ(label7));
             });
-        connect(form3_, &Form3::closed, this, [this, f1] {
-            form8().rebuild(f1->rows());
+        connect(editor_, &ScenarioEditor::closed, this, [this, f1] {
+            scenario_list().rebuild(f1->rows());
             f1->setEnabled(true);
             f1->show();
             f1->activateWindow();
         });
-        connect(form3_, &Form3::chooserRequested, this, [this] { open_editor_chooser(); });
-        connect(form3_, &Form3::textFileRequested, this,
-                [this](const QString& path) { form9().open_file(fromQ(path), "form3"); });
-        connect(form3_, &Form3::scenarioListRequested, this,
-                [this, f1] { form8().show_list(f1->rows()); });
+        connect(editor_, &ScenarioEditor::chooserRequested, this,
+                [this] { open_editor_chooser(); });
+        connect(editor_, &ScenarioEditor::textFileRequested, this,
+                [this](const QString& path) { text_window().open_file(fromQ(path), "form3"); });
+        connect(editor_, &ScenarioEditor::scenarioListRequested, this,
+                [this, f1] { scenario_list().show_list(f1->rows()); });
     }
-    return *form3_;
+    return *editor_;
 }
 
 void EditorWindows::open_editor_chooser() {
@@ -120,149 +123,156 @@ void EditorWindows::open_editor_chooser() {
     s.target = state_.chooser_target;
     s.return_form = "form3";
     s.disable_caller = false; // the editor disabled itself already
-    Form2& chooser = form2();
-    chooser.editor_dispatch = [this] { form3().apply_chooser_result(); };
+    FileChooser& file_chooser = chooser();
+    file_chooser.editor_dispatch = [this] { editor().apply_chooser_result(); };
     open_chooser(s, nullptr);
 }
 
-Form8& EditorWindows::form8() {
-    if (!form8_)
-        form8_ = new Form8(state_, messages_, form1_.get());
-    return *form8_;
+ScenarioListWindow& EditorWindows::scenario_list() {
+    if (!scenario_list_)
+        scenario_list_ = new ScenarioListWindow(state_, messages_, overview_.get());
+    return *scenario_list_;
 }
 
-Form9& EditorWindows::form9() {
-    if (!form9_) {
-        form9_ = new Form9(state_, messages_, form1_.get());
-        connect(form9_, &Form9::returned, this, [this](const QString& form) {
+TextWindow& EditorWindows::text_window() {
+    if (!text_window_) {
+        text_window_ = new TextWindow(state_, messages_, overview_.get());
+        connect(text_window_, &TextWindow::returned, this, [this](const QString& form) {
             if (form == "form1")
-                return_to(form1_.get());
+                return_to(overview_.get());
             else if (form == "form3")
-                form3().reactivate();
+                editor().reactivate();
         });
     }
-    return *form9_;
+    return *text_window_;
 }
 
-Form10& EditorWindows::form10() {
-    if (!form10_) {
+CopyWindow& EditorWindows::copy_window() {
+    if (!copy_window_) {
         // Not a child of the overview: the overview is hidden while the copy window is open.
-        form10_ = new Form10(state_, messages_);
-        form10_->setAttribute(Qt::WA_DeleteOnClose, false);
-        connect(form10_, &Form10::closed, this, [this] {
-            form1_->show();
-            form1_->setEnabled(true);
-            form1_->activateWindow();
+        copy_window_ = new CopyWindow(state_, messages_);
+        copy_window_->setAttribute(Qt::WA_DeleteOnClose, false);
+        connect(copy_window_, &CopyWindow::closed, this, [this] {
+            overview_->show();
+            overview_->setEnabled(true);
+            overview_->activateWindow();
         });
     }
-    return *form10_;
+    return *copy_window_;
 }
 
 EditorWindows::~EditorWindows() {
-    delete form10_;
+    delete copy_window_;
 }
 
 void EditorWindows::start() {
-    form1_->show();
-    form1_->start();
+    overview_->show();
+    overview_->start();
 }
 
-Form1& EditorWindows::form1() {
-    return *form1_;
+OverviewWindow& EditorWindows::overview() {
+    return *overview_;
 }
 
-Form2& EditorWindows::form2() {
-    if (!form2_) {
-        form2_ = new Form2(state_, messages_, form1_.get());
-        form2_->resolve_window = [this](const std::string& name) { return window_named(name); };
-        form2_->overview_dispatch = [this](const ChooserPick& pick) {
-            form1_->chooser_picked(pick);
+FileChooser& EditorWindows::chooser() {
+    if (!chooser_) {
+        chooser_ = new FileChooser(state_, messages_, overview_.get());
+        chooser_->resolve_window = [this](const std::string& name) { return window_named(name); };
+        chooser_->overview_dispatch = [this](const ChooserPick& pick) {
+            overview_->chooser_picked(pick);
         };
     }
-    return *form2_;
+    return *chooser_;
 }
 
-Dialog& EditorWindows::dialog() {
-    if (!dialog_) {
-        dialog_ = new Dialog(state_, messages_, form1_.get());
-        connect(dialog_, &Dialog::created, form1_.get(), &Form1::new_campaign);
-        connect(dialog_, &Dialog::finished_dialog, this, [this] { return_to(form1_.get()); });
+NewCampaignDialog& EditorWindows::new_campaign_dialog() {
+    if (!new_campaign_dialog_) {
+        new_campaign_dialog_ = new NewCampaignDialog(state_, messages_, overview_.get());
+        connect(new_campaign_dialog_, &NewCampaignDialog::created, overview_.get(),
+                &OverviewWindow::new_campaign);
+        connect(new_campaign_dialog_, &NewCampaignDialog::finished_dialog, this,
+                [this] { return_to(overview_.get()); });
     }
-    return *dialog_;
+    return *new_campaign_dialog_;
 }
 
-Form4& EditorWindows::form4() {
-    if (!form4_) {
-        form4_ = new Form4(state_, messages_, form1_.get());
-        connect(form4_, &Form4::settingsSaved, form1_.get(), &Form1::settings_saved);
-        connect(form4_, &Form4::returned, this, [this] { return_to(form1_.get()); });
-        connect(form4_, &Form4::pickerRequested, this, [this](const PickerSetup& setup) {
-            Form5& picker = form5();
-            picker.prepare(setup);
-            open_window(&picker, form4_);
+FolderSettingsWindow& EditorWindows::folder_settings() {
+    if (!folder_settings_) {
+        folder_settings_ = new FolderSettingsWindow(state_, messages_, overview_.get());
+        connect(folder_settings_, &FolderSettingsWindow::settingsSaved, overview_.get(),
+                &OverviewWindow::settings_saved);
+        connect(folder_settings_, &FolderSettingsWindow::returned, this,
+                [this] { return_to(overview_.get()); });
+        connect(folder_settings_, &FolderSettingsWindow::pickerRequested, this,
+                [this](const PickerSetup& setup) {
+                    FolderPicker& picker = folder_picker();
+                    picker.prepare(setup);
+                    open_window(&picker, folder_settings_);
+                });
+    }
+    return *folder_settings_;
+}
+
+FolderPicker& EditorWindows::folder_picker() {
+    if (!folder_picker_) {
+        folder_picker_ = new FolderPicker(state_, messages_, overview_.get());
+        connect(folder_picker_, &FolderPicker::picked, this,
+                [this](int field, const QString& folder) {
+                    folder_settings().set_field(field, folder);
+                });
+        connect(folder_picker_, &FolderPicker::returned, this, [this] {
+            folder_settings().picker_closed();
+            return_to(folder_settings_);
         });
     }
-    return *form4_;
+    return *folder_picker_;
 }
 
-Form5& EditorWindows::form5() {
-    if (!form5_) {
-        form5_ = new Form5(state_, messages_, form1_.get());
-        connect(form5_, &Form5::picked, this,
-                [this](int field, const QString& folder) { form4().set_field(field, folder); });
-        connect(form5_, &Form5::returned, this, [this] {
-            form4().picker_closed();
-            return_to(form4_);
-        });
+HowToWindow& EditorWindows::how_to() {
+    if (!how_to_) {
+        how_to_ = new HowToWindow(overview_.get());
+        connect(how_to_, &HowToWindow::returned, this, [this] { return_to(overview_.get()); });
     }
-    return *form5_;
+    return *how_to_;
 }
 
-Form6& EditorWindows::form6() {
-    if (!form6_) {
-        form6_ = new Form6(form1_.get());
-        connect(form6_, &Form6::returned, this, [this] { return_to(form1_.get()); });
+AboutWindow& EditorWindows::about() {
+    if (!about_) {
+        about_ = new AboutWindow(state_.version_text, overview_.get());
+        connect(about_, &AboutWindow::returned, this, [this] { return_to(overview_.get()); });
     }
-    return *form6_;
-}
-
-Form7& EditorWindows::form7() {
-    if (!form7_) {
-        form7_ = new Form7(state_.version_text, form1_.get());
-        connect(form7_, &Form7::returned, this, [this] { return_to(form1_.get()); });
-    }
-    return *form7_;
+    return *about_;
 }
 
 bool EditorWindows::created(const std::string& name) const {
     if (name == "form1")
         return true;
     if (name == "form2")
-        return form2_;
+        return chooser_;
     if (name == "dialog")
-        return dialog_;
+        return new_campaign_dialog_;
     if (name == "form4")
-        return form4_;
+        return folder_settings_;
     if (name == "form5")
-        return form5_;
+        return folder_picker_;
     if (name == "form6")
-        return form6_;
+        return how_to_;
     if (name == "form7")
-        return form7_;
+        return about_;
     if (name == "form3")
-        return form3_;
+        return editor_;
     if (name == "form8")
-        return form8_;
+        return scenario_list_;
     if (name == "form9")
-        return form9_;
+        return text_window_;
     if (name == "form10")
-        return form10_;
+        return copy_window_;
     return false;
 }
 
 QWidget* EditorWindows::window_named(const std::string& name) {
     if (name == "form1")
-        return form1_.get();
+        return overview_.get();
     return extra_window ? extra_window(name) : nullptr;
 }
 
@@ -283,9 +293,9 @@ void EditorWindows::return_to(QWidget* caller) {
 }
 
 void EditorWindows::open_chooser(const ChooserSetup& setup, QWidget* caller) {
-    Form2& chooser = form2();
-    chooser.prepare(setup);
-    open_window(&chooser, setup.disable_caller ? caller : nullptr);
+    FileChooser& file_chooser = chooser();
+    file_chooser.prepare(setup);
+    open_window(&file_chooser, setup.disable_caller ? caller : nullptr);
 }
 
 } // namespace mf7

@@ -15,17 +15,17 @@ namespace mf7 {
 struct EditorState;
 class Messages;
 struct ChooserSetup;
-class Form1;
-class Form2;
-class Dialog;
-class Form4;
-class Form5;
-class Form6;
-class Form7;
-class Form3;
-class Form8;
-class Form9;
-class Form10;
+class OverviewWindow;
+class FileChooser;
+class NewCampaignDialog;
+class FolderSettingsWindow;
+class FolderPicker;
+class HowToWindow;
+class AboutWindow;
+class ScenarioEditor;
+class ScenarioListWindow;
+class TextWindow;
+class CopyWindow;
 
 class EditorWindows : public QObject {
     Q_OBJECT
@@ -36,18 +36,18 @@ class EditorWindows : public QObject {
     // Shows the overview and runs its start (settings, captions, menu states).
     void start();
 
-    Form1& form1();
+    OverviewWindow& overview();
     // The other windows, made on first use.
-    Form2& form2();
-    Dialog& dialog();
-    Form4& form4();
-    Form5& form5();
-    Form6& form6();
-    Form7& form7();
-    Form3& form3();
-    Form8& form8();
-    Form9& form9();
-    Form10& form10();
+    FileChooser& chooser();
+    NewCampaignDialog& new_campaign_dialog();
+    FolderSettingsWindow& folder_settings();
+    FolderPicker& folder_picker();
+    HowToWindow& how_to();
+    AboutWindow& about();
+    ScenarioEditor& editor();
+    ScenarioListWindow& scenario_list();
+    TextWindow& text_window();
+    CopyWindow& copy_window();
     // Whether a window has been made yet: "form2", "dialog", "form3" ... "form10".
     bool created(const std::string& name) const;
 
@@ -69,17 +69,17 @@ class EditorWindows : public QObject {
   private:
     EditorState& state_;
     Messages& messages_;
-    std::unique_ptr<Form1> form1_;
-    Form2* form2_ = nullptr;
-    Dialog* dialog_ = nullptr;
-    Form4* form4_ = nullptr;
-    Form5* form5_ = nullptr;
-    Form6* form6_ = nullptr;
-    Form7* form7_ = nullptr;
-    Form3* form3_ = nullptr;
-    Form8* form8_ = nullptr;
-    Form9* form9_ = nullptr;
-    Form10* form10_ = nullptr;
+    std::unique_ptr<OverviewWindow> overview_;
+    FileChooser* chooser_ = nullptr;
+    NewCampaignDialog* new_campaign_dialog_ = nullptr;
+    FolderSettingsWindow* folder_settings_ = nullptr;
+    FolderPicker* folder_picker_ = nullptr;
+    HowToWindow* how_to_ = nullptr;
+    AboutWindow* about_ = nullptr;
+    ScenarioEditor* editor_ = nullptr;
+    ScenarioListWindow* scenario_list_ = nullptr;
+    TextWindow* text_window_ = nullptr;
+    CopyWindow* copy_window_ = nullptr;
 
     void connect_overview();
     void open_editor_chooser();

@@ -49,7 +49,7 @@ struct DemoBatch : Batch<DemoGame> {
 
 // The check as the editor runs it on the campaign the state holds.
 CheckResult editor_check(Game& game) {
-    OverviewFill fill = udfyld_form1(game.state, game.msgs);
+    OverviewFill fill = fill_overview(game.state, game.msgs);
     return check_missing_files(game.state, {fill.text3, fill.text4, fill.text5}, fill.rows,
                                game.msgs);
 }
@@ -125,7 +125,7 @@ TEST(BatchReports, WriteTheSameFileAsTheEditor) {
         const char* command;
         Writer writer;
     } cases[] = {
-        {"list", write_campaign_list}, {"report", gem_liste_paa_disk}, {"files", write_file_list}};
+        {"list", write_campaign_list}, {"report", write_full_report}, {"files", write_file_list}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command);
         Batch<FullGame> game(6);

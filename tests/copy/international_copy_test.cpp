@@ -24,17 +24,17 @@ struct SmallGame : Game {
     SmallGame() : Game([](const std::string&, std::string&) { return true; }) {
         const Settings& s = state.settings;
         auto name = [](const char* n) { return make_text_field(n); };
-        Camfil& cam = state.camfil;
-        init_cam(cam);
+        CampaignRecord& cam = state.campaign;
+        reset_campaign(cam);
         cam.scenario_count = 2;
-        scn_record& a = cam.scenarios[0];
+        ScenarioSlot& a = cam.scenarios[0];
         a.scn_file = name("ALPHA.SCN");
         a.scn_txt = name("alphabrf.txt");
         a.outcome[BV].txt = name("a_bv.txt");
         a.outcome[V].txt = blank_field();
         a.outcome[TV].txt = name(".txt");
         a.outcome[L].txt = name("nodot");
-        scn_record& b = cam.scenarios[1];
+        ScenarioSlot& b = cam.scenarios[1];
         b.scn_file = name("BETA.SCN");
         b.scn_txt = name("Beta.TXT");
         b.outcome[BV].txt = name("b_bv.txt");
@@ -114,7 +114,7 @@ TEST(InternationalCopy, DeuCopyReportsEachFileInOrder) {
     EXPECT_EQ(read_all(join_path(t, "Beta.deu")), read_all(join_path(s.mf7_txt, "beta.txt")));
     EXPECT_EQ(read_all(join_path(t, "b.deu")), read_all(join_path(s.mf7_txt, "b.v.txt")));
     // The campaign copy is the record as held, blanks and all: a copy is not a save.
-    EXPECT_EQ(read_all(join_path(t, "CAMP.CAM")), camfil_to_bytes(g.state.camfil));
+    EXPECT_EQ(read_all(join_path(t, "CAMP.CAM")), campaign_to_bytes(g.state.campaign));
 }
 
 TEST(InternationalCopy, CheckBoxesDecideWhatIsCopiedAndHowScenariosAreMarked) {
@@ -178,11 +178,11 @@ TEST(InternationalCopy, CheckBoxesDecideWhatIsCopiedAndHowScenariosAreMarked) {
 TEST(InternationalCopy, CancelOrAMissingTargetTouchNothing) {
     SmallGame g;
     g.msgs.answers = {Answer::Cancel};
-    const Camfil before = g.state.camfil;
+    const CampaignRecord before = g.state.campaign;
     CopyResult r = g.copy("deu");
     EXPECT_FALSE(r.done);
     EXPECT_TRUE(tree(g.target.str()).empty());
-    EXPECT_EQ(g.state.camfil, before);
+    EXPECT_EQ(g.state.campaign, before);
 
     g.msgs.clear();
     std::string gone = g.target.file("gone");

@@ -14,7 +14,7 @@ using namespace mf7::test;
 namespace {
 
 std::string demo_bytes() {
-    return camfil_to_bytes(demo::demo_campaign());
+    return campaign_to_bytes(demo::demo_campaign());
 }
 
 } // namespace
@@ -22,11 +22,11 @@ std::string demo_bytes() {
 TEST(LaesCam, RefusesEmptyMissingAndFolderPathsAndKeepsTheRecord) {
     TempDir dir;
     EditorState state;
-    state.camfil.scenario_count = 3;
+    state.campaign.scenario_count = 3;
     RecordingMessages msgs;
-    EXPECT_FALSE(laes_cam(state, "", msgs));
+    EXPECT_FALSE(read_campaign(state, "", msgs));
     std::string missing = dir.file("nothere.cam");
-    EXPECT_FALSE(laes_cam(state, missing, msgs));
+    EXPECT_FALSE(read_campaign(state, missing, msgs));
     EXPECT_EQ(msgs.texts(),
               (std::vector<std::string>{
                   "F1-E01: No file selected. Please report this errorcode and filename.",
@@ -34,8 +34,8 @@ TEST(LaesCam, RefusesEmptyMissingAndFolderPathsAndKeepsTheRecord) {
                       "does not exist. Please check MF7-editor directory settings and content of "
                       "the folder where the campaign file should be located."}));
     std::filesystem::create_directory(dir.file("camp.cam"));
-    EXPECT_FALSE(laes_cam(state, dir.file("camp.cam"), msgs));
-    EXPECT_EQ(state.camfil.scenario_count, 3);
+    EXPECT_FALSE(read_campaign(state, dir.file("camp.cam"), msgs));
+    EXPECT_EQ(state.campaign.scenario_count, 3);
 }
 
 TEST(LaesCam, FindsTheFileIgnoringLetterCase) {
@@ -43,26 +43,26 @@ TEST(LaesCam, FindsTheFileIgnoringLetterCase) {
     ASSERT_TRUE(demo::write_bytes(dir.file("Old.CAM"), demo_bytes()));
     EditorState state;
     RecordingMessages msgs;
-    ASSERT_TRUE(laes_cam(state, dir.file("old.cam"), msgs));
+    ASSERT_TRUE(read_campaign(state, dir.file("old.cam"), msgs));
     EXPECT_TRUE(msgs.shown.empty());
-    EXPECT_EQ(state.camfil, demo::demo_campaign());
+    EXPECT_EQ(state.campaign, demo::demo_campaign());
 }
 
 TEST(LaesCam, DamagedCountIsReportedAndNoMoreThanFiftyRowsShown) {
     for (int16_t count : {int16_t(60), int16_t(-3)}) {
         SCOPED_TRACE(count);
         TempDir dir;
-        Camfil cam = demo::demo_campaign();
+        CampaignRecord cam = demo::demo_campaign();
         cam.scenario_count = count;
-        ASSERT_TRUE(demo::write_bytes(dir.file("bad.cam"), camfil_to_bytes(cam)));
+        ASSERT_TRUE(demo::write_bytes(dir.file("bad.cam"), campaign_to_bytes(cam)));
         EditorState state;
         RecordingMessages msgs;
-        ASSERT_TRUE(laes_cam(state, dir.file("bad.cam"), msgs));
+        ASSERT_TRUE(read_campaign(state, dir.file("bad.cam"), msgs));
         ASSERT_EQ(msgs.shown.size(), 1u);
         EXPECT_TRUE(msgs.shown[0].text.starts_with("The error: >Damaged campaign file: "));
         EXPECT_TRUE(msgs.shown[0].text.ends_with(
             "< was encountered, While trying to Read the file: " + dir.file("bad.cam")));
-        OverviewFill fill = udfyld_form1(state, msgs);
+        OverviewFill fill = fill_overview(state, msgs);
         EXPECT_LE(fill.rows.size(), 50u);
         EXPECT_GE(fill.rows.size(), 1u);
     }
@@ -77,18 +77,18 @@ class SaveTest : public ::testing::Test {
     // Writes bytes as the file on disk and opens it.
     void open(const std::string& bytes) {
         ASSERT_TRUE(demo::write_bytes(state.cam_path, bytes));
-        ASSERT_TRUE(laes_cam(state, state.cam_path, msgs));
+        ASSERT_TRUE(read_campaign(state, state.cam_path, msgs));
     }
     std::string save() {
         msgs.answers = {Answer::Yes};
-        EXPECT_EQ(skriv_fil(state, msgs), SaveResult::Saved);
+        EXPECT_EQ(write_campaign_file(state, msgs), SaveResult::Saved);
         return read_all(state.cam_path);
     }
 };
 
 TEST_F(SaveTest, AsksFirstAndWritesNothingOnNo) {
-    init_cam(state.camfil);
-    EXPECT_EQ(skriv_fil(state, msgs), SaveResult::Declined);
+    reset_campaign(state.campaign);
+    EXPECT_EQ(write_campaign_file(state, msgs), SaveResult::Declined);
     ASSERT_EQ(msgs.shown.size(), 1u);
     EXPECT_EQ(msgs.shown[0].text, "F1-I02: Do you want to save this file: " + state.cam_path);
     EXPECT_EQ(msgs.shown[0].buttons, Buttons::YesNo);
@@ -101,11 +101,11 @@ TEST_F(SaveTest, ReadAndSavedWithoutEditsIsByteIdentical) {
 }
 
 TEST_F(SaveTest, BlanksInNamesComeBackAsNuls) {
-    Camfil cam = demo::demo_campaign();
+    CampaignRecord cam = demo::demo_campaign();
     cam.win_smk = make_text_field("my film.smk");
     cam.scenarios[2].scn_smk = make_text_field("blank.smk");
     cam.scenarios[10].scn_file = make_text_field("beyond count"); // unused slot, kept as is
-    open(camfil_to_bytes(cam));
+    open(campaign_to_bytes(cam));
     std::string saved = save();
     EXPECT_EQ(saved.substr(4, 20), std::string("my\0film.smk", 11) + std::string(9, '\0'));
     EXPECT_EQ(saved.substr(44 + 636 * 2 + 28, 20), "blank.smk" + std::string(11, '\0'));
@@ -114,8 +114,8 @@ TEST_F(SaveTest, BlanksInNamesComeBackAsNuls) {
 }
 
 TEST_F(SaveTest, NewCampaignShownAndSavedIsCountOneAndZeros) {
-    init_cam(state.camfil);
-    udfyld_form1(state, msgs);
+    reset_campaign(state.campaign);
+    fill_overview(state, msgs);
     std::string saved = save();
     ASSERT_EQ(saved.size(), 31944u);
     EXPECT_EQ(saved.substr(0, 2), std::string("\x01\x00", 2));
@@ -124,15 +124,15 @@ TEST_F(SaveTest, NewCampaignShownAndSavedIsCountOneAndZeros) {
 
 TEST_F(SaveTest, LongerExistingFileKeepsItsTail) {
     ASSERT_TRUE(demo::write_bytes(state.cam_path, std::string(40000, 'z')));
-    state.camfil = demo::demo_campaign();
-    ASSERT_TRUE(gem_paa_disk(state, msgs));
+    state.campaign = demo::demo_campaign();
+    ASSERT_TRUE(save_campaign(state, msgs));
     EXPECT_EQ(read_all(state.cam_path), demo_bytes() + std::string(40000 - 31944, 'z'));
 }
 
 TEST_F(SaveTest, InterruptedWriteLeavesTheOldFileIntact) {
     std::string old = demo_bytes();
     ASSERT_TRUE(demo::write_bytes(state.cam_path, old));
-    init_cam(state.camfil);
+    reset_campaign(state.campaign);
     // A file-size limit makes the write fail part-way, as a full disk would.
     rlimit saved_limit{};
     getrlimit(RLIMIT_FSIZE, &saved_limit);
@@ -140,7 +140,7 @@ TEST_F(SaveTest, InterruptedWriteLeavesTheOldFileIntact) {
     rlimit small = saved_limit;
     small.rlim_cur = 10000;
     setrlimit(RLIMIT_FSIZE, &small);
-    bool ok = gem_paa_disk(state, msgs);
+    bool ok = save_campaign(state, msgs);
     setrlimit(RLIMIT_FSIZE, &saved_limit);
     std::signal(SIGXFSZ, old_handler);
     EXPECT_FALSE(ok);
@@ -155,7 +155,7 @@ TEST_F(SaveTest, InterruptedWriteLeavesTheOldFileIntact) {
 TEST_F(SaveTest, WriteIntoMissingFolderReportsAndFails) {
     state.cam_path = dir.file("no/such/folder/c.cam");
     msgs.answers = {Answer::Yes};
-    EXPECT_EQ(skriv_fil(state, msgs), SaveResult::Failed);
+    EXPECT_EQ(write_campaign_file(state, msgs), SaveResult::Failed);
     EXPECT_EQ(msgs.texts().back(), "The error: >No such file or directory< was encountered, "
                                    "While trying to write the file: " +
                                        state.cam_path);

@@ -9,8 +9,8 @@ TEST(CampaignRecord, EveryFieldStandsAtItsOffsetAndSurvivesARoundTrip) {
     std::string b(31944, '\0');
     for (std::size_t i = 0; i < b.size(); ++i)
         b[i] = static_cast<char>((i * 31 + 7) % 256);
-    Camfil cam = camfil_from_bytes(b);
-    EXPECT_EQ(camfil_to_bytes(cam), b);
+    CampaignRecord cam = campaign_from_bytes(b);
+    EXPECT_EQ(campaign_to_bytes(cam), b);
     auto u16 = [&](std::size_t at) {
         return static_cast<uint16_t>(static_cast<uint8_t>(b[at]) |
                                      (static_cast<uint8_t>(b[at + 1]) << 8));
@@ -26,7 +26,7 @@ TEST(CampaignRecord, EveryFieldStandsAtItsOffsetAndSurvivesARoundTrip) {
     EXPECT_EQ(cam.trailer_extra[79], byte(31943));
     for (std::size_t k : {0u, 1u, 49u}) {
         SCOPED_TRACE(k);
-        const scn_record& s = cam.scenarios[k];
+        const ScenarioSlot& s = cam.scenarios[k];
         std::size_t at = 44 + 636 * k;
         EXPECT_EQ(s.max_prestige_cap, u16(at));
         EXPECT_EQ(s.start_prestige_cap, u16(at + 2));
@@ -54,14 +54,14 @@ TEST(CampaignRecord, EveryFieldStandsAtItsOffsetAndSurvivesARoundTrip) {
         EXPECT_EQ(s.scn_extra[99], byte(at + 635));
     }
     // A shorter image reads as far as it goes, the rest zero.
-    EXPECT_EQ(camfil_to_bytes(camfil_from_bytes(b.substr(0, 100))),
+    EXPECT_EQ(campaign_to_bytes(campaign_from_bytes(b.substr(0, 100))),
               b.substr(0, 100) + std::string(31844, '\0'));
 }
 
 TEST(CampaignRecord, ClearedRecordHasBlankScenarioNamesOnly) {
-    Camfil cam = camfil_from_bytes(std::string(31944, 'x'));
-    init_cam(cam);
-    std::string b = camfil_to_bytes(cam);
+    CampaignRecord cam = campaign_from_bytes(std::string(31944, 'x'));
+    reset_campaign(cam);
+    std::string b = campaign_to_bytes(cam);
     for (std::size_t i = 0; i < b.size(); ++i) {
         std::size_t in_slot = (i - 44) % 636;
         bool scn_file = i >= 44 && i < 31844 && in_slot >= 8 && in_slot < 28;

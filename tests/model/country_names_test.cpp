@@ -54,11 +54,11 @@ TEST_F(CountryTest, MissingOrShortFileFallsBackOnceWithTheMessage) {
 }
 
 TEST_F(CountryTest, MainCountryOfTheFirstScenario) {
-    state.camfil = demo::demo_campaign();
+    state.campaign = demo::demo_campaign();
     EXPECT_EQ(get_main_country(state, msgs), "Main Country : Germany");
-    state.camfil.scenarios[0].scn_file = make_text_field("gone.scn");
+    state.campaign.scenarios[0].scn_file = make_text_field("gone.scn");
     EXPECT_EQ(get_main_country(state, msgs), "Main Country = Unknown");
-    state.camfil.scenarios[0].scn_file = nul_field();
+    state.campaign.scenarios[0].scn_file = nul_field();
     EXPECT_EQ(get_main_country(state, msgs), std::nullopt);
     EXPECT_TRUE(msgs.shown.empty());
 }

@@ -20,10 +20,10 @@ const char* const kFull = "The Campaign allready contain the maximum number of S
 // must leave as they are.
 EditorState campaign(int n) {
     EditorState st;
-    init_cam(st.camfil);
-    st.camfil.scenario_count = static_cast<int16_t>(n);
+    reset_campaign(st.campaign);
+    st.campaign.scenario_count = static_cast<int16_t>(n);
     for (int i = 0; i < 50; ++i) {
-        auto& s = st.camfil.scenarios[static_cast<std::size_t>(i)];
+        auto& s = st.campaign.scenarios[static_cast<std::size_t>(i)];
         s.max_prestige_cap = static_cast<uint16_t>(i < n ? i + 1 : 1000 + i);
         s.scn_extra[99] = static_cast<uint8_t>(i);
         s.outcome[BV].goto_scn = 2;
@@ -74,7 +74,7 @@ TEST(ListEditing, InsertAndDelete) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         EditorState st = campaign(std::min(c.count, 50));
-        st.camfil.scenario_count = static_cast<int16_t>(c.count);
+        st.campaign.scenario_count = static_cast<int16_t>(c.count);
         st.selected_scn = static_cast<int16_t>(c.selected);
         const EditorState original = st;
         RecordingMessages msgs;
@@ -83,7 +83,7 @@ TEST(ListEditing, InsertAndDelete) {
         const bool changed = c.count_after != c.count;
         EXPECT_EQ(r.changed, changed);
         EXPECT_EQ(r.select, c.select);
-        EXPECT_EQ(st.camfil.scenario_count, c.count_after);
+        EXPECT_EQ(st.campaign.scenario_count, c.count_after);
         EXPECT_EQ(st.campaign_changed, changed);
         Texts shown;
         if (c.op == Delete)
@@ -91,23 +91,23 @@ TEST(ListEditing, InsertAndDelete) {
         else if (!changed)
             shown = {kFull};
         EXPECT_EQ(msgs.texts(), shown);
-        EXPECT_EQ(st.camfil == original.camfil, !changed);
+        EXPECT_EQ(st.campaign == original.campaign, !changed);
         for (std::size_t i = 0; i < c.caps.size(); ++i)
-            EXPECT_EQ(st.camfil.scenarios[i].max_prestige_cap, c.caps[i]) << i;
+            EXPECT_EQ(st.campaign.scenarios[i].max_prestige_cap, c.caps[i]) << i;
         // Whole slots move, gotos and the bytes of no known meaning included; a change empties
         // exactly one slot, and a delete drops the selected scenario.
         std::set<int> seen;
         int emptied = 0;
-        for (const scn_record& s : st.camfil.scenarios) {
+        for (const ScenarioSlot& s : st.campaign.scenarios) {
             int cap = s.max_prestige_cap;
             if (cap == 0) {
                 ++emptied;
-                EXPECT_EQ(s, scn_record::empty());
+                EXPECT_EQ(s, ScenarioSlot::empty());
                 continue;
             }
             EXPECT_TRUE(seen.insert(cap).second) << "twice: " << cap;
             std::size_t from = static_cast<std::size_t>(cap >= 1000 ? cap - 1000 : cap - 1);
-            EXPECT_EQ(s, original.camfil.scenarios[from]);
+            EXPECT_EQ(s, original.campaign.scenarios[from]);
         }
         EXPECT_EQ(emptied, changed ? 1 : 0);
         EXPECT_FALSE(c.op == Delete && changed && seen.count(c.selected + 1)) << "not deleted";
@@ -134,14 +134,14 @@ TEST(ListEditing, ASelectionOutsideTheListIsNoSelection) {
             SCOPED_TRACE(testing::Message() << c.selected << " op " << op);
             EditorState st = campaign(c.count);
             st.selected_scn = static_cast<int16_t>(c.selected);
-            const Camfil before = st.camfil;
+            const CampaignRecord before = st.campaign;
             RecordingMessages msgs;
             msgs.answers = {Answer::Yes};
             ListEditResult r = run(op, st, c.rows, msgs);
             EXPECT_EQ(msgs.texts(), Texts{expected[op]});
             EXPECT_FALSE(r.changed);
             EXPECT_EQ(r.select, -1);
-            EXPECT_EQ(st.camfil, before);
+            EXPECT_EQ(st.campaign, before);
         }
     }
 }

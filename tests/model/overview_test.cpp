@@ -9,7 +9,7 @@ using namespace mf7;
 using namespace mf7::test;
 
 TEST(OverviewRow, NulsInTheNameShowAsBlanks) {
-    scn_record s = scn_record::empty();
+    ScenarioSlot s = ScenarioSlot::empty();
     s.scn_file = nul_field();
     s.scn_file[0] = 'A';
     s.outcome[BV].goto_scn = -1;
@@ -22,10 +22,10 @@ TEST(OverviewRow, NulsInTheNameShowAsBlanks) {
 TEST(Overview, FillsHeaderRowsAndMainCountry) {
     DemoGame game;
     RecordingMessages msgs;
-    game.state.camfil = demo::demo_campaign();
-    game.state.camfil.scenarios[3].scn_file = make_text_field("lost.scn");
-    game.state.camfil.scenarios[5].scn_file = blank_field();
-    OverviewFill f = udfyld_form1(game.state, msgs);
+    game.state.campaign = demo::demo_campaign();
+    game.state.campaign.scenarios[3].scn_file = make_text_field("lost.scn");
+    game.state.campaign.scenarios[5].scn_file = blank_field();
+    OverviewFill f = fill_overview(game.state, msgs);
     EXPECT_EQ(f.text1 + " " + f.text2 + " " + f.text3 + " " + f.text5,
               "8 1200 victory.smk demo.txt");
     EXPECT_EQ(f.text6.substr(0, 9), "4D 46 00 ");
@@ -38,9 +38,9 @@ TEST(Overview, FillsHeaderRowsAndMainCountry) {
     EXPECT_TRUE(msgs.shown.empty());
 
     // No scenarios: one empty row, and the count becomes one.
-    init_cam(game.state.camfil);
-    f = udfyld_form1(game.state, msgs);
-    EXPECT_EQ(game.state.camfil.scenario_count, 1);
+    reset_campaign(game.state.campaign);
+    f = fill_overview(game.state, msgs);
+    EXPECT_EQ(game.state.campaign.scenario_count, 1);
     EXPECT_EQ(f.rows, std::vector<std::string>{" 0   " + std::string(20, ' ') +
                                                "        0         0         0         0 " +
                                                std::string(20, ' ')});

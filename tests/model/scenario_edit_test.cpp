@@ -14,7 +14,7 @@ class ScenarioEditTest : public ::testing::Test {
     RecordingMessages& msgs = game.msgs;
     EditorState& state = game.state;
 
-    scn_record& slot(int i) { return state.camfil.scenarios[static_cast<std::size_t>(i)]; }
+    ScenarioSlot& slot(int i) { return state.campaign.scenarios[static_cast<std::size_t>(i)]; }
     EditorOpening opened(int index) {
         state.selected_scn = static_cast<int16_t>(index);
         auto o = open_editor(state, msgs);
@@ -23,7 +23,8 @@ class ScenarioEditTest : public ::testing::Test {
     }
     // The slot's bytes in the campaign file image.
     std::string slot_bytes(int i) {
-        return camfil_to_bytes(state.camfil).substr(44 + 636 * static_cast<std::size_t>(i), 636);
+        return campaign_to_bytes(state.campaign)
+            .substr(44 + 636 * static_cast<std::size_t>(i), 636);
     }
 };
 
@@ -53,7 +54,7 @@ TEST_F(ScenarioEditTest, OpeningShowsTheSlotAsFieldTextsAndHexViews) {
     EXPECT_TRUE(msgs.shown.empty());
 
     // A cleared slot has no names and no main country; a NUL ends a name.
-    slot(9) = scn_record::empty();
+    slot(9) = ScenarioSlot::empty();
     o = opened(9);
     EXPECT_EQ(o.texts.names, (std::array<std::string, kNameFields>{}));
     EXPECT_EQ(o.label3, "");
@@ -63,15 +64,15 @@ TEST_F(ScenarioEditTest, OpeningShowsTheSlotAsFieldTextsAndHexViews) {
 }
 
 TEST_F(ScenarioEditTest, SlotsOutsideTheRecordAreRefused) {
-    Camfil before = state.camfil;
+    CampaignRecord before = state.campaign;
     for (int16_t index : {int16_t(-1), int16_t(50), int16_t(32767)}) {
         SCOPED_TRACE(index);
         state.selected_scn = index;
-        EXPECT_FALSE(gem_data_temp(state));
+        EXPECT_FALSE(collect_scenario_edits(state));
         EXPECT_FALSE(open_editor(state, msgs));
-        EXPECT_FALSE(gem_i_scn(state, EditorTexts{}, msgs));
+        EXPECT_FALSE(store_scenario_edits(state, EditorTexts{}, msgs));
     }
-    EXPECT_EQ(state.camfil, before);
+    EXPECT_EQ(state.campaign, before);
     EXPECT_FALSE(state.campaign_changed);
 }
 
@@ -87,7 +88,7 @@ TEST_F(ScenarioEditTest, PrestigeIsStoredLowByteFirstRoundingHalvesToEven) {
         SCOPED_TRACE(c.text);
         EditorTexts t = opened(1).texts;
         t.prestige.fill(c.text);
-        ASSERT_TRUE(gem_i_scn(state, t, msgs));
+        ASSERT_TRUE(store_scenario_edits(state, t, msgs));
         std::string bytes = slot_bytes(1);
         for (std::size_t at : offsets) {
             EXPECT_EQ(static_cast<uint8_t>(bytes[at]), c.low) << at;
@@ -105,10 +106,10 @@ TEST_F(ScenarioEditTest, UntouchedFieldsGoBackAsTheSameBytes) {
     std::string before = slot_bytes(3);
     EditorTexts t = opened(3).texts;
     EXPECT_EQ(t.gotos[1], "-1");
-    ASSERT_TRUE(gem_i_scn(state, t, msgs));
+    ASSERT_TRUE(store_scenario_edits(state, t, msgs));
     EXPECT_EQ(slot_bytes(3).substr(416), before.substr(416)); // gotos and byte blocks
     t.gotos.fill("254");
-    ASSERT_TRUE(gem_i_scn(state, t, msgs));
+    ASSERT_TRUE(store_scenario_edits(state, t, msgs));
     for (std::size_t k = 0; k < 4; ++k)
         EXPECT_EQ(slot_bytes(3).substr(422 + 30 * k, 24), before.substr(422 + 30 * k, 24));
     EXPECT_EQ(slot_bytes(3).substr(536), before.substr(536));
@@ -121,7 +122,7 @@ TEST_F(ScenarioEditTest, NamesArePaddedWithBlanksOrCutAtTwentyCharacters) {
     t.names[1] = "ABCDEFGHIJKLMNOPQ.smk"; // 21
     t.names[2] = "";
     t.names[3] = "Briefing.txt";
-    ASSERT_TRUE(gem_i_scn(state, t, msgs));
+    ASSERT_TRUE(store_scenario_edits(state, t, msgs));
     EXPECT_EQ(slot_bytes(1).substr(8, 80), "ABCDEFGHIJKLMNOP.scnABCDEFGHIJKLMNOPQ.sm" +
                                                std::string(20, ' ') + "Briefing.txt        ");
 }
@@ -130,7 +131,7 @@ TEST_F(ScenarioEditTest, StoreRebuildsTheOverviewRowAndMarksTheCampaign) {
     EditorTexts t = opened(7).texts;
     t.gotos = {"12", "0", "0", "12", "0", "0", "12", "0", "0", "12", "0", "0"};
     state.scn_date_text = "left over";
-    auto r = gem_i_scn(state, t, msgs);
+    auto r = store_scenario_edits(state, t, msgs);
     ASSERT_TRUE(r);
     EXPECT_EQ(r->index, 7);
     EXPECT_EQ(r->row, " 7   SEELOW.SCN" + std::string(10, ' ') + "       12        12        12 " +
@@ -142,21 +143,21 @@ TEST_F(ScenarioEditTest, StoreRebuildsTheOverviewRowAndMarksTheCampaign) {
     // An alternative goto gets its mark; a negative if_played does not.
     t.gotos[4] = "2";
     t.gotos[10] = "-1";
-    r = gem_i_scn(state, t, msgs);
+    r = store_scenario_edits(state, t, msgs);
     EXPECT_EQ(r->row.substr(25, 40), "       12        12*       12        12 ");
 }
 
 TEST_F(ScenarioEditTest, RowDateComesOnlyFromThisScenario) {
     EditorTexts t = opened(6).texts;
     t.names[0] = "lost.scn";
-    EXPECT_EQ(gem_i_scn(state, t, msgs)->row.substr(65), pad_left("**not found**", 20));
+    EXPECT_EQ(store_scenario_edits(state, t, msgs)->row.substr(65), pad_left("**not found**", 20));
     // A file the reader cannot use leaves the date empty, not the previous scenario's.
     get_scn_data(state, "POLAND.SCN", msgs);
     demo::ScnSpec fields;
     fields.player4_country = 5;
     write_scenario(state.settings, "four.scn", fields);
     t.names[0] = "four.scn";
-    EXPECT_EQ(gem_i_scn(state, t, msgs)->row.substr(65), std::string(20, ' '));
+    EXPECT_EQ(store_scenario_edits(state, t, msgs)->row.substr(65), std::string(20, ' '));
     EXPECT_EQ(field_text(slot(6).scn_file), "four.scn");
     EXPECT_EQ(msgs.texts(),
               std::vector<std::string>{
@@ -169,6 +170,6 @@ TEST_F(ScenarioEditTest, OnlyStoringTheFirstScenarioRefreshesTheMainCountry) {
         t.names[0] = "MALTA.SCN";
         auto expected =
             index == 0 ? std::optional<std::string>("Main Country : Italy") : std::nullopt;
-        EXPECT_EQ(gem_i_scn(state, t, msgs)->main_country, expected);
+        EXPECT_EQ(store_scenario_edits(state, t, msgs)->main_country, expected);
     }
 }

@@ -23,7 +23,7 @@ TEST(ScenarioDate, TextOfDayMonthAndYearCode) {
         fields.day = c.day;
         fields.month = c.month;
         fields.year_code = c.year;
-        EXPECT_EQ(scn_date(scndata_from_bytes(demo::make_scenario_bytes(fields))), c.text);
+        EXPECT_EQ(scn_date(scenario_data_from_bytes(demo::make_scenario_bytes(fields))), c.text);
     }
 }
 
@@ -70,11 +70,11 @@ TEST(ScenarioReader, MissingAndUnnamedFiles) {
 
     // The reports' reader keeps the data of the last file found.
     state.current_scn_name = "NORWAY.SCN";
-    ASSERT_TRUE(hent_scn_detail(state, msgs));
+    ASSERT_TRUE(read_scenario_details(state, msgs));
     state.current_scn_name = "GONE.SCN";
-    EXPECT_FALSE(hent_scn_detail(state, msgs));
+    EXPECT_FALSE(read_scenario_details(state, msgs));
     EXPECT_EQ(state.scn_path, "Scenariofile not found.");
-    EXPECT_EQ(state.scndata.scn_month(), 4);
+    EXPECT_EQ(state.scenario.scn_month(), 4);
 }
 
 TEST(ScenarioReader, ShortFileReadsRestAsZeroAndKeepsUnnamedBytes) {
@@ -84,9 +84,9 @@ TEST(ScenarioReader, ShortFileReadsRestAsZeroAndKeepsUnnamedBytes) {
     fields.size = 500;
     write_scenario(game.state.settings, "short.scn", fields);
     game.state.current_scn_name = "short.scn";
-    ASSERT_TRUE(hent_scn_detail(game.state, msgs));
+    ASSERT_TRUE(read_scenario_details(game.state, msgs));
     std::string bytes = demo::make_scenario_bytes(fields);
-    EXPECT_EQ(game.state.scndata.at(300), static_cast<uint8_t>(bytes[300]));
-    EXPECT_EQ(game.state.scndata.at(11250), 0);
-    EXPECT_EQ(field_text(game.state.scndata.map_file()), "");
+    EXPECT_EQ(game.state.scenario.at(300), static_cast<uint8_t>(bytes[300]));
+    EXPECT_EQ(game.state.scenario.at(11250), 0);
+    EXPECT_EQ(field_text(game.state.scenario.map_file()), "");
 }

@@ -13,10 +13,10 @@ using namespace mf7::test;
 
 TEST(CampaignList, ExampleLineOfScenarioThree) {
     DemoGame game;
-    Camfil& cam = game.state.camfil;
-    init_cam(cam);
+    CampaignRecord& cam = game.state.campaign;
+    reset_campaign(cam);
     cam.scenario_count = 4;
-    scn_record& s = cam.scenarios[3];
+    ScenarioSlot& s = cam.scenarios[3];
     s.scn_file = make_text_field("SCN03.SCN");
     s.outcome[BV].goto_scn = 4;
     s.outcome[V] = {.goto_scn = 254, .if_played = 1, .then_goto = 2};
@@ -45,7 +45,7 @@ TEST(CampaignList, ExampleLineOfScenarioThree) {
 
 TEST(CampaignList, WinAndLoseColumnsKeepTheirFlag) {
     DemoGame game;
-    auto line = [&](const scn_record& s) {
+    auto line = [&](const ScenarioSlot& s) {
         return campaign_list_line(game.state, overview_row(s, 0, " 1 SEP  1939"), game.msgs);
     };
     struct Case {
@@ -57,7 +57,7 @@ TEST(CampaignList, WinAndLoseColumnsKeepTheirFlag) {
     };
     for (std::size_t k = 0; k < kOutcomes; ++k) {
         for (const auto& c : cases) {
-            scn_record s = game.state.camfil.scenarios[0];
+            ScenarioSlot s = game.state.campaign.scenarios[0];
             s.outcome[k].goto_scn = c.goto_scn;
             s.outcome[k].if_played = c.if_played;
             EXPECT_EQ(line(s).substr(25 + 9 * k, 9), c.column) << k << " " << c.goto_scn;
@@ -68,7 +68,7 @@ TEST(CampaignList, WinAndLoseColumnsKeepTheirFlag) {
     demo::ScnSpec fields;
     fields.map_file = "seelow.map";
     write_scenario(game.settings(), "LOWER.SCN", fields);
-    scn_record s = game.state.camfil.scenarios[0];
+    ScenarioSlot s = game.state.campaign.scenarios[0];
     s.scn_file = make_text_field("LOWER.SCN");
     EXPECT_EQ(right(line(s), 26), "SEELOW.MAP           (OKD)");
     EXPECT_TRUE(game.msgs.shown.empty());
@@ -76,7 +76,7 @@ TEST(CampaignList, WinAndLoseColumnsKeepTheirFlag) {
 
 TEST(CampaignList, RowOfAScenarioNotFound) {
     DemoGame game;
-    game.state.camfil.scenarios[2].scn_file = make_text_field("LOST.SCN");
+    game.state.campaign.scenarios[2].scn_file = make_text_field("LOST.SCN");
     auto rows = game.rows();
     EXPECT_EQ(campaign_list_line(game.state, rows[2], game.msgs),
               " 2   LOST.SCN               **No Scn found**");
@@ -89,8 +89,8 @@ TEST(CampaignList, RowOfAScenarioNotFound) {
 
 TEST(CampaignList, NeverSavedEmptyCampaignWithoutDescription) {
     DemoGame game;
-    init_cam(game.state.camfil);
-    game.state.camfil.description_txt = make_text_field("nothing.txt");
+    reset_campaign(game.state.campaign);
+    game.state.campaign.description_txt = make_text_field("nothing.txt");
     auto path = write_campaign_list(game.state, {}, kTime, game.msgs);
     ASSERT_TRUE(path);
     EXPECT_EQ(*path, join_path(game.settings().mf7_rep, "Small Campaignlist for newcamp.txt"));
@@ -123,7 +123,7 @@ TEST(CampaignList, ScenarioLinesFollowTheCountWithinTheRows) {
         std::size_t lines;
     } cases[] = {{3, 3}, {8, 8}, {9, 8}, {300, 8}, {0, 0}, {-3, 0}};
     for (const auto& c : cases) {
-        game.state.camfil.scenario_count = c.count;
+        game.state.campaign.scenario_count = c.count;
         auto lines = campaign_list_lines(game.state, rows, kTime, game.msgs);
         EXPECT_EQ(lines.size(), 14u + c.lines) << c.count;
         EXPECT_EQ(lines.back(), "End of campaignlist.");

@@ -12,10 +12,10 @@ namespace {
 
 // The demo game with a campaign of the one scenario s.
 struct OneScenario : DemoGame {
-    explicit OneScenario(const scn_record& s) {
-        init_cam(state.camfil);
-        state.camfil.scenario_count = 1;
-        state.camfil.scenarios[0] = s;
+    explicit OneScenario(const ScenarioSlot& s) {
+        reset_campaign(state.campaign);
+        state.campaign.scenario_count = 1;
+        state.campaign.scenarios[0] = s;
     }
     std::vector<std::string> section() {
         return file_list_scenario_lines(state, 0, rows()[0], msgs);
@@ -26,15 +26,15 @@ struct OneScenario : DemoGame {
 
 TEST(FileList, ExampleSection) {
     // Scenario 0 of the example: only a film, a text, a BV film and a V text.
-    scn_record s = scn_record::empty();
+    ScenarioSlot s = ScenarioSlot::empty();
     s.scn_file = make_text_field("SCN00.SCN");
     s.scn_smk = make_text_field("INTRO.SMK");
     s.scn_txt = make_text_field("INTRO.TXT");
     s.outcome[BV].smk = make_text_field("WIN.SMK");
     s.outcome[V].txt = make_text_field("V.TXT");
     OneScenario game(s);
-    convert_text(game.state.camfil); // names padded with NULs, as a saved file holds them
-    demo::ScnSpec fields;            // day 1, month 9, year code 39
+    blanks_to_nul(game.state.campaign); // names padded with NULs, as a saved file holds them
+    demo::ScnSpec fields;               // day 1, month 9, year code 39
     fields.map_file = "POLAND.MAP";
     fields.intro_txt = "POL.TXT";
     write_scenario(game.state.settings, "SCN00.SCN", fields);
@@ -61,7 +61,7 @@ TEST(FileList, ExampleSection) {
 }
 
 TEST(FileList, ScenarioWithoutFilesAndNotFound) {
-    scn_record s = scn_record::empty();
+    ScenarioSlot s = ScenarioSlot::empty();
     s.scn_file = make_text_field("GONE.SCN");
     OneScenario game(s);
     std::vector<std::string> expected = {

@@ -16,9 +16,9 @@ namespace {
 struct ReportGame : DemoGame {
     explicit ReportGame(const demo::ScnSpec& fields = {}) {
         write_scenario(state.settings, "FIRST.SCN", fields);
-        state.camfil.scenarios[0].scn_file = make_text_field("FIRST.SCN");
+        state.campaign.scenarios[0].scn_file = make_text_field("FIRST.SCN");
     }
-    scn_record& first() { return state.camfil.scenarios[0]; }
+    ScenarioSlot& first() { return state.campaign.scenarios[0]; }
     std::vector<std::string> section() {
         return full_report_scenario_lines(state, 0, rows()[0], msgs);
     }
@@ -87,27 +87,27 @@ TEST(FullReport, ConditionalLines) {
     auto name = [](const char* n) { return make_text_field(n); };
     struct Case {
         const char* what;
-        std::function<void(scn_record&)> change;
+        std::function<void(ScenarioSlot&)> change;
         const char* head;
         bool present;
     } cases[] = {
         {"film and film after text",
-         [&](scn_record& s) { s.outcome[BV].smk_after = name("a.smk"); }, "   BV smk file", true},
-        {"film alone", [](scn_record&) {}, "   BV smk file", false},
+         [&](ScenarioSlot& s) { s.outcome[BV].smk_after = name("a.smk"); }, "   BV smk file", true},
+        {"film alone", [](ScenarioSlot&) {}, "   BV smk file", false},
         {"film after text alone",
-         [&](scn_record& s) {
+         [&](ScenarioSlot& s) {
              s.outcome[TV].smk = blank_field();
              s.outcome[TV].smk_after = name("a.smk");
          },
          "   TV smk file", false},
-        {"text and speech", [](scn_record&) {}, "   V text file", true},
-        {"text without speech", [](scn_record& s) { s.outcome[L].mus = nul_field(); },
+        {"text and speech", [](ScenarioSlot&) {}, "   V text file", true},
+        {"text without speech", [](ScenarioSlot& s) { s.outcome[L].mus = nul_field(); },
          "   Lose text file", false},
-        {"speech without text", [](scn_record& s) { s.outcome[V].txt = blank_field(); },
+        {"speech without text", [](ScenarioSlot& s) { s.outcome[V].txt = blank_field(); },
          "   V text file", false},
-        {"no scenario film", [](scn_record& s) { s.scn_smk = nul_field(); }, "   Scn smk file",
+        {"no scenario film", [](ScenarioSlot& s) { s.scn_smk = nul_field(); }, "   Scn smk file",
          false},
-        {"scenario text without speech", [](scn_record& s) { s.scn_mus = blank_field(); },
+        {"scenario text without speech", [](ScenarioSlot& s) { s.scn_mus = blank_field(); },
          "   Scn text file", false},
     };
     for (const auto& c : cases) {
@@ -177,10 +177,10 @@ TEST(FullReport, WrittenReportHeadAndAScenarioNotFound) {
     ReportGame game;
     game.state.cam_folder = game.state.settings.mf7_cam;
     game.state.cam_name = "DEMO.CAM";
-    game.state.camfil.player_start_prestige = 40000;
-    game.state.camfil.scenario_count = 2;
-    game.state.camfil.scenarios[1].scn_file = make_text_field("GONE.SCN");
-    auto path = gem_liste_paa_disk(game.state, game.rows(), kTime, game.msgs);
+    game.state.campaign.player_start_prestige = 40000;
+    game.state.campaign.scenario_count = 2;
+    game.state.campaign.scenarios[1].scn_file = make_text_field("GONE.SCN");
+    auto path = write_full_report(game.state, game.rows(), kTime, game.msgs);
     ASSERT_TRUE(path);
     EXPECT_EQ(*path, join_path(game.state.settings.mf7_rep, "Full Campaign Report on DEMO.txt"));
     std::string text = read_all(*path);
@@ -212,7 +212,7 @@ TEST(FullReport, WrittenReportHeadAndAScenarioNotFound) {
     EXPECT_EQ(game.msgs.texts().back(), "Campaign Report is saved as: \n\r" + *path);
 
     // One header film alone prints no film line.
-    game.state.camfil.lose_smk = blank_field();
+    game.state.campaign.lose_smk = blank_field();
     auto one = full_report_lines(game.state, game.rows(), kTime, game.msgs);
     EXPECT_EQ(index_of(one, "Campaign Win Smk"), one.size());
     EXPECT_EQ(one[12], " ");

@@ -29,14 +29,15 @@ struct CheckGame : FullGame {
     explicit CheckGame(int count) : FullGame(count) {}
 
     CheckResult run() {
-        OverviewFill fill = udfyld_form1(state, msgs);
+        OverviewFill fill = fill_overview(state, msgs);
         return check_missing_files(state, {fill.text3, fill.text4, fill.text5}, fill.rows, msgs);
     }
     std::string scn(const std::string& name) const { return join_path(settings().mf7_scn, name); }
     void remove(const std::string& path) { std::filesystem::remove(to_native(path)); }
     void apply(const std::vector<Edit>& edits) {
         for (const Edit& e : edits)
-            state.camfil.scenarios[static_cast<std::size_t>(e.scn)].outcome[e.k].*e.field = e.value;
+            state.campaign.scenarios[static_cast<std::size_t>(e.scn)].outcome[e.k].*e.field =
+                e.value;
     }
     // Scenario s's three wins lead to the campaign win instead of the next scenario.
     void wins_end_at(int s) { apply({{s, BV, Goto, 254}, {s, V, Goto, 254}, {s, TV, Goto, 254}}); }
@@ -83,7 +84,7 @@ TEST(MissingFilesCheck, NeverSavedCampaignAndHeaderFiles) {
     CheckGame game(2);
     game.state.cam_name.clear();
     game.state.cam_folder.clear();
-    OverviewFill fill = udfyld_form1(game.state, game.msgs);
+    OverviewFill fill = fill_overview(game.state, game.msgs);
     CheckResult r =
         check_missing_files(game.state, {"nowin.smk", "  ", "gone.txt"}, fill.rows, game.msgs);
     const Settings& s = game.settings();
@@ -192,7 +193,7 @@ TEST(MissingFilesCheck, MapNamesAndScenarioNames) {
     no_map.map_file = "";
     write_scenario(game.settings(), "FULL00.SCN", no_map);
     game.remove(game.scn("MAP01.MAP"));
-    game.state.camfil.scenarios[2].scn_file = blank_field();
+    game.state.campaign.scenarios[2].scn_file = blank_field();
     CheckResult r = game.run();
     EXPECT_TRUE(has(r, "Scn #  0 - No MAP file-name in scenario-file."));
     EXPECT_TRUE(has(r, "Scn #  1 - Missing map-file: " + game.scn("MAP01.MAP")));

@@ -49,7 +49,7 @@ TEST(ReportCommon, FailedWritesShowTheErrorLeaveNoFileAndAnnounceNothing) {
         const char* action;
     } cases[] = {
         {write_campaign_list, "Small Campaignlist for DEMO.txt", "write Campaignlist: "},
-        {gem_liste_paa_disk, "Full Campaign Report on DEMO.txt", "write report: "},
+        {write_full_report, "Full Campaign Report on DEMO.txt", "write report: "},
         {write_file_list, "Filelist for DEMO.txt", "write filelist: "},
     };
     for (const auto& c : cases) {
@@ -95,11 +95,11 @@ TEST(ReportCommon, GameTitleIsTheFirstLineOfTheDescription) {
     for (const auto& c : cases) {
         if (c.contents)
             demo::write_bytes(join_path(game.state.settings.mf7_txt, c.name), *c.contents);
-        game.state.camfil.description_txt = make_text_field(c.name);
+        game.state.campaign.description_txt = make_text_field(c.name);
         EXPECT_EQ(game_title(game.state), c.title) << c.name;
     }
     // The name in the record loses its NULs for good, as the game's editor left it.
-    game.state.camfil.description_txt = nul_field();
+    game.state.campaign.description_txt = nul_field();
     game_title(game.state);
-    EXPECT_EQ(field_raw(game.state.camfil.description_txt), std::string(20, ' '));
+    EXPECT_EQ(field_raw(game.state.campaign.description_txt), std::string(20, ' '));
 }

@@ -3,9 +3,9 @@
 // message double, and helpers that click as a user does.
 #include "support/fixtures.h"
 #include "support/recording_messages.h"
-#include "ui/common/form2.h"
+#include "ui/common/file_chooser.h"
 #include "ui/editor_windows.h"
-#include "ui/overview/form1.h"
+#include "ui/overview/overview_window.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -78,7 +78,7 @@ template <class Case, std::size_t N> const Case& fetched(const Case (&cases)[N])
 }
 
 // The overview's menu entries that are enabled, in menu order.
-inline QStringList enabled_actions(const Form1& w) {
+inline QStringList enabled_actions(const OverviewWindow& w) {
     QStringList out;
     for (const char* n : {"Mnew", "Mopen", "Msave_as", "Mclose", "language_conversion", "Mreport",
                           "exit", "Set_edit", "howto", "about"})
@@ -113,24 +113,24 @@ struct Editor {
             msgs.clear();
         }
     }
-    Form1& form1() { return windows.form1(); }
-    QListWidget* list1() { return child<QListWidget>(form1(), "List1"); }
-    QListWidget* file1() { return child<QListWidget>(windows.form2(), "File1"); }
-    QLineEdit* field(const char* name) { return child<QLineEdit>(form1(), name); }
-    QString frame2() { return child<QGroupBox>(form1(), "Frame2")->title(); }
-    void trigger(const char* action) { form1().action(action)->trigger(); }
+    OverviewWindow& overview() { return windows.overview(); }
+    QListWidget* list1() { return child<QListWidget>(overview(), "List1"); }
+    QListWidget* file1() { return child<QListWidget>(windows.chooser(), "File1"); }
+    QLineEdit* field(const char* name) { return child<QLineEdit>(overview(), name); }
+    QString frame2() { return child<QGroupBox>(overview(), "Frame2")->title(); }
+    void trigger(const char* action) { overview().action(action)->trigger(); }
 
     // File > Open, a click on the file, then the chooser's button.
     void open(const char* name = "DEMO.CAM") {
         trigger("Mopen");
         click_row(file1(), row_named(file1(), name));
-        click(windows.form2(), "Command1");
+        click(windows.chooser(), "Command1");
     }
     // File > Save as, `name` typed into the chooser, then its button.
     void save_as(const QString& name) {
         trigger("Msave_as");
-        child<QLineEdit>(windows.form2(), "Text1")->setText(name);
-        click(windows.form2(), "Command1");
+        child<QLineEdit>(windows.chooser(), "Text1")->setText(name);
+        click(windows.chooser(), "Command1");
     }
 };
 

@@ -24,7 +24,7 @@ struct Game {
     RecordingMessages msgs;
 
     const Settings& settings() const { return state.settings; }
-    std::vector<std::string> rows() { return udfyld_form1(state, msgs).rows; }
+    std::vector<std::string> rows() { return fill_overview(state, msgs).rows; }
 
   protected:
     template <typename Write> explicit Game(Write write) {
@@ -40,7 +40,7 @@ struct Game {
 
 // The demo game, its campaign in the record but not opened from its file.
 struct DemoGame : Game {
-    DemoGame() : Game(demo::write_demo_game) { state.camfil = demo::demo_campaign(); }
+    DemoGame() : Game(demo::write_demo_game) { state.campaign = demo::demo_campaign(); }
     std::string campaign_path() const { return join_path(settings().mf7_cam, "DEMO.CAM"); }
 };
 
@@ -51,7 +51,7 @@ struct FullGame : Game {
         : Game([count](const std::string& root, std::string& error) {
               return demo::write_full_game(root, count, error);
           }) {
-        state.camfil = demo::full_campaign(count);
+        state.campaign = demo::full_campaign(count);
         state.cam_folder = state.settings.mf7_cam;
         state.cam_name = demo::kFullCampaignName;
         state.cam_path = join_path(state.cam_folder, state.cam_name);

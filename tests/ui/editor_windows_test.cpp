@@ -33,10 +33,10 @@ class EditorWindowsTest : public QObject {
             QVERIFY2(e.windows.created(name) == (first_about != nullptr), name);
             e.trigger(entry);
             QVERIFY(e.windows.created(name));
-            QWidget* w = shown_besides(e.form1());
-            QVERIFY2(w && !e.form1().isEnabled(), entry);
+            QWidget* w = shown_besides(e.overview());
+            QVERIFY2(w && !e.overview().isEnabled(), entry);
             QVERIFY(w->close());
-            QVERIFY2(!w->isVisible() && e.form1().isEnabled(), entry);
+            QVERIFY2(!w->isVisible() && e.overview().isEnabled(), entry);
             if (first_about)
                 QCOMPARE(w, first_about);
             else if (QLatin1String(name) == "form7")

@@ -55,8 +55,8 @@ struct Bench {
         state.cam_path = campaign_path;
         state.cam_folder = settings.mf7_cam;
         state.cam_name = demo::kFullCampaignName;
-        laes_cam(state, campaign_path, messages);
-        rows = udfyld_form1(state, messages).rows;
+        read_campaign(state, campaign_path, messages);
+        rows = fill_overview(state, messages).rows;
     }
 };
 
@@ -75,7 +75,7 @@ std::vector<Operation> operations() {
         {"campaign list", opened,
          [](Bench& b) { write_campaign_list(b.state, b.rows, b.time, b.messages); }},
         {"full report", opened,
-         [](Bench& b) { gem_liste_paa_disk(b.state, b.rows, b.time, b.messages); }},
+         [](Bench& b) { write_full_report(b.state, b.rows, b.time, b.messages); }},
         {"file list", opened,
          [](Bench& b) { write_file_list(b.state, b.rows, b.time, b.messages); }},
         {"missing-files check", opened,

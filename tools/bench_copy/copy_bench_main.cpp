@@ -45,8 +45,8 @@ class BenchMessages : public Messages {
 std::vector<std::string> make_game(const std::string& root, EditorState& state) {
     state.settings = demo::demo_settings(root);
     const Settings& s = state.settings;
-    Camfil& cam = state.camfil;
-    init_cam(cam);
+    CampaignRecord& cam = state.campaign;
+    reset_campaign(cam);
     cam.scenario_count = kScenarios;
     cam.description_txt = make_text_field("bench.txt");
     std::vector<std::string> sources;
@@ -59,7 +59,7 @@ std::vector<std::string> make_game(const std::string& root, EditorState& state) 
     std::string text(1500, 'x');
     for (int k = 0; k < kScenarios; ++k) {
         std::string stem = "SCN" + std::to_string(100 + k);
-        scn_record& scn = cam.scenarios[static_cast<std::size_t>(k)];
+        ScenarioSlot& scn = cam.scenarios[static_cast<std::size_t>(k)];
         scn.scn_file = make_text_field(stem + ".SCN");
         scn.scn_txt = make_text_field(stem + "b.txt");
         const char* tags[] = {"bv", "v", "tv", "l"};
@@ -74,7 +74,7 @@ std::vector<std::string> make_game(const std::string& root, EditorState& state) 
             put(s.mf7_txt, stem + tag + ".txt", text);
     }
     put(s.mf7_txt, "bench.txt", text);
-    put(s.mf7_cam, "BENCH.CAM", camfil_to_bytes(cam));
+    put(s.mf7_cam, "BENCH.CAM", campaign_to_bytes(cam));
     state.cam_name = "BENCH.CAM";
     state.cam_folder = s.mf7_cam;
     state.cam_path = join_path(s.mf7_cam, state.cam_name);

@@ -188,9 +188,9 @@ void set_outcome(OutcomeRecord& o, int go, int if_played, int then_goto, const s
 
 } // namespace
 
-Camfil demo_campaign() {
-    Camfil cam;
-    init_cam(cam);
+CampaignRecord demo_campaign() {
+    CampaignRecord cam;
+    reset_campaign(cam);
     auto scns = demo_scenarios();
     cam.scenario_count = static_cast<int16_t>(scns.size());
     cam.player_start_prestige = 1200;
@@ -199,7 +199,7 @@ Camfil demo_campaign() {
     cam.description_txt = make_text_field("demo.txt");
     for (std::size_t i = 0; i < scns.size(); ++i) {
         const auto& d = scns[i];
-        scn_record& s = cam.scenarios[i];
+        ScenarioSlot& s = cam.scenarios[i];
         s.max_prestige_cap = static_cast<uint16_t>(2000 + 500 * i);
         s.start_prestige_cap = static_cast<uint16_t>(800 + 100 * i);
         s.ai_prestige = static_cast<uint16_t>(300 * i);
@@ -218,7 +218,7 @@ Camfil demo_campaign() {
     }
     cam.trailer_extra[0] = 0x4D;
     cam.trailer_extra[1] = 0x46;
-    convert_text(cam);
+    blanks_to_nul(cam);
     return cam;
 }
 
@@ -228,8 +228,8 @@ bool write_demo_game(const std::string& root, std::string& error) {
     auto add = [&](const std::string& folder, const std::string& name, std::string bytes) {
         files.emplace_back(join_path(folder, name), std::move(bytes));
     };
-    Camfil cam = demo_campaign();
-    add(s.mf7_cam, "DEMO.CAM", camfil_to_bytes(cam));
+    CampaignRecord cam = demo_campaign();
+    add(s.mf7_cam, "DEMO.CAM", campaign_to_bytes(cam));
     add(s.mf7_txt, "demo.txt",
         crlf_text({"Marchfield Demo Campaign", "",
                    "Eight battles from the Narew to the Seelow Heights.",
@@ -299,9 +299,9 @@ std::string full_map_name(int i) {
 
 } // namespace
 
-Camfil full_campaign(int count) {
-    Camfil cam;
-    init_cam(cam);
+CampaignRecord full_campaign(int count) {
+    CampaignRecord cam;
+    reset_campaign(cam);
     count = std::clamp(count, 0, static_cast<int>(layout::kMaxScenarios));
     cam.scenario_count = static_cast<int16_t>(count);
     cam.player_start_prestige = 900;
@@ -309,7 +309,7 @@ Camfil full_campaign(int count) {
     cam.lose_smk = make_text_field("LOST.SMK");
     cam.description_txt = make_text_field("full.txt");
     for (int i = 0; i < count; ++i) {
-        scn_record& s = cam.scenarios[static_cast<std::size_t>(i)];
+        ScenarioSlot& s = cam.scenarios[static_cast<std::size_t>(i)];
         std::string nn = two_digits(i);
         s.max_prestige_cap = static_cast<uint16_t>(3000 + i);
         s.start_prestige_cap = static_cast<uint16_t>(1000 + i);
@@ -331,23 +331,23 @@ Camfil full_campaign(int count) {
             o.mus = make_text_field(tag + nn + ".MUS");
         }
     }
-    convert_text(cam);
+    blanks_to_nul(cam);
     return cam;
 }
 
 bool write_full_game(const std::string& root, int count, std::string& error) {
     Settings s = demo_settings(root);
-    Camfil cam = full_campaign(count);
+    CampaignRecord cam = full_campaign(count);
     std::vector<std::pair<std::string, std::string>> files;
     auto add = [&](const std::string& folder, const std::string& name, std::string bytes) {
         files.emplace_back(join_path(folder, name), std::move(bytes));
     };
-    add(s.mf7_cam, kFullCampaignName, camfil_to_bytes(cam));
+    add(s.mf7_cam, kFullCampaignName, campaign_to_bytes(cam));
     add(s.mf7_txt, "full.txt", crlf_text({"A Full Campaign", "Every file is present."}));
     add(s.mf7_smk, "WON.SMK", "SMK2-full");
     add(s.mf7_smk, "LOST.SMK", "SMK2-full");
     for (int i = 0; i < cam.scenario_count; ++i) {
-        const scn_record& r = cam.scenarios[static_cast<std::size_t>(i)];
+        const ScenarioSlot& r = cam.scenarios[static_cast<std::size_t>(i)];
         std::string nn = two_digits(i);
         ScnSpec fields;
         fields.day = 1 + i % 28;

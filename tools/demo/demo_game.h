@@ -45,7 +45,7 @@ bool write_bytes(const std::string& path, const std::string& bytes);
 Settings demo_settings(const std::string& root);
 
 // The demo campaign: eight scenarios with branches, alternative gotos, a win and a loss.
-Camfil demo_campaign();
+CampaignRecord demo_campaign();
 
 // Writes the whole sample game under root (made from nothing, no files of the game). Returns
 // false with a reason when a file cannot be written.
@@ -55,7 +55,7 @@ bool write_demo_game(const std::string& root, std::string& error);
 // FULLnn.SCN, INTROi.SMK, BRIEFnn.TXT, BRIEFnn.MUS and per outcome BVnn.SMK, BVAnn.SMK,
 // BVnn.TXT, BVnn.MUS (and V, TV, L alike). Every win leads to the next scenario, the last one
 // wins the campaign, every loss loses it.
-Camfil full_campaign(int count);
+CampaignRecord full_campaign(int count);
 constexpr const char* kFullCampaignName = "FULL.CAM";
 
 // Writes full_campaign(count) as FULL.CAM under root, laid out as demo_settings says, with every

@@ -7,18 +7,18 @@
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "settings/settings.h"
-#include "ui/common/form2.h"
-#include "ui/common/form9.h"
-#include "ui/copy/form10.h"
-#include "ui/editor/form3.h"
-#include "ui/editor/form8.h"
+#include "ui/common/file_chooser.h"
+#include "ui/common/text_window.h"
+#include "ui/copy/copy_window.h"
+#include "ui/editor/scenario_editor.h"
+#include "ui/editor/scenario_list_window.h"
 #include "ui/editor_windows.h"
-#include "ui/help/form6.h"
-#include "ui/help/form7.h"
-#include "ui/overview/dialog.h"
-#include "ui/overview/form1.h"
-#include "ui/settings/form4.h"
-#include "ui/settings/form5.h"
+#include "ui/help/about_window.h"
+#include "ui/help/how_to_window.h"
+#include "ui/overview/new_campaign_dialog.h"
+#include "ui/overview/overview_window.h"
+#include "ui/settings/folder_picker.h"
+#include "ui/settings/folder_settings_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -95,11 +95,11 @@ int main(int argc, char** argv) {
         mf7::EditorWindows windows(state, messages);
         windows.quit = [] {};
         windows.start();
-        mf7::Form1& f1 = windows.form1();
+        mf7::OverviewWindow& f1 = windows.overview();
         f1.resize(f1.sizeHint());
         // Open the demo campaign as a user does, through the chooser.
         f1.action("Mopen")->trigger();
-        mf7::Form2& chooser = windows.form2();
+        mf7::FileChooser& chooser = windows.chooser();
         auto* files = chooser.findChild<QListWidget*>("File1");
         if (auto items = files->findItems("DEMO.CAM", Qt::MatchExactly); !items.isEmpty())
             files->setCurrentItem(items.first());
@@ -112,45 +112,46 @@ int main(int argc, char** argv) {
         // The scenario editor on demo scenario 2, its list of scenarios and a text file.
         state.selected_scn = 2;
         f1.scenarioEditRequested();
-        mf7::Form3& editor = windows.form3();
+        mf7::ScenarioEditor& editor = windows.editor();
         ok &= save(&editor, out, "scenario_editor", suffix);
         editor.findChild<QPushButton*>("Command3")->click();
-        ok &= save(&windows.form8(), out, "scenarios_in_campaign", suffix);
-        windows.form8().close_list();
-        windows.form9().open_file(mf7::join_path(state.settings.mf7_txt, "sedan.txt"), "form3");
-        ok &= save(&windows.form9(), out, "text_window", suffix);
-        windows.form9().findChild<QPushButton*>("Command2")->click();
+        ok &= save(&windows.scenario_list(), out, "scenarios_in_campaign", suffix);
+        windows.scenario_list().close_list();
+        windows.text_window().open_file(mf7::join_path(state.settings.mf7_txt, "sedan.txt"),
+                                        "form3");
+        ok &= save(&windows.text_window(), out, "text_window", suffix);
+        windows.text_window().findChild<QPushButton*>("Command2")->click();
         editor.findChild<QPushButton*>("Command2")->click();
 
         f1.action("mnu_missing")->trigger();
-        ok &= save(&windows.form9(), out, "missing_files_check", suffix);
-        windows.form9().findChild<QPushButton*>("Command2")->click();
+        ok &= save(&windows.text_window(), out, "missing_files_check", suffix);
+        windows.text_window().findChild<QPushButton*>("Command2")->click();
 
         f1.action("language_conversion")->trigger();
-        ok &= save(&windows.form10(), out, "international_copy", suffix);
-        windows.form10().findChild<QPushButton*>("Command3")->click();
+        ok &= save(&windows.copy_window(), out, "international_copy", suffix);
+        windows.copy_window().findChild<QPushButton*>("Command3")->click();
 
         f1.action("Mnew")->trigger();
-        auto* name = windows.dialog().findChild<QLineEdit*>("Text1");
+        auto* name = windows.new_campaign_dialog().findChild<QLineEdit*>("Text1");
         name->setText("mycampaign");
-        ok &= save(&windows.dialog(), out, "new_campaign", suffix);
-        windows.dialog().findChild<QPushButton*>("CancelButton")->click();
+        ok &= save(&windows.new_campaign_dialog(), out, "new_campaign", suffix);
+        windows.new_campaign_dialog().findChild<QPushButton*>("CancelButton")->click();
 
         f1.action("Set_edit")->trigger();
-        ok &= save(&windows.form4(), out, "folder_settings", suffix);
-        windows.form4().field(2)->setFocus();
+        ok &= save(&windows.folder_settings(), out, "folder_settings", suffix);
+        windows.folder_settings().field(2)->setFocus();
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(windows.form4().field(2), &enter);
-        ok &= save(&windows.form5(), out, "folder_picker", suffix);
-        windows.form5().findChild<QPushButton*>("Command2")->click();
-        windows.form4().findChild<QPushButton*>("Command1")->click();
+        QApplication::sendEvent(windows.folder_settings().field(2), &enter);
+        ok &= save(&windows.folder_picker(), out, "folder_picker", suffix);
+        windows.folder_picker().findChild<QPushButton*>("Command2")->click();
+        windows.folder_settings().findChild<QPushButton*>("Command1")->click();
 
         f1.action("howto")->trigger();
-        ok &= save(&windows.form6(), out, "howto", suffix);
-        windows.form6().findChild<QPushButton*>("Command1")->click();
+        ok &= save(&windows.how_to(), out, "howto", suffix);
+        windows.how_to().findChild<QPushButton*>("Command1")->click();
         f1.action("about")->trigger();
-        ok &= save(&windows.form7(), out, "about", suffix);
-        windows.form7().findChild<QPushButton*>("Command1")->click();
+        ok &= save(&windows.about(), out, "about", suffix);
+        windows.about().findChild<QPushButton*>("Command1")->click();
     }
     std::error_code ec;
     fs::remove_all(tmp, ec);

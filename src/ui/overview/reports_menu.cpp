@@ -5,9 +5,9 @@
 #include "reports/file_list.h"
 #include "reports/full_report.h"
 #include "reports/missing_files_check.h"
-#include "ui/common/form9.h"
 #include "ui/common/qt_text.h"
-#include "ui/overview/form1.h"
+#include "ui/common/text_window.h"
+#include "ui/overview/overview_window.h"
 
 #include <QDateTime>
 #include <QLocale>
@@ -21,21 +21,21 @@ ReportTime system_report_time() {
             fromQ(locale.toString(now.time(), QLocale::ShortFormat))};
 }
 
-void run_report(const QString& entry, EditorState& state, Messages& messages, Form1& form1,
-                Form9& form9) {
-    std::vector<std::string> rows = form1.rows();
+void run_report(const QString& entry, EditorState& state, Messages& messages,
+                OverviewWindow& overview, TextWindow& text_window) {
+    std::vector<std::string> rows = overview.rows();
     if (entry == "mnu_camlst") {
         write_campaign_list(state, rows, system_report_time(), messages);
     } else if (entry == "skriv") {
-        gem_liste_paa_disk(state, rows, system_report_time(), messages);
+        write_full_report(state, rows, system_report_time(), messages);
     } else if (entry == "Filelist") {
         write_file_list(state, rows, system_report_time(), messages);
     } else if (entry == "mnu_missing") {
-        auto texts = form1.header_file_texts();
+        auto texts = overview.header_file_texts();
         state.return_form = "form1";
         CheckResult result = check_missing_files(
             state, CheckHeaderTexts{texts[0], texts[1], texts[2]}, rows, messages);
-        form9.show_text(result.caption, result.text);
+        text_window.show_text(result.caption, result.text);
     }
 }
 

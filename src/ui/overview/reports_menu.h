@@ -9,15 +9,15 @@ namespace mf7 {
 
 struct EditorState;
 class Messages;
-class Form1;
-class Form9;
+class OverviewWindow;
+class TextWindow;
 
 // The current date and time in the user's short regional formats.
 ReportTime system_report_time();
 
 // Runs the entry named by its menu object name: "mnu_camlst", "skriv", "Filelist" or
 // "mnu_missing" (which fills and shows the text window).
-void run_report(const QString& entry, EditorState& state, Messages& messages, Form1& form1,
-                Form9& form9);
+void run_report(const QString& entry, EditorState& state, Messages& messages,
+                OverviewWindow& overview, TextWindow& text_window);
 
 } // namespace mf7

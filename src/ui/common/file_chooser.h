@@ -1,0 +1,96 @@
+#pragma once
+// The file chooser: lists the files of one folder that match one pattern and hands the chosen
+// name to the window that asked. The caller prepares it (ChooserSetup); its button, list and
+// close box then act on `return_form` and `chooser_target` of the state.
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+
+namespace mf7 {
+
+struct EditorState;
+class Messages;
+
+// How a caller prepares the chooser. Texts are Windows-1252 like every text of the core.
+struct ChooserSetup {
+    std::string folder;
+    std::string pattern;
+    std::string caption;        // window caption
+    std::string button_caption; // Command1
+    // Command1's enabled state; nothing leaves it as the last use left it.
+    std::optional<bool> button_enabled;
+    bool text1_visible = false;
+    // Text1's new contents; nothing leaves it as it was.
+    std::optional<std::string> text1;
+    std::string target;      // becomes chooser_target
+    std::string return_form; // becomes return_form: "form1" or "form3"
+    // The calling window is disabled while the chooser is open (not while saving).
+    bool disable_caller = true;
+};
+
+// What the chooser hands to the overview.
+struct ChooserPick {
+    std::string target;
+    // Command1: Text1 as the target's rule left it; double-click: the name as listed.
+    std::string name;
+    std::string folder; // the list's folder
+    bool double_click = false;
+};
+
+class FileChooser : public QWidget {
+    Q_OBJECT
+  public:
+    FileChooser(EditorState& state, Messages& messages, QWidget* parent = nullptr);
+
+    // Sets folder, pattern, captions, Text1 and the hand-over texts, and lists the files.
+    // Showing it and disabling the caller is the window controller's part.
+    void prepare(const ChooserSetup& setup);
+    // Reads the folder again.
+    void refresh();
+    std::string folder() const { return folder_; }
+    std::string pattern() const { return pattern_; }
+    bool file_clicked() const { return file_clicked_; }
+
+    // Called for return_form "form3" once chooser_result holds the chosen name; the scenario
+    // editor puts the name into the field chooser_target names. Without it the target is
+    // unknown and "F2-E01" is shown.
+    std::function<void()> editor_dispatch;
+    // Called for return_form "form1": the overview takes the name for its field or command.
+    std::function<void(const ChooserPick&)> overview_dispatch;
+    // The window a return_form names, to enable and activate it on return.
+    std::function<QWidget*(const std::string&)> resolve_window;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void file_clicked_slot(QListWidgetItem* item);
+    void file_double_clicked(QListWidgetItem* item);
+    void command1_clicked();
+    void command2_clicked();
+    void return_to_caller();
+    void run_editor_dispatch();
+    std::string selected_name() const;
+    void reset();
+
+    EditorState& state_;
+    Messages& messages_;
+    std::string folder_, pattern_;
+    bool file_clicked_ = false;
+    QListWidget* file1_ = nullptr;
+    QLineEdit* text1_ = nullptr;
+    QPushButton *command1_ = nullptr, *command2_ = nullptr;
+    QLabel* folder_label_ = nullptr;
+};
+
+} // namespace mf7

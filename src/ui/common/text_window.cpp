@@ -1,0 +1,178 @@
+#include "ui/common/text_window.h"
+
+#include "model/state.h"
+#include "model/text_file.h"
+#include "ui/common/qt_text.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace mf7 {
+
+namespace {
+
+// A LF that does not follow a CR belongs inside its line on the game's platform. The text box
+// would break the line there, so it shows as the symbol for a line feed and is written back as
+// the byte it was.
+constexpr char16_t kStrayLineFeed = u'\u240A';
+
+QString to_window(const std::string& bytes) {
+    QString out;
+    std::string run;
+    auto flush = [&] {
+        out += toQ(run);
+        run.clear();
+    };
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        char c = bytes[i];
+        if (c == '\r') {
+            flush();
+            out += u'\n';
+            if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                ++i;
+        } else if (c == '\n') {
+            flush();
+            out += kStrayLineFeed;
+        } else {
+            run += c;
+        }
+    }
+    flush();
+    return out;
+}
+
+std::string from_window(const QString& raw) {
+    std::string out;
+    QString run;
+    auto flush = [&] {
+        out += fromQ(run);
+        run.clear();
+    };
+    for (QChar c : raw) {
+        // The document separates its paragraphs (and SHIFT + Enter lines) with these two.
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+            flush();
+            out += "\r\n";
+        } else if (c == kStrayLineFeed) {
+            flush();
+            out += '\n';
+        } else {
+            run += c;
+        }
+    }
+    flush();
+    return out;
+}
+
+} // namespace
+
+TextWindow::TextWindow(EditorState& state, Messages& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), messages_(messages) {
+    setObjectName("Form9");
+    text1_ = new QPlainTextEdit(this);
+    text1_->setObjectName("Text1");
+    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Room for a report line of the check and a screenful of a game text.
+    text1_->setMinimumSize(text1_->fontMetrics().horizontalAdvance(QString(72, QLatin1Char('x'))),
+                           text1_->fontMetrics().lineSpacing() * 24);
+    command1_ = new QPushButton("Save file", this);
+    command1_->setObjectName("Command1");
+    command1_->setToolTip("Click to save the file. (Path and filename can be seen in the blue box "
+                          "on top of this form.)");
+    command2_ = new QPushButton("Cancel", this);
+    command2_->setObjectName("Command2");
+    auto* h = new QHBoxLayout(this);
+    h->addWidget(text1_, 1);
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(command1_);
+    buttons->addWidget(command2_);
+    buttons->addStretch(1);
+    h->addLayout(buttons);
+    QFontMetrics fm(text1_->font());
+    resize(fm.horizontalAdvance(QString(80, u'n')) + command1_->sizeHint().width() + 60,
+           fm.lineSpacing() * 25);
+    connect(command1_, &QPushButton::clicked, this, &TextWindow::save);
+    connect(command2_, &QPushButton::clicked, this, &TextWindow::cancel);
+}
+
+std::string TextWindow::text_bytes() const {
+    // toPlainText would turn no-break spaces (byte 0xA0) into blanks; the raw text keeps them.
+    return from_window(text1_->document()->toRawText());
+}
+
+void TextWindow::set_text_bytes(const std::string& text) {
+    text1_->setPlainText(to_window(text));
+}
+
+bool TextWindow::get_text_file() {
+    std::string text;
+    bool ok = mf7::get_text_file(fromQ(windowTitle()), text, messages_);
+    set_text_bytes(text);
+    command1_->setEnabled(ok);
+    return ok;
+}
+
+bool TextWindow::open_file(const std::string& path, const std::string& return_form) {
+    state_.return_form = return_form;
+    setWindowTitle(toQ(path));
+    text1_->clear();
+    present();
+    return get_text_file();
+}
+
+void TextWindow::show_text(const std::string& caption, const std::string& text) {
+    setWindowTitle(toQ(caption));
+    set_text_bytes(text);
+    command1_->setEnabled(true);
+    present();
+}
+
+void TextWindow::present() {
+    setEnabled(true);
+    show();
+    raise();
+    activateWindow();
+    text1_->setFocus(Qt::OtherFocusReason);
+}
+
+void TextWindow::save() {
+    // On a failure the message has been shown and the window stays as it is, the text included.
+    if (!save_text_file(fromQ(windowTitle()), text_bytes(), messages_))
+        return;
+    hide();
+    emit returned(toQ(state_.return_form));
+}
+
+void TextWindow::cancel() {
+    hide();
+    emit returned(toQ(state_.return_form));
+}
+
+void TextWindow::closeEvent(QCloseEvent* event) {
+    // The close box gives control back as Cancel does, or the window that opened this one would
+    // stay disabled.
+    event->accept();
+    emit returned(toQ(state_.return_form));
+}
+
+void TextWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        text1_->setFocus(Qt::ActiveWindowFocusReason);
+    QWidget::changeEvent(event);
+}
+
+void TextWindow::focusInEvent(QFocusEvent* event) {
+    text1_->setFocus(event->reason());
+}
+
+void TextWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    text1_->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace mf7

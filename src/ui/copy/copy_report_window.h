@@ -1,0 +1,32 @@
+#pragma once
+// The report of an international copy.
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace mf7 {
+
+class CopyReportWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit CopyReportWindow(QWidget* parent = nullptr);
+
+    // Shows the report (lines separated by CR LF) under the label that says where it was saved.
+    void show_report(const QString& label, const QString& report);
+
+  signals:
+    // The user is done with the report: the overview comes back.
+    void done();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QLabel* label1_;
+    QPlainTextEdit* text1_;
+    QPushButton* command1_;
+};
+
+} // namespace mf7

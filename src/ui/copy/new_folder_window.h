@@ -1,0 +1,35 @@
+#pragma once
+// A new folder for an international copy to go into.
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
+
+namespace mf7 {
+
+class Messages;
+
+class NewFolderWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit NewFolderWindow(Messages& messages, QWidget* parent = nullptr);
+
+    // Shows the window for a new folder inside parent_folder.
+    void start(const QString& parent_folder);
+
+  signals:
+    void folder_made(const QString& folder);
+    void cancelled();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void make_folder();
+
+    Messages& messages_;
+    QLineEdit *text1_, *text2_;
+    QPushButton *command1_, *command2_;
+};
+
+} // namespace mf7

@@ -1,0 +1,87 @@
+#pragma once
+// The scenario editor: one scenario slot's prestige values, gotos and file names, and its byte
+// blocks shown as hexadecimal. It stands alone; the overview, the file chooser, the text window and
+// the scenarios-in-campaign list are wired to its signals from outside.
+#include "model/scenario_edit.h"
+
+#include <QWidget>
+#include <array>
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace mf7 {
+
+struct EditorState;
+class Messages;
+
+class ScenarioEditor : public QWidget {
+    Q_OBJECT
+  public:
+    ScenarioEditor(EditorState& state, Messages& messages, QWidget* parent = nullptr);
+
+    // Opens the editor on `selected_scn`: working copy, fields, main-country line, frame caption;
+    // shows, enables and activates the window. False (and nothing shown) for an index outside 0
+    // to 49.
+    bool open_scenario();
+    // Puts a name the file chooser handed over (`chooser_result` for `chooser_target`) into its
+    // field, Text6 only when the scenario reader accepts the file. Re-enabling is reactivate().
+    void apply_chooser_result();
+    // Enables and activates the editor again after the chooser or the text window.
+    void reactivate();
+
+    // The field "Text" + number (2 to 45); Text1 is the multi-line view, text1().
+    QLineEdit* field(int number) const;
+    QPlainTextEdit* text1() const { return text1_; }
+
+  signals:
+    // The fields were stored into slot `index`; `row` is its rebuilt overview row. When slot 0
+    // was stored and the main country was found again, main_country_changed is set and label7 is
+    // the overview's new main-country line.
+    void accepted(int index, const QString& row, bool main_country_changed, const QString& label7);
+    // The editor closed (accept, cancel or the close box): the overview is to be enabled and
+    // activated and the scenarios-in-campaign list rebuilt from the overview's rows.
+    void closed();
+    // A file-name field asked for the file chooser; state holds return_form "form3",
+    // chooser_target and an empty chooser_result, and the editor is disabled.
+    // editor_chooser_setup(settings, chooser_target) gives folder, pattern and captions.
+    void chooserRequested();
+    // SHIFT + left click on a text-file field with a usable name: the text window is to open the
+    // file at path (return_form is "form3"); the editor is disabled.
+    void textFileRequested(const QString& path);
+    // "Show scenarios in campaign".
+    void scenarioListRequested();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QWidget* build_header();
+    QWidget* build_outcome(int outcome);
+    QLineEdit* make_field(QWidget* parent, int number, const char* tip);
+    QLabel* make_caption(QWidget* parent, int number, const char* caption);
+    void set_tab_order();
+
+    void leave_field(QLineEdit* edit);
+    void open_chooser(int number);
+    void shift_click(int number);
+    void accept();
+    void close_editor();
+    EditorTexts field_texts() const;
+
+    EditorState& state_;
+    Messages& messages_;
+    std::optional<ScenarioEdits> scn_temp_;
+    std::array<QLineEdit*, 46> fields_{};
+    QPlainTextEdit* text1_ = nullptr;
+    QGroupBox* frame1_ = nullptr;
+    QLabel* label3_ = nullptr;
+    QPushButton *command1_ = nullptr, *command2_ = nullptr, *command3_ = nullptr;
+};
+
+} // namespace mf7

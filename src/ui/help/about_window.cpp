@@ -1,0 +1,72 @@
+#include "ui/help/about_window.h"
+
+#include "ui/common/qt_text.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+namespace mf7 {
+
+AboutWindow::AboutWindow(const std::string& version_text, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
+    setObjectName("Form7");
+    setWindowTitle("About MF7-editor");
+    auto label = [this](const char* name, const QString& text) {
+        auto* l = new QLabel(text, this);
+        l->setObjectName(QString::fromLatin1(name));
+        l->setWordWrap(true);
+        return l;
+    };
+    auto* picture = new QLabel(this);
+    picture->setObjectName("Picture1");
+    picture->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(48, 48));
+    QLabel* label4 = label("Label4", "Marchfield Campaign editor.");
+    QFont big = label4->font();
+    big.setBold(true);
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    label4->setFont(big);
+    QLabel* label1 = label("Label1", "An easy-to-use editor for Marchfield campaigns. File names "
+                                     "are picked from the game's own folders by doubleclick, and "
+                                     "the campaign is saved in the game's own layout.");
+    // Set when the window is made; the version never changes during a run.
+    QLabel* label5 = label("Label5", "Version: " + toQ(version_text));
+    QLabel* label2 = label("Label2", "Free to use and to share. Keep a copy of your campaign "
+                                     "files before you edit them: the editor overwrites the file "
+                                     "you save to.");
+    QLabel* label3 = label("Label3", "Made by Marchfield campaign makers, for campaign makers.");
+    auto* command1 = new QPushButton("OK", this);
+    command1->setObjectName("Command1");
+    command1->setDefault(true);
+    auto* g = new QGridLayout(this);
+    g->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
+    g->addWidget(label4, 0, 1);
+    g->addWidget(label1, 1, 1);
+    g->addWidget(label5, 2, 1);
+    g->addWidget(label2, 3, 1);
+    g->addWidget(label3, 4, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(command1);
+    g->addLayout(buttons, 5, 0, 1, 2);
+    g->setColumnStretch(1, 1);
+    setMinimumWidth(420);
+    connect(command1, &QPushButton::clicked, this, &AboutWindow::leave);
+}
+
+void AboutWindow::leave() {
+    hide();
+    setEnabled(false);
+    emit returned();
+}
+
+void AboutWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (isVisible())
+        leave();
+}
+
+} // namespace mf7

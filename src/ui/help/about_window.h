@@ -1,0 +1,25 @@
+#pragma once
+// The about window: the program's name, what it is for, and its version.
+#include <QWidget>
+
+#include <string>
+
+namespace mf7 {
+
+class AboutWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit AboutWindow(const std::string& version_text, QWidget* parent = nullptr);
+
+  signals:
+    // OK, or the close box.
+    void returned();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void leave();
+};
+
+} // namespace mf7

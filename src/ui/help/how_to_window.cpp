@@ -1,0 +1,128 @@
+#include "ui/help/how_to_window.h"
+
+#include "ui/common/look.h"
+
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+
+namespace mf7 {
+
+namespace {
+
+QLabel* wrapped(QWidget* parent, const char* name, const QString& text) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setWordWrap(true);
+    return l;
+}
+
+} // namespace
+
+HowToWindow::HowToWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("Form6");
+    setWindowTitle("MF7-editor, How to");
+    struct Legend {
+        const char* name;
+        const QColor* colour;
+        const char* text;
+        int lines; // as the text wraps at the window's width
+    } legend[] = {
+        {"Text1", nullptr, "Type in the data for fields with white background.\r\n", 1},
+        {"Text2", &look::kLightGreen,
+         "Doubleclick to select filenames, in all fields with green background.\r\n", 1},
+        {"Text3", &look::kCyan,
+         "Doubleclick to select or type in the data, in fields with a blue background. The "
+         "fileextension will be added by the program.\r\n",
+         2},
+        {"Text4", &look::kGrey,
+         "Fields with grey background is for information only. Typically they contain "
+         "HEX-expansion of unused fields, or numbers calculated by the program.\r\n",
+         2},
+        {"Text5", &look::kLightRed,
+         "The red background color is displayed in the Edit Folder Settings, when a Folder-path "
+         "does not exist.\r\nThis should only happen the first time you run the program. Select "
+         "the right Path(s) and click OK.\r\n",
+         2},
+        {"Text6", &look::kYellow,
+         "Type in the filename, or doubleclick to select, or SHIFT + LEFTCLICK to edit file "
+         "contents. (if the file does \r\nnot exists, it will be created). The fileextension will "
+         "be added by the program.\r\n",
+         2},
+    };
+    auto* picture = new QLabel(this);
+    picture->setObjectName("Picture1");
+    picture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
+    auto* label1 = wrapped(
+        this, "Label1",
+        "A campaign is a chain of up to 50 scenarios. For each scenario you choose the scenario "
+        "file, the films, speech and texts shown before and after it, the prestige given, and "
+        "which scenario is played next after each of the four ways the battle can end.");
+    auto* label2 = wrapped(this, "Label2",
+                           "To try to guide you, I have chosen to color the data-fields, "
+                           "according to how to use them. The following legend should tell you "
+                           "what you need.");
+    auto* label4 = wrapped(this, "Label4",
+                           "Instead of a help file, this page and the tooltips of the fields "
+                           "explain how the editor is used: rest the mouse on a field to read "
+                           "what it holds.");
+    auto* label3 =
+        wrapped(this, "Label3",
+                "Menu's are used in normal Windows style - they should give you no problems. ");
+    auto* label5 = wrapped(
+        this, "Label5",
+        "Generally it is possible to use the TAB-key to move from field to field. Using the "
+        "SHIFT-LEFTARROW will select the text in the field, and it will be possible to write the "
+        "new text in the field. Using the ENTER-key will give you the same result as "
+        "doubleclicking the field.");
+    auto* g = new QGridLayout(this);
+    g->addWidget(picture, 0, 0, Qt::AlignTop);
+    g->addWidget(label1, 0, 1);
+    g->addWidget(label4, 1, 1);
+    g->addWidget(label2, 2, 1);
+    int row = 3;
+    QFontMetrics fm(font());
+    for (const auto& l : legend) {
+        auto* t = new QPlainTextEdit(QString::fromLatin1(l.text), this);
+        t->setObjectName(QString::fromLatin1(l.name));
+        t->setReadOnly(true);
+        t->setFrameShape(QFrame::Box);
+        t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        t->setFixedHeight(fm.lineSpacing() * l.lines + 2 * t->frameWidth() +
+                          2 * static_cast<int>(t->document()->documentMargin()) + 4);
+        if (l.colour)
+            look::set_background(t, *l.colour);
+        g->addWidget(t, row++, 1);
+    }
+    g->addWidget(label3, row++, 1);
+    g->addWidget(label5, row++, 1);
+    auto* command1 = new QPushButton("Return to the program", this);
+    command1->setObjectName("Command1");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(command1);
+    g->addLayout(buttons, row, 0, 1, 2);
+    g->setColumnStretch(1, 1);
+    setMinimumWidth(780);
+    connect(command1, &QPushButton::clicked, this, &HowToWindow::leave);
+}
+
+void HowToWindow::leave() {
+    hide();
+    setEnabled(false);
+    emit returned();
+}
+
+void HowToWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (isVisible())
+        leave();
+}
+
+} // namespace mf7

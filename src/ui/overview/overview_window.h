@@ -1,0 +1,130 @@
+#pragma once
+// The overview window: campaign header, scenario list, campaign trailer and the menu bar. It
+// never opens another window itself: it asks through its signals, and the window controller
+// shows the window asked for and disables this one until it returns.
+#include <QMainWindow>
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace mf7 {
+
+struct EditorState;
+class Messages;
+struct ChooserSetup;
+struct ChooserPick;
+
+class OverviewWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    OverviewWindow(EditorState& state, Messages& messages, QWidget* parent = nullptr);
+
+    // Start of the window: version, program folder, settings, captions and menu states.
+    void start();
+    // Shows the record; the list is emptied first.
+    void fill_overview();
+
+    QAction* action(const char* name) const;
+
+    // The chooser hands over a name for Text3, Text4 or Text5, or for Open or Save as.
+    void chooser_picked(const ChooserPick& pick);
+    // OK in the new-campaign dialog: an empty campaign with one empty scenario.
+    void new_campaign();
+    // The folder settings were saved (true) or refused for missing folders (false).
+    void settings_saved(bool folders_ok);
+    // Selects a row as a click on it does; a row the list does not have selects nothing.
+    void select_row(int row);
+    // The text file a SHIFT + left click on Text5 asked for: mf7_txt + separator + Text5.
+    std::string text_file_path() const;
+
+    // The scenario rows as the list shows them (Windows-1252), for the reports and
+    // ScenarioListWindow.
+    std::vector<std::string> rows() const;
+    // The scenario editor stored slot `index`: its rebuilt row replaces the old one.
+    void replace_row(int index, const std::string& row);
+    void set_main_country(const std::string& label7);
+    // What Text3, Text4 and Text5 show, typed names included: the check tests these.
+    std::array<std::string, 3> header_file_texts() const;
+
+  signals:
+    // Open the file chooser prepared so (Text3/Text4/Text5, Open, Save as).
+    void chooserRequested(const mf7::ChooserSetup& setup);
+    void newCampaignRequested();
+    void folderSettingsRequested();
+    void howtoRequested();
+    void aboutRequested();
+    // "Make Copy As..": the international copy window.
+    void copyRequested();
+    // A Reports entry, by its object name: mnu_missing, mnu_camlst, skriv, Filelist.
+    void reportRequested(const QString& entry);
+    // SHIFT + left click on Text5 passed its checks: open text_file_path() in the text window.
+    void textFileRequested();
+    // Double-click or Enter on a row: edit scenario selected_scn.
+    void scenarioEditRequested();
+    // An insert or delete changed the scenario rows.
+    void scenarioListChanged();
+    // New, Open, Save as and Clear hide the scenarios-in-campaign window and empty it.
+    void scenarioListWindowHideRequested();
+    // Exit, or the close box, was allowed: the program ends.
+    void quitRequested();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void build_menus();
+    QWidget* build_header();
+    QWidget* build_list();
+    QWidget* build_trailer();
+    void connect_fields();
+    void set_campaign_menus(bool enabled);
+    void set_file_menus_for_settings(bool usable);
+    void set_selection_caption(int index);
+    void blank_selection_caption();
+
+    // Field rules.
+    int field_index(const QLineEdit* field) const; // 2 to 5 for Text2 to Text5
+    void trim_on_change(QLineEdit* field, bool drop_nul);
+    void field_edited(QLineEdit* field, const QString& text);
+    void leave_field(QLineEdit* field);
+    void open_name_chooser(QLineEdit* field);
+    void text5_shift_click();
+    void commit_focused_field();
+
+    // List.
+    void row_clicked(int row);
+    void edit_row(int row);
+    void list_command(int which);
+
+    // File commands.
+    void new_clicked();
+    void open_clicked();
+    void save_as_clicked();
+    void clear_clicked();
+    void exit_clicked();
+    void open_picked(const ChooserPick& pick);
+    void save_picked(const ChooserPick& pick);
+
+    EditorState& state_;
+    Messages& messages_;
+    bool ending_ = false;
+    QGroupBox* frame2_ = nullptr;
+    QLineEdit *text1_ = nullptr, *text2_ = nullptr, *text3_ = nullptr, *text4_ = nullptr,
+              *text5_ = nullptr, *text6_ = nullptr;
+    QLabel* label7_ = nullptr;
+    QListWidget* list1_ = nullptr;
+    QPushButton *command1_ = nullptr, *command2_ = nullptr, *command3_ = nullptr;
+    // The text of Text2 to Text5 after its last change, to tell a real edit from blanks.
+    QString last_text_[6];
+};
+
+} // namespace mf7

@@ -1,0 +1,235 @@
+#include "ui/settings/folder_settings_window.h"
+
+#include "model/state.h"
+#include "platform/drives.h"
+#include "platform/messages.h"
+#include "platform/text.h"
+#include "settings/settings.h"
+#include "ui/common/look.h"
+#include "ui/common/qt_text.h"
+#include "ui/settings/folder_picker.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace mf7 {
+
+namespace {
+
+struct FieldInfo {
+    const char* label;
+    Folder folder; // the folder check's flag; kFolderCount for Text8
+    const char* pattern;
+    const char* picker_label;
+};
+
+// Indexed by field number; Text8 is the extension, not a folder.
+const FieldInfo kFields[10] = {
+    {nullptr, kFolderCount, nullptr, nullptr},
+    {"MF7-editor - ini-file Folder:", kProgramFolder, "*.ini", "MF7-editor - ini-file directory"},
+    {"Marchfield - Campaignfiles Folder:", kCamFolder, "*.cam", "Marchfield - campaigns."},
+    {"Marchfield - Scenariofiles Folder:", kScnFolder, "*.scn", "Marchfield - scenarios."},
+    {"Marchfield - Voicefiles Folder:", kMusFolder, "*.mus", "Marchfield - sounds."},
+    {"Marchfield - Smackfiles Folder:", kSmkFolder, "*.smk", "Marchfield - smack-files."},
+    {"Marchfield - Textfiles Folder:", kTxtFolder, nullptr, "Marchfield - text-files."},
+    {"Marchfield -Location of Gui97.txt (or deu / fra):", kMainFolder, nullptr,
+     "Marchfield - Main directory."},
+    {"Textfiles extension:", kFolderCount, nullptr, nullptr},
+    {"MF7-Campaign Editor, Report Folder", kRepFolder, "*.*", "Marchfield - Report-files."},
+};
+
+std::string& setting(Settings& s, int n) {
+    switch (n) {
+    case 1:
+        return s.program_folder;
+    case 2:
+        return s.mf7_cam;
+    case 3:
+        return s.mf7_scn;
+    case 4:
+        return s.mf7_mus;
+    case 5:
+        return s.mf7_smk;
+    case 6:
+        return s.mf7_txt;
+    case 7:
+        return s.mf7main;
+    default:
+        return s.mf7_rep;
+    }
+}
+
+} // namespace
+
+FolderSettingsWindow::FolderSettingsWindow(EditorState& state, Messages& messages, QWidget* parent)
+    : QWidget(parent, Qt::Window), state_(state), messages_(messages) {
+    setObjectName("Form4");
+    setWindowTitle("MF7-editor, Folder settings");
+    auto* g = new QGridLayout(this);
+    // Shown in the order of the settings file, the extension after the main folder.
+    const int order[] = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+    int row = 0;
+    for (int n : order) {
+        auto* t = new QLineEdit(this);
+        t->setObjectName(QStringLiteral("Text%1").arg(n));
+        auto* l = new QLabel(QString::fromLatin1(kFields[n].label), this);
+        l->setObjectName(QStringLiteral("Label%1").arg(n));
+        l->setBuddy(t);
+        text_[static_cast<std::size_t>(n)] = t;
+        g->addWidget(l, row, 0);
+        if (n == 8) {
+            t->setMaximumWidth(80);
+            g->addWidget(t, row, 1, Qt::AlignLeft);
+        } else {
+            t->setMinimumWidth(380);
+            t->setToolTip("Doubleclick, or press Enter, to select the folder.");
+            t->installEventFilter(this);
+            g->addWidget(t, row, 1);
+        }
+        ++row;
+    }
+    command2_ = new QPushButton("Save Settings", this);
+    command2_->setObjectName("Command2");
+    command1_ = new QPushButton("Cancel", this);
+    command1_->setObjectName("Command1");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(command2_);
+    buttons->addWidget(command1_);
+    g->addLayout(buttons, row, 0, 1, 2);
+    g->setColumnStretch(1, 1);
+    connect(text_[8], &QLineEdit::textChanged, this, &FolderSettingsWindow::text8_changed);
+    connect(command2_, &QPushButton::clicked, this, &FolderSettingsWindow::save_clicked);
+    connect(command1_, &QPushButton::clicked, this, &FolderSettingsWindow::cancel_clicked);
+    color_texts();
+}
+
+QLineEdit* FolderSettingsWindow::field(int n) const {
+    return n >= 1 && n <= 9 ? text_[static_cast<std::size_t>(n)] : nullptr;
+}
+
+void FolderSettingsWindow::open_settings() {
+    Settings& s = state_.settings;
+    filling_ = true;
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 9})
+        text_[static_cast<std::size_t>(n)]->setText(toQ(setting(s, n)));
+    text_[8]->setText(toQ(right(s.mf7text, 3)));
+    filling_ = false;
+    s.settings_changed = false;
+}
+
+void FolderSettingsWindow::color_texts() {
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 9}) {
+        bool ok = state_.settings.folder_ok[static_cast<std::size_t>(kFields[n].folder)];
+        look::set_background(text_[static_cast<std::size_t>(n)],
+                             ok ? look::kLightGreen : look::kLightRed);
+    }
+}
+
+void FolderSettingsWindow::text8_changed() {
+    if (filling_)
+        return;
+    Settings& s = state_.settings;
+    std::string pattern = "*." + fromQ(text_[8]->text());
+    if (pattern == s.mf7text)
+        return;
+    // The new extension is in force at once, saved or not; Exit asks about it.
+    s.set_mf7text(pattern);
+    s.settings_changed = true;
+}
+
+void FolderSettingsWindow::open_picker(int n) {
+    Settings& s = state_.settings;
+    std::string& folder = setting(s, n);
+    if (!path_drive_exists(folder)) {
+        folder = n == 1 ? state_.start_folder : main_drive();
+        s.settings_changed = true;
+    }
+    PickerSetup setup;
+    setup.field = n;
+    setup.folder = folder;
+    setup.label = kFields[n].picker_label;
+    if (n == 6)
+        setup.pattern = s.mf7text;
+    else if (n == 7)
+        setup.pattern = "GUI97" + s.text_ext;
+    else
+        setup.pattern = kFields[n].pattern;
+    emit pickerRequested(setup);
+}
+
+void FolderSettingsWindow::set_field(int n, const QString& folder) {
+    if (QLineEdit* t = field(n))
+        t->setText(folder);
+}
+
+void FolderSettingsWindow::picker_closed() {
+    // The colours follow the settings in force, not the fields: a folder chosen but not yet
+    // saved stays as it was.
+    check_paths(state_.settings);
+    color_texts();
+}
+
+bool FolderSettingsWindow::eventFilter(QObject* watched, QEvent* event) {
+    int n = 0;
+    for (int k : {1, 2, 3, 4, 5, 6, 7, 9})
+        if (watched == text_[static_cast<std::size_t>(k)])
+            n = k;
+    if (n == 0)
+        return false;
+    bool enter = event->type() == QEvent::KeyPress &&
+                 (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Return ||
+                  static_cast<QKeyEvent*>(event)->key() == Qt::Key_Enter);
+    if (event->type() == QEvent::MouseButtonDblClick || enter) {
+        open_picker(n);
+        return true;
+    }
+    return false;
+}
+
+void FolderSettingsWindow::save_clicked() {
+    Settings& s = state_.settings;
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 9})
+        setting(s, n) = trim(fromQ(text_[static_cast<std::size_t>(n)]->text()));
+    s.set_mf7text("*." + trim(fromQ(text_[8]->text())));
+    check_paths(s);
+    color_texts();
+    if (!all_folders_ok(s)) {
+        messages_.show(
+            "You have to set the directory settings correctly, before you can continue.");
+        emit settingsSaved(false);
+        return;
+    }
+    // A settings file that cannot be written keeps the window open with its message.
+    if (!write_settings(s, state_.version_text, state_.start_folder, messages_))
+        return;
+    s.settings_changed = false;
+    command1_->setEnabled(true);
+    emit settingsSaved(true);
+    leave();
+}
+
+void FolderSettingsWindow::cancel_clicked() {
+    for (int n = 1; n <= 6; ++n)
+        text_[static_cast<std::size_t>(n)]->clear();
+    leave();
+}
+
+void FolderSettingsWindow::leave() {
+    setEnabled(false);
+    hide();
+    emit returned();
+}
+
+void FolderSettingsWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (isVisible())
+        cancel_clicked();
+}
+
+} // namespace mf7

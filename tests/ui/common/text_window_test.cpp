@@ -1,0 +1,136 @@
+// The text window: the game's line rule on loading, one line end more on saving, every
+// Windows-1252 byte kept, and failures that keep the user's text.
+#include "support/fixtures.h"
+#include "ui/common/text_window.h"
+
+#include <QtTest>
+#include <QtWidgets>
+#include <memory>
+
+using namespace mf7;
+using namespace mf7::test;
+
+class TextWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDir> dir;
+    EditorState state;
+    RecordingMessages msgs;
+    std::unique_ptr<TextWindow> w;
+
+    void click(const char* button) {
+        QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    QStringList blocks() const {
+        QStringList out;
+        for (QTextBlock b = w->text1()->document()->begin(); b.isValid(); b = b.next())
+            out << b.text();
+        return out;
+    }
+    // Writes bytes as the file name (unless they are null) and opens it in the window.
+    std::string open(const char* name, const char* bytes, const char* return_form = "form3") {
+        std::string path = dir->file(name);
+        if (bytes && !demo::write_bytes(path, bytes))
+            qFatal("cannot write %s", name);
+        if (!w->open_file(path, return_form))
+            qWarning("not opened: %s", name);
+        return path;
+    }
+
+  private slots:
+    void init() {
+        dir = std::make_unique<TempDir>();
+        state = EditorState();
+        msgs = RecordingMessages();
+        w = std::make_unique<TextWindow>(state, msgs);
+    }
+    void cleanup() {
+        w.reset();
+        dir.reset();
+    }
+
+    // A line feed alone stays inside its line, shown as a mark.
+    void unchangedFileGainsOneEmptyLine() {
+        QSignalSpy returned(w.get(), &TextWindow::returned);
+        std::string path = open("brief.txt", "a\r\nb\nc\r\n");
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        QCOMPARE(w->windowTitle(), QString::fromStdString(path));
+        QCOMPARE(blocks(), (QStringList{"a", QString("b") + QChar(0x240A) + "c", ""}));
+        QCOMPARE(QApplication::focusWidget(), w->text1());
+        click("Command1");
+        QCOMPARE(read_all(path), std::string("a\r\nb\nc\r\n\r\n"));
+        QVERIFY(!w->isVisible());
+        QCOMPARE(returned.count(), 1);
+        QCOMPARE(returned[0][0].toString(), QString("form3"));
+        QVERIFY(msgs.shown.empty());
+    }
+
+    void everyByteOfTheCodePageSurvives() {
+        std::string original;
+        for (int b = 0x80; b <= 0xFF; ++b)
+            original += static_cast<char>(b) + std::string(b % 32 == 31 ? "\r\n" : "");
+        original += "tab\there\r\n";
+        std::string path = open("ansi.txt", original.c_str());
+        QCOMPARE(blocks()[1].at(0), QChar(0xA0)); // byte 0xA0, a no-break space
+        click("Command1");
+        QCOMPARE(read_all(path), original + "\r\n");
+    }
+
+    void missingFileOpensEmptyAndTheSaveCreatesIt() {
+        w->text1()->setPlainText("left from before");
+        std::string path = open("new.txt", nullptr, "form1");
+        QVERIFY(!file_exists(path));
+        QCOMPARE(w->text1()->toPlainText(), QString());
+        QTest::keyClicks(w->text1(), "Hello");
+        QTest::keyClick(w->text1(), Qt::Key_Return);
+        QTest::keyClicks(w->text1(), "World");
+        click("Command1");
+        QCOMPARE(read_all(path), std::string("Hello\r\nWorld\r\n"));
+        QCOMPARE(state.return_form, std::string("form1"));
+    }
+
+    void failedSaveKeepsTheWindowAndItsText() {
+        QSignalSpy returned(w.get(), &TextWindow::returned);
+        std::string path = open("TEXT/x.txt", nullptr);
+        QTest::keyClicks(w->text1(), "my words");
+        click("Command1");
+        QCOMPARE(msgs.shown.size(), size_t(1));
+        QVERIFY(msgs.shown[0].text.ends_with("While trying to write the file: " + path));
+        QVERIFY(w->isVisible());
+        QCOMPARE(w->text1()->toPlainText(), QString("my words"));
+        QCOMPARE(returned.count(), 0);
+        QVERIFY(!file_exists(path));
+    }
+
+    void unreadableFileIsReportedAndCannotBeOverwritten() {
+        if (!file_exists("/proc/self/mem"))
+            QSKIP("no such file on this system");
+        QVERIFY(!w->open_file("/proc/self/mem", "form3"));
+        QCOMPARE(msgs.shown.size(), size_t(1));
+        QVERIFY(msgs.shown[0].text.ends_with("While trying to read the file: /proc/self/mem"));
+        QVERIFY(w->isVisible());
+        QVERIFY(!w->findChild<QPushButton*>("Command1")->isEnabled());
+    }
+
+    void cancelLeavesTheFileAndReturns() {
+        QSignalSpy returned(w.get(), &TextWindow::returned);
+        std::string path = open("keep.txt", "keep\r\n", "Form3");
+        QTest::keyClicks(w->text1(), "changed");
+        click("Command2");
+        QCOMPARE(read_all(path), std::string("keep\r\n"));
+        QVERIFY(!w->isVisible());
+        // The return form is handed on as it stands; only "form1" and "form3" name a window.
+        QCOMPARE(returned[0][0].toString(), QString("Form3"));
+    }
+
+    void shownTextIsSavedToTheCaption() {
+        std::string path = dir->file("Missing-Files-List-1.txt");
+        w->show_text(path, "Line one\r\nLine \xE9two");
+        QCOMPARE(blocks(), (QStringList{"Line one", QString::fromUtf8("Line \xC3\xA9two")}));
+        click("Command1");
+        QCOMPARE(read_all(path), std::string("Line one\r\nLine \xE9two\r\n"));
+    }
+};
+
+QTEST_MAIN(TextWindowTest)
+#include "text_window_test.moc"

@@ -1,0 +1,87 @@
+// The new-campaign dialog reached through File > New.
+#include "support/editor_fixture.h"
+#include "ui/overview/new_campaign_dialog.h"
+
+#include <QSignalSpy>
+
+using namespace mf7;
+using namespace mf7::test;
+
+namespace {
+
+// What Save as proposes: folder and name.
+std::pair<std::string, QString> save_as_proposal(Editor& e) {
+    e.trigger("Msave_as");
+    auto out = std::make_pair(e.windows.chooser().folder(),
+                              child<QLineEdit>(e.windows.chooser(), "Text1")->text());
+    click(e.windows.chooser(), "Command2");
+    return out;
+}
+
+const struct Name {
+    const char* what;
+    QString typed, name;
+} kNames[] = {{"without extension", " abc ", "abc.cam"}, {"with extension", "ABC.CAM", "ABC.CAM"}};
+
+} // namespace
+
+class NewCampaignDialogTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // New asks nothing, even with unsaved changes: OK makes an empty campaign to be saved
+    // under the typed name.
+    void okMakesAnEmptyCampaignUnderTheTypedName_data() { case_rows(kNames); }
+    void okMakesAnEmptyCampaignUnderTheTypedName() {
+        const auto& [what, typed, name] = fetched(kNames);
+        Editor e(kOpened);
+        click_row(e.list1(), 1);
+        e.state.campaign_changed = true;
+        QSignalSpy hide(&e.overview(), &OverviewWindow::scenarioListWindowHideRequested);
+        e.trigger("Mnew");
+        NewCampaignDialog& d = e.windows.new_campaign_dialog();
+        QPushButton* ok = child<QPushButton>(d, "OKButton");
+        QVERIFY(show_active(d));
+        QCOMPARE(d.windowTitle(), QString("New Campaign."));
+        QVERIFY(!ok->isEnabled());
+        QVERIFY(!e.overview().isEnabled());
+        QCOMPARE(e.frame2(), QString());
+        QCOMPARE(hide.count(), 1);
+        QVERIFY(e.msgs.shown.empty());
+
+        QTest::keyClicks(child<QLineEdit>(d, "Text1"), typed);
+        QVERIFY(ok->isEnabled());
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(!d.isVisible());
+        QVERIFY(e.overview().isEnabled());
+        QCOMPARE(QString::fromStdString(e.state.cam_name), name);
+        QCOMPARE(e.list1()->count(), 1); // one empty scenario
+        QCOMPARE(e.state.campaign.scenario_count, int16_t(1));
+        QVERIFY(!e.state.campaign_changed);
+        QCOMPARE(save_as_proposal(e), std::make_pair(e.state.settings.mf7_cam, name));
+        // The dialog keeps the last name for the next New, with OK disabled.
+        e.trigger("Mnew");
+        QCOMPARE(child<QLineEdit>(d, "Text1")->text(), name);
+        QVERIFY(!ok->isEnabled());
+    }
+
+    void cancelKeepsTheOldCampaignWithoutAFileName() {
+        Editor e(kOpened);
+        QTest::mouseClick(e.field("Text3"), Qt::LeftButton);
+        QStringList before = rows(e.list1());
+        e.trigger("Mnew");
+        child<QLineEdit>(e.windows.new_campaign_dialog(), "Text1")->setText("abc");
+        click(e.windows.new_campaign_dialog(), "CancelButton");
+        QVERIFY(!e.windows.new_campaign_dialog().isVisible());
+        QVERIFY(e.overview().isEnabled());
+        QCOMPARE(rows(e.list1()), before);
+        QCOMPARE(child<QLineEdit>(e.windows.new_campaign_dialog(), "Text1")->text(), QString());
+        QCOMPARE(e.state.cam_path + e.state.cam_folder + e.state.cam_name, std::string());
+        // The campaign on screen keeps its unsaved changes.
+        QVERIFY(e.state.campaign_changed);
+        QCOMPARE(save_as_proposal(e),
+                 std::make_pair(e.state.settings.mf7_cam, QString("newcamp.cam")));
+    }
+};
+
+QTEST_MAIN(NewCampaignDialogTest)
+#include "new_campaign_dialog_test.moc"

@@ -1,0 +1,230 @@
+// The overview's file commands: Open through the chooser, Save as, Clear, Exit and the close
+// box, with the questions that guard unsaved work and the menu states they leave.
+#include "support/editor_fixture.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+
+using namespace mf7;
+using namespace mf7::test;
+
+namespace {
+
+// What the header and trailer show: Text1 to Text5 and the main country.
+QStringList shown(Editor& e) {
+    QStringList out;
+    for (const char* name : {"Text1", "Text2", "Text3", "Text4", "Text5"})
+        out << e.field(name)->text();
+    return out << child<QLabel>(e.overview(), "Label7")->text();
+}
+
+const struct ExitCase {
+    const char* what;
+    bool close_box, changed;
+    Answer answer;
+} kExits[] = {
+    {"Exit, nothing changed", false, false, Answer::Yes},
+    {"Exit, Yes", false, true, Answer::Yes},
+    {"close box, Yes", true, true, Answer::Yes},
+    {"close box, No", true, true, Answer::No},
+};
+
+} // namespace
+
+class OverviewWindowFilesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void openThroughTheChooserShowsTheCampaign_data() {
+        QTest::addColumn<bool>("double_click");
+        QTest::newRow("button") << false;
+        QTest::newRow("double-click") << true;
+    }
+    void openThroughTheChooserShowsTheCampaign() {
+        QFETCH(bool, double_click);
+        Editor e;
+        QCOMPARE(enabled_actions(e.overview()), kNoCampaign);
+        e.trigger("Mopen");
+        FileChooser& chooser = e.windows.chooser();
+        QCOMPARE(chooser.windowTitle(), QString("Open existing Campaign file"));
+        QPushButton* use = child<QPushButton>(chooser, "Command1");
+        QCOMPARE(use->text(), QString("Open Campaign"));
+        QVERIFY(!use->isEnabled());
+        if (double_click) {
+            double_click_row(e.file1(), 0);
+        } else {
+            click_row(e.file1(), 0);
+            QVERIFY(use->isEnabled());
+            use->click();
+        }
+        QVERIFY(!chooser.isVisible());
+        QVERIFY(e.overview().isEnabled());
+        QCOMPARE(e.state.cam_name, std::string("DEMO.CAM"));
+        QCOMPARE(e.state.cam_path, e.game.campaign_path());
+        QCOMPARE(e.list1()->count(), 8);
+        QCOMPARE(shown(e), (QStringList{"8", "1200", "victory.smk", "defeat.smk", "demo.txt",
+                                        "Main Country : Germany"}));
+        // Only the button blanks the caption the fill wrote.
+        QCOMPARE(e.frame2(), double_click ? "Selected scenario # = None - (an asterix (*) "
+                                            "indicates an alternative GOTO)"
+                                          : QString());
+        QCOMPARE(enabled_actions(e.overview()), kCampaign);
+        QVERIFY(!e.state.campaign_changed);
+        QVERIFY(e.msgs.shown.empty());
+    }
+
+    void openWithUnsavedChanges_data() {
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("Yes") << Answer::Yes;
+        QTest::newRow("No") << Answer::No;
+        QTest::newRow("Cancel") << Answer::Cancel;
+    }
+    void openWithUnsavedChanges() {
+        QFETCH(Answer, answer);
+        Editor e(kOpened);
+        QVERIFY(show_active(e.overview()));
+        QTest::mouseClick(e.field("Text3"), Qt::LeftButton);
+        QVERIFY(e.state.campaign_changed);
+        QSignalSpy hide(&e.overview(), &OverviewWindow::scenarioListWindowHideRequested);
+        e.msgs.answers = {answer};
+        e.trigger("Mopen");
+        QCOMPARE(e.msgs.texts(), Texts{"Current Campaign has changed, do you wish to save it, "
+                                       "before you read the next?"});
+        QCOMPARE(e.msgs.shown[0].buttons, Buttons::YesNoCancel);
+        QCOMPARE(hide.count(), 1);
+        bool chooser = answer == Answer::No;
+        QCOMPARE(e.windows.chooser().isVisible(), chooser);
+        QCOMPARE(e.overview().isEnabled(), !chooser);
+        QCOMPARE(e.list1()->count(), 8);
+        if (chooser) {
+            QCOMPARE(e.windows.chooser().folder(), e.state.settings.mf7_cam);
+            // Cancelling the chooser keeps the campaign on screen counted as unsaved.
+            click(e.windows.chooser(), "Command2");
+            QVERIFY(e.overview().isEnabled());
+        }
+        QVERIFY(e.state.campaign_changed);
+    }
+
+    // Save as offers the campaign's own name and folder, and writes the record byte for byte.
+    // The change counts until a write succeeds: not after a cancelled chooser, a No to the
+    // question, or a failed write.
+    void saveAs() {
+        Editor e(kOpened);
+        QVERIFY(show_active(e.overview()));
+        // The prestige typed is folded and stored when Save as takes the focus from the field.
+        e.field("Text2")->setFocus();
+        e.field("Text2")->selectAll();
+        QTest::keyClicks(e.field("Text2"), "70000");
+        e.trigger("Msave_as");
+        FileChooser& chooser = e.windows.chooser();
+        QLineEdit* name = child<QLineEdit>(chooser, "Text1");
+        QCOMPARE(name->text(), QString("DEMO.CAM"));
+        QVERIFY(name->isVisible());
+        QCOMPARE(chooser.folder(), e.state.settings.mf7_cam);
+        QCOMPARE(chooser.windowTitle(), QString("Gem campaign fil"));
+        QVERIFY(e.overview().isEnabled());
+        click(chooser, "Command2");
+        QVERIFY(e.msgs.shown.empty());
+        QVERIFY(e.state.campaign_changed);
+
+        const std::string& folder = e.state.settings.mf7_cam;
+        e.msgs.answers = {Answer::No};
+        e.save_as("other");
+        QCOMPARE(e.msgs.shown.size(), size_t(1));
+        QVERIFY(!file_exists(join_path(folder, "other.cam")));
+        QVERIFY(e.state.campaign_changed);
+
+        e.msgs.clear();
+        e.msgs.answers = {Answer::Yes};
+        e.save_as("nowhere/x"); // a folder that does not exist
+        QCOMPARE(e.msgs.shown.size(), size_t(2));
+        QVERIFY(e.msgs.shown[1].text.ends_with("While trying to write the file: " +
+                                               join_path(folder, "nowhere/x.cam")));
+        QVERIFY(e.state.campaign_changed);
+
+        e.msgs.clear();
+        e.msgs.answers = {Answer::Yes};
+        e.save_as("MyCamp");
+        std::string path = join_path(folder, "mycamp.cam");
+        QCOMPARE(e.msgs.texts(), Texts{"F1-I02: Do you want to save this file: " + path});
+        std::string expected = read_all(e.game.campaign_path());
+        expected[2] = char(4465 & 0xFF);
+        expected[3] = char(4465 >> 8);
+        QVERIFY(read_all(path) == expected);
+        QCOMPARE(e.state.cam_path, path);
+        QCOMPARE(e.state.cam_name, std::string("mycamp.cam"));
+        QVERIFY(!e.state.campaign_changed);
+        QVERIFY(!chooser.isVisible());
+        QCOMPARE(e.state.chooser_target, std::string());
+
+        // A double-click saves under the name as listed.
+        std::string old = join_path(folder, "Old.CAM");
+        QVERIFY(demo::write_bytes(old, "old"));
+        e.trigger("Msave_as");
+        e.msgs.answers = {Answer::Yes};
+        double_click_row(e.file1(), row_named(e.file1(), "Old.CAM"));
+        QVERIFY(read_all(old) == expected);
+        QCOMPARE(e.state.cam_name, std::string("Old.CAM"));
+        QVERIFY(!name->isVisible());
+    }
+
+    // Which question goes with which change is the file commands' core test; here both ways
+    // out reach it, and each answer ends the program or not.
+    void exitAndTheCloseBox_data() { case_rows(kExits); }
+    void exitAndTheCloseBox() {
+        const auto& [what, close_box, changed, answer] = fetched(kExits);
+        Editor e(kOpened);
+        e.state.campaign_changed = changed;
+        e.msgs.answers = {answer};
+        std::string before = read_all(e.game.campaign_path());
+        bool ends = !changed || answer == Answer::No;
+        if (close_box)
+            QCOMPARE(e.overview().close(), ends);
+        else
+            e.trigger("exit");
+        QCOMPARE(e.msgs.shown.size(), size_t(changed ? 1 : 0));
+        QCOMPARE(e.quits, ends ? 1 : 0);
+        QCOMPARE(e.overview().isVisible(), !(close_box && ends));
+        // Exit never saves anything itself.
+        QVERIFY(read_all(e.game.campaign_path()) == before);
+    }
+
+    void clearAsksFirst_data() {
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("Yes") << Answer::Yes;
+        QTest::newRow("No") << Answer::No;
+    }
+    void clearAsksFirst() {
+        QFETCH(Answer, answer);
+        Editor e(kOpened);
+        click_row(e.list1(), 2);
+        e.state.campaign_changed = true;
+        QSignalSpy hide(&e.overview(), &OverviewWindow::scenarioListWindowHideRequested);
+        e.msgs.answers = {answer};
+        e.trigger("Mclose");
+        QCOMPARE(e.msgs.texts(), Texts{"Do you want to clear the content of this Campaign? "});
+        QCOMPARE(e.msgs.shown[0].buttons, Buttons::YesNo);
+        QCOMPARE(hide.count(), 1);
+        QCOMPARE(e.frame2(), QString());
+        // The list buttons stay enabled once a row was clicked.
+        QVERIFY(child<QPushButton>(e.overview(), "Command1")->isEnabled());
+        if (answer == Answer::No) {
+            QCOMPARE(e.list1()->count(), 8);
+            QCOMPARE(e.state.cam_name, std::string("DEMO.CAM"));
+            QCOMPARE(enabled_actions(e.overview()), kCampaign);
+            QVERIFY(e.state.campaign_changed);
+            return;
+        }
+        QCOMPARE(e.list1()->count(), 0);
+        QCOMPARE(shown(e), (QStringList{"0", "0", "", "", "", ""}));
+        QCOMPARE(e.field("Text6")->text(), QString());
+        QCOMPARE(e.state.cam_path + e.state.cam_folder + e.state.cam_name, std::string());
+        CampaignRecord empty;
+        reset_campaign(empty);
+        QVERIFY(e.state.campaign == empty);
+        QVERIFY(!e.state.campaign_changed);
+        QCOMPARE(enabled_actions(e.overview()), kNoCampaign);
+    }
+};
+
+QTEST_MAIN(OverviewWindowFilesTest)
+#include "overview_files_test.moc"

@@ -1,0 +1,116 @@
+// The overview's scenario list: selection, editing requests, and the insert and delete buttons
+// (whose rules the list editing core test covers).
+#include "support/editor_fixture.h"
+
+#include <QSignalSpy>
+
+using namespace mf7;
+using namespace mf7::test;
+
+namespace {
+
+QStringList files(Editor& e) {
+    QStringList out;
+    for (const QString& row : rows(e.list1()))
+        out << row.mid(5, 20).trimmed();
+    return out;
+}
+
+const struct ButtonCase {
+    const char* what;
+    QString button;
+    int row;
+    Answer answer;
+    int current; // the row selected afterwards
+} kButtons[] = {
+    {"insert before", "Command1", 0, Answer::Yes, 0},
+    {"insert after", "Command2", 7, Answer::Yes, 7},
+    {"delete the last", "Command3", 7, Answer::Yes, 6},
+    {"delete answered No", "Command3", 3, Answer::No, 3},
+};
+
+} // namespace
+
+class OverviewWindowListTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void aClickSelectsTheRowAndEnablesTheButtons() {
+        Editor e(kOpened);
+        for (const char* b : {"Command1", "Command2", "Command3"})
+            QVERIFY(!child<QPushButton>(e.overview(), b)->isEnabled());
+        click_row(e.list1(), 3);
+        QCOMPARE(e.state.selected_scn, int16_t(3));
+        QCOMPARE(e.frame2(),
+                 QString("Selected scenario # = 3 - (an asterix (*) indicates an alternative "
+                         "GOTO)"));
+        for (const char* b : {"Command1", "Command2", "Command3"})
+            QVERIFY(child<QPushButton>(e.overview(), b)->isEnabled());
+    }
+
+    void doubleClickOrEnterAsksToEditTheRow() {
+        Editor e(kOpened);
+        QVERIFY(show_active(e.overview()));
+        QSignalSpy spy(&e.overview(), &OverviewWindow::scenarioEditRequested);
+        double_click_row(e.list1(), 2);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(e.state.selected_scn, int16_t(2));
+        e.list1()->setFocus();
+        e.list1()->setCurrentRow(5);
+        QTest::keyClick(e.list1(), Qt::Key_Return);
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(e.state.selected_scn, int16_t(5));
+        // Below the last row there is nothing to edit.
+        QPoint below(10, e.list1()->visualItemRect(e.list1()->item(7)).bottom() + 20);
+        QTest::mouseClick(e.list1()->viewport(), Qt::LeftButton, {}, below);
+        QTest::mouseDClick(e.list1()->viewport(), Qt::LeftButton, {}, below);
+        QCOMPARE(spy.count(), 2);
+    }
+
+    void eachButtonActsOnTheClickedRow_data() { case_rows(kButtons); }
+    void eachButtonActsOnTheClickedRow() {
+        const auto& [what, button, row, answer, current] = fetched(kButtons);
+        Editor e(kOpened);
+        click_row(e.list1(), row);
+        QSignalSpy changed(&e.overview(), &OverviewWindow::scenarioListChanged);
+        QStringList expected = files(e);
+        if (button == "Command1" || button == "Command2")
+            expected.insert(button == "Command1" ? row : row + 1, QString());
+        else if (answer == Answer::Yes)
+            expected.removeAt(row);
+        e.msgs.answers = {answer};
+        click(e.overview(), button.toLatin1().constData());
+        QCOMPARE(files(e), expected);
+        QCOMPARE(e.field("Text1")->text(), QString::number(expected.size()));
+        QCOMPARE(e.list1()->currentRow(), current);
+        QCOMPARE(e.state.selected_scn, int16_t(current));
+        QCOMPARE(changed.count(), answer == Answer::Yes ? 1 : 0);
+        QCOMPARE(e.state.campaign_changed, answer == Answer::Yes);
+    }
+
+    // A selection left from before Clear or Open names no row on screen: the buttons say that
+    // nothing is selected and change nothing.
+    void aSelectionFromBeforeClearOrOpenIsNoSelection() {
+        Editor e(kOpened);
+        click_row(e.list1(), 7);
+        e.msgs.answers = {Answer::Yes};
+        e.trigger("Mclose");
+        e.msgs.clear();
+        click(e.overview(), "Command1");
+        QCOMPARE(e.msgs.texts(), Texts{"No Scenario selected, click on the scenario you want to "
+                                       "insert a new scenario before."});
+        QCOMPARE(e.list1()->count(), 0);
+        QCOMPARE(e.state.campaign.scenario_count, int16_t(0));
+
+        e.open();
+        e.msgs.clear();
+        e.msgs.answers = {Answer::Yes};
+        click(e.overview(), "Command3");
+        QCOMPARE(e.msgs.texts(),
+                 Texts{"No Scenario selected, click on the scenario you want to delete."});
+        QCOMPARE(e.list1()->count(), 8);
+        QCOMPARE(e.list1()->currentRow(), -1);
+    }
+};
+
+QTEST_MAIN(OverviewWindowListTest)
+#include "overview_list_test.moc"

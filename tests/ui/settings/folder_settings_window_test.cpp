@@ -1,0 +1,136 @@
+// The folder settings window: filling, colours, saving, the extension and the picker it opens.
+#include "platform/drives.h"
+#include "support/editor_fixture.h"
+#include "ui/common/look.h"
+#include "ui/settings/folder_picker.h"
+#include "ui/settings/folder_settings_window.h"
+
+#include <filesystem>
+
+using namespace mf7;
+using namespace mf7::test;
+
+namespace {
+
+// The colours of the folder fields Text1 to Text7 and Text9.
+QStringList colours(FolderSettingsWindow& w) {
+    QStringList out;
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 9})
+        out << (look::background(w.field(n)) == look::kLightGreen ? "green"
+                : look::background(w.field(n)) == look::kLightRed ? "red"
+                                                                  : "other");
+    return out;
+}
+
+FolderSettingsWindow& open_settings(Editor& e) {
+    e.trigger("Set_edit");
+    return e.windows.folder_settings();
+}
+
+const QStringList kAllGreen(8, "green");
+
+} // namespace
+
+class FolderSettingsWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // Opening fills the fields from the settings. Save writes them only when every folder
+    // exists; the colours follow each save.
+    void savingColoursTheFoldersAndWritesOnlyWhenAllExist() {
+        Editor e(kOpened);
+        e.state.settings.settings_changed = true;
+        FolderSettingsWindow& w = open_settings(e);
+        const Settings& s = e.state.settings;
+        const std::string* folders[] = {&s.program_folder, &s.mf7_cam, &s.mf7_scn,
+                                        &s.mf7_mus,        &s.mf7_smk, &s.mf7_txt,
+                                        &s.mf7main,        nullptr,    &s.mf7_rep};
+        for (int n = 1; n <= 9; ++n)
+            QCOMPARE(w.field(n)->text().toStdString(), folders[n - 1] ? *folders[n - 1] : "txt");
+        QCOMPARE(colours(w), kAllGreen);
+        QVERIFY(!e.state.settings.settings_changed);
+        std::string missing = e.game.dir.file("no-reports");
+        w.field(9)->setText(QString::fromStdString(missing));
+        click(w, "Command2");
+        QCOMPARE(e.msgs.texts(), Texts{"You have to set the directory settings correctly, before "
+                                       "you can continue."});
+        QCOMPARE(colours(w), (QStringList(7, "green") << "red"));
+        QVERIFY(w.isVisible());
+        QCOMPARE(e.state.settings.mf7_rep, missing);
+        QCOMPARE(enabled_actions(e.overview()), kAlways);
+
+        e.msgs.clear();
+        std::filesystem::create_directories(missing);
+        click(w, "Command2");
+        std::string ini = join_path(e.game.dir.str(), "mf7edit.ini");
+        QCOMPARE(e.msgs.texts(), Texts{"Directory settings is saved in " + ini});
+        QCOMPARE(colours(w), kAllGreen);
+        QVERIFY(!w.isVisible());
+        QVERIFY(e.overview().isEnabled());
+        // The campaign still on screen can be saved again.
+        QCOMPARE(enabled_actions(e.overview()), kCampaign);
+        QVERIFY(read_all(ini).find("mf7_rep=" + missing + "\r\n") != std::string::npos);
+    }
+
+    // Typing in Text8 puts the extension in force at once; Cancel keeps it, unsaved.
+    void aNewExtensionIsInForceAtOnceAndCancelKeepsIt() {
+        Editor e;
+        FolderSettingsWindow& w = open_settings(e);
+        QVERIFY(show_active(w));
+        w.field(8)->setFocus();
+        w.field(8)->selectAll();
+        QTest::keyClicks(w.field(8), "deu");
+        QCOMPARE(e.state.settings.mf7text, std::string("*.deu"));
+        QCOMPARE(e.state.settings.text_ext, std::string(".deu"));
+        click(w, "Command1");
+        QCOMPARE(e.state.settings.text_ext, std::string(".deu"));
+        e.msgs.answers = {Answer::Yes};
+        e.trigger("exit");
+        QCOMPARE(e.msgs.texts(),
+                 Texts{"MF7-editor ini-file has changed. Do you wish to save the changes?"});
+        QCOMPARE(e.quits, 0);
+    }
+
+    // The colours come from the last folder check, so a folder the picker found stays red.
+    void aFolderChosenInThePickerStaysRedUntilSaved() {
+        Editor e;
+        std::string good = e.state.settings.mf7_cam;
+        e.state.settings.mf7_cam = e.game.dir.file("gone");
+        check_paths(e.state.settings);
+        FolderSettingsWindow& w = open_settings(e);
+        QCOMPARE(colours(w)[1], QString("red"));
+        QVERIFY(show_active(w));
+        QTest::mouseDClick(w.field(2), Qt::LeftButton);
+        FolderPicker& picker = e.windows.folder_picker();
+        QVERIFY(!w.isEnabled());
+        QPushButton* ok = child<QPushButton>(picker, "Command1");
+        QVERIFY(!ok->isEnabled());
+        // The missing folder opens at its nearest existing parent, the game folder.
+        QListWidget* dirs = child<QListWidget>(picker, "Dir1");
+        click_row(dirs, folder_row(dirs, "CAMPAIGN"));
+        QVERIFY(ok->isEnabled());
+        QCOMPARE(rows(child<QListWidget>(picker, "File1")), QStringList{"DEMO.CAM"});
+        ok->click();
+        QVERIFY(w.isEnabled());
+        QCOMPARE(w.field(2)->text().toStdString(), good);
+        QCOMPARE(colours(w)[1], QString("red"));
+        click(w, "Command2");
+        QCOMPARE(e.state.settings.mf7_cam, good);
+        QCOMPARE(colours(w), kAllGreen);
+    }
+
+    void aSettingOnNoDriveFallsBackAtOnce() {
+        Editor e;
+        e.state.settings.mf7_cam = "no-drive/campaigns";
+        FolderSettingsWindow& w = open_settings(e);
+        QVERIFY(show_active(w));
+        w.field(2)->setFocus();
+        QTest::keyClick(w.field(2), Qt::Key_Return);
+        QCOMPARE(e.state.settings.mf7_cam, main_drive());
+        QVERIFY(e.state.settings.settings_changed);
+        QVERIFY(e.windows.folder_picker().isVisible());
+        QCOMPARE(e.windows.folder_picker().dir_path(), drive_root(main_drive()));
+    }
+};
+
+QTEST_MAIN(FolderSettingsWindowTest)
+#include "folder_settings_window_test.moc"
