@@ -3,6 +3,8 @@ RUN_DIR  := build/run
 TEST_DIR := build/test
 BIN      := $(RUN_DIR)/bin
 DEMO_DIR := $(CURDIR)/build/demo-game
+# ccache, when present, shares compiled objects between build folders and clones.
+LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 .PHONY: run test setup build-run build-test screenshots bench clean
 
@@ -10,11 +12,11 @@ setup:
 	@scripts/setup.sh
 
 build-run: setup
-	@cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DMF7_BUILD_TESTS=OFF >/dev/null
+	@cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DMF7_BUILD_TESTS=OFF $(LAUNCHER) >/dev/null
 	@cmake --build $(RUN_DIR)
 
 build-test: setup
-	@cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMF7_SANITIZE=ON >/dev/null
+	@cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMF7_SANITIZE=ON $(LAUNCHER) >/dev/null
 	@cmake --build $(TEST_DIR)
 
 run: build-run
