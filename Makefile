@@ -5,6 +5,7 @@ BIN      := $(RUN_DIR)/bin
 DEMO_DIR := $(CURDIR)/build/demo-game
 # ccache, when present, shares compiled objects between build folders and clones.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+export CCACHE_BASEDIR := $(CURDIR)
 
 .PHONY: run test setup build-run build-test screenshots bench clean
 
