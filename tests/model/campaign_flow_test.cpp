@@ -1,8 +1,15 @@
 #include "model/campaign_flow.h"
+#include "reports/flow_report.h"
 
 #include <gtest/gtest.h>
 
 using namespace mf7;
+
+namespace mf7 {
+void PrintTo(const CampaignFlow& flow, std::ostream* os) {
+    *os << flow_json(flow);
+}
+} // namespace mf7
 
 namespace {
 
@@ -76,6 +83,9 @@ const Case kCases[] = {
     {"alternative naming the scenario itself",
      {to(1), {Go{60, 1, 254}, Go{254}, Go{254}, Go{255}}},
      {true, {0, 1}, {}, true, true, {}, {}, 2, 1}},
+    {"ending only through the next scenario",
+     {{Go{1}, Go{1}, Go{1}, Go{1}}, to(254)},
+     {true, {0, 1}, {}, true, true, {}, {}, 2, 2}},
     {"loop with no way out",
      {to(1), {Go{2}, Go{2}, Go{2}, Go{2}}, {Go{1}, Go{1}, Go{1}, Go{1}}},
      {true, {0, 1, 2}, {}, false, true, {}, {1, 2}, {}, 1}},
