@@ -51,14 +51,21 @@ MapEdge edge_path(Agedge_t* e, const Flip& flip) {
     return out;
 }
 
+// One context for the whole run: Graphviz 2.42's text-measuring plugin reads freed memory when
+// a second context is made after the first was freed.
+GVC_t* graphviz() {
+    static GVC_t* context = gvContext();
+    return context;
+}
+
 } // namespace
 
 MapLayout layout_map(const CampaignGraph& graph, const CampaignFlow& flow) {
     MapLayout layout;
-    std::unique_ptr<GVC_t, int (*)(GVC_t*)> gvc(gvContext(), gvFreeContext);
+    GVC_t* gvc = graphviz();
     std::string dot = graph_dot(graph, flow);
     std::unique_ptr<Agraph_t, int (*)(Agraph_t*)> g(agmemread(dot.c_str()), agclose);
-    if (!gvc || !g || gvLayout(gvc.get(), g.get(), "dot") != 0)
+    if (!gvc || !g || gvLayout(gvc, g.get(), "dot") != 0)
         return layout;
     boxf bb = GD_bb(g.get());
     Flip flip{bb.UR.y};
@@ -73,7 +80,7 @@ MapLayout layout_map(const CampaignGraph& graph, const CampaignFlow& flow) {
         for (Agedge_t* e = agfstout(g.get(), n); e; e = agnxtout(g.get(), e))
             layout.edges.push_back(edge_path(e, flip));
     }
-    gvFreeLayout(gvc.get(), g.get());
+    gvFreeLayout(gvc, g.get());
     return layout;
 }
 

@@ -67,10 +67,10 @@ std::string node_id(GotoKind kind, int to) {
         return "win";
     case GotoKind::Lose:
         return "lose";
-    case GotoKind::Scenario:
-        return "s" + std::to_string(to);
     default:
-        return "x" + std::to_string(to);
+        // Built by appending: GCC 12 warns wrongly on "s" + std::to_string(to).
+        std::string id(1, kind == GotoKind::Scenario ? 's' : 'x');
+        return id.append(std::to_string(to));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "ui/editor/scenario_list_window.h"
 #include "ui/help/about_window.h"
 #include "ui/help/how_to_window.h"
+#include "ui/map/campaign_map_window.h"
 #include "ui/overview/new_campaign_dialog.h"
 #include "ui/overview/overview_window.h"
 #include "ui/overview/reports_menu.h"
@@ -53,11 +54,7 @@ void EditorWindows::connect_overview() {
     OverviewWindow* f1 = overview_.get();
     // The overview is disabled first: disabling a window disables the windows it owns, and the
     // editor must come out of that enabled.
-    connect(f1, &OverviewWindow::scenarioEditRequested, this, [this, f1] {
-        f1->setEnabled(false);
-        if (!editor().open_scenario())
-            f1->setEnabled(true);
-    });
+    connect(f1, &OverviewWindow::scenarioEditRequested, this, &EditorWindows::edit_scenario);
     connect(f1, &OverviewWindow::textFileRequested, this, [this, f1] {
         f1->setEnabled(false);
         text_window().open_file(f1->text_file_path(), "form1");
@@ -69,7 +66,14 @@ void EditorWindows::connect_overview() {
             scenario_list_->close_list();
     });
     connect(f1, &OverviewWindow::reportRequested, this, [this, f1](const QString& entry) {
-        run_report(entry, state_, messages_, *f1, text_window());
+        if (entry == "mnu_map")
+            open_campaign_map();
+        else
+            run_report(entry, state_, messages_, *f1, text_window());
+    });
+    connect(f1, &OverviewWindow::rowsShown, this, [this, f1] {
+        if (campaign_map_)
+            campaign_map_->show_campaign(f1->rows());
     });
     // The copy hides the overview instead of disabling it.
     connect(f1, &OverviewWindow::copyRequested, this, [this, f1] {
@@ -79,6 +83,36 @@ void EditorWindows::connect_overview() {
         w.raise();
         w.activateWindow();
     });
+}
+
+// The map is a window of the overview, so disabling the overview disables the map as well.
+void EditorWindows::edit_scenario() {
+    OverviewWindow* f1 = overview_.get();
+    f1->setEnabled(false);
+    if (!editor().open_scenario())
+        f1->setEnabled(true);
+}
+
+void EditorWindows::open_campaign_map() {
+    CampaignMapWindow& map = campaign_map();
+    map.show_campaign(overview_->rows());
+    map.show();
+    map.raise();
+    map.activateWindow();
+}
+
+CampaignMapWindow& EditorWindows::campaign_map() {
+    if (!campaign_map_) {
+        OverviewWindow* f1 = overview_.get();
+        campaign_map_ = new CampaignMapWindow(state_, messages_, f1);
+        connect(campaign_map_, &CampaignMapWindow::scenarioSelected, f1,
+                &OverviewWindow::select_row);
+        connect(campaign_map_, &CampaignMapWindow::scenarioEditRequested, this, [this, f1](int n) {
+            f1->select_row(n);
+            edit_scenario();
+        });
+    }
+    return *campaign_map_;
 }
 
 ScenarioEditor& EditorWindows::editor() {

@@ -26,6 +26,7 @@ class ScenarioEditor;
 class ScenarioListWindow;
 class TextWindow;
 class CopyWindow;
+class CampaignMapWindow;
 
 class EditorWindows : public QObject {
     Q_OBJECT
@@ -48,6 +49,7 @@ class EditorWindows : public QObject {
     ScenarioListWindow& scenario_list();
     TextWindow& text_window();
     CopyWindow& copy_window();
+    CampaignMapWindow& campaign_map();
     // Whether a window has been made yet: "form2", "dialog", "form3" ... "form10".
     bool created(const std::string& name) const;
 
@@ -80,9 +82,12 @@ class EditorWindows : public QObject {
     ScenarioListWindow* scenario_list_ = nullptr;
     TextWindow* text_window_ = nullptr;
     CopyWindow* copy_window_ = nullptr;
+    CampaignMapWindow* campaign_map_ = nullptr;
 
     void connect_overview();
     void open_editor_chooser();
+    void edit_scenario();
+    void open_campaign_map();
 };
 
 } // namespace mf7

@@ -94,8 +94,9 @@ CampaignMapWindow::CampaignMapWindow(EditorState& state, Messages& messages, QWi
     auto* split = new QSplitter(this);
     split->addWidget(view_);
     split->addWidget(findings_);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 1);
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 0);
+    split->setSizes({700, 300});
     auto* v = new QVBoxLayout(this);
     v->addLayout(buttons);
     v->addWidget(split);
@@ -154,11 +155,19 @@ QGraphicsView& CampaignMapWindow::view() const {
 }
 
 void CampaignMapWindow::zoom_by(double factor) {
+    fitted_ = false;
     view_->scale(factor, factor);
 }
 
 void CampaignMapWindow::fit() {
+    fitted_ = true;
     view_->fitInView(scene_->sceneRect(), Qt::KeepAspectRatio);
+}
+
+void CampaignMapWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (fitted_)
+        fit();
 }
 
 bool CampaignMapWindow::export_to(const QString& path) {

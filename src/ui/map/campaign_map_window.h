@@ -50,6 +50,8 @@ class CampaignMapWindow : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // A map fitted to the window stays fitted while the window is resized, until zoomed.
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void redraw();
@@ -59,6 +61,7 @@ class CampaignMapWindow : public QWidget {
     Messages& messages_;
     std::vector<std::string> rows_;
     bool stale_ = false;
+    bool fitted_ = true;
     CampaignGraph graph_;
     CampaignFlow flow_;
     QGraphicsScene* scene_ = nullptr;

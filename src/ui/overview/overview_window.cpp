@@ -114,6 +114,7 @@ void OverviewWindow::build_menus() {
     separator(reports, "mn_skil20");
     add(reports, "skriv", "Make full Campaign &Report");
     add(reports, "Filelist", "Make Full Campaign &Filelist");
+    add(reports, "mnu_map", "Campaign &map");
     top("Set_edit", "&Edit Folder settings");
     QMenu* help = menuBar()->addMenu("&Information");
     help->setObjectName("help");
@@ -275,7 +276,7 @@ void OverviewWindow::connect_fields() {
     connect(action("exit"), &QAction::triggered, this, &OverviewWindow::exit_clicked);
     connect(action("language_conversion"), &QAction::triggered, this,
             &OverviewWindow::copyRequested);
-    for (const char* name : {"mnu_missing", "mnu_camlst", "skriv", "Filelist"})
+    for (const char* name : {"mnu_missing", "mnu_camlst", "skriv", "Filelist", "mnu_map"})
         connect(action(name), &QAction::triggered, this,
                 [this, name] { emit reportRequested(QString::fromLatin1(name)); });
     connect(action("Set_edit"), &QAction::triggered, this,
@@ -334,6 +335,7 @@ void OverviewWindow::fill_overview() {
     if (fill.label7)
         label7_->setText(toQ(*fill.label7));
     set_campaign_menus(true);
+    emit rowsShown();
 }
 
 QAction* OverviewWindow::action(const char* name) const {
@@ -601,6 +603,7 @@ void OverviewWindow::clear_clicked() {
     state_.campaign_changed = false;
     state_.selected_scn = -1;
     set_campaign_menus(false);
+    emit rowsShown();
 }
 
 void OverviewWindow::exit_clicked() {
@@ -701,6 +704,7 @@ std::vector<std::string> OverviewWindow::rows() const {
 void OverviewWindow::replace_row(int index, const std::string& row) {
     if (index >= 0 && index < list1_->count())
         list1_->item(index)->setText(toQ(row));
+    emit rowsShown();
 }
 
 void OverviewWindow::set_main_country(const std::string& label7) {

@@ -63,12 +63,14 @@ class OverviewWindow : public QMainWindow {
     void aboutRequested();
     // "Make Copy As..": the international copy window.
     void copyRequested();
-    // A Reports entry, by its object name: mnu_missing, mnu_camlst, skriv, Filelist.
+    // A Reports entry, by its object name: mnu_missing, mnu_camlst, skriv, Filelist, mnu_map.
     void reportRequested(const QString& entry);
     // SHIFT + left click on Text5 passed its checks: open text_file_path() in the text window.
     void textFileRequested();
     // Double-click or Enter on a row: edit scenario selected_scn.
     void scenarioEditRequested();
+    // The rows were filled, replaced or cleared: the campaign map follows them.
+    void rowsShown();
     // An insert or delete changed the scenario rows.
     void scenarioListChanged();
     // New, Open, Save as and Clear hide the scenarios-in-campaign window and empty it.

@@ -86,6 +86,29 @@ class CampaignMapWindowTest : public QObject {
         QVERIFY(QSvgRenderer(toQ(dir.file("map.svg"))).isValid());
         QVERIFY(msgs.texts().empty());
     }
+
+    // Reports > Campaign map on the demo: a click selects, a double-click edits, and the map
+    // waits while the editor is open and follows the stored edit and an insert.
+    void followsTheOverviewAndOpensTheEditor() {
+        Editor e(kOpened);
+        e.trigger("mnu_map");
+        CampaignMapWindow& map = e.windows.campaign_map();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        QCOMPARE(items_of(map, "scenario").size(), 8);
+        QTest::mouseClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 5));
+        QCOMPARE(e.list1()->currentRow(), 5);
+        QTest::mouseDClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
+        ScenarioEditor& editor = e.windows.editor();
+        QVERIFY(editor.isVisible());
+        QCOMPARE(e.state.selected_scn, 3);
+        QVERIFY(!map.isEnabled() && !e.overview().isEnabled());
+        editor.field(20)->setText("20"); // V goto: a slot beyond the campaign
+        click(editor, "Command1");
+        QVERIFY(map.isEnabled());
+        QCOMPARE(items_of(map, "invalid", 20).size(), 1);
+        click(e.overview(), "Command2");
+        QCOMPARE(items_of(map, "scenario").size(), 9);
+    }
 };
 
 QTEST_MAIN(CampaignMapWindowTest)
