@@ -44,7 +44,7 @@ std::string dot_quote(const std::string& s) {
 std::string dot_node(GotoKind kind, int to, const CampaignGraph& g, const CampaignFlow& flow) {
     Look look = node_look(kind, to, flow);
     const char* shape = kind == GotoKind::Scenario ? "box" : "ellipse";
-    return "  " + node_id(kind, to) + " [label=" + dot_quote(node_label(kind, to, g)) +
+    return "  " + dot_quote(node_id(kind, to)) + " [label=" + dot_quote(node_label(kind, to, g)) +
            ", shape=" + shape + ", fillcolor=\"" + look.fill + "\", color=\"" + look.line +
            "\", fontcolor=\"" + look.text + "\", penwidth=" + std::to_string(look.line_width) +
            "];\n";
@@ -89,8 +89,9 @@ std::string graph_dot(const CampaignGraph& g, const CampaignFlow& flow) {
             out += dot_node(GotoKind::Invalid, e.to, g, flow);
     for (std::size_t i = 0; i < g.edges.size(); ++i) {
         const GraphEdge& e = g.edges[i];
-        out += "  " + node_id(GotoKind::Scenario, e.from) + " -> " + node_id(e.kind, e.to) +
-               " [id=\"e" + std::to_string(i) + "\", color=\"" + edge_colour(e) + "\"";
+        out += "  " + dot_quote(node_id(GotoKind::Scenario, e.from)) + " -> " +
+               dot_quote(node_id(e.kind, e.to)) + " [id=\"e" + std::to_string(i) + "\", color=\"" +
+               edge_colour(e) + "\"";
         if (e.if_played > 0)
             out += ", style=dashed, label=" + dot_quote(edge_label(e)) + ", fontcolor=\"" +
                    edge_colour(e) + "\"";

@@ -99,7 +99,7 @@ TEST(BatchFlow, ExitStatus) {
         {{"flow"}, 0, 0, "Every path through the campaign ends.\n"},
         {{"flow"}, 60, 1, "Scenario 7 goes to 60 on outcome BV, which is no scenario"},
         {{"flow", "--jsn"}, 0, 2, ""},
-        {{"graph", "--format", "dot"}, 60, 0, "s7 -> x60 [id=\"e30\", color=\"#d32f2f\"];"},
+        {{"graph", "--format", "dot"}, -3, 0, "\"s7\" -> \"x-3\" [id=\"e30\", color=\"#d32f2f\"];"},
         {{"graph", "--format", "gif"}, 0, 2, ""},
         {{"graph", "--out"}, 0, 2, ""},
     };

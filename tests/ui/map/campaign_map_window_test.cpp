@@ -43,13 +43,13 @@ QPoint node_point(const CampaignMapWindow& w, int scenario) {
 class CampaignMapWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    // 0 goes to 1 or to 60; 1 wins, or loses unless 2 was played; 2 is never reached.
+    // 0 goes to 1 or to -3; 1 wins, or loses unless 2 was played; 2 is never reached.
     void drawsNodesEdgesAndFindingsThenExports() {
         EditorState state;
         reset_campaign(state.campaign);
         state.campaign.scenario_count = 3;
         std::vector<std::string> rows;
-        int gotos[3][4] = {{1, 1, 60, 255}, {254, 254, 254, 255}, {254, 254, 254, 255}};
+        int gotos[3][4] = {{1, 1, -3, 255}, {254, 254, 254, 255}, {254, 254, 254, 255}};
         for (std::size_t i = 0; i < 3; ++i) {
             auto& o = state.campaign.scenarios[i].outcome;
             for (std::size_t k = 0; k < 4; ++k)
@@ -72,7 +72,7 @@ class CampaignMapWindowTest : public QObject {
         QCOMPARE(grey, QColor("#eeeeee"));
         QCOMPARE(shape(w, "scenario", 0)->brush().color(), QColor(Qt::white));
         QColor red("#d32f2f");
-        QCOMPARE(shape(w, "invalid", 60)->pen().color(), red);
+        QCOMPARE(shape(w, "invalid", -3)->pen().color(), red);
         QCOMPARE(shape(w, "edge", 2)->pen().color(), red);          // 0's TV
         QCOMPARE(shape(w, "edge", 8)->pen().style(), Qt::DashLine); // 1's L if 2 played
         auto findings = child<QListWidget>(w, "Findings");
