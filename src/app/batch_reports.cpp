@@ -25,8 +25,7 @@ int write_report(BatchContext& c, const char* name, Writer writer) {
     ReportWritten path = writer(c.state, fill.rows, locale_report_time(), c.messages);
     if (!path)
         return 2;
-    print_text(c.out, *path);
-    c.out << "\n";
+    c.out << *path << "\n";
     return 0;
 }
 

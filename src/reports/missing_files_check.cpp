@@ -76,7 +76,7 @@ class Check {
     }
 
     bool missing(const std::string& folder, const std::string& name, std::string& path) {
-        path = join_path(folder, name);
+        path = join_game_name(folder, name);
         return !file_exists(path);
     }
 
@@ -88,7 +88,7 @@ class Check {
         std::string path;
         if (!name.empty() && missing(folder, name, path)) {
             ++result_.counters.missing_files;
-            line(head + words + path);
+            line(head + words + path_as_text(path));
         }
     }
 
@@ -96,7 +96,7 @@ class Check {
         std::string path;
         if (!trim(shown).empty() && missing(folder, shown, path)) {
             ++result_.counters.missing_files;
-            line(words + path);
+            line(words + path_as_text(path));
         }
     }
 
@@ -111,7 +111,7 @@ class Check {
         std::string cam = campaign_file_path(state_);
         if (!file_exists(cam)) {
             ++result_.counters.missing_files;
-            line("Campaign-file Missing : " + cam);
+            line("Campaign-file Missing : " + path_as_text(cam));
         }
         header_file(header_.description_txt, settings_.mf7_txt, "Campaign text-file Missing : ");
         header_file(header_.win_smk, settings_.mf7_smk, "Campaign-win smk-file Missing : ");
@@ -143,7 +143,7 @@ class Check {
             state_.current_scn_name = name;
             std::string path;
             if (missing(settings_.mf7_scn, name, path)) {
-                line(range_head + " - Missing scn-file: " + path);
+                line(range_head + " - Missing scn-file: " + path_as_text(path));
                 if (!used(i)) {
                     line(range_head + " - Scenario is not used by campaign.");
                 } else {
@@ -197,14 +197,14 @@ class Check {
         std::string path;
         if (missing(settings_.mf7_scn, map_name, path)) {
             ++result_.counters.missing_map_files;
-            line(head + " - Missing map-file: " + path);
+            line(head + " - Missing map-file: " + path_as_text(path));
             return;
         }
         std::string bytes;
         FileError error;
         if (!read_file(path, bytes, error, 2)) {
             ++result_.counters.missing_map_files;
-            line(head + " - Map-file could not be read: " + path);
+            line(head + " - Map-file could not be read: " + path_as_text(path));
             return;
         }
         // The map number, low byte first; a file shorter than two bytes reads as zeros.
@@ -217,9 +217,10 @@ class Check {
         std::string shp_folder = join_path(settings_.mf7main, "MAP");
         if (!file_exists(join_path(shp_folder, "MAP" + digits + "00.SHP"))) {
             ++result_.counters.missing_map_graphics;
-            line(head + " - SHP-files missing for map-file: " + path);
+            line(head + " - SHP-files missing for map-file: " + path_as_text(path));
             line(head +
-                 " - SHP-files missing: " + join_path(shp_folder, "MAP" + digits + "nn.SHP"));
+                 " - SHP-files missing: " +
+                 path_as_text(join_path(shp_folder, "MAP" + digits + "nn.SHP")));
         }
     }
 
@@ -232,7 +233,7 @@ class Check {
         std::string path;
         if (missing(settings_.mf7_txt, intro, path)) {
             ++result_.counters.missing_files;
-            line(head + " - Missing scn text-file: " + path);
+            line(head + " - Missing scn text-file: " + path_as_text(path));
         }
     }
 
@@ -318,7 +319,7 @@ bool save_check_report(const CheckResult& result, Messages& messages) {
     FileError error;
     if (write_file_atomic(result.caption, check_report_bytes(result.text), error))
         return true;
-    report_file_error(messages, result.caption, "write the file: ", error.text);
+    report_file_error(messages, path_as_text(result.caption), "write the file: ", error.text);
     return false;
 }
 

@@ -215,3 +215,37 @@ TEST(BatchCopy, OptionsReachTheCopy) {
         }
     }
 }
+
+TEST(Batch, ReadsAndWritesInFoldersOfAnyName) {
+    for (const std::string name : {"Łódź 東京 Игры", "Zürich"}) {
+        SCOPED_TRACE(name);
+        TempDir dir;
+        std::string program = dir.file(name), root = join_path(program, "game");
+        std::string error;
+        ASSERT_TRUE(demo::write_demo_game(root, error)) << error;
+        Settings settings = demo::demo_settings(root);
+        settings.program_folder = program;
+        RecordingMessages msgs;
+        ASSERT_TRUE(write_settings(settings, "3.0.1", program, msgs));
+        std::string cam = join_path(settings.mf7_cam, "DEMO.CAM");
+        std::ostringstream out, err;
+        auto run = [&](const std::vector<std::string>& args) {
+            out.str("");
+            err.str("");
+            return run_batch(args, program, out, err);
+        };
+        EXPECT_EQ(run({"show", cam}), 0) << err.str();
+        EXPECT_EQ(out.str().find("not found"), std::string::npos) << out.str();
+        EXPECT_EQ(run({"list", cam}), 0) << err.str();
+        // The settings file may hold the folders lower case (on Windows).
+        std::string report = join_path(settings.mf7_rep, "Small Campaignlist for DEMO.txt");
+        EXPECT_EQ(fold_case(out.str()), fold_case(report + "\n"));
+        EXPECT_TRUE(file_exists(report));
+        std::string target = join_path(program, "游戏 T");
+        std::filesystem::create_directory(to_native(target));
+        EXPECT_EQ(run({"copy", cam, "--to", target}), 0) << err.str();
+        EXPECT_TRUE(file_exists(join_path(target, "DEMO.CAM")));
+        EXPECT_NE(out.str().find(join_path(target, "POLAND.SCN") + "\n"), std::string::npos);
+        EXPECT_EQ(list_folders(dir.str()), std::vector<std::string>{name});
+    }
+}

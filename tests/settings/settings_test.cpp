@@ -1,5 +1,6 @@
 #include "settings/settings.h"
 
+#include "platform/cp1252.h"
 #include "platform/files.h"
 #include "support/fixtures.h"
 
@@ -101,4 +102,36 @@ TEST(SettingsPaths, FinalSeparator) {
     EXPECT_EQ(strip_final_separator("/opt/mf7/"), "/opt/mf7");
     EXPECT_EQ(strip_final_separator("C:\\"), "C:");
     EXPECT_EQ(strip_final_separator("/"), "/");
+}
+
+TEST(SettingsFile, EncodingsWrittenAndRead) {
+    struct Case {
+        std::string folder;     // a settings value, as the platform names it
+        bool windows_form;      // how it is written
+        std::string value_line; // the mf7_cam line as the file holds it
+        std::string read_back;
+    } cases[] = {
+        {"/Łódź 東京 Игры", false, "mf7_cam=/Łódź 東京 Игры/CAMPAIGN", "/Łódź 東京 Игры/CAMPAIGN"},
+        {"C:\\Łódź 東京 Игры", true, "mf7_cam=c:\\łódź 東京 игры\\campaign",
+         "c:\\łódź 東京 игры\\campaign"},
+        {"C:\\Jürgen", true, "mf7_cam=c:\\j\xFCrgen\\campaign", "c:\\jürgen\\campaign"},
+        {"/Jürgen", false, "mf7_cam=/Jürgen/CAMPAIGN", "/Jürgen/CAMPAIGN"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value_line);
+        Settings s = demo::demo_settings(c.folder);
+        s.mf7_cam = c.folder + (c.windows_form ? "\\" : "/") + "CAMPAIGN";
+        std::string bytes = settings_file_text(s, "3.0.1", c.windows_form);
+        // A value beyond Windows-1252 needs UTF-8, announced by the byte-order mark.
+        bool bom = c.windows_form && !is_ascii(c.value_line) && is_utf8(c.value_line);
+        EXPECT_EQ(bytes.starts_with("\xEF\xBB\xBF"), bom);
+        EXPECT_NE(bytes.find("\r\n" + c.value_line + "\r\n"), std::string::npos);
+        Settings back;
+        for (const auto& line : split_lines_any(settings_text_as_utf8(bytes)))
+            apply_settings_line(back, line);
+        EXPECT_EQ(back.mf7_cam, c.read_back);
+    }
+    // A file written by hand in UTF-8 or in an ANSI editor reads the same.
+    EXPECT_EQ(settings_text_as_utf8("mf7_cam=/J\xC3\xBCrgen"), "mf7_cam=/Jürgen");
+    EXPECT_EQ(settings_text_as_utf8("mf7_cam=/J\xFCrgen"), "mf7_cam=/Jürgen");
 }
