@@ -95,7 +95,7 @@ class CopyRun {
     CopyResult run() {
         result_.done = true;
         result_.label =
-            "This Report has been saved as: " + path_as_text(join_path(target_, "REPORT." + new_ext_));
+            "This Report has been saved as: " + join_path(target_, "REPORT." + new_ext_);
         lines_.push_back("The following files are saved: ");
         const Settings& s = state_.settings;
         for (int k = 0; k < usable_count(state_.campaign); ++k) {

@@ -31,7 +31,9 @@ std::string join_path(std::string_view folder, std::string_view name) {
 
 fs::path to_native(const std::string& path) {
 #ifdef _WIN32
-    return fs::path(std::u8string(path.begin(), path.end()));
+    // Bytes that are no UTF-8 would make the conversion throw; they can only be game text.
+    std::string utf8 = is_utf8(path) ? path : cp1252_to_utf8(path);
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
 #else
     return fs::path(path);
 #endif

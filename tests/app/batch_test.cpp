@@ -26,8 +26,15 @@ struct BatchRun {
 template <typename G> struct Batch : G {
     TempDir target;
     template <typename... Args> explicit Batch(Args... args) : G(args...) {
-        if (!write_settings(this->state.settings, "3.0.1", this->dir.str(), this->msgs))
+        EditorState& s = this->state;
+        if (!write_settings(s.settings, "3.0.1", this->dir.str(), this->msgs) ||
+            read_settings(s.settings, this->msgs) != SettingsResult::Ok)
             throw std::runtime_error("cannot write the settings file");
+        // The folders as the file holds them (lower case on Windows), as the batch tool reads them.
+        if (!s.cam_folder.empty()) {
+            s.cam_folder = s.settings.mf7_cam;
+            s.cam_path = join_path(s.cam_folder, s.cam_name);
+        }
         this->msgs.clear();
     }
     // Runs the tool with "$cam" and "$to" in args standing for the campaign and the target.

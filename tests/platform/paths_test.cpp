@@ -12,7 +12,9 @@ TEST(Paths, GameFilesAreFoundIgnoringLetterCase) {
     TempDir dir;
     for (const char* f : {"scn01.scn", "map/MAP0700.SHP", "Exact.txt", "exact.TXT"})
         ASSERT_TRUE(demo::write_bytes(dir.file(f), "x"));
-    EXPECT_EQ(find_existing(dir.file("SCN01.SCN")), dir.file("scn01.scn"));
+    // Windows finds the name as spelled; elsewhere it comes back as the folder holds it.
+    EXPECT_EQ(fold_case(find_existing(dir.file("SCN01.SCN")).value_or("")),
+              fold_case(dir.file("scn01.scn")));
     EXPECT_TRUE(file_exists(dir.file("MAP/map0700.shp")));
     EXPECT_TRUE(folder_exists(dir.file("MAP")));
     EXPECT_FALSE(file_exists(dir.file("MAP"))); // a folder is no file
@@ -20,7 +22,11 @@ TEST(Paths, GameFilesAreFoundIgnoringLetterCase) {
     EXPECT_EQ(find_existing(dir.file("exact.TXT")), dir.file("exact.TXT")); // exact name first
     EXPECT_FALSE(file_exists(dir.file("scn02.scn")));
     EXPECT_FALSE(file_exists(""));
+#ifdef _WIN32
+    EXPECT_EQ(join_path("C:\\", "a.cam"), "C:\\\\a.cam");
+#else
     EXPECT_EQ(join_path("/", "a.cam"), "//a.cam");
+#endif
 }
 
 TEST(Paths, FileListsMatchPatternsIgnoringCase) {

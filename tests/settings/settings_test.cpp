@@ -32,7 +32,8 @@ TEST(SettingsKeys, MatchedExactlyInTheFirstEightCharacters) {
 }
 
 TEST(SettingsFile, WrittenLayoutAndCaseKeptHere) {
-    std::string text = settings_file_text(demo::demo_settings("/Games/MF"), "3.0.1");
+    std::string text = settings_file_text(demo::demo_settings("/Games/MF"), "3.0.1", false);
+    auto in = [](const char* key, const char* leaf) { return key + join_path("/Games/MF", leaf); };
     auto lines = split_lines_cr(text);
     ASSERT_EQ(lines.size(), 22u);
     EXPECT_EQ(lines[0], "/* MF7editor - Version 3.0.1");
@@ -40,9 +41,9 @@ TEST(SettingsFile, WrittenLayoutAndCaseKeptHere) {
     EXPECT_EQ(
         std::vector<std::string>(lines.begin() + 12, lines.end()),
         (std::vector<std::string>{"/*---------------------------------------------------------",
-                                  "mf7_cam=/Games/MF/CAMPAIGN", "mf7_scn=/Games/MF/SCENARIO",
-                                  "mf7_mus=/Games/MF/SOUND", "mf7_smk=/Games/MF/SMACK",
-                                  "mf7_txt=/Games/MF/TEXT", "mf7_rep=/Games/MF/REPORTS",
+                                  in("mf7_cam=", "CAMPAIGN"), in("mf7_scn=", "SCENARIO"),
+                                  in("mf7_mus=", "SOUND"), in("mf7_smk=", "SMACK"),
+                                  in("mf7_txt=", "TEXT"), in("mf7_rep=", "REPORTS"),
                                   "mf7main=/Games/MF", "mf7text=*.txt", "/* end of ini"}));
     EXPECT_TRUE(text.ends_with("\r\n"));
 }
@@ -58,7 +59,8 @@ TEST(SettingsFile, ReadBackWhatWasWritten) {
     msgs.clear();
     EXPECT_EQ(read_settings(back, msgs), SettingsResult::Ok);
     EXPECT_TRUE(msgs.shown.empty());
-    EXPECT_EQ(back.mf7_scn, game.state.settings.mf7_scn);
+    const std::string& scn = game.state.settings.mf7_scn;
+    EXPECT_EQ(back.mf7_scn, kWindowsSettingsForm ? fold_case(scn) : scn);
     EXPECT_TRUE(all_folders_ok(back));
 }
 
