@@ -267,8 +267,7 @@ CopyResult make_international_copy(const EditorState& state, const CopyOptions& 
     // Without the folder every file of the run would fail one by one, each with its message.
     if (!folder_exists(target)) {
         messages.show("The error: >" + std::generic_category().message(ENOENT) +
-                      "< was encountered, While trying to copy files into " +
-                      path_as_text(target));
+                      "< was encountered, While trying to copy files into " + path_as_text(target));
         CopyResult none;
         none.errors = 1;
         return none;

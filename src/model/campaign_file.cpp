@@ -51,8 +51,7 @@ bool save_campaign(EditorState& state, Messages& messages) {
 
 SaveResult write_campaign_file(EditorState& state, Messages& messages) {
     if (messages.show("F1-I02: Do you want to save this file: " + path_as_text(state.cam_path),
-                      Buttons::YesNo) !=
-        Answer::Yes)
+                      Buttons::YesNo) != Answer::Yes)
         return SaveResult::Declined;
     blanks_to_nul(state.campaign);
     return save_campaign(state, messages) ? SaveResult::Saved : SaveResult::Failed;

@@ -75,8 +75,8 @@ std::optional<std::string> get_main_country(EditorState& state, Messages& messag
     std::string raw;
     FileError error;
     if (!read_file(state.scn_path, raw, error, scn_layout::kSize)) {
-        report_file_error(messages, path_as_text(state.scn_path), "read Main Country from file: ",
-                          error.text);
+        report_file_error(messages, path_as_text(state.scn_path),
+                          "read Main Country from file: ", error.text);
         return "Main Country = Unknown";
     }
     state.scenario = scenario_data_from_bytes(raw);

@@ -57,9 +57,11 @@ void append_utf8(std::string& out, char32_t cp) {
 
 std::size_t decode_utf8(std::string_view s, std::size_t at, char32_t& cp) {
     auto b = static_cast<unsigned char>(s[at]);
-    std::size_t len = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3
-                                  : (b & 0xF8) == 0xF0  ? 4
-                                                        : 0;
+    std::size_t len = b < 0x80             ? 1
+                      : (b & 0xE0) == 0xC0 ? 2
+                      : (b & 0xF0) == 0xE0 ? 3
+                      : (b & 0xF8) == 0xF0 ? 4
+                                           : 0;
     if (len == 0 || at + len > s.size())
         return 0;
     cp = len == 1 ? b : b & (0x7F >> len);

@@ -212,8 +212,9 @@ std::vector<std::string> list_entries(const std::string& folder, bool want_folde
         if (want_folders || matches_pattern(name, pattern))
             out.push_back(name);
     }
-    std::sort(out.begin(), out.end(),
-              [](const std::string& a, const std::string& b) { return fold_case(a) < fold_case(b); });
+    std::sort(out.begin(), out.end(), [](const std::string& a, const std::string& b) {
+        return fold_case(a) < fold_case(b);
+    });
     return out;
 }
 

@@ -218,8 +218,7 @@ class Check {
         if (!file_exists(join_path(shp_folder, "MAP" + digits + "00.SHP"))) {
             ++result_.counters.missing_map_graphics;
             line(head + " - SHP-files missing for map-file: " + path_as_text(path));
-            line(head +
-                 " - SHP-files missing: " +
+            line(head + " - SHP-files missing: " +
                  path_as_text(join_path(shp_folder, "MAP" + digits + "nn.SHP")));
         }
     }

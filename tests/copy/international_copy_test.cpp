@@ -239,8 +239,8 @@ TEST(InternationalCopy, FailedCopiesAreReportedAndLeaveNoPartialFiles) {
     std::vector<std::string> texts = g.msgs.texts();
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[1], "The error: >" + kFolderInTheWayText +
-                            "< was encountered, While trying to copy files into " +
-                            t + "\r\nFilenames when the Error occurred: " +
+                            "< was encountered, While trying to copy files into " + t +
+                            "\r\nFilenames when the Error occurred: " +
                             join_path(s.mf7_txt, "a_bv.txt") + " -> " + join_path(t, "a_bv.deu"));
     auto lines = lines_of(r.report);
     EXPECT_TRUE(has_line(lines, join_path(s.mf7_scn, "ALPHA.SCN") + " : COPY FAILED"));

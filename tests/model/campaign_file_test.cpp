@@ -162,7 +162,7 @@ TEST_F(SaveTest, WriteIntoMissingFolderReportsAndFails) {
     state.cam_path = dir.file("no/such/folder/c.cam");
     msgs.answers = {Answer::Yes};
     EXPECT_EQ(write_campaign_file(state, msgs), SaveResult::Failed);
-    EXPECT_EQ(msgs.texts().back(), "The error: >" + kNoFolderText +
-                                       "< was encountered, While trying to write the file: " +
-                                       state.cam_path);
+    EXPECT_EQ(msgs.texts().back(),
+              "The error: >" + kNoFolderText +
+                  "< was encountered, While trying to write the file: " + state.cam_path);
 }
