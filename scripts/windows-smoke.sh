@@ -31,7 +31,7 @@ grep -qF "mf7_cam=$(lower "$(win "$home/game/CAMPAIGN")")" "$ini" ||
 cam=$(win "$home/game/CAMPAIGN/DEMO.CAM")
 ini_w=$(win "$ini")
 show=$(run "$bin/mf7batch.exe" show "$cam" --ini "$ini_w")
-grep -q "No of Scenarios:  8" <<<"$show" || fail "show: $show"
+grep -q "No of Scenarios: 8" <<<"$show" || fail "show: $show"
 ! grep -q "not found" <<<"$show" || fail "show finds no scenario file: $show"
 
 report=$(run "$bin/mf7batch.exe" list "$cam" --ini "$ini_w")
@@ -51,6 +51,6 @@ run "$bin/mf7batch.exe" copy "$cam" --to "$(win "$target")" --ini "$ini_w" >"$to
     status=$?
 [ "$status" -le 1 ] || fail "copy exited $status: $(cat "$top/copy.out")"
 [ -f "$target/DEMO.CAM" ] && [ -f "$target/report.txt" ] || fail "copy did not write into $target"
-[ "$(ls "$top" | wc -l)" = 2 ] || fail "something was written beside the game: $(ls "$top")"
+[ "$(ls "$home" | wc -l)" = 3 ] || fail "something was written beside the game: $(ls "$home")"
 grep -qF "$(win "$target")" "$top/copy.out" || fail "copy report does not name $target whole"
 echo "Windows smoke run passed."
