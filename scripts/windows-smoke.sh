@@ -2,7 +2,7 @@
 # The Windows programs under Wine on a demo game whose folder names need more than Windows-1252,
 # given on the command line as Windows paths: every command must read and write exactly there.
 set -euo pipefail
-build=${1:?usage: windows-smoke.sh BUILD_FOLDER}
+build=$(realpath "${1:?usage: windows-smoke.sh BUILD_FOLDER}")
 bin=$build/bin
 export WINEPREFIX=$build/wine WINEDEBUG=-all LC_ALL=C.UTF-8
 top=$build/smoke
