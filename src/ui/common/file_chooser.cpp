@@ -83,8 +83,8 @@ void FileChooser::reset() {
 }
 
 bool FileChooser::picks_campaign_file() const {
-    return state_.return_form != "form3" &&
-           (state_.chooser_target == "open" || state_.chooser_target == "gem");
+    const ChooserTarget& t = state_.chooser_target;
+    return t.kind == ChooserTarget::Kind::Open || t.kind == ChooserTarget::Kind::SaveAs;
 }
 
 QString FileChooser::shown(const std::string& name) const {
@@ -99,7 +99,7 @@ void FileChooser::prepare(const ChooserSetup& setup) {
     folder_ = setup.folder;
     pattern_ = setup.pattern;
     state_.chooser_target = setup.target;
-    state_.return_form = setup.return_form;
+    state_.return_window = setup.return_window;
     setWindowTitle(toQ(setup.caption));
     command1_->setText(toQ(setup.button_caption));
     if (setup.button_enabled)
@@ -143,7 +143,7 @@ void FileChooser::run_editor_dispatch() {
 }
 
 void FileChooser::command1_clicked() {
-    if (state_.return_form == "form3") {
+    if (state_.return_window == WindowId::ScenarioEditor) {
         if (!file_clicked_) {
             messages_.show("F2-I02: You have to select a filename first.", Buttons::Ok, true);
             return;
@@ -154,25 +154,26 @@ void FileChooser::command1_clicked() {
         return;
     }
     ChooserPick pick{state_.chooser_target, {}, trim(folder_), false};
-    const std::string& target = state_.chooser_target;
-    if (target == "gem") {
+    const ChooserTarget& target = state_.chooser_target;
+    if (target.kind == ChooserTarget::Kind::SaveAs) {
         pick.name = save_as_name(name_of(text1_->text()));
         text1_->hide();
-    } else if (target == "text3" || target == "text4") {
+    } else if (target == ChooserTarget::overview_field(3) ||
+               target == ChooserTarget::overview_field(4)) {
         pick.name = check_name(name_of(text1_->text()), ".smk");
         text1_->setText(shown(pick.name));
-    } else if (target == "text5") {
+    } else if (target == ChooserTarget::overview_field(5)) {
         std::string typed = trim(lcase(name_of(text1_->text())));
         text1_->setText(shown(typed));
         pick.name = check_name(typed, state_.settings.text_ext);
-    } else if (target == "open") {
+    } else if (target.kind == ChooserTarget::Kind::Open) {
         pick.name = selected_name();
         text1_->setText(shown(pick.name));
     }
     if (overview_dispatch)
         overview_dispatch(pick);
-    if (pick.target == "gem") {
-        state_.chooser_target.clear();
+    if (pick.target.kind == ChooserTarget::Kind::SaveAs) {
+        state_.chooser_target = {};
         refresh();
     }
     return_to_caller();
@@ -183,18 +184,19 @@ void FileChooser::file_double_clicked(QListWidgetItem* item) {
     if (name.empty())
         return;
     command1_->setEnabled(true);
-    if (state_.return_form == "form3") {
+    if (state_.return_window == WindowId::ScenarioEditor) {
         state_.chooser_result = name;
         run_editor_dispatch();
     } else {
         ChooserPick pick{state_.chooser_target, name, trim(folder_), true};
-        if (pick.target == "open" || pick.target == "gem")
+        if (pick.target.kind == ChooserTarget::Kind::Open ||
+            pick.target.kind == ChooserTarget::Kind::SaveAs)
             text1_->setText(shown(name));
         if (overview_dispatch)
             overview_dispatch(pick);
-        if (pick.target == "gem") {
+        if (pick.target.kind == ChooserTarget::Kind::SaveAs) {
             refresh();
-            state_.chooser_target.clear();
+            state_.chooser_target = {};
             text1_->hide();
         }
     }
@@ -202,7 +204,7 @@ void FileChooser::file_double_clicked(QListWidgetItem* item) {
 }
 
 void FileChooser::command2_clicked() {
-    if (state_.return_form == "form1")
+    if (state_.return_window == WindowId::Overview)
         text1_->hide();
     return_to_caller();
 }
@@ -210,7 +212,7 @@ void FileChooser::command2_clicked() {
 void FileChooser::return_to_caller() {
     hide();
     setEnabled(false);
-    QWidget* caller = resolve_window ? resolve_window(state_.return_form) : nullptr;
+    QWidget* caller = resolve_window ? resolve_window(state_.return_window) : nullptr;
     if (caller) {
         caller->setEnabled(true);
         caller->activateWindow();
