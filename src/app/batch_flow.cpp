@@ -2,7 +2,6 @@
 
 #include "model/campaign_graph.h"
 #include "model/overview.h"
-#include "platform/cp1252.h"
 #include "platform/files.h"
 #include "reports/flow_report.h"
 #include "reports/map_source.h"
@@ -89,8 +88,8 @@ int batch_graph(BatchContext& c) {
         return 0;
     }
     FileError error;
-    if (!write_file_atomic(utf8_to_cp1252(g.out), *bytes, error)) {
-        c.err << "mf7batch: cannot write " << g.out << ": " << cp1252_to_utf8(error.text) << "\n";
+    if (!write_file_atomic(g.out, *bytes, error)) {
+        c.err << "mf7batch: cannot write " << g.out << ": " << error.text << "\n";
         return 2;
     }
     return 0;
