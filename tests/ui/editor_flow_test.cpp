@@ -168,9 +168,13 @@ class EditorFlowTest : public QObject {
         for (int row : {3, 5, 6}) {
             e.save_as(QString("again%1").arg(row));
             QCOMPARE(e.frame2(), QString());
-            const QPoint at = row_point(e.list1(), row);
-            QTest::mouseClick(e.list1()->viewport(), Qt::LeftButton, {}, at);
-            QTest::mouseDClick(e.list1()->viewport(), Qt::LeftButton, {}, at, 20);
+            // The pointer stays where it is in the window between the two clicks.
+            QWidget* viewport = e.list1()->viewport();
+            QWidget* f1 = &e.overview();
+            const QPoint pointer = viewport->mapTo(f1, row_point(e.list1(), row));
+            QTest::mouseClick(viewport, Qt::LeftButton, {}, viewport->mapFrom(f1, pointer));
+            QTest::qWait(20);
+            QTest::mouseDClick(viewport, Qt::LeftButton, {}, viewport->mapFrom(f1, pointer));
             QVERIFY(e.windows.editor().isVisible());
             QCOMPARE(e.state.selected_scn, int16_t(row));
             click(e.windows.editor(), "Command2");

@@ -225,7 +225,8 @@ QWidget* OverviewWindow::build_list() {
     frame2_->setTitle(QStringLiteral("Selected scenario #"));
     captioned_top_ = frame2_->contentsMargins().top();
     frame2_->setTitle(QString());
-    keep_caption_height();
+    blank_top_ = frame2_->contentsMargins().top();
+    blank_selection_caption();
     return frame2_;
 }
 
@@ -313,22 +314,22 @@ void OverviewWindow::changeEvent(QEvent* event) {
 
 void OverviewWindow::set_selection_caption(int index) {
     QString which = index < 0 ? QStringLiteral("None") : QString::number(index);
-    frame2_->setTitle("Selected scenario # = " + which + QString::fromLatin1(kAltNote));
-    keep_caption_height();
+    set_frame2_caption("Selected scenario # = " + which + QString::fromLatin1(kAltNote));
 }
 
 void OverviewWindow::blank_selection_caption() {
-    frame2_->setTitle(QString());
-    keep_caption_height();
+    set_frame2_caption(QString());
 }
 
-void OverviewWindow::keep_caption_height() {
-    // A blank caption takes no room in the frame: the list would move under the pointer between
-    // the two clicks of a double-click. The layout takes up the room the caption leaves.
-    int missing = std::max(0, captioned_top_ - frame2_->contentsMargins().top());
+void OverviewWindow::set_frame2_caption(const QString& caption) {
+    // A blank caption takes no room in the frame, and the list would move under the pointer
+    // between the two clicks of a double-click: the layout takes up that room, before the
+    // caption changes so that the list never moves at all.
+    int missing = caption.isEmpty() ? std::max(0, captioned_top_ - blank_top_) : 0;
     QMargins m = frame2_->layout()->contentsMargins();
     m.setTop(list_layout_top_ + missing);
     frame2_->layout()->setContentsMargins(m);
+    frame2_->setTitle(caption);
 }
 
 void OverviewWindow::start() {

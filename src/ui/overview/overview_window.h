@@ -96,7 +96,7 @@ class OverviewWindow : public QMainWindow {
     void connect_fields();
     void set_selection_caption(int index);
     void blank_selection_caption();
-    void keep_caption_height();
+    void set_frame2_caption(const QString& caption);
 
     // Field rules.
     int field_index(const QLineEdit* field) const; // 2 to 5 for Text2 to Text5
@@ -132,8 +132,9 @@ class OverviewWindow : public QMainWindow {
               *text5_ = nullptr, *text6_ = nullptr;
     QLabel* label7_ = nullptr;
     QListWidget* list1_ = nullptr;
-    // Frame2's top margin with a caption and its layout's own: a blank caption keeps the height.
-    int captioned_top_ = 0, list_layout_top_ = 0;
+    // Frame2's top margin with and without a caption, and its layout's own: a blank caption
+    // keeps the height.
+    int captioned_top_ = 0, blank_top_ = 0, list_layout_top_ = 0;
     QPushButton *command1_ = nullptr, *command2_ = nullptr, *command3_ = nullptr;
     // The text of Text2 to Text5 after its last change, to tell a real edit from blanks.
     QString last_text_[6];
