@@ -55,6 +55,7 @@ void EditorWindows::connect_overview() {
     connect(f1, &OverviewWindow::scenarioEditRequested, this, &EditorWindows::edit_scenario);
     connect(f1, &OverviewWindow::textFileRequested, this, [this, f1] {
         f1->setEnabled(false);
+        text_window_holds_overview_ = true;
         text_window().open_file(f1->text_file_path(), WindowId::Overview);
     });
     connect(f1, &OverviewWindow::scenarioListChanged, this,
@@ -64,6 +65,7 @@ void EditorWindows::connect_overview() {
             scenario_list_->close_list();
     });
     connect(f1, &OverviewWindow::reportRequested, this, [this, f1](const QString& entry) {
+        text_window_holds_overview_ = false; // the check's report leaves the overview usable
         if (entry == "mnu_map")
             open_campaign_map();
         else
@@ -127,9 +129,7 @@ ScenarioEditor& EditorWindows::editor() {
             });
         connect(editor_, &ScenarioEditor::closed, this, [this, f1] {
             scenario_list().rebuild(f1->rows());
-            f1->setEnabled(true);
-            f1->show();
-            f1->activateWindow();
+            return_to_overview();
         });
         connect(editor_, &ScenarioEditor::chooserRequested, this,
                 [this] { open_editor_chooser(); });
@@ -173,7 +173,7 @@ TextWindow& EditorWindows::text_window() {
         text_window_ = new TextWindow(state_, messages_, overview_.get());
         connect(text_window_, &TextWindow::returned, this, [this](WindowId id) {
             if (id == WindowId::Overview)
-                return_to(overview_.get());
+                return_to_overview();
             else if (id == WindowId::ScenarioEditor)
                 editor().reactivate();
         });
@@ -186,11 +186,7 @@ CopyWindow& EditorWindows::copy_window() {
         // Not a child of the overview: the overview is hidden while the copy window is open.
         copy_window_ = new CopyWindow(state_, messages_);
         copy_window_->setAttribute(Qt::WA_DeleteOnClose, false);
-        connect(copy_window_, &CopyWindow::closed, this, [this] {
-            overview_->show();
-            overview_->setEnabled(true);
-            overview_->activateWindow();
-        });
+        connect(copy_window_, &CopyWindow::closed, this, [this] { return_to_overview(); });
     }
     return *copy_window_;
 }
@@ -225,7 +221,7 @@ NewCampaignDialog& EditorWindows::new_campaign_dialog() {
         connect(new_campaign_dialog_, &NewCampaignDialog::created, overview_.get(),
                 &OverviewWindow::new_campaign);
         connect(new_campaign_dialog_, &NewCampaignDialog::finished_dialog, this,
-                [this] { return_to(overview_.get()); });
+                [this] { return_to_overview(); });
     }
     return *new_campaign_dialog_;
 }
@@ -236,7 +232,7 @@ FolderSettingsWindow& EditorWindows::folder_settings() {
         connect(folder_settings_, &FolderSettingsWindow::settingsSaved, overview_.get(),
                 &OverviewWindow::settings_saved);
         connect(folder_settings_, &FolderSettingsWindow::returned, this,
-                [this] { return_to(overview_.get()); });
+                [this] { return_to_overview(); });
         connect(folder_settings_, &FolderSettingsWindow::pickerRequested, this,
                 [this](const PickerSetup& setup) {
                     FolderPicker& picker = folder_picker();
@@ -265,7 +261,7 @@ FolderPicker& EditorWindows::folder_picker() {
 HowToWindow& EditorWindows::how_to() {
     if (!how_to_) {
         how_to_ = new HowToWindow(overview_.get());
-        connect(how_to_, &HowToWindow::returned, this, [this] { return_to(overview_.get()); });
+        connect(how_to_, &HowToWindow::returned, this, [this] { return_to_overview(); });
     }
     return *how_to_;
 }
@@ -273,7 +269,7 @@ HowToWindow& EditorWindows::how_to() {
 AboutWindow& EditorWindows::about() {
     if (!about_) {
         about_ = new AboutWindow(state_.version_text, overview_.get());
-        connect(about_, &AboutWindow::returned, this, [this] { return_to(overview_.get()); });
+        connect(about_, &AboutWindow::returned, this, [this] { return_to_overview(); });
     }
     return *about_;
 }
@@ -321,6 +317,29 @@ void EditorWindows::open_window(QWidget* child, QWidget* caller) {
     child->activateWindow();
 }
 
+QWidget* EditorWindows::window_above_overview() const {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             editor_, new_campaign_dialog_, folder_settings_, folder_picker_, how_to_, about_})
+        if (w && w->isVisible())
+            return w;
+    if (text_window_ && text_window_holds_overview_ && text_window_->isVisible())
+        return text_window_;
+    if (chooser_ && chooser_holds_overview_ && chooser_->isVisible())
+        return chooser_;
+    return nullptr;
+}
+
+void EditorWindows::return_to_overview() {
+    if (QWidget* above = window_above_overview()) {
+        above->raise();
+        above->activateWindow();
+        return;
+    }
+    overview_->setEnabled(true);
+    overview_->show();
+    overview_->activateWindow();
+}
+
 void EditorWindows::return_to(QWidget* caller) {
     if (!caller)
         return;
@@ -331,6 +350,7 @@ void EditorWindows::return_to(QWidget* caller) {
 void EditorWindows::open_chooser(const ChooserSetup& setup, QWidget* caller) {
     FileChooser& file_chooser = chooser();
     file_chooser.prepare(setup);
+    chooser_holds_overview_ = setup.disable_caller && caller == overview_.get();
     open_window(&file_chooser, setup.disable_caller ? caller : nullptr);
 }
 

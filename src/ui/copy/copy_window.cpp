@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "ui/common/look.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_behaviour.h"
 #include "ui/copy/copy_report_window.h"
 #include "ui/copy/new_folder_window.h"
 
@@ -165,6 +166,7 @@ CopyWindow::CopyWindow(EditorState& state, Messages& messages, QWidget* parent)
         start = from_native(fs::current_path(ec));
     }
     set_folder(pathToQ(start));
+    enter_presses_buttons(*this);
 }
 
 CopyWindow::~CopyWindow() = default;
