@@ -19,7 +19,7 @@ std::string demo_bytes() {
 
 } // namespace
 
-TEST(LaesCam, RefusesEmptyMissingAndFolderPathsAndKeepsTheRecord) {
+TEST(ReadCampaign, RefusesEmptyMissingAndFolderPathsAndKeepsTheRecord) {
     TempDir dir;
     EditorState state;
     state.campaign.scenario_count = 3;
@@ -38,7 +38,7 @@ TEST(LaesCam, RefusesEmptyMissingAndFolderPathsAndKeepsTheRecord) {
     EXPECT_EQ(state.campaign.scenario_count, 3);
 }
 
-TEST(LaesCam, FindsTheFileIgnoringLetterCase) {
+TEST(ReadCampaign, FindsTheFileIgnoringLetterCase) {
     TempDir dir;
     ASSERT_TRUE(demo::write_bytes(dir.file("Old.CAM"), demo_bytes()));
     EditorState state;
@@ -48,7 +48,7 @@ TEST(LaesCam, FindsTheFileIgnoringLetterCase) {
     EXPECT_EQ(state.campaign, demo::demo_campaign());
 }
 
-TEST(LaesCam, DamagedCountIsReportedAndNoMoreThanFiftyRowsShown) {
+TEST(ReadCampaign, DamagedCountIsReportedAndNoMoreThanFiftyRowsShown) {
     for (int16_t count : {int16_t(60), int16_t(-3)}) {
         SCOPED_TRACE(count);
         TempDir dir;
