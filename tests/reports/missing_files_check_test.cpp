@@ -142,19 +142,17 @@ TEST(MissingFilesCheck, MissingScenarioIsUsedOnlyWhenAGotoNamesIt) {
 TEST(MissingFilesCheck, GotoRanges) {
     const std::pair<int16_t, bool> cases[] = {{4, false},   {5, true},    {253, true},
                                               {254, false}, {256, false}, {-1, false}};
-    struct Field {
-        int16_t OutcomeRecord::*member;
-        const char* line;
-    } fields[] = {{Goto, "Scn #:  2 - TV-goto illegal."},
-                  {If, "Scn #:  2 - TV-if_played illegal."},
-                  {Then, "Scn #:  2 - TV-Then_goto illegal."}};
-    for (const auto& f : fields) {
+    const std::pair<int16_t OutcomeRecord::*, const char*> fields[] = {
+        {Goto, "Scn #:  2 - TV-goto illegal."},
+        {If, "Scn #:  2 - TV-if_played illegal."},
+        {Then, "Scn #:  2 - TV-Then_goto illegal."}};
+    for (const auto& [member, line] : fields) {
         for (const auto& [value, illegal] : cases) {
-            SCOPED_TRACE(std::string(f.line) + " " + std::to_string(value));
+            SCOPED_TRACE(std::string(line) + " " + std::to_string(value));
             CheckGame game(5);
-            game.apply({{2, TV, f.member, value}});
+            game.apply({{2, TV, member, value}});
             CheckResult r = game.run();
-            EXPECT_EQ(has(r, f.line), illegal);
+            EXPECT_EQ(has(r, line), illegal);
             EXPECT_EQ(r.counters.out_of_range_gotos, illegal ? 1 : 0);
             EXPECT_EQ(r.playable, !illegal);
         }
@@ -202,22 +200,21 @@ TEST(MissingFilesCheck, MapNamesAndScenarioNames) {
 }
 
 TEST(MissingFilesCheck, IntroTextGetsTheExtensionWhenItLacksIt) {
-    struct Case {
-        const char* intro;
-        const char* tested; // nullptr: nothing tested
-    } cases[] = {{"INTRO", "INTRO.txt"}, {"INTRO.TXT", "INTRO.TXT.txt"}, {"", nullptr}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.intro);
+    // The file name tested, nullptr when none is.
+    const std::pair<const char*, const char*> cases[] = {
+        {"INTRO", "INTRO.txt"}, {"INTRO.TXT", "INTRO.TXT.txt"}, {"", nullptr}};
+    for (const auto& [intro, tested] : cases) {
+        SCOPED_TRACE(intro);
         CheckGame game(1);
         demo::ScnSpec fields;
         fields.map_file = "MAP00.MAP";
-        fields.intro_txt = c.intro;
+        fields.intro_txt = intro;
         write_scenario(game.settings(), "FULL00.SCN", fields);
         CheckResult r = game.run();
-        EXPECT_EQ(r.counters.missing_files, c.tested ? 1 : 0);
-        if (c.tested) {
+        EXPECT_EQ(r.counters.missing_files, tested ? 1 : 0);
+        if (tested) {
             EXPECT_TRUE(has(r, "Scn #  0 - Missing scn text-file: " +
-                                   join_path(game.settings().mf7_txt, c.tested)));
+                                   join_path(game.settings().mf7_txt, tested)));
         }
     }
 }
