@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace mf7;
 using namespace mf7::test;
 
@@ -37,19 +39,16 @@ TEST(EditorChooserSetup, FolderPatternCaptionAndExtensionPerField) {
 TEST(ChooserChecks, LowerCaseTrimmedWithTheExtension) {
     EditorState state;
     state.settings.set_mf7text("*.txt");
-    struct Case {
-        void (*check)(EditorState&);
-        std::string in, out;
-    } cases[] = {
+    const std::tuple<void (*)(EditorState&), std::string, std::string> cases[] = {
         {check_smk, "  INTRO ", "intro.smk"},
         {check_mus, "a.smk", "a.smk.mus"},
         {check_txt, "Brief", "brief.txt"},
         {check_scn, "SEDAN.SCN", "sedan.scn"},
     };
-    for (const auto& c : cases) {
-        state.chooser_result = c.in;
-        c.check(state);
-        EXPECT_EQ(state.chooser_result, c.out) << c.in;
+    for (const auto& [check, in, out] : cases) {
+        state.chooser_result = in;
+        check(state);
+        EXPECT_EQ(state.chooser_result, out) << in;
     }
 }
 
