@@ -1,6 +1,7 @@
 // mf7demo ROOT [--ini FILE]: writes the sample game under ROOT and, with --ini, a settings file
 // that points the editor at it (only where none exists).
 #include "demo/demo_game.h"
+#include "platform/command_line.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -9,31 +10,46 @@
 #include <filesystem>
 #include <iostream>
 
+namespace {
+
+constexpr const char* kUsage = "usage: mf7demo ROOT [--ini FILE]\n";
+
+int write_settings_file(const std::string& root, const std::string& ini_arg) {
+    std::string ini = mf7::utf8_to_cp1252(ini_arg);
+    if (mf7::file_exists(ini)) {
+        std::cout << "Settings file " << ini_arg << " exists; left as it is.\n";
+        return 0;
+    }
+    mf7::Settings s = mf7::demo::demo_settings(root);
+    mf7::FileError err;
+    if (!mf7::write_file_atomic(ini, mf7::settings_file_text(s, "3.0.1"), err)) {
+        std::cerr << "mf7demo: cannot write " << ini_arg << ": " << err.text << "\n";
+        return 1;
+    }
+    std::cout << "Settings file written: " << ini_arg << "\n";
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    if (argc != 2 && !(argc == 4 && std::string(argv[2]) == "--ini")) {
-        std::cerr << "usage: mf7demo ROOT [--ini FILE]\n";
+    mf7::ignore_file_size_signal();
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (auto status =
+            mf7::answer_command_line(args, {{"--ini", true}}, kUsage, std::cout, std::cerr))
+        return *status;
+    if (args.size() != 1 && !(args.size() == 3 && args[1] == "--ini")) {
+        std::cerr << kUsage;
         return 2;
     }
-    std::string root = mf7::utf8_to_cp1252(std::filesystem::absolute(argv[1]).string());
+    std::string root = mf7::utf8_to_cp1252(std::filesystem::absolute(args[0]).string());
     std::string error;
-    if (!mf7::demo::write_demo_game(root, error)) {
+    // The demo's files would replace files of the same name, so only an empty folder or one that
+    // holds an earlier demo game is written into.
+    if (!mf7::demo::demo_root_usable(root, error) || !mf7::demo::write_demo_game(root, error)) {
         std::cerr << "mf7demo: " << error << "\n";
         return 1;
     }
-    std::cout << "Demo game written to " << argv[1] << "\n";
-    if (argc == 4) {
-        std::string ini = mf7::utf8_to_cp1252(argv[3]);
-        if (mf7::file_exists(ini)) {
-            std::cout << "Settings file " << argv[3] << " exists; left as it is.\n";
-            return 0;
-        }
-        mf7::Settings s = mf7::demo::demo_settings(root);
-        mf7::FileError err;
-        if (!mf7::write_file_atomic(ini, mf7::settings_file_text(s, "3.0.1"), err)) {
-            std::cerr << "mf7demo: cannot write " << argv[3] << ": " << err.text << "\n";
-            return 1;
-        }
-        std::cout << "Settings file written: " << argv[3] << "\n";
-    }
-    return 0;
+    std::cout << "Demo game written to " << args[0] << "\n";
+    return args.size() == 3 ? write_settings_file(root, args[2]) : 0;
 }

@@ -2,6 +2,7 @@
 
 #include "model/state.h"
 #include "model/text_file.h"
+#include "reports/missing_files_check.h"
 #include "ui/common/qt_text.h"
 
 #include <QCloseEvent>
@@ -120,6 +121,7 @@ bool TextWindow::get_text_file() {
 bool TextWindow::open_file(const std::string& path, const std::string& return_form) {
     state_.return_form = return_form;
     setWindowTitle(toQ(path));
+    check_text_ = false;
     text1_->clear();
     present();
     return get_text_file();
@@ -127,6 +129,7 @@ bool TextWindow::open_file(const std::string& path, const std::string& return_fo
 
 void TextWindow::show_text(const std::string& caption, const std::string& text) {
     setWindowTitle(toQ(caption));
+    check_text_ = true;
     set_text_bytes(text);
     command1_->setEnabled(true);
     present();
@@ -142,7 +145,10 @@ void TextWindow::present() {
 
 void TextWindow::save() {
     // On a failure the message has been shown and the window stays as it is, the text included.
-    if (!save_text_file(fromQ(windowTitle()), text_bytes(), messages_))
+    std::string path = fromQ(windowTitle());
+    bool saved = check_text_ ? save_check_report(state_.settings, path, text_bytes(), messages_)
+                             : save_text_file(path, text_bytes(), messages_);
+    if (!saved)
         return;
     hide();
     emit returned(toQ(state_.return_form));

@@ -52,6 +52,7 @@ class TextWindow : public QWidget {
 
     EditorState& state_;
     Messages& messages_;
+    bool check_text_ = false; // showing the check, whose save needs the report folder
     QPlainTextEdit* text1_ = nullptr;
     QPushButton *command1_ = nullptr, *command2_ = nullptr;
 };
