@@ -8,11 +8,11 @@
 #include "model/campaign_file.h"
 #include "model/overview.h"
 #include "model/state.h"
+#include "platform/text.h"
 #include "reports/campaign_list.h"
 #include "reports/file_list.h"
 #include "reports/full_report.h"
 #include "reports/missing_files_check.h"
-#include "platform/text.h"
 
 #include <cstdio>
 #include <map>
@@ -39,13 +39,17 @@ const Tree& tree() {
             std::abort();
         t.settings = demo::demo_settings(t.root);
         check_paths(t.settings);
-        t.target = join_path(t.root, "COPY");
-        fs::create_directories(to_native(t.target));
         for (const auto& e : fs::directory_iterator(to_native(t.settings.mf7_scn))) {
             std::ifstream in(e.path(), std::ios::binary);
             t.scenarios[e.path().filename().string()] =
                 std::string(std::istreambuf_iterator<char>(in), {});
         }
+        // The target inside the scenario folder, and files one step above the source folders,
+        // so that a name that climbs out of the target finds something to copy over the game.
+        t.target = join_path(t.settings.mf7_scn, "COPY");
+        fs::create_directories(to_native(t.target));
+        fuzz::put_file("BAIT.SCN", t.scenarios.begin()->second, t.root);
+        fuzz::put_file("BAIT.txt", "bait\r\n", t.root);
         return t;
     }();
     return t;
@@ -92,8 +96,8 @@ void run_everything(EditorState& state, fuzz::QuietMessages& messages) {
     write_full_report(state, rows, time, messages);
     write_file_list(state, rows, time, messages);
     OverviewFill fill = fill_overview(state, messages);
-    CheckResult check = check_missing_files(state, {fill.text3, fill.text4, fill.text5},
-                                            fill.rows, messages);
+    CheckResult check =
+        check_missing_files(state, {fill.text3, fill.text4, fill.text5}, fill.rows, messages);
     save_check_report(state.settings, check.caption, check.text, messages);
     CopyOptions options;
     options.target = tree().target;

@@ -25,7 +25,9 @@ void put(const fs::path& folder, const std::string& name, const std::string& byt
 
 // Each file of the game tree goes to the targets that read its kind.
 void sort_game_files(const fs::path& root, const fs::path& out) {
-    std::string campaign = read_bytes(root / "CAMPAIGN" / "DEMO.CAM");
+    std::string campaign;
+    for (const auto& e : fs::directory_iterator(root / "CAMPAIGN"))
+        campaign = read_bytes(e.path());
     for (const auto& e : fs::recursive_directory_iterator(root)) {
         if (!e.is_regular_file())
             continue;
