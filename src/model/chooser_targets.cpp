@@ -90,22 +90,11 @@ std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings,
     return name_chooser_setup(*kind, settings);
 }
 
-int target_control(const std::string& target) {
-    if (target.size() < 5 || target.size() > 6 || target.compare(0, 4, "text") != 0)
-        return 0;
-    int n = 0;
-    for (std::size_t i = 4; i < target.size(); ++i) {
-        if (target[i] < '0' || target[i] > '9')
-            return 0;
-        n = n * 10 + (target[i] - '0');
-    }
-    // "text06" is not how any field is named.
-    return std::to_string(n) == target.substr(4) ? n : 0;
-}
-
 std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings,
-                                                       const std::string& target) {
-    return editor_chooser_setup(settings, target_control(target));
+                                                       const ChooserTarget& target) {
+    if (target.kind != ChooserTarget::Kind::EditorField)
+        return std::nullopt;
+    return editor_chooser_setup(settings, target.control);
 }
 
 void check_smk(EditorState& state) {
@@ -126,7 +115,8 @@ void check_scn(EditorState& state) {
 
 ChooserDispatch dispatch_to_editor(EditorState& state, Messages& messages) {
     ChooserDispatch d;
-    int control = target_control(state.chooser_target);
+    const ChooserTarget& target = state.chooser_target;
+    int control = target.kind == ChooserTarget::Kind::EditorField ? target.control : 0;
     std::optional<NameKind> kind = editor_name_kind(control);
     if (!kind) {
         messages.show("F2-E01: This program has got a bug, please report the errornumber.");

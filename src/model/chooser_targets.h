@@ -1,6 +1,8 @@
 #pragma once
 // The scenario editor's side of the file chooser: how the chooser is set up for each file-name
-// field, and where a chosen name goes ("text6" to "text44", the field's name in lower case).
+// field, and where a chosen name goes (the fields Text6 to Text44).
+#include "model/handover.h"
+
 #include <optional>
 #include <string>
 
@@ -32,11 +34,9 @@ EditorChooserSetup name_chooser_setup(NameKind kind, const Settings& settings);
 // How the chooser is set up for editor field `control`; nothing for a control that is not a
 // file-name field.
 std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings, int control);
-// The same for a target text such as "text14".
+// The same for a chooser target; nothing for a target that is no editor field.
 std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings,
-                                                       const std::string& target);
-// "text14" gives 14; 0 for a text that names no control.
-int target_control(const std::string& target);
+                                                       const ChooserTarget& target);
 
 // Normalise `chooser_result` for a field kind: lower case, trimmed, and the extension appended
 // when the name does not end with it.

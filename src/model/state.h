@@ -3,6 +3,7 @@
 // once per run (or per test) and passed by reference.
 #include "model/campaign.h"
 #include "model/country_names.h"
+#include "model/handover.h"
 #include "model/scenario_file.h"
 #include "settings/settings.h"
 
@@ -24,8 +25,9 @@ struct EditorState {
     std::string cam_path, cam_folder, cam_name;
 
     // Hand-over between windows: which window to return to, which field asked the chooser.
-    std::string return_form = "form1";
-    std::string chooser_target, chooser_result;
+    WindowId return_window = WindowId::Overview;
+    ChooserTarget chooser_target;
+    std::string chooser_result;
 
     std::string version_text = kVersionText;
     // The folder the program was started from.

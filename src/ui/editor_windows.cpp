@@ -43,8 +43,8 @@ EditorWindows::EditorWindows(EditorState& state, Messages& messages)
         if (quit)
             quit();
     });
-    extra_window = [this](const std::string& name) -> QWidget* {
-        return name == "form3" ? &editor() : nullptr;
+    extra_window = [this](WindowId id) -> QWidget* {
+        return id == WindowId::ScenarioEditor ? &editor() : nullptr;
     };
     connect_overview();
 }
@@ -60,7 +60,7 @@ void EditorWindows::connect_overview() {
     });
     connect(f1, &OverviewWindow::textFileRequested, this, [this, f1] {
         f1->setEnabled(false);
-        text_window().open_file(f1->text_file_path(), "form1");
+        text_window().open_file(f1->text_file_path(), WindowId::Overview);
     });
     connect(f1, &OverviewWindow::scenarioListChanged, this,
             [this, f1] { scenario_list().rebuild(f1->rows()); });
@@ -100,8 +100,9 @@ ScenarioEditor& EditorWindows::editor() {
         });
         connect(editor_, &ScenarioEditor::chooserRequested, this,
                 [this] { open_editor_chooser(); });
-        connect(editor_, &ScenarioEditor::textFileRequested, this,
-                [this](const QString& path) { text_window().open_file(fromQ(path), "form3"); });
+        connect(editor_, &ScenarioEditor::textFileRequested, this, [this](const QString& path) {
+            text_window().open_file(fromQ(path), WindowId::ScenarioEditor);
+        });
         connect(editor_, &ScenarioEditor::scenarioListRequested, this,
                 [this, f1] { scenario_list().show_list(f1->rows()); });
     }
@@ -121,7 +122,7 @@ void EditorWindows::open_editor_chooser() {
     s.text1_visible = false;
     s.text1 = "";
     s.target = state_.chooser_target;
-    s.return_form = "form3";
+    s.return_window = WindowId::ScenarioEditor;
     s.disable_caller = false; // the editor disabled itself already
     FileChooser& file_chooser = chooser();
     file_chooser.editor_dispatch = [this] { editor().apply_chooser_result(); };
@@ -137,10 +138,10 @@ ScenarioListWindow& EditorWindows::scenario_list() {
 TextWindow& EditorWindows::text_window() {
     if (!text_window_) {
         text_window_ = new TextWindow(state_, messages_, overview_.get());
-        connect(text_window_, &TextWindow::returned, this, [this](const QString& form) {
-            if (form == "form1")
+        connect(text_window_, &TextWindow::returned, this, [this](WindowId id) {
+            if (id == WindowId::Overview)
                 return_to(overview_.get());
-            else if (form == "form3")
+            else if (id == WindowId::ScenarioEditor)
                 editor().reactivate();
         });
     }
@@ -177,7 +178,7 @@ OverviewWindow& EditorWindows::overview() {
 FileChooser& EditorWindows::chooser() {
     if (!chooser_) {
         chooser_ = new FileChooser(state_, messages_, overview_.get());
-        chooser_->resolve_window = [this](const std::string& name) { return window_named(name); };
+        chooser_->resolve_window = [this](WindowId id) { return window_named(id); };
         chooser_->overview_dispatch = [this](const ChooserPick& pick) {
             overview_->chooser_picked(pick);
         };
@@ -244,36 +245,38 @@ AboutWindow& EditorWindows::about() {
     return *about_;
 }
 
-bool EditorWindows::created(const std::string& name) const {
-    if (name == "form1")
+bool EditorWindows::created(WindowId id) const {
+    switch (id) {
+    case WindowId::Overview:
         return true;
-    if (name == "form2")
+    case WindowId::FileChooser:
         return chooser_;
-    if (name == "dialog")
+    case WindowId::NewCampaign:
         return new_campaign_dialog_;
-    if (name == "form4")
+    case WindowId::FolderSettings:
         return folder_settings_;
-    if (name == "form5")
+    case WindowId::FolderPicker:
         return folder_picker_;
-    if (name == "form6")
+    case WindowId::HowTo:
         return how_to_;
-    if (name == "form7")
+    case WindowId::About:
         return about_;
-    if (name == "form3")
+    case WindowId::ScenarioEditor:
         return editor_;
-    if (name == "form8")
+    case WindowId::ScenarioList:
         return scenario_list_;
-    if (name == "form9")
+    case WindowId::TextWindow:
         return text_window_;
-    if (name == "form10")
+    case WindowId::Copy:
         return copy_window_;
+    }
     return false;
 }
 
-QWidget* EditorWindows::window_named(const std::string& name) {
-    if (name == "form1")
+QWidget* EditorWindows::window_named(WindowId id) {
+    if (id == WindowId::Overview)
         return overview_.get();
-    return extra_window ? extra_window(name) : nullptr;
+    return extra_window ? extra_window(id) : nullptr;
 }
 
 void EditorWindows::open_window(QWidget* child, QWidget* caller) {

@@ -2,6 +2,8 @@
 // The window controller: owns the overview, makes every other window on first use and
 // afterwards only shows and hides it. A window that opens another on its behalf is disabled
 // until that one returns. Windows never make each other: they signal, and this connects.
+#include "model/handover.h"
+
 #include <QObject>
 
 #include <functional>
@@ -48,13 +50,13 @@ class EditorWindows : public QObject {
     ScenarioListWindow& scenario_list();
     TextWindow& text_window();
     CopyWindow& copy_window();
-    // Whether a window has been made yet: "form2", "dialog", "form3" ... "form10".
-    bool created(const std::string& name) const;
+    // Whether a window has been made yet.
+    bool created(WindowId id) const;
 
-    // The window a return_form names: "form1" is the overview, any other name is asked of
-    // extra_window (the scenario editor plugs in "form3" there).
-    QWidget* window_named(const std::string& name);
-    std::function<QWidget*(const std::string&)> extra_window;
+    // The window to return to: the overview, or whatever extra_window gives (the scenario
+    // editor plugs itself in there).
+    QWidget* window_named(WindowId id);
+    std::function<QWidget*(WindowId)> extra_window;
 
     // Shows child (enabled, activated) on behalf of caller, which is disabled until it returns.
     void open_window(QWidget* child, QWidget* caller);

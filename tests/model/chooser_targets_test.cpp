@@ -21,7 +21,7 @@ TEST(EditorChooserSetup, FolderPatternCaptionAndExtensionPerField) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.control);
-        auto setup = editor_chooser_setup(s, "text" + std::to_string(c.control));
+        auto setup = editor_chooser_setup(s, ChooserTarget::editor_field(c.control));
         ASSERT_TRUE(setup);
         EXPECT_EQ(setup->caption, "Select filename.");
         EXPECT_EQ(setup->folder, c.folder);
@@ -29,9 +29,9 @@ TEST(EditorChooserSetup, FolderPatternCaptionAndExtensionPerField) {
         EXPECT_EQ(setup->button_caption, c.button);
         EXPECT_EQ(setup->extension, c.ext);
     }
-    for (const char* target :
-         {"text1", "text2", "text10", "text18", "text45", "text06", "Text7", "text", "text7x", ""})
-        EXPECT_FALSE(editor_chooser_setup(s, target)) << target;
+    for (int control : {1, 2, 10, 18, 45})
+        EXPECT_FALSE(editor_chooser_setup(s, ChooserTarget::editor_field(control))) << control;
+    EXPECT_FALSE(editor_chooser_setup(s, ChooserTarget::overview_field(6)));
 }
 
 TEST(ChooserChecks, LowerCaseTrimmedWithTheExtension) {
@@ -60,7 +60,7 @@ class DispatchTest : public ::testing::Test {
     DemoGame game;
     RecordingMessages& msgs = game.msgs;
     EditorState& state = game.state;
-    ChooserDispatch pick(const std::string& target, const std::string& name) {
+    ChooserDispatch pick(ChooserTarget target, const std::string& name) {
         state.chooser_target = target;
         state.chooser_result = name;
         return dispatch_to_editor(state, msgs);
@@ -68,7 +68,7 @@ class DispatchTest : public ::testing::Test {
 };
 
 TEST_F(DispatchTest, ScenarioFileNeedsAStartDateFromTheReader) {
-    ChooserDispatch d = pick("text6", "MALTA.SCN");
+    ChooserDispatch d = pick(ChooserTarget::editor_field(6), "MALTA.SCN");
     EXPECT_TRUE(d.applied);
     EXPECT_EQ(d.control, 6);
     EXPECT_EQ(d.text, "malta.scn");
@@ -76,7 +76,7 @@ TEST_F(DispatchTest, ScenarioFileNeedsAStartDateFromTheReader) {
 
     // A missing file gives "**not found**", which lets the name through with the country the
     // reader found last.
-    d = pick("text6", "nothere");
+    d = pick(ChooserTarget::editor_field(6), "nothere");
     EXPECT_TRUE(d.applied);
     EXPECT_EQ(d.text, "nothere.scn");
     EXPECT_EQ(d.label3, "Main country for this scenario is: Italy");
@@ -85,15 +85,17 @@ TEST_F(DispatchTest, ScenarioFileNeedsAStartDateFromTheReader) {
     demo::ScnSpec three;
     three.player3_country = 7;
     write_scenario(state.settings, "three.scn", three);
-    d = pick("text6", "three.scn");
+    d = pick(ChooserTarget::editor_field(6), "three.scn");
     EXPECT_FALSE(d.applied);
     EXPECT_FALSE(d.label3);
     EXPECT_EQ(msgs.shown.size(), 1u); // the reader's message
 }
 
 TEST_F(DispatchTest, AnyOtherTargetIsReportedAsABug) {
-    for (const char* target : {"text1", "text2", "text11", "text18", "text45", "form3", ""}) {
-        SCOPED_TRACE(target);
+    for (ChooserTarget target :
+         {ChooserTarget::editor_field(1), ChooserTarget::editor_field(11),
+          ChooserTarget::editor_field(45), ChooserTarget::overview_field(6), ChooserTarget{}}) {
+        SCOPED_TRACE(target.control);
         msgs.clear();
         EXPECT_FALSE(pick(target, "some.smk").applied);
         EXPECT_EQ(msgs.texts(),

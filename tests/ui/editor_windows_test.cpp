@@ -24,13 +24,17 @@ class EditorWindowsTest : public QObject {
     // its own button does.
     void windowsAreMadeOnFirstUseAndTheCloseBoxReturns() {
         Editor e;
-        const char* windows[][2] = {
-            {"Mnew", "dialog"}, {"Mopen", "form2"}, {"Set_edit", "form4"},
-            {"howto", "form6"}, {"about", "form7"}, {"about", "form7"},
+        const std::pair<const char*, WindowId> windows[] = {
+            {"Mnew", WindowId::NewCampaign},
+            {"Mopen", WindowId::FileChooser},
+            {"Set_edit", WindowId::FolderSettings},
+            {"howto", WindowId::HowTo},
+            {"about", WindowId::About},
+            {"about", WindowId::About},
         };
         QWidget* first_about = nullptr;
         for (const auto& [entry, name] : windows) {
-            QVERIFY2(e.windows.created(name) == (first_about != nullptr), name);
+            QVERIFY2(e.windows.created(name) == (first_about != nullptr), entry);
             e.trigger(entry);
             QVERIFY(e.windows.created(name));
             QWidget* w = shown_besides(e.overview());
@@ -39,10 +43,10 @@ class EditorWindowsTest : public QObject {
             QVERIFY2(!w->isVisible() && e.overview().isEnabled(), entry);
             if (first_about)
                 QCOMPARE(w, first_about);
-            else if (QLatin1String(name) == "form7")
+            else if (name == WindowId::About)
                 first_about = w;
         }
-        QVERIFY(!e.windows.created("form5"));
+        QVERIFY(!e.windows.created(WindowId::FolderPicker));
     }
 };
 

@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
         ok &= save(&windows.scenario_list(), out, "scenarios_in_campaign", suffix);
         windows.scenario_list().close_list();
         windows.text_window().open_file(mf7::join_path(state.settings.mf7_txt, "sedan.txt"),
-                                        "form3");
+                                        mf7::WindowId::ScenarioEditor);
         ok &= save(&windows.text_window(), out, "text_window", suffix);
         windows.text_window().findChild<QPushButton*>("Command2")->click();
         editor.findChild<QPushButton*>("Command2")->click();

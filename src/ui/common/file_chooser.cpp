@@ -93,7 +93,7 @@ void FileChooser::prepare(const ChooserSetup& setup) {
         text1_->setText(toQ(*setup.text1));
     text1_->setVisible(setup.text1_visible);
     state_.chooser_target = setup.target;
-    state_.return_form = setup.return_form;
+    state_.return_window = setup.return_window;
     file_clicked_ = false;
     refresh();
 }
@@ -130,7 +130,7 @@ void FileChooser::run_editor_dispatch() {
 }
 
 void FileChooser::command1_clicked() {
-    if (state_.return_form == "form3") {
+    if (state_.return_window == WindowId::ScenarioEditor) {
         if (!file_clicked_) {
             messages_.show("F2-I02: You have to select a filename first.", Buttons::Ok, true);
             return;
@@ -141,25 +141,26 @@ void FileChooser::command1_clicked() {
         return;
     }
     ChooserPick pick{state_.chooser_target, {}, trim(folder_), false};
-    const std::string& target = state_.chooser_target;
-    if (target == "gem") {
+    const ChooserTarget& target = state_.chooser_target;
+    if (target.kind == ChooserTarget::Kind::SaveAs) {
         pick.name = save_as_name(fromQ(text1_->text()));
         text1_->hide();
-    } else if (target == "text3" || target == "text4") {
+    } else if (target == ChooserTarget::overview_field(3) ||
+               target == ChooserTarget::overview_field(4)) {
         pick.name = check_name(fromQ(text1_->text()), ".smk");
         text1_->setText(toQ(pick.name));
-    } else if (target == "text5") {
+    } else if (target == ChooserTarget::overview_field(5)) {
         std::string typed = trim(lcase(fromQ(text1_->text())));
         text1_->setText(toQ(typed));
         pick.name = check_name(typed, state_.settings.text_ext);
-    } else if (target == "open") {
+    } else if (target.kind == ChooserTarget::Kind::Open) {
         pick.name = selected_name();
         text1_->setText(toQ(pick.name));
     }
     if (overview_dispatch)
         overview_dispatch(pick);
-    if (pick.target == "gem") {
-        state_.chooser_target.clear();
+    if (pick.target.kind == ChooserTarget::Kind::SaveAs) {
+        state_.chooser_target = {};
         refresh();
     }
     return_to_caller();
@@ -170,18 +171,19 @@ void FileChooser::file_double_clicked(QListWidgetItem* item) {
     if (name.empty())
         return;
     command1_->setEnabled(true);
-    if (state_.return_form == "form3") {
+    if (state_.return_window == WindowId::ScenarioEditor) {
         state_.chooser_result = name;
         run_editor_dispatch();
     } else {
         ChooserPick pick{state_.chooser_target, name, trim(folder_), true};
-        if (pick.target == "open" || pick.target == "gem")
+        if (pick.target.kind == ChooserTarget::Kind::Open ||
+            pick.target.kind == ChooserTarget::Kind::SaveAs)
             text1_->setText(toQ(name));
         if (overview_dispatch)
             overview_dispatch(pick);
-        if (pick.target == "gem") {
+        if (pick.target.kind == ChooserTarget::Kind::SaveAs) {
             refresh();
-            state_.chooser_target.clear();
+            state_.chooser_target = {};
             text1_->hide();
         }
     }
@@ -189,7 +191,7 @@ void FileChooser::file_double_clicked(QListWidgetItem* item) {
 }
 
 void FileChooser::command2_clicked() {
-    if (state_.return_form == "form1")
+    if (state_.return_window == WindowId::Overview)
         text1_->hide();
     return_to_caller();
 }
@@ -197,7 +199,7 @@ void FileChooser::command2_clicked() {
 void FileChooser::return_to_caller() {
     hide();
     setEnabled(false);
-    QWidget* caller = resolve_window ? resolve_window(state_.return_form) : nullptr;
+    QWidget* caller = resolve_window ? resolve_window(state_.return_window) : nullptr;
     if (caller) {
         caller->setEnabled(true);
         caller->activateWindow();

@@ -1,7 +1,11 @@
 #pragma once
 // The file chooser: lists the files of one folder that match one pattern and hands the chosen
 // name to the window that asked. The caller prepares it (ChooserSetup); its button, list and
-// close box then act on `return_form` and `chooser_target` of the state.
+// close box then act on `return_window` and `chooser_target` of the state.
+// Its object names ("Form2", "Text1", "Command1" ...) are the editor's documented control names:
+// stable handles for tests and automation.
+#include "model/handover.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -30,15 +34,15 @@ struct ChooserSetup {
     bool text1_visible = false;
     // Text1's new contents; nothing leaves it as it was.
     std::optional<std::string> text1;
-    std::string target;      // becomes chooser_target
-    std::string return_form; // becomes return_form: "form1" or "form3"
+    ChooserTarget target;                        // becomes chooser_target
+    WindowId return_window = WindowId::Overview; // becomes return_window
     // The calling window is disabled while the chooser is open (not while saving).
     bool disable_caller = true;
 };
 
 // What the chooser hands to the overview.
 struct ChooserPick {
-    std::string target;
+    ChooserTarget target;
     // Command1: Text1 as the target's rule left it; double-click: the name as listed.
     std::string name;
     std::string folder; // the list's folder
@@ -59,14 +63,14 @@ class FileChooser : public QWidget {
     std::string pattern() const { return pattern_; }
     bool file_clicked() const { return file_clicked_; }
 
-    // Called for return_form "form3" once chooser_result holds the chosen name; the scenario
-    // editor puts the name into the field chooser_target names. Without it the target is
+    // Called when returning to the scenario editor once chooser_result holds the chosen name; the
+    // scenario editor puts the name into the field chooser_target names. Without it the target is
     // unknown and "F2-E01" is shown.
     std::function<void()> editor_dispatch;
-    // Called for return_form "form1": the overview takes the name for its field or command.
+    // Called when returning to the overview: the overview takes the name for its field or command.
     std::function<void(const ChooserPick&)> overview_dispatch;
-    // The window a return_form names, to enable and activate it on return.
-    std::function<QWidget*(const std::string&)> resolve_window;
+    // The window return_window names, to enable and activate it on return.
+    std::function<QWidget*(WindowId)> resolve_window;
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -118,8 +118,8 @@ bool TextWindow::get_text_file() {
     return ok;
 }
 
-bool TextWindow::open_file(const std::string& path, const std::string& return_form) {
-    state_.return_form = return_form;
+bool TextWindow::open_file(const std::string& path, WindowId return_window) {
+    state_.return_window = return_window;
     setWindowTitle(toQ(path));
     check_text_ = false;
     text1_->clear();
@@ -151,19 +151,19 @@ void TextWindow::save() {
     if (!saved)
         return;
     hide();
-    emit returned(toQ(state_.return_form));
+    emit returned(state_.return_window);
 }
 
 void TextWindow::cancel() {
     hide();
-    emit returned(toQ(state_.return_form));
+    emit returned(state_.return_window);
 }
 
 void TextWindow::closeEvent(QCloseEvent* event) {
     // The close box gives control back as Cancel does, or the window that opened this one would
     // stay disabled.
     event->accept();
-    emit returned(toQ(state_.return_form));
+    emit returned(state_.return_window);
 }
 
 void TextWindow::changeEvent(QEvent* event) {

@@ -1,6 +1,10 @@
 #pragma once
 // The text window: edits one of the game's text files, or shows a report that its save button
 // writes. The caption holds the file's path.
+// Its object names ("Form9", "Text1", "Command1" ...) are the editor's documented control names:
+// stable handles for tests and automation.
+#include "model/handover.h"
+
 #include <QWidget>
 #include <string>
 
@@ -17,15 +21,15 @@ class TextWindow : public QWidget {
   public:
     TextWindow(EditorState& state, Messages& messages, QWidget* parent = nullptr);
 
-    // Sets return_form, shows the window captioned with path, loads the file (a missing one gives
+    // Sets return_window, shows the window captioned with path, loads the file (a missing one gives
     // an empty text) and puts the caret into Text1. False when the file exists but cannot be
     // read: the message was shown, the window is open and empty, and saving is disabled so the
     // unread file cannot be overwritten by mistake.
-    bool open_file(const std::string& path, const std::string& return_form);
-    // Loads the file the caption names into Text1 (`get_text_file`).
+    bool open_file(const std::string& path, WindowId return_window);
+    // Loads the file the caption names into Text1.
     bool get_text_file();
     // Shows a text made elsewhere (the missing-files check); saving writes it to caption. Both
-    // are Windows-1252. return_form is left as the caller set it.
+    // are Windows-1252. return_window is left as the caller set it.
     void show_text(const std::string& caption, const std::string& text);
 
     // Text1's contents as the file's bytes (Windows-1252, CR LF line ends), and back.
@@ -35,9 +39,8 @@ class TextWindow : public QWidget {
     QPlainTextEdit* text1() const { return text1_; }
 
   signals:
-    // After a save or a cancel: the window named by return_form ("form1" or "form3", compared
-    // exactly; any other value names none) is to be enabled and activated again.
-    void returned(const QString& return_form);
+    // After a save or a cancel: the window to return to is to be enabled and activated again.
+    void returned(mf7::WindowId return_window);
 
   protected:
     void changeEvent(QEvent* event) override;

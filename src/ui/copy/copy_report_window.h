@@ -1,5 +1,7 @@
 #pragma once
 // The report of an international copy.
+// Its object names ("Form12", "Text1", "Command1" ...) are the editor's documented control names:
+// stable handles for tests and automation.
 #include <QWidget>
 
 class QLabel;

@@ -1,6 +1,8 @@
 #pragma once
 // The international copy window: the new text-file extension, what to copy, and the
 // folder to copy into, chosen in drive, folder and file lists.
+// Its object names ("Form10", "Text1", "Command1" ...) are the editor's documented control names:
+// stable handles for tests and automation.
 #include <QWidget>
 
 #include <memory>

@@ -1,5 +1,7 @@
 #pragma once
 // A new folder for an international copy to go into.
+// Its object names ("Form11", "Text1", "Command1" ...) are the editor's documented control names:
+// stable handles for tests and automation.
 #include <QWidget>
 
 class QLineEdit;

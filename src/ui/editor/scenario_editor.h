@@ -2,6 +2,8 @@
 // The scenario editor: one scenario slot's prestige values, gotos and file names, and its byte
 // blocks shown as hexadecimal. It stands alone; the overview, the file chooser, the text window and
 // the scenarios-in-campaign list are wired to its signals from outside.
+// Its object names ("Form3", "Text1", "Command1" ...) are the editor's documented control names:
+// stable handles for tests and automation.
 #include "model/scenario_edit.h"
 
 #include <QWidget>
@@ -46,12 +48,12 @@ class ScenarioEditor : public QWidget {
     // The editor closed (accept, cancel or the close box): the overview is to be enabled and
     // activated and the scenarios-in-campaign list rebuilt from the overview's rows.
     void closed();
-    // A file-name field asked for the file chooser; state holds return_form "form3",
+    // A file-name field asked for the file chooser; state holds return_window ScenarioEditor,
     // chooser_target and an empty chooser_result, and the editor is disabled.
     // editor_chooser_setup(settings, chooser_target) gives folder, pattern and captions.
     void chooserRequested();
     // SHIFT + left click on a text-file field with a usable name: the text window is to open the
-    // file at path (return_form is "form3"); the editor is disabled.
+    // file at path (return_window is the editor); the editor is disabled.
     void textFileRequested(const QString& path);
     // "Show scenarios in campaign".
     void scenarioListRequested();

@@ -1,6 +1,8 @@
 #pragma once
 // The scenarios-in-campaign list beside the scenario editor: number, file name and start date of
 // every scenario, for looking up the numbers the goto fields take.
+// Its object names ("Form8", "Text1", "Command1" ...) are the editor's documented control names:
+// stable handles for tests and automation.
 #include <QWidget>
 #include <string>
 #include <vector>

@@ -1,5 +1,7 @@
 #pragma once
 // The about window: the program's name, what it is for, and its version.
+// Its object names ("Form7", "Text1", "Command1" ...) are the editor's documented control names:
+// stable handles for tests and automation.
 #include <QWidget>
 
 #include <string>

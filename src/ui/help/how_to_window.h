@@ -1,5 +1,7 @@
 #pragma once
 // The how-to window: what the colours of the fields mean and how the keys work.
+// Its object names ("Form6", "Text1", "Command1" ...) are the editor's documented control names:
+// stable handles for tests and automation.
 #include <QWidget>
 
 namespace mf7 {

@@ -1,6 +1,8 @@
 #pragma once
 // The new-campaign dialog: the user names the campaign file; OK empties the record for a new
 // campaign, which gets its file through Save as. Nothing is written here.
+// Its object names ("Dialog", "Text1", "Command1" ...) are the editor's documented control names:
+// stable handles for tests and automation.
 #include <QDialog>
 
 class QLineEdit;

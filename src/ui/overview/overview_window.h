@@ -2,6 +2,8 @@
 // The overview window: campaign header, scenario list, campaign trailer and the menu bar. It
 // never opens another window itself: it asks through its signals, and the window controller
 // shows the window asked for and disables this one until it returns.
+// Its object names ("Form1", "Text1", "Command1" ...) are the editor's documented control names:
+// stable handles for tests and automation.
 #include <QMainWindow>
 
 #include <array>

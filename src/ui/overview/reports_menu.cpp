@@ -32,7 +32,7 @@ void run_report(const QString& entry, EditorState& state, Messages& messages,
         write_file_list(state, rows, system_report_time(), messages);
     } else if (entry == "mnu_missing") {
         auto texts = overview.header_file_texts();
-        state.return_form = "form1";
+        state.return_window = WindowId::Overview;
         CheckResult result = check_missing_files(
             state, CheckHeaderTexts{texts[0], texts[1], texts[2]}, rows, messages);
         text_window.show_text(result.caption, result.text);

@@ -1,6 +1,8 @@
 #pragma once
 // The folder picker: a drive list, a folder list and the files of the kind that belong in the
 // folder being chosen. It serves one field of the folder settings window at a time.
+// Its object names ("Form5", "Text1", "Command1" ...) are the editor's documented control names:
+// stable handles for tests and automation.
 #include <QWidget>
 
 #include <string>

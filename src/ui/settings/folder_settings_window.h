@@ -1,6 +1,8 @@
 #pragma once
 // The folder settings window: the seven game folders, the report folder and the text-file
 // extension, each folder on light green when it exists and light red when it does not.
+// Its object names ("Form4", "Text1", "Command1" ...) are the editor's documented control names:
+// stable handles for tests and automation.
 #include <QWidget>
 
 #include <array>

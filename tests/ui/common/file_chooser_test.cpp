@@ -20,20 +20,20 @@ struct FakeEditor {
     std::string result;
 
     explicit FakeEditor(Editor& e) {
-        e.windows.extra_window = [this](const std::string& name) {
-            return name == "form3" ? &window : nullptr;
+        e.windows.extra_window = [this](WindowId id) {
+            return id == WindowId::ScenarioEditor ? &window : nullptr;
         };
         e.windows.chooser().editor_dispatch = [this, &e] {
             ++dispatched;
             result = e.state.chooser_result;
         };
     }
-    void ask(Editor& e, const char* target) {
+    void ask(Editor& e, int control) {
         ChooserSetup setup;
         setup.folder = e.state.settings.mf7_smk;
         setup.pattern = "*.smk";
-        setup.target = target;
-        setup.return_form = "form3";
+        setup.target = ChooserTarget::editor_field(control);
+        setup.return_window = WindowId::ScenarioEditor;
         window.show();
         e.windows.open_chooser(setup, &window);
     }
@@ -89,8 +89,8 @@ class FileChooserTest : public QObject {
         QCOMPARE(use_button(e)->text(), text5 ? "Use txt-filename" : "Use smk-filename");
         QVERIFY(!use_button(e)->isEnabled());
         QVERIFY(!child<QLineEdit>(chooser, "Text1")->isVisible());
-        QCOMPARE(e.state.chooser_target, name.toLower().toStdString());
-        QCOMPARE(e.state.return_form, std::string("form1"));
+        QVERIFY(e.state.chooser_target == ChooserTarget::overview_field(name.back().digitValue()));
+        QVERIFY(e.state.return_window == WindowId::Overview);
         QCOMPARE(e.state.chooser_result, std::string());
         QVERIFY(e.state.campaign_changed);
         if (double_click) {
@@ -111,7 +111,7 @@ class FileChooserTest : public QObject {
     void forTheEditor() {
         Editor e;
         FakeEditor editor(e);
-        editor.ask(e, "text7");
+        editor.ask(e, 7);
         QVERIFY(!editor.window.isEnabled());
         QVERIFY(show_active(e.windows.chooser()));
         use_button(e)->click();
@@ -135,12 +135,12 @@ class FileChooserTest : public QObject {
         QVERIFY(!e.windows.chooser().isVisible());
 
         // Cancel returns to the editor too, handing it nothing; only the asking window waits.
-        editor.ask(e, "text8");
+        editor.ask(e, 8);
         QVERIFY(e.overview().isEnabled());
         click(e.windows.chooser(), "Command2");
         QVERIFY(editor.window.isEnabled());
         QCOMPARE(editor.dispatched, 1);
-        QCOMPARE(e.state.chooser_target, std::string("text8"));
+        QVERIFY(e.state.chooser_target == ChooserTarget::editor_field(8));
     }
 
     void theCloseBoxStartsTheNextUseAfresh() {

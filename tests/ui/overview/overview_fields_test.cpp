@@ -128,7 +128,7 @@ class OverviewWindowFieldsTest : public QObject {
         const ShiftClick& c = fetched(kShiftClick);
         Editor e(kOpened);
         QVERIFY(show_active(e.overview()));
-        e.state.return_form = "form3";
+        e.state.return_window = WindowId::ScenarioEditor;
         QLineEdit* t5 = e.field("Text5");
         t5->setText(c.text);
         QSignalSpy spy(&e.overview(), &OverviewWindow::textFileRequested);
@@ -143,7 +143,8 @@ class OverviewWindowFieldsTest : public QObject {
         QCOMPARE(spy.count(), c.outcome == Opens ? 1 : 0);
         QCOMPARE(e.state.campaign_changed, c.outcome == Opens);
         QCOMPARE(t5->text(), c.after);
-        QCOMPARE(e.state.return_form, std::string(c.outcome == Opens ? "form1" : "form3"));
+        QVERIFY(e.state.return_window ==
+                (c.outcome == Opens ? WindowId::Overview : WindowId::ScenarioEditor));
         if (c.outcome == Opens)
             QCOMPARE(e.overview().text_file_path(),
                      join_path(e.state.settings.mf7_txt, c.after.toStdString()));

@@ -154,7 +154,7 @@ class OverviewWindowFilesTest : public QObject {
         QCOMPARE(e.state.cam_name, std::string("mycamp.cam"));
         QVERIFY(!e.state.campaign_changed);
         QVERIFY(!chooser.isVisible());
-        QCOMPARE(e.state.chooser_target, std::string());
+        QVERIFY(e.state.chooser_target == ChooserTarget{});
 
         // A double-click saves under the name as listed.
         std::string old = join_path(folder, "Old.CAM");

@@ -1,0 +1,207 @@
+#include "ui/overview/overview_window.h"
+
+#include "model/campaign_file.h"
+#include "model/chooser_targets.h"
+#include "model/field_rules.h"
+#include "model/file_commands.h"
+#include "model/list_editing.h"
+#include "model/overview.h"
+#include "model/state.h"
+#include "model/text_file.h"
+#include "platform/messages.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+#include "settings/settings.h"
+#include "ui/common/file_chooser.h"
+#include "ui/common/look.h"
+#include "ui/common/qt_text.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyle>
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace mf7 {
+
+// ---- File commands --------------------------------------------------------------------------
+
+void OverviewWindow::new_clicked() {
+    emit scenarioListWindowHideRequested();
+    blank_selection_caption();
+    // The changed flag is cleared only once the dialog's OK replaces the campaign: a Cancel
+    // leaves the old campaign on screen, and its unsaved changes still count.
+    emit newCampaignRequested();
+}
+
+void OverviewWindow::new_campaign() {
+    list1_->clear();
+    reset_campaign(state_.campaign);
+    state_.selected_scn = -1;
+    fill_overview();
+    state_.campaign_changed = false;
+}
+
+void OverviewWindow::open_clicked() {
+    emit scenarioListWindowHideRequested();
+    if (!open_may_continue(state_, messages_))
+        return;
+    // The changed flag is cleared when the chosen file has been read, so that
+    // cancelling the chooser keeps the campaign on screen counted as unsaved.
+    ChooserSetup setup;
+    setup.target = ChooserTarget::open();
+    setup.return_window = WindowId::Overview;
+    setup.folder = state_.settings.mf7_cam;
+    setup.pattern = "*.cam";
+    setup.caption = "Open existing Campaign file";
+    setup.button_caption = "Open Campaign";
+    setup.button_enabled = false;
+    setup.text1_visible = false;
+    state_.return_window = WindowId::Overview;
+    state_.chooser_target = ChooserTarget::open();
+    emit chooserRequested(setup);
+}
+
+void OverviewWindow::save_as_clicked() {
+    commit_focused_field();
+    emit scenarioListWindowHideRequested();
+    blank_selection_caption();
+    CampaignRecord& cam = state_.campaign;
+    cam.lose_smk = make_text_field(fromQ(text4_->text()));
+    cam.win_smk = make_text_field(fromQ(text3_->text()));
+    cam.description_txt = make_text_field(fromQ(text5_->text()));
+    if (state_.cam_folder.empty())
+        state_.cam_folder = state_.settings.mf7_cam;
+    if (state_.cam_name.empty())
+        state_.cam_name = "newcamp.cam";
+    state_.cam_path = join_path(trim(state_.cam_folder), trim(state_.cam_name));
+    ChooserSetup setup;
+    setup.target = ChooserTarget::save_as();
+    setup.return_window = WindowId::Overview;
+    setup.folder = state_.cam_folder;
+    setup.pattern = "*.cam";
+    setup.caption = "Gem campaign fil";
+    setup.button_caption = "write file to disk";
+    // The name to save under stands in Text1 already, so the button works without a click.
+    setup.button_enabled = true;
+    setup.text1 = trim(state_.cam_name);
+    setup.text1_visible = true;
+    setup.disable_caller = false;
+    state_.return_window = WindowId::Overview;
+    state_.chooser_target = ChooserTarget::save_as();
+    // The changed flag stays set until the file has been written (save_picked).
+    emit chooserRequested(setup);
+}
+
+void OverviewWindow::clear_clicked() {
+    bool yes = clear_confirmed(messages_);
+    emit scenarioListWindowHideRequested();
+    blank_selection_caption();
+    if (!yes)
+        return;
+    list1_->clear();
+    text1_->setText("0");
+    text2_->setText("0");
+    for (QLineEdit* f : {text3_, text4_, text5_, text6_})
+        f->clear();
+    label7_->clear();
+    state_.clear_campaign_path();
+    reset_campaign(state_.campaign);
+    state_.campaign_changed = false;
+    state_.selected_scn = -1;
+    set_campaign_menus(false);
+}
+
+void OverviewWindow::exit_clicked() {
+    if (!exit_may_end(state_, messages_))
+        return;
+    ending_ = true;
+    emit quitRequested();
+}
+
+void OverviewWindow::closeEvent(QCloseEvent* event) {
+    if (!ending_ && !exit_may_end(state_, messages_)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (!ending_) {
+        ending_ = true;
+        emit quitRequested();
+    }
+}
+
+void OverviewWindow::settings_saved(bool folders_ok) {
+    set_file_menus_for_settings(folders_ok);
+    // A campaign already on screen can be saved again once the folders are right.
+    if (folders_ok && list1_->count() > 0)
+        set_campaign_menus(true);
+}
+
+// ---- What the file chooser hands back ----------------------------------------------------
+
+void OverviewWindow::chooser_picked(const ChooserPick& pick) {
+    if (pick.target.kind == ChooserTarget::Kind::OverviewField) {
+        int control = pick.target.control;
+        QLineEdit* field = control == 3 ? text3_ : control == 4 ? text4_ : text5_;
+        field->setText(toQ(pick.name));
+        if (pick.double_click) {
+            // A double-click stores the name in the record at once (`insert_w_smk`, ...).
+            state_.chooser_result = pick.name;
+            TextField stored = make_text_field(state_.chooser_result);
+            if (control == 3)
+                state_.campaign.win_smk = stored;
+            else if (control == 4)
+                state_.campaign.lose_smk = stored;
+            else
+                state_.campaign.description_txt = stored;
+        }
+    } else if (pick.target.kind == ChooserTarget::Kind::Open) {
+        open_picked(pick);
+    } else if (pick.target.kind == ChooserTarget::Kind::SaveAs) {
+        save_picked(pick);
+    }
+    if (!pick.double_click)
+        blank_selection_caption();
+}
+
+void OverviewWindow::open_picked(const ChooserPick& pick) {
+    std::string old_path = state_.cam_path, old_folder = state_.cam_folder,
+                old_name = state_.cam_name;
+    state_.cam_name = pick.name;
+    state_.cam_folder = pick.folder;
+    state_.cam_path = join_path(state_.cam_folder, state_.cam_name);
+    list1_->clear();
+    if (read_campaign(state_, state_.cam_path, messages_)) {
+        state_.campaign_changed = false;
+        state_.selected_scn = -1;
+        fill_overview();
+        return;
+    }
+    // The record is as it was: show it again under the name it came from, so that a later
+    // Save as does not offer to overwrite the file that could not be read.
+    state_.cam_path = old_path;
+    state_.cam_folder = old_folder;
+    state_.cam_name = old_name;
+    if (action("Msave_as")->isEnabled())
+        fill_overview();
+}
+
+void OverviewWindow::save_picked(const ChooserPick& pick) {
+    state_.cam_name = pick.name;
+    state_.cam_folder = pick.folder;
+    state_.cam_path = join_path(state_.cam_folder, state_.cam_name);
+    if (write_campaign_file(state_, messages_) == SaveResult::Saved)
+        state_.campaign_changed = false;
+}
+
+} // namespace mf7
