@@ -1,13 +1,15 @@
 # The two commands a new user needs: `make run` and `make test`. Both install what is missing.
 RUN_DIR  := build/run
 TEST_DIR := build/test
+FUZZ_DIR := build/fuzz
+FUZZ_TIME ?= 60
 BIN      := $(RUN_DIR)/bin
 DEMO_DIR := $(CURDIR)/build/demo-game
 # ccache, when present, shares compiled objects between build folders and clones.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR := $(CURDIR)
 
-.PHONY: run test test-windows setup build-run build-test screenshots bench clean
+.PHONY: run test test-windows setup build-run build-test build-fuzz fuzz screenshots bench clean
 
 setup:
 	@scripts/setup.sh
@@ -20,14 +22,26 @@ build-test: setup
 	@cmake -S . -B $(TEST_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMF7_SANITIZE=ON $(LAUNCHER) >/dev/null
 	@cmake --build $(TEST_DIR)
 
+# The libFuzzer targets, built with clang in a folder of their own.
+build-fuzz: setup
+	@cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DMF7_FUZZ=ON $(LAUNCHER) >/dev/null
+	@cmake --build $(FUZZ_DIR)
+
 run: build-run
 	@if [ ! -f $(BIN)/mf7edit.ini ]; then $(BIN)/mf7demo $(DEMO_DIR) --ini $(BIN)/mf7edit.ini; fi
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
 	  echo "No display found: run it under Xvfb with 'xvfb-run -a make run' (or set DISPLAY)."; exit 1; fi
 	@$(BIN)/mf7edit
 
-test: build-test
+# The tests, then each fuzz target for about 10 s so that none falls out of use.
+test: build-test build-fuzz
 	@cd $(TEST_DIR) && ctest --output-on-failure
+	@cd $(FUZZ_DIR) && ctest --output-on-failure
+
+# Each fuzz target for FUZZ_TIME seconds; findings go to build/fuzz/fuzz-findings.
+fuzz: build-fuzz
+	@cd $(FUZZ_DIR) && MF7_FUZZ_TIME=$(FUZZ_TIME) ctest --output-on-failure --timeout $$(( $(FUZZ_TIME) * 2 + 120 ))
 
 # The Qt-free part cross-built for Windows (MinGW-w64) into build/windows, its tests and a batch
 # smoke run under Wine.

@@ -5,6 +5,7 @@
 #include "platform/paths.h"
 #include "settings/settings.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 
@@ -78,6 +79,11 @@ void print_text(std::ostream& out, const std::string& text, bool cp1252) {
 
 int run_batch(const std::vector<std::string>& args, const std::string& program_folder,
               std::ostream& out, std::ostream& err) {
+    // Options a command does not know are refused by the command with its own usage.
+    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+        out << kUsage;
+        return 0;
+    }
     if (args.size() < 2 || !commands().count(args[0])) {
         err << kUsage;
         return 2;
@@ -94,8 +100,11 @@ int run_batch(const std::vector<std::string>& args, const std::string& program_f
     StreamMessages messages(err);
     if (!open_campaign(state, args[1], ini, program_folder, messages))
         return 2;
+    // The command shows what it can of a damaged campaign, but a script must see the error.
+    bool damaged = count_is_damaged(state.campaign);
     BatchContext context{state, messages, out, err, options};
-    return commands().at(args[0])(context);
+    int status = commands().at(args[0])(context);
+    return damaged ? 2 : status;
 }
 
 } // namespace mf7

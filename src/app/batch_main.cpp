@@ -1,4 +1,5 @@
 #include "app/batch.h"
+#include "platform/files.h"
 #include "platform/paths.h"
 
 #ifdef MF7_MAP_PICTURES
@@ -8,6 +9,7 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
+    mf7::ignore_file_size_signal();
 #ifdef MF7_MAP_PICTURES
     mf7::MapPictures pictures;
 #endif

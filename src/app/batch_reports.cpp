@@ -79,7 +79,7 @@ int batch_check(BatchContext& c) {
     CheckResult result = check_missing_files(c.state, header, fill.rows, c.messages);
     print_text(c.out, result.text_paths, false);
     c.out << "\n";
-    if (save && !save_check_report(result, c.messages))
+    if (save && !save_check_report(c.state.settings, result.caption, result.text, c.messages))
         return 2;
     return result.playable ? 0 : 1;
 }

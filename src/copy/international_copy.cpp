@@ -21,6 +21,14 @@ namespace {
 constexpr const char* kNotFound = "FILE NOT FOUND";
 constexpr const char* kSameFile = "same file, not copied";
 constexpr const char* kFailed = "COPY FAILED";
+constexpr const char* kNotAllowed = "name not allowed, not copied";
+
+// A name the campaign supplies may only name a file directly in the target folder: with a
+// separator, a drive or a step up it would write over files elsewhere, even the game's own.
+bool name_allowed(const std::string& name) {
+    std::string n = trim(name);
+    return n != "." && n != ".." && n.find_first_of("/\\:") == std::string::npos;
+}
 
 bool is_file(const std::string& path) {
     std::error_code ec;
@@ -107,9 +115,9 @@ class CopyRun {
                 // The scenario's own text file keeps the edition's extension it has now.
                 std::string n = field_text(scn.scn_file);
                 std::string t = left(n, n.size() >= 4 ? n.size() - 4 : 0) + s.text_ext;
-                copy_file(game_file(s.mf7_txt, t), game_file(target_, t), false, false);
+                copy_file(game_file(s.mf7_txt, t), t, false, false);
                 std::string raw = field_raw(scn.scn_file);
-                copy_file(game_file(s.mf7_scn, raw), game_file(target_, raw), true, true);
+                copy_file(game_file(s.mf7_scn, raw), raw, true, true);
             }
         }
         copy_text_field(state_.campaign.description_txt);
@@ -133,12 +141,25 @@ class CopyRun {
         std::size_t dot = f.find('.');
         if (dot == std::string::npos || dot == 0)
             return;
-        copy_file(game_file(state_.settings.mf7_txt, f),
-                  game_file(target_, f.substr(0, dot + 1) + new_ext_), true, false);
+        copy_file(game_file(state_.settings.mf7_txt, f), f.substr(0, dot + 1) + new_ext_, true,
+                  false);
     }
 
-    void copy_file(const std::string& source, const std::string& dest, bool report_missing,
+    // Whether the name may be joined into a destination; a refused one is reported and counted.
+    bool allowed(const std::string& source, const std::string& name) {
+        if (name_allowed(name))
+            return true;
+        lines_.push_back(source + " : " + kNotAllowed);
+        ++result_.errors;
+        return false;
+    }
+
+    // Copies source to the file name in the target folder.
+    void copy_file(const std::string& source, const std::string& name, bool report_missing,
                    bool scenario) {
+        if (!allowed(source, name))
+            return;
+        std::string dest = game_file(target_, name);
         auto found = find_source(source);
         if (!found) {
             if (report_missing) {
@@ -176,6 +197,8 @@ class CopyRun {
 
     // The record as held, text fields untouched: the blanks stay blanks, unlike a save.
     void copy_campaign() {
+        if (!allowed(state_.cam_path, state_.cam_name))
+            return;
         std::string dest = join_path(target_, trim(state_.cam_name));
         bool exists = false;
         std::string to = names_.locate(dest, exists);

@@ -28,7 +28,8 @@ struct CopyResult {
     std::string report_path;  // where the report file was (or was to be) written
     int copied = 0;           // files copied
     int not_found = 0;        // sources named by the campaign that do not exist
-    int errors = 0;           // failures shown as messages (the run went on after each)
+    // failures shown as messages and names refused (the run went on after each)
+    int errors = 0;
     bool report_saved = false;
 };
 

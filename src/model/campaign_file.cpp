@@ -50,7 +50,9 @@ bool save_campaign(EditorState& state, Messages& messages) {
 }
 
 SaveResult write_campaign_file(EditorState& state, Messages& messages) {
-    if (messages.show("F1-I02: Do you want to save this file: " + path_as_text(state.cam_path),
+    // The save replaces the file found ignoring letter case, so that is the file to name.
+    if (messages.show("F1-I02: Do you want to save this file: " +
+                          path_as_text(resolve_path(state.cam_path)),
                       Buttons::YesNo) != Answer::Yes)
         return SaveResult::Declined;
     blanks_to_nul(state.campaign);

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -14,6 +15,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -32,15 +34,29 @@ std::string errno_text(int err) {
 
 bool read_file(const std::string& path, std::string& bytes, FileError& error,
                std::size_t max_bytes) {
-    std::ifstream in(to_native(resolve_path(path)), std::ios::binary);
+    fs::path native = to_native(resolve_path(path));
+    std::error_code ec;
+    fs::file_status status = fs::status(native, ec);
+    if (ec) {
+        error.text = ec.message();
+        return false;
+    }
+    // A folder, device or pipe is no file of the game, and a pipe would block the read.
+    if (!fs::is_regular_file(status)) {
+        error.text = fs::is_directory(status) ? errno_text(EISDIR) : "Not a regular file";
+        return false;
+    }
+    std::ifstream in(native, std::ios::binary);
     if (!in) {
         error.text = errno_text(errno ? errno : ENOENT);
         return false;
     }
+    bool whole = max_bytes == std::string::npos;
+    std::size_t cap = whole ? kReadLimit + 1 : max_bytes;
     std::string out;
     char buf[65536];
-    while (out.size() < max_bytes) {
-        std::size_t want = std::min<std::size_t>(sizeof buf, max_bytes - out.size());
+    while (out.size() < cap) {
+        std::size_t want = std::min<std::size_t>(sizeof buf, cap - out.size());
         in.read(buf, static_cast<std::streamsize>(want));
         out.append(buf, static_cast<std::size_t>(in.gcount()));
         if (!in)
@@ -50,9 +66,115 @@ bool read_file(const std::string& path, std::string& bytes, FileError& error,
         error.text = errno_text(errno ? errno : EIO);
         return false;
     }
+    if (whole && out.size() > kReadLimit) {
+        error.text = errno_text(EFBIG);
+        return false;
+    }
     bytes = std::move(out);
     return true;
 }
+
+void ignore_file_size_signal() {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
+namespace {
+
+// The file a write replaces: the target itself or, for a symbolic link, the file it leads to, so
+// that the link stays a link.
+fs::path final_target(const fs::path& target) {
+    fs::path p = target;
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(p, ec); ++hops) {
+        fs::path link = fs::read_symlink(p, ec);
+        if (ec)
+            break;
+        p = link.is_absolute() ? link : p.parent_path() / link;
+    }
+    return p;
+}
+
+// 0 when the target is new or this user may write it; renaming over a read-only file would need
+// only a writable folder and so would replace it.
+int refuse_read_only(const fs::path& target) {
+#ifdef _WIN32
+    DWORD attributes = GetFileAttributesW(target.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+                   !(attributes & FILE_ATTRIBUTE_DIRECTORY)
+               ? EACCES
+               : 0;
+#else
+    if (::faccessat(AT_FDCWD, target.c_str(), F_OK, AT_EACCESS) != 0)
+        return 0;
+    return ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0 ? 0 : errno;
+#endif
+}
+
+constexpr std::size_t kTempLetters = 6;
+
+std::string random_letters() {
+    static std::minstd_rand pick(static_cast<unsigned>(
+        std::chrono::steady_clock::now().time_since_epoch().count() ^ (std::random_device{}())));
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    std::string out;
+    for (std::size_t i = 0; i < kTempLetters; ++i)
+        out += kLetters[pick() % (sizeof kLetters - 1)];
+    return out;
+}
+
+// Whether a temporary file of ours is abandoned: its writer holds a lock on it while it lives.
+bool abandoned_temp(const fs::path& path) {
+#ifdef _WIN32
+    (void)path;
+    return true; // a file being written cannot be removed there, so the removal just fails
+#else
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    ::close(fd);
+    return free;
+#endif
+}
+
+fs::path folder_of(const fs::path& target) {
+    return target.parent_path().empty() ? fs::path(".") : target.parent_path();
+}
+
+// The start of the temporary names for target: the fixed prefix, the name and a dot.
+fs::path::string_type temp_head(const fs::path& target) {
+    fs::path head = kTempPrefix;
+    head += target.filename();
+    head += ".";
+    return head.native();
+}
+
+fs::path temp_path(const fs::path& target) {
+    fs::path name = temp_head(target);
+    name += random_letters() + kTempSuffix;
+    return folder_of(target) / name;
+}
+
+// Removes the temporary files of ours for target that a killed run left.
+void remove_stale_temps(const fs::path& target) {
+    auto head = temp_head(target);
+    auto tail = fs::path(kTempSuffix).native();
+    std::size_t size = head.size() + kTempLetters + tail.size();
+    std::error_code ec;
+    for (fs::directory_iterator it(folder_of(target), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        auto name = it->path().filename().native();
+        if (name.size() == size && name.starts_with(head) && name.ends_with(tail) &&
+            abandoned_temp(it->path())) {
+            std::error_code ignored;
+            fs::remove(it->path(), ignored);
+        }
+    }
+}
+
+} // namespace
 
 bool write_file_atomic(const std::string& path, const std::string& bytes, FileError& error,
                        Flush flush) {
@@ -66,7 +188,7 @@ namespace {
 // the target is never seen half written.
 class TempBeside {
   public:
-    explicit TempBeside(const fs::path& target) : target_(target) {}
+    explicit TempBeside(const fs::path& target) : target_(final_target(target)) {}
     ~TempBeside() {
         if (fd_ >= 0)
             ::close(fd_);
@@ -78,23 +200,19 @@ class TempBeside {
 
     // Returns 0 or the system's error number.
     int open() {
-        fs::path folder = target_.parent_path().empty() ? fs::path(".") : target_.parent_path();
-        std::string leaf = ".";
-        leaf.append(target_.filename().string()).append(".");
-        std::string stem = (folder / leaf).string();
+        if (int err = refuse_read_only(target_))
+            return err;
+        remove_stale_temps(target_);
         // A file that is replaced keeps its permissions; a new one gets the usual ones.
         struct stat st {};
         bool replacing = ::stat(target_.c_str(), &st) == 0;
-        std::minstd_rand pick(static_cast<unsigned>(
-            std::chrono::steady_clock::now().time_since_epoch().count() ^ (::getpid() << 16)));
-        static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
         for (int attempt = 0; attempt < 100; ++attempt) {
-            std::string name = stem;
-            for (int i = 0; i < 6; ++i)
-                name += kLetters[pick() % (sizeof kLetters - 1)];
+            std::string name = temp_path(target_).string();
             fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
             if (fd_ >= 0) {
                 name_ = name;
+                // The lock tells a later run that this file is still being written.
+                ::flock(fd_, LOCK_EX);
                 if (replacing)
                     ::fchmod(fd_, st.st_mode & 07777);
                 return 0;
@@ -259,9 +377,13 @@ DWORD write_new_file(const fs::path& tmp, const std::string& bytes, Flush flush)
 
 bool write_file_atomic_exact(const std::string& path, const std::string& bytes, FileError& error,
                              Flush flush) {
-    fs::path target = to_native(path);
-    fs::path tmp = target;
-    tmp += L".mf7tmp";
+    fs::path target = final_target(to_native(path));
+    if (int err = refuse_read_only(target)) {
+        error.text = errno_text(err);
+        return false;
+    }
+    remove_stale_temps(target);
+    fs::path tmp = temp_path(target);
     DWORD err = write_new_file(tmp, bytes, flush);
     if (!err && !MoveFileExW(tmp.c_str(), target.c_str(),
                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

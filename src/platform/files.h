@@ -11,9 +11,25 @@ struct FileError {
     std::string text; // the system's text for the error, as the user sees it
 };
 
-// Reads at most max_bytes from the start of the file (found ignoring letter case).
+// A file the editor reads whole (settings, country names, texts) is never larger than this; a
+// device or a huge file named by mistake must not fill the memory.
+constexpr std::size_t kReadLimit = std::size_t{16} << 20;
+// Reads a regular file (found ignoring letter case). With max_bytes, at most that many bytes from
+// its start; without, the whole file, and a file longer than kReadLimit is a read error.
 bool read_file(const std::string& path, std::string& bytes, FileError& error,
                std::size_t max_bytes = std::string::npos);
+
+// A write beyond the user's file-size limit must fail with an error the user sees instead of
+// killing the program, so every executable calls this first.
+void ignore_file_size_signal();
+
+// Every write below first checks that an existing target may be written by this user (a
+// read-only file is refused with the system's "Permission denied" and left as it is) and, when
+// the target is a symbolic link, writes the file it points to. The temporary file is named
+// kTempPrefix + name + "." + letters + kTempSuffix; ones left for the same name by a killed run
+// are removed first.
+constexpr const char* kTempPrefix = ".mf7~";
+constexpr const char* kTempSuffix = ".tmp";
 // Saves are flushed to the disk before the rename, so that a power cut leaves either the old or
 // the new file. Copies may skip the flush (as the system's own copy does): their source stays
 // intact and can be copied again, and the flush costs more than the copy itself.

@@ -2,6 +2,7 @@
 
 #include "model/scenario_file.h"
 #include "model/state.h"
+#include "model/text_file.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/messages.h"
@@ -315,16 +316,10 @@ CheckResult check_missing_files(EditorState& state, const CheckHeaderTexts& head
     return Check(state, header, rows, messages).run();
 }
 
-std::string check_report_bytes(const std::string& text) {
-    return text + "\r\n";
-}
-
-bool save_check_report(const CheckResult& result, Messages& messages) {
-    FileError error;
-    if (write_file_atomic(result.caption, check_report_bytes(result.text), error))
-        return true;
-    report_file_error(messages, path_as_text(result.caption), "write the file: ", error.text);
-    return false;
+bool save_check_report(const Settings& settings, const std::string& path, const std::string& text,
+                       Messages& messages) {
+    // Without the report folder the path would lead into the root of the disk.
+    return report_folder_ok(settings, messages) && save_text_file(path, text, messages);
 }
 
 } // namespace mf7

@@ -41,10 +41,10 @@ struct CheckResult {
 CheckResult check_missing_files(EditorState& state, const CheckHeaderTexts& header,
                                 const std::vector<std::string>& rows, Messages& messages);
 
-// The file the text window's save button writes: the whole text and one CR LF after it.
-std::string check_report_bytes(const std::string& text);
-// Writes the check's text to its caption's path as the save button does; a failure shows the
-// shared file-error message.
-bool save_check_report(const CheckResult& result, Messages& messages);
+// Saves the check's text (as the text window holds it, or as the check made it) to path, the
+// text window's save: the report folder test first, then the text and one CR LF. A failure shows
+// its message and writes nothing.
+bool save_check_report(const Settings& settings, const std::string& path, const std::string& text,
+                       Messages& messages);
 
 } // namespace mf7

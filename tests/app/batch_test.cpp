@@ -102,6 +102,7 @@ TEST(Batch, ExitStatus) {
         {{"copy", "$cam", "--to", "/no/such/folder"}, nullptr, nullptr, 2, "No such file"},
         {{"copy", "$cam"}, nullptr, nullptr, 2, "usage: mf7batch copy"},
         {{"copy", "$cam", "--to", "$to", "--ext", "eng"}, nullptr, nullptr, 2, "usage: "},
+        {{"show", "--help"}, nullptr, nullptr, 0, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.back());
@@ -258,4 +259,37 @@ TEST(Batch, ReadsAndWritesInFoldersOfAnyName) {
         EXPECT_NE(out.str().find(join_path(target, "POLAND.SCN") + "\n"), std::string::npos);
         EXPECT_EQ(list_folders(dir.str()), std::vector<std::string>{name});
     }
+}
+
+// A campaign read that reported an error ends with 2, after the command showed what it could.
+TEST(Batch, ReadErrorsAndRefusedNamesExitTwo) {
+    struct Case {
+        std::vector<std::string> args;
+        int count;
+        const char* first_scenario;
+    } cases[] = {
+        {{"show", "$cam"}, 51, "POLAND.SCN"},   {{"list", "$cam"}, -1, "POLAND.SCN"},
+        {{"report", "$cam"}, 51, "POLAND.SCN"}, {{"files", "$cam"}, -1, "POLAND.SCN"},
+        {{"check", "$cam"}, 51, "POLAND.SCN"},  {{"copy", "$cam", "--to", "$to"}, 8, "../x.scn"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[0]);
+        DemoBatch game;
+        game.state.campaign.scenario_count = c.count;
+        game.state.campaign.scenarios[0].scn_file = make_text_field(c.first_scenario);
+        ASSERT_TRUE(
+            demo::write_bytes(game.campaign_path(), campaign_to_bytes(game.state.campaign)));
+        BatchRun r = game.run(c.args);
+        EXPECT_EQ(r.status, 2) << r.err;
+        EXPECT_NE(r.out, "");
+    }
+    // Without a report folder in the settings, check --save writes nothing, not into the root.
+    Batch<FullGame> game(2);
+    game.state.settings.mf7_rep = "";
+    ASSERT_TRUE(write_settings(game.state.settings, "3.0.1", game.dir.str(), game.msgs));
+    BatchRun r = game.run({"check", "$cam", "--save"});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("Path or Drive error."), std::string::npos);
+    std::error_code ec;
+    EXPECT_FALSE(std::filesystem::remove("/Missing-Files-List-FULL.txt", ec));
 }

@@ -1,6 +1,7 @@
 #include "copy/international_copy.h"
 
 #include "platform/files.h"
+#include "platform/text.h"
 #include "support/fixtures.h"
 
 #include <gtest/gtest.h>
@@ -280,5 +281,47 @@ TEST(CopyFolder, NewFolderNames) {
         EXPECT_EQ(messages.texts(),
                   c.made ? std::vector<std::string>{} : std::vector<std::string>{c.message});
         EXPECT_EQ(c.made && folder_exists(*c.made), c.made.has_value());
+    }
+}
+
+// A name the campaign holds never leads a copy out of the target folder, even when the target
+// lies inside the scenario folder and the name climbs back into it.
+TEST(InternationalCopy, NamesThatLeaveTheTargetAreNotCopied) {
+    struct Case {
+        const char *scn, *description, *cam;
+        int errors;
+    } cases[] = {
+        // A scenario's name also names its text file, refused with it (".." leaves ".txt").
+        {"../victim.scn", "camp.txt", "CAMP.CAM", 2},     {"/abs.scn", "camp.txt", "CAMP.CAM", 2},
+        {"a/b.scn", "camp.txt", "CAMP.CAM", 2},           {"a\\b.scn", "camp.txt", "CAMP.CAM", 2},
+        {"C:x.scn", "camp.txt", "CAMP.CAM", 2},           {"..", "camp.txt", "CAMP.CAM", 1},
+        {"ALPHA.SCN", "x/../camp.txt", "../CAMP.CAM", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.scn);
+        SmallGame g;
+        const Settings& s = g.state.settings;
+        std::string t = join_path(s.mf7_scn, "copy");
+        std::filesystem::create_directories(to_native(join_path(t, "a")));
+        std::filesystem::create_directories(to_native(join_path(s.mf7_scn, "a")));
+        for (const char* f : {"victim.scn", "../victim.scn", "a/b.scn", "../CAMP.CAM"})
+            demo::write_bytes(join_path(s.mf7_scn, f), std::string(12000, 'v'));
+        g.state.campaign.scenarios[0].scn_file = make_text_field(c.scn);
+        g.state.campaign.description_txt = make_text_field(c.description);
+        g.state.cam_name = c.cam;
+        auto before = tree(g.dir.str());
+        CopyResult r = g.copy("txt", t);
+        EXPECT_EQ(r.errors, c.errors);
+        std::string refused = " : name not allowed, not copied";
+        auto lines = lines_of(r.report);
+        bool own = std::string(c.cam) == "CAMP.CAM";
+        EXPECT_EQ(has_line(lines, trim(join_path(s.mf7_scn, c.scn)) + refused), own);
+        EXPECT_EQ(has_line(lines, join_path(s.mf7_txt, c.description) + refused), !own);
+        for (auto& [name, bytes] : tree(g.dir.str())) {
+            // Only files directly in the target may be new or changed.
+            bool in_target =
+                name.starts_with("SCENARIO/copy/") && name.find('/', 14) == std::string::npos;
+            EXPECT_TRUE(in_target || before[name] == bytes) << name;
+        }
     }
 }

@@ -97,6 +97,16 @@ TEST_F(SaveTest, AsksFirstAndWritesNothingOnNo) {
     EXPECT_FALSE(file_exists(state.cam_path));
 }
 
+// A typed name that matches an existing file only ignoring case saves to that file: the question
+// names it.
+TEST_F(SaveTest, TheQuestionNamesTheFileThatIsWritten) {
+    ASSERT_TRUE(demo::write_bytes(dir.file("DEMO.CAM"), "old"));
+    state.cam_path = dir.file("demo.cam");
+    save();
+    EXPECT_EQ(msgs.shown[0].text, "F1-I02: Do you want to save this file: " + dir.file("DEMO.CAM"));
+    EXPECT_NE(read_all(dir.file("DEMO.CAM")), "old");
+}
+
 TEST_F(SaveTest, ReadAndSavedWithoutEditsIsByteIdentical) {
     open(demo_bytes());
     EXPECT_EQ(save(), demo_bytes());

@@ -5,7 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include "model/text_file.h"
+
+#include <algorithm>
 #include <filesystem>
+#include <functional>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 using namespace mf7;
 using namespace mf7::test;
@@ -89,3 +102,147 @@ TEST(WriteFileAtomic, ReplacedFilesKeepTheirPermissions) {
     EXPECT_EQ(std::filesystem::status(to_native(path)).permissions(), kept);
     EXPECT_EQ(read_all(path), "three");
 }
+
+// The rules below use the POSIX forms of users, modes, links, locks and limits.
+#ifndef _WIN32
+namespace {
+
+using Write = bool (*)(const std::string& dest, FileError& error);
+// The three ways a file is written, each putting "new" at dest.
+const std::pair<const char*, Write> kWrites[] = {
+    {"write", [](const std::string& d, FileError& e) { return write_file_atomic(d, "new", e); }},
+    {"exact",
+     [](const std::string& d, FileError& e) { return write_file_atomic_exact(d, "new", e); }},
+    {"copy",
+     [](const std::string& d, FileError& e) {
+         return demo::write_bytes(d + ".src", "new") && copy_file_atomic(d + ".src", d, e);
+     }},
+};
+
+// Runs check as a user without the right to override file modes: in a child that becomes
+// nobody when the tests run as root. The status is the check's, 1 when the child failed.
+int as_unprivileged(const std::function<int()>& check) {
+    if (::geteuid() != 0)
+        return check();
+    pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(::setgid(65534) == 0 && ::setuid(65534) == 0 ? check() : 1);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+}
+
+} // namespace
+
+// A read-only file is refused with the system's text and left as it is, though its folder would
+// let a rename replace it.
+TEST(WriteFileAtomic, ReadOnlyFilesAreRefusedAndUnchanged) {
+    TempDir dir;
+    std::filesystem::permissions(to_native(dir.str()), std::filesystem::perms::all);
+    for (const auto& [name, bytes] : {std::pair{"ro", "old"}, {"ro.src", ""}, {"ro.txt", "old"}})
+        ASSERT_TRUE(demo::write_bytes(dir.file(name), bytes));
+    ::chmod(dir.file("ro.src").c_str(), 0666);
+    ::chmod(dir.file("ro").c_str(), 0444);
+    ::chmod(dir.file("ro.txt").c_str(), 0444);
+    int failed = as_unprivileged([&] {
+        int bad = 0, bit = 1;
+        for (const auto& [how, write] : kWrites) {
+            FileError error;
+            bad |= (write(dir.file("ro"), error) || error.text != "Permission denied") ? bit : 0;
+            bit <<= 1;
+        }
+        RecordingMessages msgs;
+        save_text_file(dir.file("ro.txt"), "new", msgs);
+        bool told = msgs.texts() == std::vector<std::string>{
+                                        "The error: >Permission denied< was encountered, While "
+                                        "trying to write the file: " +
+                                        dir.file("ro.txt")};
+        return bad | (told ? 0 : bit);
+    });
+    EXPECT_EQ(failed, 0) << "bit n: row n of the writes failed, the last bit the message";
+    EXPECT_EQ(read_all(dir.file("ro")), "old");
+    EXPECT_EQ(read_all(dir.file("ro.txt")), "old");
+}
+
+// Writing through a symbolic link replaces the file it leads to and keeps the link.
+TEST(WriteFileAtomic, SymbolicLinksStayLinks) {
+    for (const auto& [how, write] : kWrites) {
+        SCOPED_TRACE(how);
+        TempDir dir;
+        std::filesystem::create_directories(to_native(dir.file("real")));
+        ASSERT_TRUE(demo::write_bytes(dir.file("real/f"), "old"));
+        std::filesystem::create_symlink("real/f", to_native(dir.file("link")));
+        FileError error;
+        ASSERT_TRUE(write(dir.file("link"), error)) << error.text;
+        EXPECT_TRUE(std::filesystem::is_symlink(to_native(dir.file("link"))));
+        EXPECT_EQ(read_all(dir.file("real/f")), "new");
+    }
+}
+
+// Temporary files of ours that a killed run left for the same file are removed; one still being
+// written (locked) and anyone else's stay.
+TEST(WriteFileAtomic, StaleTemporaryFilesOfOursAreRemoved) {
+    for (const auto& [how, write] : kWrites) {
+        SCOPED_TRACE(how);
+        TempDir dir;
+        std::string stale = ".mf7~f.abc123.tmp", busy = ".mf7~f.xyz789.tmp";
+        for (const std::string& n : {stale, busy, std::string(".mf7~g.abc123.tmp"),
+                                     std::string(".f.abc123"), std::string(".mf7~f.abc.tmp")})
+            ASSERT_TRUE(demo::write_bytes(dir.file(n), "x"));
+        int lock = ::open(dir.file(busy).c_str(), O_RDONLY);
+        ASSERT_EQ(::flock(lock, LOCK_EX), 0);
+        FileError error;
+        ASSERT_TRUE(write(dir.file("f"), error)) << error.text;
+        ::close(lock);
+        auto names = list_files(dir.str(), "*");
+        EXPECT_EQ(std::count(names.begin(), names.end(), stale), 0);
+        EXPECT_EQ(names.size(), how == std::string("copy") ? 6u : 5u);
+    }
+}
+
+// Beyond the user's file-size limit a write fails with the system's text and leaves no
+// temporary file, instead of the signal ending the program.
+TEST(WriteFileAtomic, FileSizeLimitGivesAnErrorNotTheEnd) {
+    TempDir dir;
+    ASSERT_TRUE(demo::write_bytes(dir.file("big"), std::string(64 * 1024, 'b')));
+    pid_t child = ::fork();
+    if (child == 0) {
+        rlimit limit{16 * 1024, 16 * 1024};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ignore_file_size_signal();
+        FileError e1, e2;
+        bool failed = !write_file_atomic(dir.file("w"), std::string(64 * 1024, 'w'), e1) &&
+                      !copy_file_atomic(dir.file("big"), dir.file("c"), e2);
+        ::_exit(failed && e1.text == "File too large" && e2.text == "File too large" ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(list_files(dir.str(), "*"), std::vector<std::string>{"big"});
+}
+
+// Files read whole are bounded and must be regular files.
+TEST(ReadFile, OnlyRegularFilesWithinTheLimit) {
+    TempDir dir;
+    ASSERT_TRUE(demo::write_bytes(dir.file("big"), std::string(kReadLimit + 1, 'b')));
+    ::mkfifo(dir.file("fifo").c_str(), 0600);
+    struct Case {
+        std::string path, error;
+        std::size_t max;
+    } cases[] = {
+        {dir.file("big"), "File too large", std::string::npos},
+        {dir.file("big"), "", 10},
+        {dir.file("fifo"), "Not a regular file", std::string::npos},
+        {"/dev/zero", "Not a regular file", std::string::npos},
+        {dir.str(), "Is a directory", std::string::npos},
+    };
+    for (const Case& c : cases) {
+        std::string bytes;
+        FileError error;
+        EXPECT_EQ(read_file(c.path, bytes, error, c.max), c.error.empty()) << c.path;
+        EXPECT_EQ(error.text, c.error);
+        EXPECT_EQ(bytes.size(), c.error.empty() ? c.max : 0);
+    }
+}
+#endif

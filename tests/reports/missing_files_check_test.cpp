@@ -80,7 +80,7 @@ TEST(MissingFilesCheck, EmptyStatisticsAndTheSavedFile) {
                            "You can Win the Campaign.\r\nYou can Loose the Campaign.\r\n"
                            "-- end of file-check --";
     EXPECT_EQ(r.text, expected);
-    ASSERT_TRUE(save_check_report(r, game.msgs));
+    ASSERT_TRUE(save_check_report(game.settings(), r.caption, r.text, game.msgs));
     EXPECT_EQ(read_all(r.caption), expected + "\r\n");
 }
 

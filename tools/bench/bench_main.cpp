@@ -5,6 +5,8 @@
 #include "model/campaign_flow.h"
 #include "model/overview.h"
 #include "model/state.h"
+#include "platform/command_line.h"
+#include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "reports/campaign_list.h"
@@ -17,6 +19,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <iostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -129,13 +132,17 @@ double median(std::vector<double> v) {
 } // namespace
 
 int main(int argc, char** argv) {
+    ignore_file_size_signal();
+    const char* usage = "usage: mf7bench [--runs N]\n";
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (auto status = answer_command_line(args, {{"--runs", true}}, usage, std::cout, std::cerr))
+        return *status;
     int runs = 21;
-    for (int i = 1; i < argc; ++i) {
-        std::string a = argv[i];
-        if (a == "--runs" && i + 1 < argc) {
-            runs = std::max(1, std::atoi(argv[++i]));
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--runs") {
+            runs = std::max(1, std::atoi(args[++i].c_str()));
         } else {
-            std::fprintf(stderr, "usage: mf7bench [--runs N]\n");
+            std::cerr << usage;
             return 2;
         }
     }

@@ -3,6 +3,8 @@
 #include "copy/international_copy.h"
 #include "demo/demo_game.h"
 #include "model/state.h"
+#include "platform/command_line.h"
+#include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 
@@ -133,7 +135,16 @@ double median(std::vector<double> v) {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    ignore_file_size_signal();
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const char* usage = "usage: mf7copybench\n";
+    if (auto status = answer_command_line(args, {}, usage, std::cout, std::cerr))
+        return *status;
+    if (!args.empty()) {
+        std::cerr << usage;
+        return 2;
+    }
     std::random_device rd;
     fs::path root = fs::temp_directory_path() / ("mf7copybench-" + std::to_string(rd()));
     int status = 0;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 namespace fs = std::filesystem;
 
@@ -279,6 +280,27 @@ bool write_demo_game(const std::string& root, std::string& error) {
         return false;
     }
     return true;
+}
+
+bool demo_root_usable(const std::string& root, std::string& error) {
+    fs::path folder = to_native(root);
+    std::error_code ec;
+    if (!fs::exists(folder, ec))
+        return true;
+    if (!fs::is_directory(folder, ec)) {
+        error = root + " is not a folder";
+        return false;
+    }
+    // An earlier demo game: its campaign, and nothing at the top but what the demo writes there.
+    static const std::set<std::string> kOurs = {"CAMPAIGN", "SCENARIO", "SOUND",    "SMACK",
+                                                "TEXT",     "REPORTS",  "MAP",      "GUI97.TXT"};
+    bool ours = file_exists(join_path(join_path(root, "CAMPAIGN"), "DEMO.CAM"));
+    for (fs::directory_iterator it(folder, ec), end; ours && !ec && it != end; it.increment(ec))
+        ours = kOurs.count(from_native(it->path().filename())) > 0;
+    if (ours || fs::is_empty(folder, ec))
+        return true;
+    error = root + " is not an empty folder nor a demo game; name a new or empty folder";
+    return false;
 }
 
 namespace {

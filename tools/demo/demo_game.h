@@ -47,6 +47,10 @@ Settings demo_settings(const std::string& root);
 // The demo campaign: eight scenarios with branches, alternative gotos, a win and a loss.
 CampaignRecord demo_campaign();
 
+// Whether the demo game may be written under root: a new or empty folder, or an earlier demo
+// game; otherwise false with the reason.
+bool demo_root_usable(const std::string& root, std::string& error);
+
 // Writes the whole sample game under root (made from nothing, no files of the game). Returns
 // false with a reason when a file cannot be written.
 bool write_demo_game(const std::string& root, std::string& error);

@@ -1,6 +1,7 @@
 // mf7demo ROOT [--ini FILE]: writes the sample game under ROOT and, with --ini, a settings file
 // that points the editor at it (only where none exists).
 #include "demo/demo_game.h"
+#include "platform/command_line.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "settings/settings.h"
@@ -8,32 +9,46 @@
 #include <filesystem>
 #include <iostream>
 
+namespace {
+
+constexpr const char* kUsage = "usage: mf7demo ROOT [--ini FILE]\n";
+
+int write_settings_file(const std::string& root, const std::string& ini_arg) {
+    const std::string& ini = ini_arg;
+    if (mf7::file_exists(ini)) {
+        std::cout << "Settings file " << ini_arg << " exists; left as it is.\n";
+        return 0;
+    }
+    mf7::Settings s = mf7::demo::demo_settings(root);
+    mf7::FileError err;
+    if (!mf7::write_file_atomic(ini, mf7::settings_file_text(s, "3.0.1"), err)) {
+        std::cerr << "mf7demo: cannot write " << ini_arg << ": " << err.text << "\n";
+        return 1;
+    }
+    std::cout << "Settings file written: " << ini_arg << "\n";
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    mf7::ignore_file_size_signal();
     std::vector<std::string> args = mf7::program_arguments(argc, argv);
+    if (auto status =
+            mf7::answer_command_line(args, {{"--ini", true}}, kUsage, std::cout, std::cerr))
+        return *status;
     if (args.size() != 1 && !(args.size() == 3 && args[1] == "--ini")) {
-        std::cerr << "usage: mf7demo ROOT [--ini FILE]\n";
+        std::cerr << kUsage;
         return 2;
     }
     std::string root = mf7::from_native(std::filesystem::absolute(mf7::to_native(args[0])));
     std::string error;
-    if (!mf7::demo::write_demo_game(root, error)) {
+    // The demo's files would replace files of the same name, so only an empty folder or one that
+    // holds an earlier demo game is written into.
+    if (!mf7::demo::demo_root_usable(root, error) || !mf7::demo::write_demo_game(root, error)) {
         std::cerr << "mf7demo: " << error << "\n";
         return 1;
     }
     std::cout << "Demo game written to " << args[0] << "\n";
-    if (args.size() == 3) {
-        const std::string& ini = args[2];
-        if (mf7::file_exists(ini)) {
-            std::cout << "Settings file " << ini << " exists; left as it is.\n";
-            return 0;
-        }
-        mf7::Settings s = mf7::demo::demo_settings(root);
-        mf7::FileError err;
-        if (!mf7::write_file_atomic(ini, mf7::settings_file_text(s, "3.0.1"), err)) {
-            std::cerr << "mf7demo: cannot write " << ini << ": " << err.text << "\n";
-            return 1;
-        }
-        std::cout << "Settings file written: " << ini << "\n";
-    }
-    return 0;
+    return args.size() == 3 ? write_settings_file(root, args[2]) : 0;
 }

@@ -4,6 +4,8 @@
 #include "demo/demo_game.h"
 #include "model/campaign_file.h"
 #include "model/state.h"
+#include "platform/command_line.h"
+#include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "settings/settings.h"
@@ -67,9 +69,19 @@ bool save(QWidget* w, const QString& folder, const QString& name, const QString&
 } // namespace
 
 int main(int argc, char** argv) {
+    mf7::ignore_file_size_signal();
+    const char* usage = "usage: mf7shots OUT_DIR [SUFFIX]\n";
+    // --help needs no display, so it is answered before the application starts.
+    std::vector<std::string> before(argv + 1, argv + argc);
+    if (auto status = mf7::answer_command_line(before, {}, usage, std::cout, std::cerr);
+        status && *status == 0)
+        return 0;
     QApplication app(argc, argv);
-    if (argc < 2) {
-        std::cerr << "usage: mf7shots OUT_DIR [SUFFIX]\n";
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (auto status = mf7::answer_command_line(args, {}, usage, std::cout, std::cerr))
+        return *status;
+    if (argc < 2 || argc > 3) {
+        std::cerr << usage;
         return 2;
     }
     QString out = QString::fromLocal8Bit(argv[1]);

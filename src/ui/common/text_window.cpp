@@ -3,6 +3,7 @@
 #include "model/state.h"
 #include "model/text_file.h"
 #include "platform/messages.h"
+#include "reports/missing_files_check.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/window_behaviour.h"
 
@@ -169,6 +170,7 @@ bool TextWindow::get_text_file() {
 bool TextWindow::open_file(const std::string& path, WindowId return_window) {
     state_.return_window = return_window;
     setWindowTitle(pathToQ(path));
+    check_text_ = false;
     text1_->clear();
     present();
     return get_text_file();
@@ -176,6 +178,7 @@ bool TextWindow::open_file(const std::string& path, WindowId return_window) {
 
 void TextWindow::show_text(const std::string& caption, const std::string& text) {
     setWindowTitle(pathToQ(caption));
+    check_text_ = true;
     set_text_bytes(text);
     command1_->setEnabled(true);
     present();
@@ -193,7 +196,10 @@ void TextWindow::save() {
     if (!storable_or_accepted())
         return;
     // On a failure the message has been shown and the window stays as it is, the text included.
-    if (!save_text_file(pathFromQ(windowTitle()), text_bytes(), messages_))
+    std::string path = pathFromQ(windowTitle());
+    bool saved = check_text_ ? save_check_report(state_.settings, path, text_bytes(), messages_)
+                             : save_text_file(path, text_bytes(), messages_);
+    if (!saved)
         return;
     hide();
     emit returned(state_.return_window);

@@ -58,6 +58,7 @@ class TextWindow : public QWidget {
 
     EditorState& state_;
     Messages& messages_;
+    bool check_text_ = false; // showing the check, whose save needs the report folder
     QPlainTextEdit* text1_ = nullptr;
     // What stands for a line feed inside a line (one the font can draw), chosen on loading.
     QChar line_feed_mark_;

@@ -162,12 +162,19 @@ class TextWindowTest : public QObject {
         QCOMPARE(w->text1()->toPlainText(), typed);
     }
 
+    // The check's text is saved to its caption only when the report folder exists.
     void shownTextIsSavedToTheCaption() {
-        std::string path = dir->file("Missing-Files-List-1.txt");
-        w->show_text(path, "Line one\r\nLine \xE9two");
-        QCOMPARE(blocks(), (QStringList{"Line one", QString::fromUtf8("Line \xC3\xA9two")}));
-        click("Command1");
-        QCOMPARE(read_all(path), std::string("Line one\r\nLine \xE9two\r\n"));
+        for (bool folder : {true, false}) {
+            init();
+            state.settings.mf7_rep = folder ? dir->str() : "";
+            std::string path = dir->file("Missing-Files-List-1.txt");
+            w->show_text(path, "Line one\r\nLine \xE9two");
+            QCOMPARE(blocks(), (QStringList{"Line one", QString::fromUtf8("Line \xC3\xA9two")}));
+            click("Command1");
+            QCOMPARE(read_all(path), std::string(folder ? "Line one\r\nLine \xE9two\r\n" : ""));
+            QCOMPARE(msgs.shown.size(), size_t(folder ? 0 : 1));
+            QCOMPARE(w->isVisible(), !folder);
+        }
     }
 };
 

@@ -1,0 +1,44 @@
+#!/bin/sh
+# Every executable answers --help with its usage and 0 and an unknown option with its usage and 2;
+# mf7demo writes only into a new or empty folder or an earlier demo game; beyond the file-size
+# limit a write gives an error message instead of ending the program.
+bin=$1
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+fail=0
+# expect STATUS COMMAND...: runs the command, output in $tmp/out and $tmp/err.
+expect() {
+    want=$1
+    shift
+    "$@" >"$tmp/out" 2>"$tmp/err"
+    got=$?
+    if [ "$got" -ne "$want" ]; then
+        echo "FAIL: exit $got, wanted $want: $*"
+        cat "$tmp/err"
+        fail=1
+    fi
+}
+for exe in mf7edit mf7batch mf7demo mf7bench mf7copybench mf7shots; do
+    [ -x "$bin/$exe" ] || continue
+    expect 0 "$bin/$exe" --help
+    grep -q "^usage: $exe" "$tmp/out" || { echo "FAIL: no usage from $exe --help"; fail=1; }
+    expect 2 "$bin/$exe" --frobnicate
+    grep -q "^usage: $exe" "$tmp/err" || { echo "FAIL: no usage from $exe --frobnicate"; fail=1; }
+done
+[ -e ./--help ] && { echo "FAIL: a folder named --help was written"; fail=1; }
+
+mkdir "$tmp/mine" && echo keep >"$tmp/mine/notes.txt"
+expect 1 "$bin/mf7demo" "$tmp/mine"
+[ "$(ls -A "$tmp/mine")" = notes.txt ] || { echo "FAIL: mf7demo wrote into a foreign folder"; fail=1; }
+expect 0 "$bin/mf7demo" "$tmp/demo" --ini "$tmp/mf7edit.ini"
+expect 0 "$bin/mf7demo" "$tmp/demo"
+
+# The scenario and campaign files are larger than the limit: errors, no signal, no leftovers.
+mkdir "$tmp/to"
+expect 1 sh -c 'ulimit -f 4 && exec "$0" "$1"' "$bin/mf7demo" "$tmp/small"
+expect 2 sh -c 'ulimit -f 4 && exec "$0" copy "$1" --to "$2" --ini "$3"' "$bin/mf7batch" \
+    "$tmp/demo/CAMPAIGN/DEMO.CAM" "$tmp/to" "$tmp/mf7edit.ini"
+grep -q ">File too large<" "$tmp/err" || { echo "FAIL: no error message from the copy"; fail=1; }
+[ -f "$tmp/to/SEELOW.txt" ] || { echo "FAIL: the copy did not go on"; fail=1; }
+[ -z "$(ls -A "$tmp/to" | grep '^\.')" ] || { echo "FAIL: temporary files left"; fail=1; }
+exit $fail
