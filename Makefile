@@ -7,7 +7,7 @@ DEMO_DIR := $(CURDIR)/build/demo-game
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR := $(CURDIR)
 
-.PHONY: run test setup build-run build-test screenshots bench clean
+.PHONY: run test setup build-run build-test screenshots bench package clean
 
 setup:
 	@scripts/setup.sh
@@ -28,6 +28,10 @@ run: build-run
 
 test: build-test
 	@cd $(TEST_DIR) && ctest --output-on-failure
+
+# A Debian package of the Release build in build/run/package.
+package: build-run
+	@cd $(RUN_DIR) && cpack -G DEB
 
 # Every window on the demo campaign, headless, at the default size and at 150 %.
 screenshots: build-run

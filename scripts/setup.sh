@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the editor needs to build, test and run, only when missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ make ccache qt6-base-dev libgtest-dev fonts-dejavu-core xvfb xauth)
+packages=(cmake ninja-build g++ make ccache qt6-base-dev libgtest-dev fonts-dejavu-core xvfb xauth dpkg-dev file)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -32,8 +32,10 @@ bool open_campaign(EditorState& state, const std::string& campaign, const std::s
                    const std::string& program_folder, Messages& messages) {
     state.settings.program_folder = program_folder;
     state.start_folder = program_folder;
-    std::string ini =
-        ini_arg.empty() ? join_path(program_folder, kSettingsFileName) : utf8_to_cp1252(ini_arg);
+    std::string ini = ini_arg.empty()
+                          ? join_path(settings_folder(program_folder, default_user_config_folder()),
+                                      kSettingsFileName)
+                          : utf8_to_cp1252(ini_arg);
     if (read_settings_file(state.settings, ini, messages) == SettingsResult::Unreadable)
         return false;
     std::string path = utf8_to_cp1252(campaign);
@@ -76,6 +78,10 @@ void print_text(std::ostream& out, const std::string& cp1252) {
 
 int run_batch(const std::vector<std::string>& args, const std::string& program_folder,
               std::ostream& out, std::ostream& err) {
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        out << kUsage;
+        return 0;
+    }
     if (args.size() < 2 || !commands().count(args[0])) {
         err << kUsage;
         return 2;

@@ -16,6 +16,12 @@ int main(int argc, char** argv) {
     mf7::EditorWindows windows(state, messages);
     windows.overview().show();
     // The start messages (missing settings, missing folders) appear over the window.
-    QTimer::singleShot(0, &windows, [&windows] { windows.overview().start(); });
+    QStringList args = QApplication::arguments();
+    QString campaign = args.size() > 1 ? args[1] : QString();
+    QTimer::singleShot(0, &windows, [&windows, campaign] {
+        windows.overview().start();
+        if (!campaign.isEmpty())
+            windows.overview().open_argument(campaign);
+    });
     return app.exec();
 }
