@@ -1,6 +1,7 @@
 #pragma once
 // The wait cursor over the whole program while something slow runs (reading every scenario of a
 // campaign, a report, a copy); it goes when the guard does.
+#include <QCursor>
 #include <QGuiApplication>
 
 namespace mf7 {
@@ -20,7 +21,7 @@ class BusyCursor {
 
     void start() {
         if (!on_)
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
         on_ = true;
     }
 

@@ -39,9 +39,7 @@ bool same_record(const CampaignRecord& a, const CampaignRecord& b) {
 CampaignHistory::CampaignHistory(EditorState& state, std::function<void()> show, QObject* parent)
     : QObject(parent), state_(state), show_(std::move(show)), stack_(new QUndoStack(this)) {
     base_ = snapshot();
-    // Leaving the saved state counts as unsaved; coming back to it does not.
-    connect(stack_, &QUndoStack::cleanChanged, this,
-            [this](bool clean) { state_.campaign_changed = !clean; });
+    connect(stack_, &QUndoStack::indexChanged, this, &CampaignHistory::restored);
 }
 
 CampaignSnapshot CampaignHistory::snapshot() const {
@@ -80,6 +78,18 @@ void CampaignHistory::restore(const CampaignSnapshot& s) {
     state_.campaign = s.campaign;
     state_.campaign_changed = s.changed;
     state_.selected_scn = static_cast<int16_t>(s.selected);
+    restoring_ = true;
+}
+
+void CampaignHistory::restored() {
+    if (!restoring_)
+        return;
+    restoring_ = false;
+    // Back at the saved state nothing is unsaved; anywhere else after a save everything is.
+    if (stack_->isClean())
+        state_.campaign_changed = false;
+    else if (stack_->cleanIndex() >= 0)
+        state_.campaign_changed = true;
     show_();
     // Showing the record may tidy it (the first scenario's name): the next step starts there.
     base_ = snapshot();

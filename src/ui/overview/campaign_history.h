@@ -40,16 +40,18 @@ class CampaignHistory : public QObject {
     QAction* make_redo_action(QObject* parent) const;
     QUndoStack& stack() const { return *stack_; }
 
-    // Puts a snapshot into the state and shows it.
+    // Puts a snapshot into the state; it is shown once the history has moved to it.
     void restore(const CampaignSnapshot& snapshot);
 
   private:
     CampaignSnapshot snapshot() const;
+    void restored();
 
     EditorState& state_;
     std::function<void()> show_;
     QUndoStack* stack_;
     CampaignSnapshot base_;
+    bool restoring_ = false;
 };
 
 } // namespace mf7

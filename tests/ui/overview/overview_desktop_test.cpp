@@ -28,7 +28,8 @@ void set_prestige(Editor& e) {
     show_active(e.overview());
     QLineEdit* t2 = e.field("Text2");
     t2->setFocus();
-    t2->setText("4321");
+    t2->selectAll();
+    QTest::keyClicks(t2, "4321"); // typed: only typing counts as a change
     e.list1()->setFocus();
 }
 

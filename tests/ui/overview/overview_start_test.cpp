@@ -18,8 +18,8 @@ class OverviewWindowStartTest : public QObject {
         QStringList top;
         for (QAction* a : w.menuBar()->actions())
             top << a->text().remove('&');
-        QCOMPARE(top, (QStringList{"File", "Make Copy As..", "Reports", "Edit Folder settings",
-                                   "Information"}));
+        QCOMPARE(top, (QStringList{"File", "Edit", "Make Copy As..", "Reports",
+                                   "Edit Folder settings", "Information"}));
         const char* entries[][2] = {{"Mnew", "New"},
                                     {"Mopen", "Open"},
                                     {"Msave_as", "Save as"},
