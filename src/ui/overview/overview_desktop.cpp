@@ -125,7 +125,7 @@ void OverviewWindow::dropEvent(QDropEvent* event) {
 // ---- Recent campaigns -----------------------------------------------------------------------
 
 void OverviewWindow::build_recent_menu(QMenu* file, QAction* before) {
-    recent_menu_ = new QMenu(QStringLiteral("Recent &campaigns"), file);
+    recent_menu_ = new QMenu(QStringLiteral("&Recent campaigns"), file);
     recent_menu_->setObjectName("Mrecent");
     recent_menu_->menuAction()->setObjectName("Mrecent");
     file->insertMenu(before, recent_menu_);
