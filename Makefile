@@ -7,7 +7,7 @@ DEMO_DIR := $(CURDIR)/build/demo-game
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR := $(CURDIR)
 
-.PHONY: run test setup build-run build-test screenshots bench package clean
+.PHONY: run test test-windows setup build-run build-test screenshots bench package clean
 
 setup:
 	@scripts/setup.sh
@@ -32,6 +32,11 @@ test: build-test
 # A Debian package of the Release build in build/run/package.
 package: build-run
 	@cd $(RUN_DIR) && cpack -G DEB
+
+# The Qt-free part cross-built for Windows (MinGW-w64) into build/windows, its tests and a batch
+# smoke run under Wine.
+test-windows:
+	@scripts/windows-test.sh
 
 # Every window on the demo campaign, headless, at the default size and at 150 %.
 screenshots: build-run

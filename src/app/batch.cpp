@@ -35,10 +35,10 @@ bool open_campaign(EditorState& state, const std::string& campaign, const std::s
     std::string ini = ini_arg.empty()
                           ? join_path(settings_folder(program_folder, default_user_config_folder()),
                                       kSettingsFileName)
-                          : utf8_to_cp1252(ini_arg);
+                          : ini_arg;
     if (read_settings_file(state.settings, ini, messages) == SettingsResult::Unreadable)
         return false;
-    std::string path = utf8_to_cp1252(campaign);
+    const std::string& path = campaign;
     state.cam_path = path;
     std::size_t cut = path.find_last_of("/\\");
     state.cam_folder = cut == std::string::npos ? "" : path.substr(0, cut);
@@ -61,8 +61,8 @@ Answer StreamMessages::show(const std::string& text, Buttons buttons, bool) {
     }
 }
 
-void print_text(std::ostream& out, const std::string& cp1252) {
-    std::string t = cp1252_to_utf8(cp1252);
+void print_text(std::ostream& out, const std::string& text, bool cp1252) {
+    std::string t = cp1252 ? cp1252_to_utf8(text) : text;
     // The game's texts break lines with CR LF, and some messages with LF CR.
     for (std::size_t i = 0; i < t.size(); ++i) {
         bool pair = i + 1 < t.size() &&

@@ -1,6 +1,6 @@
 #pragma once
 // The batch tool: what the editor shows and writes, from a script. Output is UTF-8 with LF line
-// ends; every message the editor shows in a box goes to the error stream.
+// ends, paths printed whole; every message the editor shows in a box goes to the error stream.
 #include "model/state.h"
 #include "platform/messages.h"
 #include "reports/report_common.h"
@@ -11,7 +11,7 @@
 
 namespace mf7 {
 
-// args without the program name. Returns the exit status.
+// args without the program name, paths in the platform's form. Returns the exit status.
 int run_batch(const std::vector<std::string>& args, const std::string& program_folder,
               std::ostream& out, std::ostream& err);
 
@@ -50,7 +50,7 @@ ReportTime locale_report_time();
 // The international copy into --to FOLDER; 1 when files named by the campaign were not found.
 int batch_copy(BatchContext& context);
 
-// Writes text (Windows-1252) to out as UTF-8 with LF line ends.
-void print_text(std::ostream& out, const std::string& cp1252);
+// Writes text (Windows-1252, or UTF-8 when cp1252 is false) to out as UTF-8 with LF line ends.
+void print_text(std::ostream& out, const std::string& text, bool cp1252 = true);
 
 } // namespace mf7

@@ -1,7 +1,6 @@
 #include "app/batch.h"
 
 #include "copy/international_copy.h"
-#include "platform/cp1252.h"
 
 namespace mf7 {
 
@@ -31,7 +30,7 @@ bool parse_copy_options(const std::vector<std::string>& args, CopyOptions& optio
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (a == "--to" && i + 1 < args.size()) {
-            options.target = utf8_to_cp1252(args[++i]);
+            options.target = args[++i];
             have_target = true;
         } else if (a == "--ext" && i + 1 < args.size()) {
             options.new_ext = args[++i];
@@ -63,7 +62,7 @@ int batch_copy(BatchContext& c) {
     ConfirmedCopyMessages messages(c.messages);
     CopyResult result = make_international_copy(c.state, options, messages);
     if (result.done) {
-        print_text(c.out, result.report);
+        print_text(c.out, result.report_paths, false);
         c.out << "\n";
     }
     if (!result.done || result.errors > 0)

@@ -4,6 +4,6 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    return mf7::run_batch(args, mf7::executable_folder(), std::cout, std::cerr);
+    return mf7::run_batch(mf7::program_arguments(argc, argv), mf7::executable_folder(), std::cout,
+                          std::cerr);
 }

@@ -25,8 +25,7 @@ int write_report(BatchContext& c, const char* name, Writer writer) {
     ReportWritten path = writer(c.state, fill.rows, locale_report_time(), c.messages);
     if (!path)
         return 2;
-    print_text(c.out, *path);
-    c.out << "\n";
+    c.out << *path << "\n";
     return 0;
 }
 
@@ -78,7 +77,7 @@ int batch_check(BatchContext& c) {
     OverviewFill fill = fill_overview(c.state, c.messages);
     CheckHeaderTexts header{fill.text3, fill.text4, fill.text5};
     CheckResult result = check_missing_files(c.state, header, fill.rows, c.messages);
-    print_text(c.out, result.text);
+    print_text(c.out, result.text_paths, false);
     c.out << "\n";
     if (save && !save_check_report(result, c.messages))
         return 2;

@@ -37,6 +37,11 @@ std::optional<std::string> find_source(const std::string& path) {
     return std::nullopt;
 }
 
+// The path of a name the campaign holds, blanks around the whole dropped as the game's tools do.
+std::string game_file(const std::string& folder, const std::string& name) {
+    return trim(join_game_name(folder, name.substr(0, name.find_last_not_of(' ') + 1)));
+}
+
 bool same_file(const std::string& a, const std::string& b) {
     std::error_code ec;
     return std::filesystem::equivalent(to_native(a), to_native(b), ec) && !ec;
@@ -104,10 +109,9 @@ class CopyRun {
                 // The scenario's own text file keeps the edition's extension it has now.
                 std::string n = field_text(scn.scn_file);
                 std::string t = left(n, n.size() >= 4 ? n.size() - 4 : 0) + s.text_ext;
-                copy_file(trim(join_path(s.mf7_txt, t)), trim(join_path(target_, t)), false, false);
+                copy_file(game_file(s.mf7_txt, t), game_file(target_, t), false, false);
                 std::string raw = field_raw(scn.scn_file);
-                copy_file(trim(join_path(s.mf7_scn, raw)), trim(join_path(target_, raw)), true,
-                          true);
+                copy_file(game_file(s.mf7_scn, raw), game_file(target_, raw), true, true);
             }
         }
         copy_text_field(state_.campaign.description_txt);
@@ -116,8 +120,10 @@ class CopyRun {
         lines_.push_back(" ");
         lines_.push_back("Number of files copied = " + str_number(result_.copied));
         lines_.push_back("Number of files NOT FOUND = " + str_number(result_.not_found));
+        // The lines hold paths and fixed ASCII words only, so the report is their game text.
         for (std::size_t i = 0; i < lines_.size(); ++i)
-            result_.report += (i ? "\r\n" : "") + lines_[i];
+            result_.report_paths += (i ? "\r\n" : "") + lines_[i];
+        result_.report = path_as_text(result_.report_paths);
         save_report();
         return result_;
     }
@@ -143,8 +149,8 @@ class CopyRun {
         std::size_t dot = f.find('.');
         if (dot == std::string::npos || dot == 0)
             return;
-        copy_file(trim(join_path(state_.settings.mf7_txt, f)),
-                  trim(join_path(target_, f.substr(0, dot + 1) + new_ext_)), true, false);
+        copy_file(game_file(state_.settings.mf7_txt, f),
+                  game_file(target_, f.substr(0, dot + 1) + new_ext_), true, false);
     }
 
     void copy_file(const std::string& source, const std::string& dest, bool report_missing,
@@ -187,7 +193,7 @@ class CopyRun {
     // The record as held, text fields untouched: the blanks stay blanks, unlike a save.
     void copy_campaign() {
         step();
-        std::string dest = trim(join_path(target_, state_.cam_name));
+        std::string dest = join_path(target_, trim(state_.cam_name));
         bool exists = false;
         std::string to = names_.locate(dest, exists);
         auto source = find_existing(state_.cam_path);
@@ -220,8 +226,9 @@ class CopyRun {
     void fail(const std::string& source, const std::string& dest, const std::string& error_text) {
         ++result_.errors;
         messages_.show("The error: >" + error_text +
-                       "< was encountered, While trying to copy files into " + target_ + "\r\n" +
-                       "Filenames when the Error occurred: " + source + " -> " + dest);
+                       "< was encountered, While trying to copy files into " +
+                       path_as_text(target_) + "\r\n" + "Filenames when the Error occurred: " +
+                       path_as_text(source) + " -> " + path_as_text(dest));
     }
 
     const EditorState& state_;
@@ -237,7 +244,7 @@ class CopyRun {
 } // namespace
 
 std::string copy_question(const std::string& target, const std::string& new_ext) {
-    return "The campaign will be copied into the Folder: " + target + "\r\n" +
+    return "The campaign will be copied into the Folder: " + path_as_text(target) + "\r\n" +
            "All textfiles in the campaign will be given the extension: " + new_ext + "\r\n" +
            "Do yu want me to proceede?";
 }
@@ -259,13 +266,13 @@ std::optional<std::string> make_copy_folder(const std::string& parent, const std
     bool ends_in_separator = !p.empty() && (p.back() == '/' || p.back() == path_separator());
     std::string folder = ends_in_separator ? p + n : join_path(p, n);
     if (folder_exists(folder)) {
-        messages.show("The Folder: " + join_path(p, n) + " allready exist");
+        messages.show("The Folder: " + path_as_text(join_path(p, n)) + " allready exist");
         return std::nullopt;
     }
     std::error_code ec;
     std::filesystem::create_directory(to_native(folder), ec);
     if (ec) {
-        report_file_error(messages, folder, "create the folder: ", ec.message());
+        report_file_error(messages, path_as_text(folder), "create the folder: ", ec.message());
         return std::nullopt;
     }
     return folder;
@@ -278,7 +285,7 @@ CopyResult make_international_copy(const EditorState& state, const CopyOptions& 
     // Without the folder every file of the run would fail one by one, each with its message.
     if (!folder_exists(target)) {
         messages.show("The error: >" + std::generic_category().message(ENOENT) +
-                      "< was encountered, While trying to copy files into " + target);
+                      "< was encountered, While trying to copy files into " + path_as_text(target));
         CopyResult none;
         none.errors = 1;
         return none;

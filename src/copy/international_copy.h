@@ -11,6 +11,7 @@ namespace mf7 {
 struct EditorState;
 class Messages;
 
+// Folders are paths in the platform's form; names from the campaign are game text.
 struct CopyOptions {
     std::string target;          // the folder to copy into (`copy_target`, trimmed by the copy)
     std::string new_ext = "txt"; // the edition's extension, without the dot
@@ -23,13 +24,14 @@ struct CopyOptions {
 };
 
 struct CopyResult {
-    bool done = false;       // false when the question was not answered OK: nothing was touched
-    std::string label;       // "This Report has been saved as: ..."
-    std::string report;      // the report's lines separated by CR LF
-    std::string report_path; // where the report file was (or was to be) written
-    int copied = 0;          // files copied
-    int not_found = 0;       // sources named by the campaign that do not exist
-    int errors = 0;          // failures shown as messages (the run went on after each)
+    bool done = false;        // false when the question was not answered OK: nothing was touched
+    std::string label;        // "This Report has been saved as: " + the path whole
+    std::string report;       // the report's lines separated by CR LF, as game text
+    std::string report_paths; // the same with the paths whole, in the platform's form
+    std::string report_path;  // where the report file was (or was to be) written
+    int copied = 0;           // files copied
+    int not_found = 0;        // sources named by the campaign that do not exist
+    int errors = 0;           // failures shown as messages (the run went on after each)
     bool report_saved = false;
 };
 

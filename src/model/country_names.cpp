@@ -24,7 +24,7 @@ namespace {
 void load_country_names(EditorState& state, Messages& messages) {
     const Settings& s = state.settings;
     CountryTable& t = state.countries;
-    std::string path = s.mf7main + path_separator() + "GUI97" + s.text_ext;
+    std::string path = join_path(s.mf7main, "GUI97" + s.text_ext);
     std::string text;
     FileError error;
     std::vector<std::string> lines;
@@ -43,7 +43,7 @@ void load_country_names(EditorState& state, Messages& messages) {
         messages.show("Gui97" + s.text_ext +
                       " not found, unable to read real names, Default OKD-countrynames will be "
                       "used.\n\rTried to locate: " +
-                      path +
+                      path_as_text(path) +
                       "\n\rCheck directory settings, and make sure that the mf7main directory "
                       "points to the directory where GUI97" +
                       s.text_ext + " is located, if you want to use the real names.");
@@ -69,13 +69,14 @@ std::optional<std::string> get_main_country(EditorState& state, Messages& messag
     std::string name = field_text(first);
     if (name.empty())
         return std::nullopt;
-    state.scn_path = join_path(state.settings.mf7_scn, name);
+    state.scn_path = join_game_name(state.settings.mf7_scn, name);
     if (!file_exists(state.scn_path))
         return "Main Country = Unknown";
     std::string raw;
     FileError error;
     if (!read_file(state.scn_path, raw, error, scn_layout::kSize)) {
-        report_file_error(messages, state.scn_path, "read Main Country from file: ", error.text);
+        report_file_error(messages, path_as_text(state.scn_path),
+                          "read Main Country from file: ", error.text);
         return "Main Country = Unknown";
     }
     state.scenario = scenario_data_from_bytes(raw);
@@ -83,7 +84,7 @@ std::optional<std::string> get_main_country(EditorState& state, Messages& messag
     if (code >= kCountryCodes) {
         // Make sure the table is loaded so its message, if any, comes first.
         country_lookup(state, 0, messages);
-        report_file_error(messages, state.scn_path, "read Main Country from file: ",
+        report_file_error(messages, path_as_text(state.scn_path), "read Main Country from file: ",
                           "Main country code " + std::to_string(code) + " is out of range");
         return "Main Country = Unknown";
     }

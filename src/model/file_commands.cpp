@@ -3,12 +3,13 @@
 #include "model/field_rules.h"
 #include "model/state.h"
 #include "platform/messages.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 namespace mf7 {
 
 std::string save_as_name(const std::string& typed) {
-    std::string name = trim(lcase(typed));
+    std::string name = trim(fold_case(typed));
     if (name.empty())
         return "newcamp.cam";
     if (right(name, 4) != ".cam")

@@ -66,7 +66,7 @@ bool read_scenario_data(EditorState& state, Messages& messages) {
     std::string raw;
     FileError error;
     if (!read_file(state.scn_path, raw, error, scn_layout::kSize)) {
-        report_file_error(messages, state.scn_path, "read", error.text);
+        report_file_error(messages, path_as_text(state.scn_path), "read", error.text);
         return false;
     }
     state.scenario = scenario_data_from_bytes(raw);
@@ -78,7 +78,7 @@ bool read_scenario_data(EditorState& state, Messages& messages) {
 void get_scn_data(EditorState& state, const std::string& name, Messages& messages) {
     if (name.empty())
         return;
-    state.scn_path = join_path(state.settings.mf7_scn, name);
+    state.scn_path = join_game_name(state.settings.mf7_scn, name);
     if (!file_exists(state.scn_path)) {
         state.scn_date_text = "**not found**";
         return;
@@ -98,7 +98,7 @@ void get_scn_data(EditorState& state, const std::string& name, Messages& message
 }
 
 bool read_scenario_details(EditorState& state, Messages& messages) {
-    state.scn_path = join_path(state.settings.mf7_scn, state.current_scn_name);
+    state.scn_path = join_game_name(state.settings.mf7_scn, state.current_scn_name);
     if (!file_exists(state.scn_path)) {
         state.scn_path = "Scenariofile not found.";
         return false;

@@ -22,6 +22,7 @@ struct EditorState {
 
     bool campaign_changed = false;
     int16_t selected_scn = 0;
+    // Paths in the platform's form, like start_folder and the settings' folders.
     std::string cam_path, cam_folder, cam_name;
 
     // Hand-over between windows: which window to return to, which field asked the chooser.

@@ -24,7 +24,7 @@ bool get_text_file(const std::string& path, std::string& text, Messages& message
     std::string bytes;
     FileError error;
     if (!read_file(path, bytes, error)) {
-        report_file_error(messages, path, "read the file: ", error.text);
+        report_file_error(messages, path_as_text(path), "read the file: ", error.text);
         return false;
     }
     text = text_from_file_bytes(bytes);
@@ -34,7 +34,7 @@ bool get_text_file(const std::string& path, std::string& text, Messages& message
 bool save_text_file(const std::string& path, const std::string& text, Messages& messages) {
     FileError error;
     if (!write_file_atomic(path, text + "\r\n", error)) {
-        report_file_error(messages, path, "write the file: ", error.text);
+        report_file_error(messages, path_as_text(path), "write the file: ", error.text);
         return false;
     }
     return true;
@@ -63,7 +63,7 @@ std::string text_name_with_extension(const std::string& text, const std::string&
 }
 
 std::string text_file_path(const Settings& settings, const std::string& name) {
-    return join_path(settings.mf7_txt, name);
+    return join_game_name(settings.mf7_txt, name);
 }
 
 } // namespace mf7

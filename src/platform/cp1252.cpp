@@ -12,19 +12,6 @@ constexpr std::array<char32_t, 32> kHigh = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void append_utf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 int byte_for(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
         return static_cast<int>(cp);
@@ -50,42 +37,76 @@ std::string cp1252_to_utf8(std::string_view bytes) {
     return out;
 }
 
+void append_utf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+std::size_t decode_utf8(std::string_view s, std::size_t at, char32_t& cp) {
+    auto b = static_cast<unsigned char>(s[at]);
+    std::size_t len = b < 0x80             ? 1
+                      : (b & 0xE0) == 0xC0 ? 2
+                      : (b & 0xF0) == 0xE0 ? 3
+                      : (b & 0xF8) == 0xF0 ? 4
+                                           : 0;
+    if (len == 0 || at + len > s.size())
+        return 0;
+    cp = len == 1 ? b : b & (0x7F >> len);
+    for (std::size_t k = 1; k < len; ++k) {
+        auto c = static_cast<unsigned char>(s[at + k]);
+        if ((c & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kLeast[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return len;
+}
+
+bool is_utf8(std::string_view s) {
+    char32_t cp = 0;
+    for (std::size_t i = 0, n = 0; i < s.size(); i += n)
+        if ((n = decode_utf8(s, i, cp)) == 0)
+            return false;
+    return true;
+}
+
+bool is_ascii(std::string_view s) {
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
 std::string utf8_to_cp1252(std::string_view utf8, bool* lossy) {
     std::string out;
     out.reserve(utf8.size());
     bool lost = false;
     for (std::size_t i = 0; i < utf8.size();) {
-        auto b = static_cast<unsigned char>(utf8[i]);
         char32_t cp = 0;
-        std::size_t len = 1;
-        if (b < 0x80) {
-            cp = b;
-        } else if ((b & 0xE0) == 0xC0) {
-            cp = b & 0x1F;
-            len = 2;
-        } else if ((b & 0xF0) == 0xE0) {
-            cp = b & 0x0F;
-            len = 3;
-        } else if ((b & 0xF8) == 0xF0) {
-            cp = b & 0x07;
-            len = 4;
-        } else {
-            len = 0; // stray continuation byte
-        }
-        bool ok = len > 0 && i + len <= utf8.size();
-        for (std::size_t k = 1; ok && k < len; ++k) {
-            auto c = static_cast<unsigned char>(utf8[i + k]);
-            ok = (c & 0xC0) == 0x80;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        int byte = ok ? byte_for(cp) : -1;
+        std::size_t len = decode_utf8(utf8, i, cp);
+        int byte = len ? byte_for(cp) : -1;
         if (byte < 0) {
             out += '?';
             lost = true;
         } else {
             out += static_cast<char>(byte);
         }
-        i += ok ? len : 1;
+        i += len ? len : 1;
     }
     if (lossy)
         *lossy = lost;

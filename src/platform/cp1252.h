@@ -16,4 +16,11 @@ std::string utf8_to_cp1252(std::string_view utf8, bool* lossy = nullptr);
 // The code point a Windows-1252 byte stands for.
 char32_t cp1252_code_point(unsigned char byte);
 
+// The UTF-8 sequence at s[at]: its length and code point, or 0 when the bytes there are no
+// well-formed UTF-8 (overlong forms and surrogates included).
+std::size_t decode_utf8(std::string_view s, std::size_t at, char32_t& cp);
+void append_utf8(std::string& out, char32_t cp);
+bool is_utf8(std::string_view s);
+bool is_ascii(std::string_view s);
+
 } // namespace mf7

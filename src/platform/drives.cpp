@@ -27,6 +27,24 @@ bool holds(const std::string& folder, const std::string& path) {
            path[folder.size()] == path_separator();
 }
 
+// The share a network path "\\server\share\..." lies on, which stands in for its drive; empty
+// for any other path.
+std::string network_share(const std::string& path) {
+#ifdef _WIN32
+    auto sep = [&](std::size_t i) { return path[i] == '\\' || path[i] == '/'; };
+    if (path.size() < 5 || !sep(0) || !sep(1) || sep(2))
+        return {};
+    std::size_t server_end = path.find_first_of("\\/", 2);
+    if (server_end == std::string::npos || server_end + 1 >= path.size() || sep(server_end + 1))
+        return {};
+    return path.substr(0, path.find_first_of("\\/", server_end + 1));
+#else
+    // "//server/share" is an ordinary folder here.
+    (void)path;
+    return {};
+#endif
+}
+
 } // namespace
 
 std::vector<std::string> drive_list() {
@@ -69,6 +87,8 @@ std::vector<std::string> drive_list() {
 std::string drive_of(const std::string& path, const std::vector<std::string>& drives) {
     if (has_drive_letter(path))
         return ucase(path.substr(0, 2));
+    if (std::string share = network_share(path); !share.empty())
+        return share;
     std::string best;
     for (const auto& d : drives)
         if (!has_drive_letter(d) && holds(d, path) && d.size() > best.size())

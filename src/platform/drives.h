@@ -9,8 +9,8 @@ namespace mf7 {
 // The drives to offer, the platform's main drive first.
 std::vector<std::string> drive_list();
 // The drive a path lies on, out of `drives`: its drive letter and colon ("C:"), elsewhere the
-// longest listed drive that holds the path ("/" for any absolute path). Empty for a path on no
-// drive (relative or empty).
+// longest listed drive that holds the path ("/" for any absolute path); on Windows a network
+// path's "\\server\share". Empty for a path on no drive (relative or empty).
 std::string drive_of(const std::string& path, const std::vector<std::string>& drives);
 // Whether the drive of path exists and answers.
 bool path_drive_exists(const std::string& path);

@@ -10,7 +10,9 @@
 #include <random>
 #include <system_error>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -226,24 +228,46 @@ bool copy_file_atomic(const std::string& source, const std::string& dest, FileEr
     return !err;
 }
 #else
+namespace {
+
+std::string windows_error_text(DWORD code) {
+    return std::system_category().message(static_cast<int>(code));
+}
+
+// Writes bytes to a new file at tmp through the wide API, flushed to the disk when asked.
+DWORD write_new_file(const fs::path& tmp, const std::string& bytes, Flush flush) {
+    HANDLE h = CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE)
+        return GetLastError();
+    DWORD err = 0;
+    for (std::size_t done = 0; !err && done < bytes.size();) {
+        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(h, bytes.data() + done, chunk, &written, nullptr))
+            err = GetLastError();
+        done += written;
+    }
+    if (!err && flush == Flush::ToDisk && !FlushFileBuffers(h))
+        err = GetLastError();
+    if (!CloseHandle(h) && !err)
+        err = GetLastError();
+    return err;
+}
+
+} // namespace
+
 bool write_file_atomic_exact(const std::string& path, const std::string& bytes, FileError& error,
-                             [[maybe_unused]] Flush flush) {
+                             Flush flush) {
     fs::path target = to_native(path);
     fs::path tmp = target;
     tmp += L".mf7tmp";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            error.text = errno_text(errno ? errno : EIO);
-            std::error_code ec;
-            fs::remove(tmp, ec);
-            return false;
-        }
-    }
-    if (!MoveFileExW(tmp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) {
-        error.text = std::system_category().message(static_cast<int>(GetLastError()));
+    DWORD err = write_new_file(tmp, bytes, flush);
+    if (!err && !MoveFileExW(tmp.c_str(), target.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        err = GetLastError();
+    if (err) {
+        error.text = windows_error_text(err);
         std::error_code ec;
         fs::remove(tmp, ec);
         return false;

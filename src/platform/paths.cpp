@@ -31,22 +31,79 @@ std::string join_path(std::string_view folder, std::string_view name) {
 
 fs::path to_native(const std::string& path) {
 #ifdef _WIN32
-    std::u32string wide;
-    for (char c : path)
-        wide += cp1252_code_point(static_cast<unsigned char>(c));
-    return fs::path(wide);
+    // Bytes that are no UTF-8 would make the conversion throw; they can only be game text.
+    std::string utf8 = is_utf8(path) ? path : cp1252_to_utf8(path);
+    return fs::path(std::u8string(utf8.begin(), utf8.end()));
 #else
-    return fs::path(cp1252_to_utf8(path));
+    return fs::path(path);
 #endif
 }
 
 std::string from_native(const fs::path& path) {
 #ifdef _WIN32
     auto u8 = path.u8string();
-    return utf8_to_cp1252(std::string(u8.begin(), u8.end()));
+    return std::string(u8.begin(), u8.end());
 #else
-    return utf8_to_cp1252(path.native());
+    return path.native();
 #endif
+}
+
+namespace {
+
+// Simple case pairs of the scripts folder names are written in: Latin, Greek, Cyrillic.
+char32_t fold_code_point(char32_t c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+        return c + 0x20;
+    if (c == 0x178)
+        return 0xFF;
+    if (c >= 0x100 && c <= 0x17E && c != 0x138 && c != 0x149) {
+        bool even_upper = c <= 0x137 || (c >= 0x14A && c <= 0x177);
+        return (c % 2 == 0) == even_upper ? c + 1 : c;
+    }
+    if ((c >= 0x391 && c <= 0x3AB && c != 0x3A2) || (c >= 0x410 && c <= 0x42F))
+        return c + 0x20;
+    if (c >= 0x400 && c <= 0x40F)
+        return c + 0x50;
+    return c;
+}
+
+} // namespace
+
+std::string fold_case(std::string_view path) {
+    std::string out;
+    out.reserve(path.size());
+    for (std::size_t i = 0; i < path.size();) {
+        char32_t cp = 0;
+        std::size_t len = decode_utf8(path, i, cp);
+        if (len == 0) {
+            out += lcase(path.substr(i, 1));
+            ++i;
+        } else {
+            append_utf8(out, fold_code_point(cp));
+            i += len;
+        }
+    }
+    return out;
+}
+
+std::string path_as_text(std::string_view path) {
+    return utf8_to_cp1252(path);
+}
+
+std::string text_as_path(std::string_view cp1252) {
+    return cp1252_to_utf8(cp1252);
+}
+
+std::string join_game_name(std::string_view folder, std::string_view name) {
+    std::string utf8 = join_path(folder, text_as_path(name));
+#ifndef _WIN32
+    if (!is_ascii(name) && !find_existing(utf8)) {
+        std::string raw = join_path(folder, name);
+        if (find_existing(raw))
+            return raw;
+    }
+#endif
+    return utf8;
 }
 
 namespace {
@@ -75,7 +132,7 @@ std::optional<std::string> find_existing(const std::string& path) {
         --cut;
     if (cut == 0 || cut == end)
         return std::nullopt;
-    std::string leaf = lcase(path.substr(cut, end - cut));
+    std::string leaf = fold_case(path.substr(cut, end - cut));
     std::string parent_path = path.substr(0, cut);
     while (parent_path.size() > 1 && is_separator(parent_path.back()))
         parent_path.pop_back();
@@ -86,7 +143,7 @@ std::optional<std::string> find_existing(const std::string& path) {
     for (fs::directory_iterator it(to_native(*parent), ec), stop; !ec && it != stop;
          it.increment(ec)) {
         std::string name = from_native(it->path().filename());
-        if (lcase(name) == leaf) {
+        if (fold_case(name) == leaf) {
             std::string found = *parent;
             if (!is_separator(found.back()))
                 found += path_separator();
@@ -114,7 +171,7 @@ bool folder_exists(const std::string& path) {
 
 bool matches_pattern(std::string_view name, std::string_view pattern) {
     // Only the two forms the editor uses: "*" wildcards and literal text, compared ignoring case.
-    std::string n = lcase(name), p = lcase(pattern);
+    std::string n = fold_case(name), p = fold_case(pattern);
     std::size_t ni = 0, pi = 0, star = std::string::npos, mark = 0;
     while (ni < n.size()) {
         if (pi < p.size() && (p[pi] == '?' || p[pi] == n[ni])) {
@@ -155,8 +212,9 @@ std::vector<std::string> list_entries(const std::string& folder, bool want_folde
         if (want_folders || matches_pattern(name, pattern))
             out.push_back(name);
     }
-    std::sort(out.begin(), out.end(),
-              [](const std::string& a, const std::string& b) { return lcase(a) < lcase(b); });
+    std::sort(out.begin(), out.end(), [](const std::string& a, const std::string& b) {
+        return fold_case(a) < fold_case(b);
+    });
     return out;
 }
 
@@ -172,15 +230,37 @@ std::vector<std::string> list_folders(const std::string& folder) {
 
 std::string executable_folder() {
 #ifdef _WIN32
-    wchar_t buf[MAX_PATH];
-    DWORD n = GetModuleFileNameW(nullptr, buf, MAX_PATH);
-    return from_native(fs::path(std::wstring(buf, n)).parent_path());
+    // The buffer grows until the whole name fits: a program folder may be longer than MAX_PATH.
+    std::wstring buf(MAX_PATH, L'\0');
+    DWORD n = 0;
+    while ((n = GetModuleFileNameW(nullptr, buf.data(), static_cast<DWORD>(buf.size()))) ==
+               buf.size() &&
+           buf.size() < 32768)
+        buf.resize(buf.size() * 2);
+    buf.resize(n);
+    return from_native(fs::path(buf).parent_path());
 #else
     std::error_code ec;
     auto exe = fs::read_symlink("/proc/self/exe", ec);
     if (ec)
         return from_native(fs::current_path(ec));
     return from_native(exe.parent_path());
+#endif
+}
+
+std::vector<std::string> program_arguments([[maybe_unused]] int argc,
+                                           [[maybe_unused]] char** argv) {
+#ifdef _WIN32
+    SetConsoleOutputCP(CP_UTF8);
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> args;
+    for (int i = 1; wide && i < count; ++i)
+        args.push_back(from_native(fs::path(wide[i])));
+    LocalFree(wide);
+    return args;
+#else
+    return std::vector<std::string>(argv + 1, argv + argc);
 #endif
 }
 

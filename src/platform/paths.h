@@ -1,6 +1,8 @@
 #pragma once
-// Paths as the game's platform builds them: folder, separator, name. Paths are Windows-1252
-// byte strings like every other text of the core; they become native paths only here.
+// Paths as the game's platform builds them: folder, separator, name. A path is the platform's own
+// form, never game text: the file system's bytes on Linux (UTF-8 in practice), UTF-8 on Windows,
+// where it becomes UTF-16 only here. Game text (Windows-1252) meets paths only through the
+// conversions below.
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -17,6 +19,18 @@ std::string join_path(std::string_view folder, std::string_view name);
 
 std::filesystem::path to_native(const std::string& path);
 std::string from_native(const std::filesystem::path& path);
+
+// A file name from the game's files (Windows-1252) joined onto folder: the name in UTF-8, found
+// ignoring letter case; on Linux the name's own bytes are tried too, so a tree unpacked byte for
+// byte is still found. A name found nowhere comes back in UTF-8, ready to be written.
+std::string join_game_name(std::string_view folder, std::string_view name);
+// A path as game text for reports and messages: Windows-1252, '?' for what it cannot hold.
+std::string path_as_text(std::string_view path);
+// Game text or a typed name as a path (UTF-8).
+std::string text_as_path(std::string_view cp1252);
+// path with letter case folded as the file systems of the game's platform fold it, so that two
+// spellings of one name compare equal. Bytes that are not UTF-8 fold as Windows-1252.
+std::string fold_case(std::string_view path);
 
 // The existing file or folder at path, found as the game's platform finds it: exact names first,
 // then each missing component matched ignoring letter case. Nothing when there is none.
@@ -36,5 +50,10 @@ bool matches_pattern(std::string_view name, std::string_view pattern);
 
 // The folder that holds the running executable.
 std::string executable_folder();
+
+// The command-line arguments after the program's name, as paths: on Windows taken through the
+// wide API (argv there holds only what the ANSI code page can), where the console is also set
+// to print UTF-8.
+std::vector<std::string> program_arguments(int argc, char** argv);
 
 } // namespace mf7

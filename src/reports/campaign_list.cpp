@@ -49,7 +49,7 @@ std::vector<std::string> campaign_list_lines(EditorState& state,
     std::vector<std::string> lines = {
         " ",
         " ",
-        "Campaignlist for: " + campaign_file_path(state),
+        "Campaignlist for: " + path_as_text(campaign_file_path(state)),
         date_time_line(time),
         " ",
         " ",

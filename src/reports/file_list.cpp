@@ -3,6 +3,7 @@
 #include "model/scenario_file.h"
 #include "model/state.h"
 #include "platform/messages.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -85,12 +86,12 @@ std::vector<std::string> file_list_lines(EditorState& state, const std::vector<s
     std::vector<std::string> lines = {
         " ",
         " ",
-        "Filelist for: " + campaign_file_path(state),
+        "Filelist for: " + path_as_text(campaign_file_path(state)),
         date_time_line(time),
         " ",
         " ",
         // A name longer than 27 characters simply runs on.
-        "Campaign name: " + pad_right(state.cam_name, 27) +
+        "Campaign name: " + pad_right(path_as_text(state.cam_name), 27) +
             "    Campaign description text: " + raw(cam.description_txt),
         " ",
         "No of scn in campaign : " + std::to_string(cam.scenario_count),

@@ -58,7 +58,8 @@ std::string scenario_title(EditorState& state) {
     std::string name = trim(field_raw(state.scenario.intro_txt()));
     if (right(name, 4) != state.settings.text_ext)
         name += state.settings.text_ext;
-    return first_line_of(join_path(state.settings.mf7_txt, name)).value_or("No gametitel found.");
+    return first_line_of(join_game_name(state.settings.mf7_txt, name))
+        .value_or("No gametitel found.");
 }
 
 void detail_lines(EditorState& state, std::vector<std::string>& lines, Messages& messages) {
@@ -166,12 +167,12 @@ std::vector<std::string> full_report_lines(EditorState& state, const std::vector
     std::string title = game_title(state);
     std::vector<std::string> lines = {
         " ",
-        "Report on: " + campaign_file_path(state),
+        "Report on: " + path_as_text(campaign_file_path(state)),
         date_time_line(time),
         " ",
         "Campaign Name in Game : " + title,
         std::string(88, '-'),
-        "Campaign Filename     : " + state.cam_name,
+        "Campaign Filename     : " + path_as_text(state.cam_name),
         "Description Filename  : " + raw(cam.description_txt),
         " ",
         "Main Country          : " + state.main_country_text,

@@ -28,8 +28,9 @@ struct CheckHeaderTexts {
 };
 
 struct CheckResult {
-    std::string caption; // report folder + "Missing-Files-List-" + base + text extension
-    std::string text;    // lines joined by CR LF, none after the last
+    std::string caption;    // report folder + "Missing-Files-List-" + base + text extension
+    std::string text;       // lines joined by CR LF, none after the last
+    std::string text_paths; // the same in UTF-8 with the paths whole, lines joined by LF
     CheckCounters counters;
     bool playable = false;
     bool can_win = false;

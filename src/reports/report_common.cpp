@@ -40,7 +40,7 @@ bool report_folder_ok(const Settings& settings, Messages& messages) {
         return true;
     messages.show("Path or Drive error. Correct directory settings before you continue.\n\r"
                   "Current directory setting: " +
-                  settings.mf7_rep);
+                  path_as_text(settings.mf7_rep));
     return false;
 }
 
@@ -59,7 +59,8 @@ std::optional<std::string> first_line_of(const std::string& path) {
 
 std::string game_title(EditorState& state) {
     std::string name = report_name(state.campaign.description_txt);
-    return first_line_of(join_path(state.settings.mf7_txt, name)).value_or("No gametitel found.");
+    return first_line_of(join_game_name(state.settings.mf7_txt, name))
+        .value_or("No gametitel found.");
 }
 
 std::string report_name(TextField& field) {
@@ -72,7 +73,7 @@ bool write_report_lines(const std::string& path, const std::vector<std::string>&
     FileError error;
     if (write_file_atomic(path, join_lines_crlf(lines), error))
         return true;
-    report_file_error(messages, path, action, error.text);
+    report_file_error(messages, path_as_text(path), action, error.text);
     return false;
 }
 
@@ -85,7 +86,7 @@ ReportWritten write_direct_report(EditorState& state, const std::string& prefix,
         return std::nullopt;
     if (!write_report_lines(path, build_lines(), action, messages))
         return std::nullopt;
-    messages.show(announcement + path);
+    messages.show(announcement + path_as_text(path));
     return path;
 }
 

@@ -1,5 +1,6 @@
 #include "settings/settings.h"
 
+#include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
@@ -80,14 +81,14 @@ SettingsResult read_settings_file(Settings& s, const std::string& path, Messages
     std::string text;
     FileError error;
     if (!read_file(path, text, error)) {
-        std::string subject = path.substr(path.find_last_of("/\\") + 1);
+        std::string subject = path_as_text(path.substr(path.find_last_of("/\\") + 1));
         report_file_error(
             messages, subject,
             "read the ini-file from the MF7-editors root directory. Filename: ", error.text);
         return SettingsResult::Unreadable;
     }
     // Hand-made files on Linux end their lines with LF alone; accept those too.
-    for (const auto& line : split_lines_any(text))
+    for (const auto& line : split_lines_any(settings_text_as_utf8(text)))
         apply_settings_line(s, line);
     check_paths(s);
     if (!all_folders_ok(s)) {
@@ -99,21 +100,20 @@ SettingsResult read_settings_file(Settings& s, const std::string& path, Messages
     return SettingsResult::Ok;
 }
 
-namespace {
-
-// The game's platform does not tell letter case apart in paths, so values are stored lower case
-// there; elsewhere lower-casing would break the path.
-std::string stored_value(const std::string& value) {
-#ifdef _WIN32
-    return lcase(value);
-#else
-    return value;
-#endif
+std::string settings_text_as_utf8(const std::string& bytes) {
+    static const std::string kBom = "\xEF\xBB\xBF";
+    if (bytes.starts_with(kBom))
+        return bytes.substr(kBom.size());
+    return is_utf8(bytes) ? bytes : cp1252_to_utf8(bytes);
 }
 
-} // namespace
-
-std::string settings_file_text(const Settings& s, const std::string& version_text) {
+std::string settings_file_text(const Settings& s, const std::string& version_text,
+                               bool windows_form) {
+    // The game's platform does not tell letter case apart in paths, so values are stored lower
+    // case there; elsewhere lower-casing would break the path.
+    auto stored_value = [windows_form](const std::string& value) {
+        return windows_form ? fold_case(value) : value;
+    };
     std::vector<std::string> lines = {
         "/* MF7editor - Version " + version_text,
         "/* Location of this file: same directory as the the MF7_editor.exe",
@@ -138,23 +138,30 @@ std::string settings_file_text(const Settings& s, const std::string& version_tex
         "mf7text=" + stored_value(s.mf7text),
         "/* end of ini",
     };
-    return join_lines_crlf(lines);
+    std::string text = join_lines_crlf(lines);
+    if (!windows_form)
+        return text;
+    // Windows tools of the game's time read the ANSI code page; a value beyond it needs UTF-8,
+    // which the byte-order mark announces.
+    bool lossy = false;
+    std::string ansi = utf8_to_cp1252(text, &lossy);
+    return lossy ? "\xEF\xBB\xBF" + text : ansi;
 }
 
 bool write_settings(Settings& s, const std::string& version_text, const std::string& start_folder,
                     Messages& messages) {
     if (!folder_exists(s.program_folder)) {
-        messages.show("Specified Folder doesn't exist: " + s.program_folder);
+        messages.show("Specified Folder doesn't exist: " + path_as_text(s.program_folder));
         s.program_folder = start_folder;
     }
     std::string path = join_path(s.program_folder, kSettingsFileName);
     FileError error;
     if (!write_file_atomic(path, settings_file_text(s, version_text), error)) {
-        report_file_error(messages, path, "write the file: ", error.text);
+        report_file_error(messages, path_as_text(path), "write the file: ", error.text);
         return false;
     }
     s.settings_changed = false;
-    messages.show("Directory settings is saved in " + path);
+    messages.show("Directory settings is saved in " + path_as_text(path));
     return true;
 }
 

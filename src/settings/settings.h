@@ -21,6 +21,7 @@ enum Folder : int {
     kFolderCount
 };
 
+// Folders and the text pattern are paths (the platform's form, see platform/paths.h).
 struct Settings {
     std::string program_folder;
     std::string mf7_cam, mf7_scn, mf7_mus, mf7_smk, mf7_txt, mf7main, mf7_rep;
@@ -46,8 +47,19 @@ SettingsResult read_settings(Settings& settings, Messages& messages);
 SettingsResult read_settings_file(Settings& settings, const std::string& path, Messages& messages);
 void check_paths(Settings& settings);
 bool all_folders_ok(const Settings& settings);
-// The file's text, CR LF line ends, values as the platform stores them.
-std::string settings_file_text(const Settings& settings, const std::string& version_text);
+#ifdef _WIN32
+constexpr bool kWindowsSettingsForm = true;
+#else
+constexpr bool kWindowsSettingsForm = false;
+#endif
+// The file's text, CR LF line ends. The Windows form holds the values lower case, in
+// Windows-1252 when all of them fit, else in UTF-8 after a byte-order mark; the other form holds
+// them as they are, in UTF-8.
+std::string settings_file_text(const Settings& settings, const std::string& version_text,
+                               bool windows_form = kWindowsSettingsForm);
+// The file's bytes as UTF-8: after a byte-order mark or when they are valid UTF-8 as they are,
+// else read as Windows-1252 (files written by the game's tools or by hand in an ANSI editor).
+std::string settings_text_as_utf8(const std::string& bytes);
 // Writes the file into program_folder; start_folder replaces a program_folder that is gone.
 bool write_settings(Settings& settings, const std::string& version_text,
                     const std::string& start_folder, Messages& messages);

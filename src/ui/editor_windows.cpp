@@ -104,7 +104,7 @@ ScenarioEditor& EditorWindows::editor() {
         connect(editor_, &ScenarioEditor::chooserRequested, this,
                 [this] { open_editor_chooser(); });
         connect(editor_, &ScenarioEditor::textFileRequested, this, [this](const QString& path) {
-            text_window().open_file(fromQ(path), WindowId::ScenarioEditor);
+            text_window().open_file(pathFromQ(path), WindowId::ScenarioEditor);
         });
         connect(editor_, &ScenarioEditor::scenarioListRequested, this,
                 [this, f1] { scenario_list().show_list(f1->rows()); });

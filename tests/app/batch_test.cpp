@@ -26,8 +26,15 @@ struct BatchRun {
 template <typename G> struct Batch : G {
     TempDir target;
     template <typename... Args> explicit Batch(Args... args) : G(args...) {
-        if (!write_settings(this->state.settings, "3.0.1", this->dir.str(), this->msgs))
+        EditorState& s = this->state;
+        if (!write_settings(s.settings, "3.0.1", this->dir.str(), this->msgs) ||
+            read_settings(s.settings, this->msgs) != SettingsResult::Ok)
             throw std::runtime_error("cannot write the settings file");
+        // The folders as the file holds them (lower case on Windows), as the batch tool reads them.
+        if (!s.cam_folder.empty()) {
+            s.cam_folder = s.settings.mf7_cam;
+            s.cam_path = join_path(s.cam_folder, s.cam_name);
+        }
         this->msgs.clear();
     }
     // Runs the tool with "$cam" and "$to" in args standing for the campaign and the target.
@@ -213,5 +220,42 @@ TEST(BatchCopy, OptionsReachTheCopy) {
             EXPECT_EQ(scn[0], c.byte0);
             EXPECT_EQ(scn[11250], c.byte11250);
         }
+    }
+}
+
+TEST(Batch, ReadsAndWritesInFoldersOfAnyName) {
+    for (const std::string name : {"Łódź 東京 Игры", "Zürich"}) {
+        SCOPED_TRACE(name);
+        TempDir dir;
+        std::string program = dir.file(name), root = join_path(program, "game");
+        std::string error;
+        ASSERT_TRUE(demo::write_demo_game(root, error)) << error;
+        Settings settings = demo::demo_settings(root);
+        settings.program_folder = program;
+        RecordingMessages msgs;
+        ASSERT_TRUE(write_settings(settings, "3.0.1", program, msgs));
+        std::string cam = join_path(settings.mf7_cam, "DEMO.CAM");
+        std::ostringstream out, err;
+        auto run = [&](const std::vector<std::string>& args) {
+            out.str("");
+            err.str("");
+            return run_batch(args, program, out, err);
+        };
+        EXPECT_EQ(run({"show", cam}), 0) << err.str();
+        EXPECT_EQ(out.str().find("not found"), std::string::npos) << out.str();
+        EXPECT_EQ(run({"list", cam}), 0) << err.str();
+        // The settings file may hold the folders lower case (on Windows).
+        std::string report = join_path(settings.mf7_rep, "Small Campaignlist for DEMO.txt");
+        EXPECT_EQ(fold_case(out.str()), fold_case(report + "\n"));
+        EXPECT_TRUE(file_exists(report));
+        EXPECT_EQ(run({"check", cam}), 0) << err.str();
+        std::string film = join_path(settings.mf7_smk, "missing.smk");
+        EXPECT_NE(fold_case(out.str()).find(fold_case(film) + "\n"), std::string::npos);
+        std::string target = join_path(program, "游戏 T");
+        std::filesystem::create_directory(to_native(target));
+        EXPECT_EQ(run({"copy", cam, "--to", target}), 0) << err.str();
+        EXPECT_TRUE(file_exists(join_path(target, "DEMO.CAM")));
+        EXPECT_NE(out.str().find(join_path(target, "POLAND.SCN") + "\n"), std::string::npos);
+        EXPECT_EQ(list_folders(dir.str()), std::vector<std::string>{name});
     }
 }

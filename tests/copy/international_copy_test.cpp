@@ -238,9 +238,9 @@ TEST(InternationalCopy, FailedCopiesAreReportedAndLeaveNoPartialFiles) {
     const Settings& s = g.state.settings;
     std::vector<std::string> texts = g.msgs.texts();
     ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(texts[1], "The error: >Is a directory< was encountered, While trying to copy files "
-                        "into " +
-                            t + "\r\nFilenames when the Error occurred: " +
+    EXPECT_EQ(texts[1], "The error: >" + kFolderInTheWayText +
+                            "< was encountered, While trying to copy files into " + t +
+                            "\r\nFilenames when the Error occurred: " +
                             join_path(s.mf7_txt, "a_bv.txt") + " -> " + join_path(t, "a_bv.deu"));
     auto lines = lines_of(r.report);
     EXPECT_TRUE(has_line(lines, join_path(s.mf7_scn, "ALPHA.SCN") + " : COPY FAILED"));
@@ -253,24 +253,26 @@ TEST(CopyFolder, NewFolderNames) {
     TempDir dir;
     std::filesystem::create_directories(to_native(dir.file("Deu")));
     ASSERT_TRUE(demo::write_bytes(dir.file("afile"), "x"));
+    const std::string sep(1, path_separator());
     struct Case {
         std::string parent, name;
         std::optional<std::string> made;
         std::string message;
     } cases[] = {
         {dir.str(), "  fra ", dir.file("fra"), ""},
-        {dir.str() + "/", "eng", dir.file("eng"), ""},
+        {dir.str() + sep, "eng", dir.file("eng"), ""},
         {dir.str(), "   ", std::nullopt,
          "Type a new Foldername in the White Textbox at the bottom"},
         {dir.str(), "deu", std::nullopt, "The Folder: " + dir.file("deu") + " allready exist"},
-        {dir.str() + "/", "Deu", std::nullopt, "The Folder: " + dir.str() + "//Deu allready exist"},
+        {dir.str() + sep, "Deu", std::nullopt,
+         "The Folder: " + dir.str() + sep + sep + "Deu allready exist"},
         {dir.str(), "afile", std::nullopt,
          "The error: >File exists< was encountered, While trying to create the folder: " +
              dir.file("afile")},
         {dir.file("none"), "x", std::nullopt,
          "The error: >No such file or directory< was encountered, While trying to create the "
          "folder: " +
-             dir.file("none/x")},
+             join_path(dir.file("none"), "x")},
     };
     for (const Case& c : cases) {
         RecordingMessages messages;

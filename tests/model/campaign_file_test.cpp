@@ -6,7 +6,9 @@
 
 #include <csignal>
 #include <filesystem>
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 using namespace mf7;
 using namespace mf7::test;
@@ -130,6 +132,9 @@ TEST_F(SaveTest, LongerExistingFileKeepsItsTail) {
 }
 
 TEST_F(SaveTest, InterruptedWriteLeavesTheOldFileIntact) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no file-size limit per process to stop a write part-way";
+#else
     std::string old = demo_bytes();
     ASSERT_TRUE(demo::write_bytes(state.cam_path, old));
     reset_campaign(state.campaign);
@@ -150,13 +155,14 @@ TEST_F(SaveTest, InterruptedWriteLeavesTheOldFileIntact) {
                                                      state.cam_path});
     // No temporary file is left beside it.
     EXPECT_EQ(list_files(dir.str(), "*").size(), 1u);
+#endif
 }
 
 TEST_F(SaveTest, WriteIntoMissingFolderReportsAndFails) {
     state.cam_path = dir.file("no/such/folder/c.cam");
     msgs.answers = {Answer::Yes};
     EXPECT_EQ(write_campaign_file(state, msgs), SaveResult::Failed);
-    EXPECT_EQ(msgs.texts().back(), "The error: >No such file or directory< was encountered, "
-                                   "While trying to write the file: " +
-                                       state.cam_path);
+    EXPECT_EQ(msgs.texts().back(),
+              "The error: >" + kNoFolderText +
+                  "< was encountered, While trying to write the file: " + state.cam_path);
 }

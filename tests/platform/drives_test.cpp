@@ -19,6 +19,11 @@ TEST(Drives, DriveOfAPath) {
                  {"/media/ann/USB", "/media/ann/USB"},
                  {"/mnt/data/MF/CAMPAIGN", "/mnt/data"},
                  {"c:\\games\\mf", "C:"},
+#ifdef _WIN32
+                 {"\\\\server\\share\\games", "\\\\server\\share"}, // a network share
+#else
+                 {"//server/share/games", "/"},
+#endif
                  {"games/mf", ""},
                  {"", ""}};
     for (const auto& c : cases)

@@ -12,7 +12,9 @@ TEST(Paths, GameFilesAreFoundIgnoringLetterCase) {
     TempDir dir;
     for (const char* f : {"scn01.scn", "map/MAP0700.SHP", "Exact.txt", "exact.TXT"})
         ASSERT_TRUE(demo::write_bytes(dir.file(f), "x"));
-    EXPECT_EQ(find_existing(dir.file("SCN01.SCN")), dir.file("scn01.scn"));
+    // Windows finds the name as spelled; elsewhere it comes back as the folder holds it.
+    EXPECT_EQ(fold_case(find_existing(dir.file("SCN01.SCN")).value_or("")),
+              fold_case(dir.file("scn01.scn")));
     EXPECT_TRUE(file_exists(dir.file("MAP/map0700.shp")));
     EXPECT_TRUE(folder_exists(dir.file("MAP")));
     EXPECT_FALSE(file_exists(dir.file("MAP"))); // a folder is no file
@@ -20,7 +22,11 @@ TEST(Paths, GameFilesAreFoundIgnoringLetterCase) {
     EXPECT_EQ(find_existing(dir.file("exact.TXT")), dir.file("exact.TXT")); // exact name first
     EXPECT_FALSE(file_exists(dir.file("scn02.scn")));
     EXPECT_FALSE(file_exists(""));
+#ifdef _WIN32
+    EXPECT_EQ(join_path("C:\\", "a.cam"), "C:\\\\a.cam");
+#else
     EXPECT_EQ(join_path("/", "a.cam"), "//a.cam");
+#endif
 }
 
 TEST(Paths, FileListsMatchPatternsIgnoringCase) {
@@ -31,4 +37,33 @@ TEST(Paths, FileListsMatchPatternsIgnoringCase) {
     EXPECT_EQ(list_files(dir.str(), "GUI97.txt"), std::vector<std::string>{});
     EXPECT_EQ(list_files(dir.str(), "*.*").size(), 5u);
     EXPECT_EQ(list_folders(dir.str()), std::vector<std::string>{"sub"});
+}
+
+TEST(Paths, GameNamesFoundInFoldersOfAnyName) {
+    struct Case {
+        std::string on_disk;   // the file's name as the file system holds it
+        std::string game_name; // Windows-1252, as a game file names it
+    } cases[] = {
+        {"Zürich.scn", "Z\xFCrich.scn"},
+        {"ZÜRICH.SCN", "z\xFCrich.scn"},
+        {"ЛЕС.txt", "\xC6.txt"}, // the name is not there: its UTF-8 form comes back
+#ifndef _WIN32
+        {"Z\xFCrich.scn", "Z\xFCrich.scn"}, // a tree unpacked byte for byte
+#endif
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.on_disk);
+        TempDir dir;
+        std::string folder = dir.file("Łódź 東京 Игры");
+        ASSERT_TRUE(demo::write_bytes(join_path(folder, c.on_disk), "x"));
+        // Windows finds a name as spelled; elsewhere it comes back as the folder holds it.
+        auto found = [](const std::string& path) { return fold_case(resolve_path(path)); };
+        EXPECT_EQ(found(dir.file("łÓdŹ 東京 иГРЫ")), fold_case(folder));
+        bool there = c.game_name != "\xC6.txt";
+        EXPECT_EQ(found(join_game_name(folder, c.game_name)),
+                  fold_case(join_path(folder, there ? c.on_disk : "Æ.txt")));
+    }
+    // Reports hold game text: what Windows-1252 cannot hold becomes '?'.
+    EXPECT_EQ(path_as_text("Łódź Æ"), "?\xF3"
+                                      "d? \xC6");
 }

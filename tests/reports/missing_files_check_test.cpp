@@ -8,6 +8,10 @@
 #include <algorithm>
 #include <filesystem>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 using namespace mf7;
 using namespace mf7::test;
 
@@ -283,10 +287,18 @@ TEST(MissingFilesCheck, CountriesAreComparedOnlyBetweenFilesReadNow) {
 TEST(MissingFilesCheck, UnreadableMapFileCountsAsMissing) {
     CheckGame game(2);
     std::string map = game.scn("MAP00.MAP");
+#ifdef _WIN32
+    // A file that exists but fails on reading: one held open by another program without sharing.
+    std::error_code ec;
+    HANDLE held = CreateFileW(to_native(map).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+#else
     game.remove(map);
     // A file that exists but fails on reading: the process memory file, read from address 0.
     std::error_code ec;
     std::filesystem::create_symlink("/proc/self/mem", to_native(map), ec);
+#endif
     std::string bytes;
     FileError error;
     if (ec || !file_exists(map) || read_file(map, bytes, error, 2))
@@ -298,4 +310,7 @@ TEST(MissingFilesCheck, UnreadableMapFileCountsAsMissing) {
     // The check goes on: scenario 1 and the statistics follow.
     EXPECT_TRUE(has(r, "Total number of map-files not found            :  1"));
     EXPECT_TRUE(r.text.ends_with("-- end of file-check --"));
+#ifdef _WIN32
+    CloseHandle(held);
+#endif
 }

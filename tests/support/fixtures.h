@@ -6,6 +6,7 @@
 #include "model/state.h"
 #include "reports/report_common.h"
 #include "support/recording_messages.h"
+#include "support/system_texts.h"
 #include "support/temp_dir.h"
 
 #include <algorithm>

@@ -25,7 +25,7 @@ class TempDir {
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    std::string str() const { return path_.string(); }
+    std::string str() const { return from_native(path_); }
     std::string file(const std::string& name) const { return join_path(str(), name); }
 
   private:

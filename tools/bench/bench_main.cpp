@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     std::random_device rd;
     fs::path dir = fs::temp_directory_path() / ("mf7bench-" + std::to_string(rd()));
     Bench bench;
-    bench.root = dir.string();
+    bench.root = mf7::from_native(dir);
     std::string error;
     if (!demo::write_full_game(bench.root, kScenarios, error)) {
         std::fprintf(stderr, "mf7bench: %s\n", error.c_str());

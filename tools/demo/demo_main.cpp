@@ -1,7 +1,6 @@
 // mf7demo ROOT [--ini FILE]: writes the sample game under ROOT and, with --ini, a settings file
 // that points the editor at it (only where none exists).
 #include "demo/demo_game.h"
-#include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "settings/settings.h"
@@ -10,30 +9,31 @@
 #include <iostream>
 
 int main(int argc, char** argv) {
-    if (argc != 2 && !(argc == 4 && std::string(argv[2]) == "--ini")) {
+    std::vector<std::string> args = mf7::program_arguments(argc, argv);
+    if (args.size() != 1 && !(args.size() == 3 && args[1] == "--ini")) {
         std::cerr << "usage: mf7demo ROOT [--ini FILE]\n";
         return 2;
     }
-    std::string root = mf7::utf8_to_cp1252(std::filesystem::absolute(argv[1]).string());
+    std::string root = mf7::from_native(std::filesystem::absolute(mf7::to_native(args[0])));
     std::string error;
     if (!mf7::demo::write_demo_game(root, error)) {
         std::cerr << "mf7demo: " << error << "\n";
         return 1;
     }
-    std::cout << "Demo game written to " << argv[1] << "\n";
-    if (argc == 4) {
-        std::string ini = mf7::utf8_to_cp1252(argv[3]);
+    std::cout << "Demo game written to " << args[0] << "\n";
+    if (args.size() == 3) {
+        const std::string& ini = args[2];
         if (mf7::file_exists(ini)) {
-            std::cout << "Settings file " << argv[3] << " exists; left as it is.\n";
+            std::cout << "Settings file " << ini << " exists; left as it is.\n";
             return 0;
         }
         mf7::Settings s = mf7::demo::demo_settings(root);
         mf7::FileError err;
         if (!mf7::write_file_atomic(ini, mf7::settings_file_text(s, "3.0.1"), err)) {
-            std::cerr << "mf7demo: cannot write " << argv[3] << ": " << err.text << "\n";
+            std::cerr << "mf7demo: cannot write " << ini << ": " << err.text << "\n";
             return 1;
         }
-        std::cout << "Settings file written: " << argv[3] << "\n";
+        std::cout << "Settings file written: " << ini << "\n";
     }
     return 0;
 }

@@ -84,36 +84,49 @@ void FileChooser::reset() {
     refresh();
 }
 
+bool FileChooser::picks_campaign_file() const {
+    const ChooserTarget& t = state_.chooser_target;
+    return t.kind == ChooserTarget::Kind::Open || t.kind == ChooserTarget::Kind::SaveAs;
+}
+
+QString FileChooser::shown(const std::string& name) const {
+    return picks_campaign_file() ? pathToQ(name) : toQ(name);
+}
+
+std::string FileChooser::name_of(const QString& text) const {
+    return picks_campaign_file() ? pathFromQ(text) : fromQ(text);
+}
+
 void FileChooser::prepare(const ChooserSetup& setup) {
     folder_ = setup.folder;
     pattern_ = setup.pattern;
+    state_.chooser_target = setup.target;
+    state_.return_window = setup.return_window;
     setWindowTitle(toQ(setup.caption));
     command1_->setText(toQ(setup.button_caption));
     if (setup.button_enabled)
         command1_->setEnabled(*setup.button_enabled);
     if (setup.text1)
-        text1_->setText(toQ(*setup.text1));
+        text1_->setText(shown(*setup.text1));
     text1_->setVisible(setup.text1_visible);
-    state_.chooser_target = setup.target;
-    state_.return_window = setup.return_window;
     file_clicked_ = false;
     refresh();
 }
 
 void FileChooser::refresh() {
     file1_->clear();
-    folder_label_->setText(toQ(folder_));
+    folder_label_->setText(pathToQ(folder_));
     for (const auto& name : list_files(folder_, pattern_))
-        file1_->addItem(toQ(name));
+        file1_->addItem(pathToQ(name));
 }
 
 std::string FileChooser::selected_name() const {
     QListWidgetItem* item = file1_->currentItem();
-    return item ? trim(fromQ(item->text())) : std::string();
+    return item ? trim(name_of(item->text())) : std::string();
 }
 
 void FileChooser::file_clicked_slot(QListWidgetItem* item) {
-    std::string name = item ? trim(fromQ(item->text())) : std::string();
+    std::string name = item ? trim(name_of(item->text())) : std::string();
     if (name.empty()) {
         file_clicked_ = false;
         text1_->clear();
@@ -121,7 +134,7 @@ void FileChooser::file_clicked_slot(QListWidgetItem* item) {
     }
     command1_->setEnabled(true);
     file_clicked_ = true;
-    text1_->setText(toQ(name));
+    text1_->setText(shown(name));
 }
 
 void FileChooser::run_editor_dispatch() {
@@ -145,19 +158,19 @@ void FileChooser::command1_clicked() {
     ChooserPick pick{state_.chooser_target, {}, trim(folder_), false};
     const ChooserTarget& target = state_.chooser_target;
     if (target.kind == ChooserTarget::Kind::SaveAs) {
-        pick.name = save_as_name(fromQ(text1_->text()));
+        pick.name = save_as_name(name_of(text1_->text()));
         text1_->hide();
     } else if (target == ChooserTarget::overview_field(3) ||
                target == ChooserTarget::overview_field(4)) {
-        pick.name = check_name(fromQ(text1_->text()), ".smk");
-        text1_->setText(toQ(pick.name));
+        pick.name = check_name(name_of(text1_->text()), ".smk");
+        text1_->setText(shown(pick.name));
     } else if (target == ChooserTarget::overview_field(5)) {
-        std::string typed = trim(lcase(fromQ(text1_->text())));
-        text1_->setText(toQ(typed));
+        std::string typed = trim(lcase(name_of(text1_->text())));
+        text1_->setText(shown(typed));
         pick.name = check_name(typed, state_.settings.text_ext);
     } else if (target.kind == ChooserTarget::Kind::Open) {
         pick.name = selected_name();
-        text1_->setText(toQ(pick.name));
+        text1_->setText(shown(pick.name));
     }
     if (overview_dispatch)
         overview_dispatch(pick);
@@ -169,7 +182,7 @@ void FileChooser::command1_clicked() {
 }
 
 void FileChooser::file_double_clicked(QListWidgetItem* item) {
-    std::string name = item ? trim(fromQ(item->text())) : std::string();
+    std::string name = item ? trim(name_of(item->text())) : std::string();
     if (name.empty())
         return;
     command1_->setEnabled(true);
@@ -180,7 +193,7 @@ void FileChooser::file_double_clicked(QListWidgetItem* item) {
         ChooserPick pick{state_.chooser_target, name, trim(folder_), true};
         if (pick.target.kind == ChooserTarget::Kind::Open ||
             pick.target.kind == ChooserTarget::Kind::SaveAs)
-            text1_->setText(toQ(name));
+            text1_->setText(shown(name));
         if (overview_dispatch)
             overview_dispatch(pick);
         if (pick.target.kind == ChooserTarget::Kind::SaveAs) {

@@ -23,7 +23,8 @@ namespace mf7 {
 struct EditorState;
 class Messages;
 
-// How a caller prepares the chooser. Texts are Windows-1252 like every text of the core.
+// How a caller prepares the chooser. Texts are Windows-1252 like every text of the core; the
+// folder is a path, and so is text1 when the chooser picks a campaign file.
 struct ChooserSetup {
     std::string folder;
     std::string pattern;
@@ -85,6 +86,10 @@ class FileChooser : public QWidget {
     void return_to_caller();
     void run_editor_dispatch();
     std::string selected_name() const;
+    // Campaign files (Open, Save as) are named by paths; the other fields take game text.
+    bool picks_campaign_file() const;
+    QString shown(const std::string& name) const;
+    std::string name_of(const QString& text) const;
     void reset();
 
     EditorState& state_;

@@ -12,4 +12,12 @@ std::string fromQ(const QString& text) {
     return utf8_to_cp1252(text.toStdString());
 }
 
+QString pathToQ(const std::string& path) {
+    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+}
+
+std::string pathFromQ(const QString& text) {
+    return text.toStdString();
+}
+
 } // namespace mf7

@@ -112,7 +112,7 @@ void TextWindow::set_text_bytes(const std::string& text) {
 
 bool TextWindow::get_text_file() {
     std::string text;
-    bool ok = mf7::get_text_file(fromQ(windowTitle()), text, messages_);
+    bool ok = mf7::get_text_file(pathFromQ(windowTitle()), text, messages_);
     set_text_bytes(text);
     command1_->setEnabled(ok);
     return ok;
@@ -120,14 +120,14 @@ bool TextWindow::get_text_file() {
 
 bool TextWindow::open_file(const std::string& path, WindowId return_window) {
     state_.return_window = return_window;
-    setWindowTitle(toQ(path));
+    setWindowTitle(pathToQ(path));
     text1_->clear();
     present();
     return get_text_file();
 }
 
 void TextWindow::show_text(const std::string& caption, const std::string& text) {
-    setWindowTitle(toQ(caption));
+    setWindowTitle(pathToQ(caption));
     set_text_bytes(text);
     command1_->setEnabled(true);
     present();
@@ -143,7 +143,7 @@ void TextWindow::present() {
 
 void TextWindow::save() {
     // On a failure the message has been shown and the window stays as it is, the text included.
-    if (!save_text_file(fromQ(windowTitle()), text_bytes(), messages_))
+    if (!save_text_file(pathFromQ(windowTitle()), text_bytes(), messages_))
         return;
     hide();
     emit returned(state_.return_window);

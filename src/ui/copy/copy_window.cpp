@@ -56,8 +56,8 @@ std::string shown_name(const std::string& path) {
 }
 
 QListWidgetItem* folder_item(const std::string& path, const std::string& name, int depth) {
-    auto* item = new QListWidgetItem(QString(depth * 2, ' ') + toQ(name));
-    item->setData(Qt::UserRole, toQ(path));
+    auto* item = new QListWidgetItem(QString(depth * 2, ' ') + pathToQ(name));
+    item->setData(Qt::UserRole, pathToQ(path));
     return item;
 }
 
@@ -153,7 +153,7 @@ CopyWindow::CopyWindow(EditorState& state, Messages& messages, QWidget* parent)
 
     drives_ = drive_list();
     for (const std::string& d : drives_)
-        drive1_->addItem(toQ(d));
+        drive1_->addItem(pathToQ(d));
     connect(drive1_, &QComboBox::activated, this, &CopyWindow::drive_chosen);
     connect(dir1_, &QListWidget::itemActivated, this,
             [this](QListWidgetItem* item) { set_folder(item->data(Qt::UserRole).toString()); });
@@ -170,19 +170,19 @@ CopyWindow::CopyWindow(EditorState& state, Messages& messages, QWidget* parent)
         std::error_code ec;
         start = from_native(fs::current_path(ec));
     }
-    set_folder(toQ(start));
+    set_folder(pathToQ(start));
 }
 
 CopyWindow::~CopyWindow() = default;
 
 QString CopyWindow::folder() const {
-    return toQ(folder_);
+    return pathToQ(folder_);
 }
 
 void CopyWindow::set_folder(const QString& folder) {
-    folder_ = resolve_path(fromQ(folder));
+    folder_ = resolve_path(pathFromQ(folder));
     fill_lists();
-    text1_->setText(toQ(trim(folder_)));
+    text1_->setText(pathToQ(trim(folder_)));
 }
 
 void CopyWindow::fill_lists() {
@@ -200,7 +200,7 @@ void CopyWindow::fill_lists() {
                                    static_cast<int>(open.size())));
     file1_->clear();
     for (const std::string& f : list_files(folder_, "*.*"))
-        file1_->addItem(toQ(f));
+        file1_->addItem(pathToQ(f));
 }
 
 void CopyWindow::drive_chosen(int index) {
@@ -212,7 +212,7 @@ void CopyWindow::drive_chosen(int index) {
         // The first drive stands for the game's platform's "C:".
         root = drive_root(drives_.front());
     }
-    set_folder(toQ(root));
+    set_folder(pathToQ(root));
 }
 
 QString CopyWindow::new_ext() const {
@@ -225,7 +225,7 @@ QString CopyWindow::new_ext() const {
 
 void CopyWindow::make_copy() {
     CopyOptions options;
-    options.target = fromQ(text1_->text());
+    options.target = pathFromQ(text1_->text());
     options.new_ext = fromQ(new_ext());
     options.copy_scenarios = check1_->isChecked();
     options.copy_campaign = check2_->isChecked();
@@ -255,7 +255,7 @@ void CopyWindow::make_copy() {
         copy_report_window_ = std::make_unique<CopyReportWindow>();
         connect(copy_report_window_.get(), &CopyReportWindow::done, this, &CopyWindow::closed);
     }
-    copy_report_window_->show_report(toQ(result.label), toQ(result.report));
+    copy_report_window_->show_report(pathToQ(result.label), pathToQ(result.report_paths));
     hide();
 }
 
@@ -274,7 +274,7 @@ void CopyWindow::make_new_folder() {
         connect(new_folder_window_.get(), &NewFolderWindow::cancelled, this, back);
     }
     setEnabled(false);
-    new_folder_window_->start(toQ(trim(folder_)));
+    new_folder_window_->start(pathToQ(trim(folder_)));
 }
 
 void CopyWindow::closeEvent(QCloseEvent* event) {

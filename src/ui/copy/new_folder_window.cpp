@@ -51,7 +51,7 @@ NewFolderWindow::NewFolderWindow(Messages& messages, QWidget* parent)
 
     // The name loses its blanks at both ends at every change, as the game's tools trim names.
     connect(text2_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        QString trimmed = toQ(trim(fromQ(text)));
+        QString trimmed = pathToQ(trim(pathFromQ(text)));
         if (trimmed != text)
             text2_->setText(trimmed);
     });
@@ -63,7 +63,7 @@ NewFolderWindow::NewFolderWindow(Messages& messages, QWidget* parent)
 }
 
 void NewFolderWindow::start(const QString& parent_folder) {
-    text1_->setText(toQ(trim(fromQ(parent_folder))));
+    text1_->setText(pathToQ(trim(pathFromQ(parent_folder))));
     show();
     raise();
     activateWindow();
@@ -71,11 +71,11 @@ void NewFolderWindow::start(const QString& parent_folder) {
 }
 
 void NewFolderWindow::make_folder() {
-    auto folder = make_copy_folder(fromQ(text1_->text()), fromQ(text2_->text()), messages_);
+    auto folder = make_copy_folder(pathFromQ(text1_->text()), pathFromQ(text2_->text()), messages_);
     if (!folder)
         return;
     hide();
-    emit folder_made(toQ(*folder));
+    emit folder_made(pathToQ(*folder));
 }
 
 void NewFolderWindow::closeEvent(QCloseEvent* event) {

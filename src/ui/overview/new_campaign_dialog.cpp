@@ -2,6 +2,7 @@
 
 #include "model/state.h"
 #include "platform/messages.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "ui/common/qt_text.h"
 
@@ -52,7 +53,7 @@ void NewCampaignDialog::prepare() {
 }
 
 void NewCampaignDialog::text_changed() {
-    state_.cam_name = trim(fromQ(text1_->text()));
+    state_.cam_name = trim(pathFromQ(text1_->text()));
     ok_->setEnabled(!state_.cam_name.empty());
     state_.cam_folder.clear();
     state_.cam_path.clear();
@@ -65,9 +66,9 @@ void NewCampaignDialog::ok_clicked() {
     }
     // The field holds 20 characters; the name keeps its ".cam" even when the field cannot.
     std::string name = state_.cam_name;
-    if (right(lcase(name), 4) != ".cam")
+    if (fold_case(right(name, 4)) != ".cam")
         name += ".cam";
-    text1_->setText(toQ(name));
+    text1_->setText(pathToQ(name));
     state_.cam_name = name;
     emit created();
     hide();

@@ -102,7 +102,7 @@ FolderPicker::FolderPicker(EditorState& state, Messages& messages, QWidget* pare
     connect(drive1_, &QComboBox::activated, this, &FolderPicker::drive_chosen);
     connect(dir1_, &QListWidget::itemClicked, this, &FolderPicker::dir_clicked);
     connect(dir1_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        set_dir(fromQ(item->data(kPathRole).toString()));
+        set_dir(pathFromQ(item->data(kPathRole).toString()));
         command1_->setEnabled(true);
     });
     connect(command1_, &QPushButton::clicked, this, &FolderPicker::ok_clicked);
@@ -115,7 +115,7 @@ void FolderPicker::prepare(const PickerSetup& setup) {
     label1_->setText(toQ(setup.label));
     fill_drives();
     set_dir(setup.folder);
-    text1_->setText(toQ(setup.folder));
+    text1_->setText(pathToQ(setup.folder));
     command1_->setEnabled(false);
 }
 
@@ -123,18 +123,18 @@ void FolderPicker::fill_drives() {
     drives_ = drive_list();
     drive1_->clear();
     for (const auto& d : drives_)
-        drive1_->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), toQ(d));
+        drive1_->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), pathToQ(d));
 }
 
 void FolderPicker::show_folder(const std::string& folder) {
     file1_->clear();
     for (const auto& name : list_files(folder, pattern_))
-        file1_->addItem(toQ(name));
+        file1_->addItem(pathToQ(name));
     std::string drive = drive_of(folder, drives_);
     for (std::size_t i = 0; i < drives_.size(); ++i)
         if (drives_[i] == drive)
             drive1_->setCurrentIndex(static_cast<int>(i));
-    text1_->setText(toQ(trim(folder)));
+    text1_->setText(pathToQ(trim(folder)));
 }
 
 void FolderPicker::set_dir(const std::string& folder) {
@@ -147,14 +147,14 @@ void FolderPicker::set_dir(const std::string& folder) {
     for (const auto& f : chain) {
         std::size_t cut = f.find_last_of(std::string("/") + path_separator());
         std::string shown = (depth == 0 || cut == std::string::npos) ? f : f.substr(cut + 1);
-        auto* item = new QListWidgetItem(open_icon, QString(depth * 2, ' ') + toQ(shown));
-        item->setData(kPathRole, toQ(f));
+        auto* item = new QListWidgetItem(open_icon, QString(depth * 2, ' ') + pathToQ(shown));
+        item->setData(kPathRole, pathToQ(f));
         dir1_->addItem(item);
         ++depth;
     }
     for (const auto& name : list_folders(dir_path_)) {
-        auto* item = new QListWidgetItem(closed_icon, QString(depth * 2, ' ') + toQ(name));
-        item->setData(kPathRole, toQ(child_path(dir_path_, name)));
+        auto* item = new QListWidgetItem(closed_icon, QString(depth * 2, ' ') + pathToQ(name));
+        item->setData(kPathRole, pathToQ(child_path(dir_path_, name)));
         dir1_->addItem(item);
     }
     dir1_->setCurrentRow(std::max(0, depth - 1));
@@ -173,7 +173,7 @@ void FolderPicker::drive_chosen(int index) {
 }
 
 void FolderPicker::dir_clicked(QListWidgetItem* item) {
-    show_folder(fromQ(item->data(kPathRole).toString()));
+    show_folder(pathFromQ(item->data(kPathRole).toString()));
     command1_->setEnabled(true);
 }
 
@@ -181,7 +181,7 @@ bool FolderPicker::eventFilter(QObject* watched, QEvent* event) {
     if (watched == dir1_ && event->type() == QEvent::KeyPress) {
         int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && dir1_->currentItem()) {
-            set_dir(fromQ(dir1_->currentItem()->data(kPathRole).toString()));
+            set_dir(pathFromQ(dir1_->currentItem()->data(kPathRole).toString()));
             command1_->setEnabled(true);
             return true;
         }

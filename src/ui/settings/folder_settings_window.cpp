@@ -123,8 +123,8 @@ void FolderSettingsWindow::open_settings() {
     Settings& s = state_.settings;
     filling_ = true;
     for (int n : {1, 2, 3, 4, 5, 6, 7, 9})
-        text_[static_cast<std::size_t>(n)]->setText(toQ(setting(s, n)));
-    text_[8]->setText(toQ(right(s.mf7text, 3)));
+        text_[static_cast<std::size_t>(n)]->setText(pathToQ(setting(s, n)));
+    text_[8]->setText(pathToQ(right(s.mf7text, 3)));
     filling_ = false;
     s.settings_changed = false;
 }
@@ -146,7 +146,7 @@ void FolderSettingsWindow::text8_changed() {
     if (filling_)
         return;
     Settings& s = state_.settings;
-    std::string pattern = "*." + fromQ(text_[8]->text());
+    std::string pattern = "*." + pathFromQ(text_[8]->text());
     if (pattern == s.mf7text)
         return;
     // The new extension is in force at once, saved or not; Exit asks about it.
@@ -206,8 +206,8 @@ bool FolderSettingsWindow::eventFilter(QObject* watched, QEvent* event) {
 void FolderSettingsWindow::save_clicked() {
     Settings& s = state_.settings;
     for (int n : {1, 2, 3, 4, 5, 6, 7, 9})
-        setting(s, n) = trim(fromQ(text_[static_cast<std::size_t>(n)]->text()));
-    s.set_mf7text("*." + trim(fromQ(text_[8]->text())));
+        setting(s, n) = trim(pathFromQ(text_[static_cast<std::size_t>(n)]->text()));
+    s.set_mf7text("*." + trim(pathFromQ(text_[8]->text())));
     check_paths(s);
     color_texts();
     if (!all_folders_ok(s)) {
