@@ -70,17 +70,17 @@ bool OverviewWindow::open_campaign_path(const std::string& path, bool ask) {
     emit scenarioListWindowHideRequested();
     if (ask && !open_may_continue(state_, messages_))
         return false;
-    QFileInfo info(toQ(path));
-    bool read = open_file(fromQ(info.absolutePath()), fromQ(info.fileName()));
+    QFileInfo info(pathToQ(path));
+    bool read = open_file(pathFromQ(info.absolutePath()), pathFromQ(info.fileName()));
     if (!read && !file_exists(path))
-        recent_campaigns::remove(toQ(path));
+        recent_campaigns::remove(pathToQ(path));
     fill_recent_menu();
     return read;
 }
 
 void OverviewWindow::open_argument(const QString& path) {
     if (action("Mopen")->isEnabled())
-        open_campaign_path(fromQ(QFileInfo(path).absoluteFilePath()), false);
+        open_campaign_path(pathFromQ(QFileInfo(path).absoluteFilePath()), false);
 }
 
 bool OverviewWindow::open_file(const std::string& folder, const std::string& name) {
@@ -119,7 +119,7 @@ void OverviewWindow::dropEvent(QDropEvent* event) {
     if (path.isEmpty())
         return;
     event->acceptProposedAction();
-    open_campaign_path(fromQ(path), true);
+    open_campaign_path(pathFromQ(path), true);
 }
 
 // ---- Recent campaigns -----------------------------------------------------------------------
@@ -141,13 +141,13 @@ void OverviewWindow::fill_recent_menu() {
         QString path = paths[i];
         QAction* a = recent_menu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
         connect(a, &QAction::triggered, this,
-                [this, path] { open_campaign_path(fromQ(path), true); });
+                [this, path] { open_campaign_path(pathFromQ(path), true); });
     }
     recent_menu_->menuAction()->setEnabled(!paths.isEmpty() && action("Mopen")->isEnabled());
 }
 
 void OverviewWindow::recent_opened(const std::string& path) {
-    recent_campaigns::add(toQ(path));
+    recent_campaigns::add(pathToQ(path));
     fill_recent_menu();
 }
 

@@ -343,7 +343,7 @@ void OverviewWindow::start() {
     state_.return_window = WindowId::Overview;
     // An installed program's folder cannot be written: its settings go to the user's folder.
     std::string user_folder =
-        fromQ(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+        pathFromQ(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     state_.settings.program_folder =
         settings_folder(strip_final_separator(state_.start_folder), user_folder);
     state_.countries.country_names_loaded = false;

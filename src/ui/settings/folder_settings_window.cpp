@@ -130,8 +130,8 @@ void FolderSettingsWindow::open_settings() {
 }
 
 void FolderSettingsWindow::show_settings_file() {
-    std::string folder = fromQ(text_[1]->text());
-    saves_to_->setText("Settings file: " + toQ(join_path(folder, kSettingsFileName)));
+    std::string folder = pathFromQ(text_[1]->text());
+    saves_to_->setText("Settings file: " + pathToQ(join_path(folder, kSettingsFileName)));
 }
 
 void FolderSettingsWindow::color_texts() {
