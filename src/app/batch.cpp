@@ -15,6 +15,8 @@ namespace {
 constexpr const char* kUsage =
     "usage: mf7batch show|list|report|files CAMPAIGN [--ini FILE]\n"
     "       mf7batch check CAMPAIGN [--save] [--ini FILE]\n"
+    "       mf7batch flow CAMPAIGN [--json] [--ini FILE]\n"
+    "       mf7batch graph CAMPAIGN [--format json|dot|svg|png] [--out FILE] [--ini FILE]\n"
     "       mf7batch copy CAMPAIGN --to FOLDER [--ext txt|deu|fra] [--no-scenarios] "
     "[--no-campaign] [--no-grey] [--no-hide] [--ini FILE]\n";
 
@@ -23,6 +25,7 @@ const std::map<std::string, std::function<int(BatchContext&)>>& commands() {
     static const std::map<std::string, std::function<int(BatchContext&)>> kCommands = {
         {"show", batch_show},   {"list", batch_list},   {"report", batch_report},
         {"files", batch_files}, {"check", batch_check}, {"copy", batch_copy},
+        {"flow", batch_flow},   {"graph", batch_graph},
     };
     return kCommands;
 }

@@ -5,11 +5,16 @@
 #include "platform/messages.h"
 #include "reports/report_common.h"
 
+#include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
 namespace mf7 {
+
+struct CampaignGraph;
+struct CampaignFlow;
 
 // args without the program name, paths in the platform's form. Returns the exit status.
 int run_batch(const std::vector<std::string>& args, const std::string& program_folder,
@@ -49,6 +54,16 @@ ReportTime locale_report_time();
 
 // The international copy into --to FOLDER; 1 when files named by the campaign were not found.
 int batch_copy(BatchContext& context);
+
+// flow [--json]: the paths through the campaign; 0 when it is sound, 1 when not.
+int batch_flow(BatchContext& context);
+// graph [--format json|dot|svg|png] [--out FILE]: the campaign map.
+int batch_graph(BatchContext& context);
+
+// Draws the map as "svg" or "png" bytes; a batch tool built with the windows' drawing sets one.
+using MapRenderer = std::function<std::optional<std::string>(
+    const CampaignGraph&, const CampaignFlow&, const std::string& format, std::string& error)>;
+void set_map_renderer(MapRenderer renderer);
 
 // Writes text (Windows-1252, or UTF-8 when cp1252 is false) to out as UTF-8 with LF line ends.
 void print_text(std::ostream& out, const std::string& text, bool cp1252 = true);

@@ -11,6 +11,7 @@
 #include "ui/editor/scenario_list_window.h"
 #include "ui/help/about_window.h"
 #include "ui/help/how_to_window.h"
+#include "ui/map/campaign_map_window.h"
 #include "ui/overview/new_campaign_dialog.h"
 #include "ui/overview/overview_window.h"
 #include "ui/overview/reports_menu.h"
@@ -52,15 +53,10 @@ EditorWindows::EditorWindows(EditorState& state, Messages& messages)
 
 void EditorWindows::connect_overview() {
     OverviewWindow* f1 = overview_.get();
-    // The overview is disabled first: disabling a window disables the windows it owns, and the
-    // editor must come out of that enabled.
-    connect(f1, &OverviewWindow::scenarioEditRequested, this, [this, f1] {
-        f1->setEnabled(false);
-        if (!editor().open_scenario())
-            f1->setEnabled(true);
-    });
+    connect(f1, &OverviewWindow::scenarioEditRequested, this, &EditorWindows::edit_scenario);
     connect(f1, &OverviewWindow::textFileRequested, this, [this, f1] {
         f1->setEnabled(false);
+        text_window_holds_overview_ = true;
         text_window().open_file(f1->text_file_path(), WindowId::Overview);
     });
     connect(f1, &OverviewWindow::scenarioListChanged, this,
@@ -70,8 +66,17 @@ void EditorWindows::connect_overview() {
             scenario_list_->close_list();
     });
     connect(f1, &OverviewWindow::reportRequested, this, [this, f1](const QString& entry) {
-        BusyCursor busy; // the reports read every file the campaign names
-        run_report(entry, state_, messages_, *f1, text_window());
+        text_window_holds_overview_ = false; // the check's report leaves the overview usable
+        if (entry == "mnu_map")
+            open_campaign_map();
+        else {
+            BusyCursor busy; // the reports read every file the campaign names
+            run_report(entry, state_, messages_, *f1, text_window());
+        }
+    });
+    connect(f1, &OverviewWindow::rowsShown, this, [this, f1] {
+        if (campaign_map_)
+            campaign_map_->show_campaign(f1->rows());
     });
     // The copy hides the overview instead of disabling it.
     connect(f1, &OverviewWindow::copyRequested, this, [this, f1] {
@@ -81,6 +86,37 @@ void EditorWindows::connect_overview() {
         w.raise();
         w.activateWindow();
     });
+}
+
+// The overview is disabled first: disabling a window disables the windows it owns (the campaign
+// map too, which waits with it), and the editor must come out of that enabled.
+void EditorWindows::edit_scenario() {
+    OverviewWindow* f1 = overview_.get();
+    f1->setEnabled(false);
+    if (!editor().open_scenario())
+        f1->setEnabled(true);
+}
+
+void EditorWindows::open_campaign_map() {
+    CampaignMapWindow& map = campaign_map();
+    map.show_campaign(overview_->rows());
+    map.show();
+    map.raise();
+    map.activateWindow();
+}
+
+CampaignMapWindow& EditorWindows::campaign_map() {
+    if (!campaign_map_) {
+        OverviewWindow* f1 = overview_.get();
+        campaign_map_ = new CampaignMapWindow(state_, messages_, f1);
+        connect(campaign_map_, &CampaignMapWindow::scenarioSelected, f1,
+                &OverviewWindow::select_row);
+        connect(campaign_map_, &CampaignMapWindow::scenarioEditRequested, this, [this, f1](int n) {
+            f1->select_row(n);
+            edit_scenario();
+        });
+    }
+    return *campaign_map_;
 }
 
 ScenarioEditor& EditorWindows::editor() {
@@ -97,9 +133,7 @@ ScenarioEditor& EditorWindows::editor() {
             });
         connect(editor_, &ScenarioEditor::closed, this, [this, f1] {
             scenario_list().rebuild(f1->rows());
-            f1->setEnabled(true);
-            f1->show();
-            f1->activateWindow();
+            return_to_overview();
         });
         connect(editor_, &ScenarioEditor::chooserRequested, this,
                 [this] { open_editor_chooser(); });
@@ -143,7 +177,7 @@ TextWindow& EditorWindows::text_window() {
         text_window_ = new TextWindow(state_, messages_, overview_.get());
         connect(text_window_, &TextWindow::returned, this, [this](WindowId id) {
             if (id == WindowId::Overview)
-                return_to(overview_.get());
+                return_to_overview();
             else if (id == WindowId::ScenarioEditor)
                 editor().reactivate();
         });
@@ -156,11 +190,7 @@ CopyWindow& EditorWindows::copy_window() {
         // Not a child of the overview: the overview is hidden while the copy window is open.
         copy_window_ = new CopyWindow(state_, messages_);
         copy_window_->setAttribute(Qt::WA_DeleteOnClose, false);
-        connect(copy_window_, &CopyWindow::closed, this, [this] {
-            overview_->show();
-            overview_->setEnabled(true);
-            overview_->activateWindow();
-        });
+        connect(copy_window_, &CopyWindow::closed, this, [this] { return_to_overview(); });
     }
     return *copy_window_;
 }
@@ -195,7 +225,7 @@ NewCampaignDialog& EditorWindows::new_campaign_dialog() {
         connect(new_campaign_dialog_, &NewCampaignDialog::created, overview_.get(),
                 &OverviewWindow::new_campaign);
         connect(new_campaign_dialog_, &NewCampaignDialog::finished_dialog, this,
-                [this] { return_to(overview_.get()); });
+                [this] { return_to_overview(); });
     }
     return *new_campaign_dialog_;
 }
@@ -206,7 +236,7 @@ FolderSettingsWindow& EditorWindows::folder_settings() {
         connect(folder_settings_, &FolderSettingsWindow::settingsSaved, overview_.get(),
                 &OverviewWindow::settings_saved);
         connect(folder_settings_, &FolderSettingsWindow::returned, this,
-                [this] { return_to(overview_.get()); });
+                [this] { return_to_overview(); });
         connect(folder_settings_, &FolderSettingsWindow::pickerRequested, this,
                 [this](const PickerSetup& setup) {
                     FolderPicker& picker = folder_picker();
@@ -235,7 +265,7 @@ FolderPicker& EditorWindows::folder_picker() {
 HowToWindow& EditorWindows::how_to() {
     if (!how_to_) {
         how_to_ = new HowToWindow(overview_.get());
-        connect(how_to_, &HowToWindow::returned, this, [this] { return_to(overview_.get()); });
+        connect(how_to_, &HowToWindow::returned, this, [this] { return_to_overview(); });
     }
     return *how_to_;
 }
@@ -243,7 +273,7 @@ HowToWindow& EditorWindows::how_to() {
 AboutWindow& EditorWindows::about() {
     if (!about_) {
         about_ = new AboutWindow(state_.version_text, overview_.get());
-        connect(about_, &AboutWindow::returned, this, [this] { return_to(overview_.get()); });
+        connect(about_, &AboutWindow::returned, this, [this] { return_to_overview(); });
     }
     return *about_;
 }
@@ -291,6 +321,29 @@ void EditorWindows::open_window(QWidget* child, QWidget* caller) {
     child->activateWindow();
 }
 
+QWidget* EditorWindows::window_above_overview() const {
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             editor_, new_campaign_dialog_, folder_settings_, folder_picker_, how_to_, about_})
+        if (w && w->isVisible())
+            return w;
+    if (text_window_ && text_window_holds_overview_ && text_window_->isVisible())
+        return text_window_;
+    if (chooser_ && chooser_holds_overview_ && chooser_->isVisible())
+        return chooser_;
+    return nullptr;
+}
+
+void EditorWindows::return_to_overview() {
+    if (QWidget* above = window_above_overview()) {
+        above->raise();
+        above->activateWindow();
+        return;
+    }
+    overview_->setEnabled(true);
+    overview_->show();
+    overview_->activateWindow();
+}
+
 void EditorWindows::return_to(QWidget* caller) {
     if (!caller)
         return;
@@ -301,6 +354,7 @@ void EditorWindows::return_to(QWidget* caller) {
 void EditorWindows::open_chooser(const ChooserSetup& setup, QWidget* caller) {
     FileChooser& file_chooser = chooser();
     file_chooser.prepare(setup);
+    chooser_holds_overview_ = setup.disable_caller && caller == overview_.get();
     open_window(&file_chooser, setup.disable_caller ? caller : nullptr);
 }
 

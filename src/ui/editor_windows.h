@@ -28,6 +28,7 @@ class ScenarioEditor;
 class ScenarioListWindow;
 class TextWindow;
 class CopyWindow;
+class CampaignMapWindow;
 
 class EditorWindows : public QObject {
     Q_OBJECT
@@ -50,6 +51,7 @@ class EditorWindows : public QObject {
     ScenarioListWindow& scenario_list();
     TextWindow& text_window();
     CopyWindow& copy_window();
+    CampaignMapWindow& campaign_map();
     // Whether a window has been made yet.
     bool created(WindowId id) const;
 
@@ -62,6 +64,9 @@ class EditorWindows : public QObject {
     void open_window(QWidget* child, QWidget* caller);
     // The child has hidden itself: caller is enabled and activated again.
     void return_to(QWidget* caller);
+    // A window that disabled the overview has returned: the overview is enabled and activated
+    // unless another window it waits for is still open, which is brought forward instead.
+    void return_to_overview();
     // Prepares the chooser, shows it and disables caller when the setup asks so.
     void open_chooser(const ChooserSetup& setup, QWidget* caller);
 
@@ -82,9 +87,18 @@ class EditorWindows : public QObject {
     ScenarioListWindow* scenario_list_ = nullptr;
     TextWindow* text_window_ = nullptr;
     CopyWindow* copy_window_ = nullptr;
+    CampaignMapWindow* campaign_map_ = nullptr;
+
+    // Set while the chooser works for the overview with the overview disabled (not for Save as).
+    bool chooser_holds_overview_ = false;
+    // Set while the text window edits the overview's description file (not the check's report).
+    bool text_window_holds_overview_ = false;
 
     void connect_overview();
+    QWidget* window_above_overview() const;
     void open_editor_chooser();
+    void edit_scenario();
+    void open_campaign_map();
 };
 
 } // namespace mf7

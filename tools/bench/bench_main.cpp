@@ -2,6 +2,7 @@
 // every file present, in-process, and prints the median of N runs per operation.
 #include "demo/demo_game.h"
 #include "model/campaign_file.h"
+#include "model/campaign_flow.h"
 #include "model/overview.h"
 #include "model/state.h"
 #include "platform/messages.h"
@@ -60,6 +61,29 @@ struct Bench {
     }
 };
 
+// The hardest campaign for the path analysis: 50 scenarios, 16 of them named by alternatives,
+// every goto a scenario. Scenarios 17 to 49 form a ring from which each of 1 to 16 can be
+// played next, so every played set is reachable with every scenario.
+CampaignRecord worst_flow_campaign() {
+    CampaignRecord cam;
+    reset_campaign(cam);
+    cam.scenario_count = kScenarios;
+    for (int i = 0; i < kScenarios; ++i) {
+        auto& o = cam.scenarios[static_cast<std::size_t>(i)].outcome;
+        auto set = [&](Outcome k, int go, int if_played, int then_goto) {
+            o[k].goto_scn = static_cast<int16_t>(go);
+            o[k].if_played = static_cast<int16_t>(if_played);
+            o[k].then_goto = static_cast<int16_t>(then_goto);
+        };
+        int ring_next = 17 + (i + 1) % 33;
+        set(BV, ring_next, 1 + i % 16, 17 + (i + 5) % 33);
+        set(V, 1 + i % 16, 1 + (i + 3) % 16, ring_next);
+        set(TV, 1 + (i * 5 + 3) % 16, 0, 0);
+        set(L, 17 + (i * 7) % 33, 1 + (i + 8) % 16, 1 + (i + 1) % 16);
+    }
+    return cam;
+}
+
 struct Operation {
     const char* name;
     // Runs before each timed run, untimed.
@@ -82,6 +106,16 @@ std::vector<Operation> operations() {
          [](Bench& b) {
              CheckHeaderTexts header{"WON.SMK", "LOST.SMK", "full.txt"};
              check_missing_files(b.state, header, b.rows, b.messages);
+         }},
+        {"flow: demo campaign", [](Bench&) {},
+         [](Bench&) {
+             static const CampaignRecord demo = demo::demo_campaign();
+             analyse_flow(demo);
+         }},
+        {"flow: worst case", [](Bench&) {},
+         [](Bench&) {
+             static const CampaignRecord worst = worst_flow_campaign();
+             analyse_flow(worst);
          }},
     };
 }

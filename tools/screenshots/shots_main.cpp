@@ -15,6 +15,7 @@
 #include "ui/editor_windows.h"
 #include "ui/help/about_window.h"
 #include "ui/help/how_to_window.h"
+#include "ui/map/campaign_map_window.h"
 #include "ui/overview/new_campaign_dialog.h"
 #include "ui/overview/overview_window.h"
 #include "ui/settings/folder_picker.h"
@@ -43,14 +44,17 @@ class PrintedMessages : public mf7::Messages {
     }
 };
 
-bool save(QWidget* w, const QString& folder, const QString& name, const QString& suffix) {
+bool save(QWidget* w, const QString& folder, const QString& name, const QString& suffix,
+          QSize at = {}) {
     // adjustSize() would keep the window within the small virtual screen of the offscreen
     // platform; a real screen at 150 % has room for the whole window.
-    QSize size = w->sizeHint();
+    QSize size = at.isValid() ? at : w->sizeHint();
     if (QLayout* l = w->layout(); l && l->hasHeightForWidth())
         size.setHeight(std::max(size.height(), l->totalHeightForWidth(size.width())));
     w->resize(size.expandedTo(w->minimumSizeHint()));
     QApplication::processEvents();
+    if (auto* map = qobject_cast<mf7::CampaignMapWindow*>(w))
+        map->fit();
     QString path = folder + "/" + name + suffix + ".png";
     if (!w->grab().save(path)) {
         std::cerr << "cannot write " << path.toStdString() << "\n";
@@ -108,6 +112,10 @@ int main(int argc, char** argv) {
         chooser.findChild<QPushButton*>("Command1")->click();
         f1.select_row(2);
         ok &= save(&f1, out, "overview", suffix);
+
+        f1.action("mnu_map")->trigger();
+        ok &= save(&windows.campaign_map(), out, "campaign_map", suffix, QSize(1100, 1000));
+        windows.campaign_map().close();
 
         // The scenario editor on demo scenario 2, its list of scenarios and a text file.
         state.selected_scn = 2;

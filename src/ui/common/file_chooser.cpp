@@ -7,9 +7,11 @@
 #include "platform/text.h"
 #include "ui/common/look.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_behaviour.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -69,9 +71,11 @@ FileChooser::FileChooser(EditorState& state, Messages& messages, QWidget* parent
             file_clicked_slot(items.first());
     });
     connect(file1_, &QListWidget::itemDoubleClicked, this, &FileChooser::file_double_clicked);
+    file1_->installEventFilter(this);
     connect(command1_, &QPushButton::clicked, this, &FileChooser::command1_clicked);
     connect(command2_, &QPushButton::clicked, this, &FileChooser::command2_clicked);
     reset();
+    enter_presses_buttons(*this);
 }
 
 void FileChooser::reset() {
@@ -219,6 +223,18 @@ void FileChooser::return_to_caller() {
         caller->setEnabled(true);
         caller->activateWindow();
     }
+}
+
+bool FileChooser::eventFilter(QObject* watched, QEvent* event) {
+    // Enter on a file chooses it as a double-click does.
+    if (watched == file1_ && event->type() == QEvent::KeyPress) {
+        int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && file1_->currentItem()) {
+            file_double_clicked(file1_->currentItem());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void FileChooser::showEvent(QShowEvent* event) {

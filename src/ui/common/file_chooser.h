@@ -74,6 +74,7 @@ class FileChooser : public QWidget {
     std::function<QWidget*(WindowId)> resolve_window;
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

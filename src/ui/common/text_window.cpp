@@ -2,9 +2,12 @@
 
 #include "model/state.h"
 #include "model/text_file.h"
+#include "platform/messages.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_behaviour.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -16,11 +19,24 @@ namespace mf7 {
 namespace {
 
 // A LF that does not follow a CR belongs inside its line on the game's platform. The text box
-// would break the line there, so it shows as the symbol for a line feed and is written back as
-// the byte it was.
-constexpr char16_t kStrayLineFeed = u'\u240A';
+// would break the line there, so it shows as a mark and is written back as the byte it was. The
+// marks lie outside Windows-1252, so a game text cannot hold one; the first the font has is used.
+constexpr char16_t kLineFeedMarks[] = {u'\u240A', u'\u21B5', u'\u2193', u'\u2192', u'\u25BC'};
+// Where the font has none of those: a visible ASCII mark that the text does not hold yet.
+constexpr char kAsciiMarks[] = "|~^`#";
 
-QString to_window(const std::string& bytes) {
+QChar line_feed_mark(const QFont& font, const std::string& bytes) {
+    QFontMetrics fm(font);
+    for (char16_t m : kLineFeedMarks)
+        if (fm.inFont(QChar(m)))
+            return QChar(m);
+    for (const char* m = kAsciiMarks; *m; ++m)
+        if (bytes.find(*m) == std::string::npos)
+            return QLatin1Char(*m);
+    return QLatin1Char(kAsciiMarks[0]);
+}
+
+QString to_window(const std::string& bytes, QChar mark) {
     QString out;
     std::string run;
     auto flush = [&] {
@@ -36,7 +52,7 @@ QString to_window(const std::string& bytes) {
                 ++i;
         } else if (c == '\n') {
             flush();
-            out += kStrayLineFeed;
+            out += mark;
         } else {
             run += c;
         }
@@ -45,7 +61,12 @@ QString to_window(const std::string& bytes) {
     return out;
 }
 
-std::string from_window(const QString& raw) {
+bool is_line_break(QChar c) {
+    // The document separates its paragraphs (and SHIFT + Enter lines) with these two.
+    return c == QChar::ParagraphSeparator || c == QChar::LineSeparator;
+}
+
+std::string from_window(const QString& raw, QChar mark) {
     std::string out;
     QString run;
     auto flush = [&] {
@@ -53,11 +74,10 @@ std::string from_window(const QString& raw) {
         run.clear();
     };
     for (QChar c : raw) {
-        // The document separates its paragraphs (and SHIFT + Enter lines) with these two.
-        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+        if (is_line_break(c)) {
             flush();
             out += "\r\n";
-        } else if (c == kStrayLineFeed) {
+        } else if (c == mark) {
             flush();
             out += '\n';
         } else {
@@ -65,6 +85,20 @@ std::string from_window(const QString& raw) {
         }
     }
     flush();
+    return out;
+}
+
+// The characters of the text that a Windows-1252 file cannot hold, each named once as U+XXXX.
+QStringList unstorable_characters(const QString& raw, QChar mark) {
+    QStringList out;
+    for (char32_t c : raw.toUcs4()) {
+        QString one = QString::fromUcs4(&c, 1);
+        if (one.size() == 1 && (is_line_break(one[0]) || one[0] == mark))
+            continue;
+        QString name = QStringLiteral("U+%1").arg(static_cast<uint>(c), 4, 16, QLatin1Char('0'));
+        if (toQ(fromQ(one)) != one && !out.contains(name.toUpper()))
+            out << name.toUpper();
+    }
     return out;
 }
 
@@ -99,15 +133,30 @@ TextWindow::TextWindow(EditorState& state, Messages& messages, QWidget* parent)
            fm.lineSpacing() * 25);
     connect(command1_, &QPushButton::clicked, this, &TextWindow::save);
     connect(command2_, &QPushButton::clicked, this, &TextWindow::cancel);
+    enter_presses_buttons(*this);
 }
 
 std::string TextWindow::text_bytes() const {
     // toPlainText would turn no-break spaces (byte 0xA0) into blanks; the raw text keeps them.
-    return from_window(text1_->document()->toRawText());
+    return from_window(text1_->document()->toRawText(), line_feed_mark_);
 }
 
 void TextWindow::set_text_bytes(const std::string& text) {
-    text1_->setPlainText(to_window(text));
+    line_feed_mark_ = line_feed_mark(text1_->font(), text);
+    text1_->setPlainText(to_window(text, line_feed_mark_));
+}
+
+bool TextWindow::storable_or_accepted() {
+    QStringList lost = unstorable_characters(text1_->document()->toRawText(), line_feed_mark_);
+    if (lost.isEmpty())
+        return true;
+    if (lost.size() > 12)
+        lost = lost.mid(0, 12) << QStringLiteral("...");
+    std::string question =
+        "The text holds characters that a game text file (Windows-1252) cannot hold: " +
+        fromQ(lost.join(QLatin1Char(' '))) +
+        ".\nEach of them would be stored as \"?\".\n\nSave the file anyway?";
+    return messages_.show(question, Buttons::YesNo) == Answer::Yes;
 }
 
 bool TextWindow::get_text_file() {
@@ -142,6 +191,8 @@ void TextWindow::present() {
 }
 
 void TextWindow::save() {
+    if (!storable_or_accepted())
+        return;
     // On a failure the message has been shown and the window stays as it is, the text included.
     if (!save_text_file(pathFromQ(windowTitle()), text_bytes(), messages_))
         return;
@@ -158,6 +209,7 @@ void TextWindow::closeEvent(QCloseEvent* event) {
     // The close box gives control back as Cancel does, or the window that opened this one would
     // stay disabled.
     event->accept();
+    hide();
     emit returned(state_.return_window);
 }
 

@@ -5,6 +5,7 @@
 // stable handles for tests and automation.
 #include "model/handover.h"
 
+#include <QChar>
 #include <QWidget>
 #include <string>
 
@@ -51,11 +52,15 @@ class TextWindow : public QWidget {
   private:
     void present();
     void save();
+    // True when the text can be stored as it is, or the user agreed to lose what it cannot.
+    bool storable_or_accepted();
     void cancel();
 
     EditorState& state_;
     Messages& messages_;
     QPlainTextEdit* text1_ = nullptr;
+    // What stands for a line feed inside a line (one the font can draw), chosen on loading.
+    QChar line_feed_mark_;
     QPushButton *command1_ = nullptr, *command2_ = nullptr;
 };
 

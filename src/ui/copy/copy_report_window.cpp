@@ -1,6 +1,7 @@
 #include "ui/copy/copy_report_window.h"
 
 #include "ui/common/look.h"
+#include "ui/common/window_behaviour.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -38,6 +39,7 @@ CopyReportWindow::CopyReportWindow(QWidget* parent) : QWidget(parent, Qt::Window
         hide();
         emit done();
     });
+    enter_presses_buttons(*this);
 }
 
 void CopyReportWindow::show_report(const QString& label, const QString& report) {

@@ -9,6 +9,7 @@
 #include "ui/common/busy_cursor.h"
 #include "ui/common/look.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_behaviour.h"
 #include "ui/copy/copy_report_window.h"
 #include "ui/copy/new_folder_window.h"
 
@@ -171,6 +172,7 @@ CopyWindow::CopyWindow(EditorState& state, Messages& messages, QWidget* parent)
         start = from_native(fs::current_path(ec));
     }
     set_folder(pathToQ(start));
+    enter_presses_buttons(*this);
 }
 
 CopyWindow::~CopyWindow() = default;

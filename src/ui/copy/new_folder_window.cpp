@@ -4,6 +4,7 @@
 #include "platform/text.h"
 #include "ui/common/look.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_behaviour.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -60,6 +61,7 @@ NewFolderWindow::NewFolderWindow(Messages& messages, QWidget* parent)
         hide();
         emit cancelled();
     });
+    enter_presses_buttons(*this);
 }
 
 void NewFolderWindow::start(const QString& parent_folder) {

@@ -9,6 +9,7 @@
 #include "platform/text.h"
 #include "ui/common/look.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_behaviour.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -208,9 +209,12 @@ void ScenarioEditor::close_editor() {
 }
 
 void ScenarioEditor::closeEvent(QCloseEvent* event) {
-    label3_->clear();
+    // While the chooser or the text window works for this editor, the editor must stay: they
+    // return to it, and "Use these settings" stores into the slot it was opened on.
+    if (refuse_close_while_waiting(*this, event))
+        return;
     event->accept();
-    emit closed();
+    close_editor();
 }
 
 } // namespace mf7

@@ -9,6 +9,7 @@
 #include "platform/text.h"
 #include "ui/common/look.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_behaviour.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -144,6 +145,7 @@ ScenarioEditor::ScenarioEditor(EditorState& state, Messages& messages, QWidget* 
     connect(command2_, &QPushButton::clicked, this, &ScenarioEditor::close_editor);
     connect(command3_, &QPushButton::clicked, this, &ScenarioEditor::scenarioListRequested);
     set_tab_order();
+    enter_presses_buttons(*this);
 }
 
 QLineEdit* ScenarioEditor::field(int number) const {

@@ -3,6 +3,7 @@
 #include "model/scenario_edit.h"
 #include "ui/common/look.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_behaviour.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -54,6 +55,7 @@ ScenarioListWindow::ScenarioListWindow(EditorState&, Messages&, QWidget* parent)
     v->addWidget(list1_, 1);
     v->addLayout(buttons);
     connect(command1_, &QPushButton::clicked, this, &ScenarioListWindow::close_list);
+    enter_presses_buttons(*this);
 }
 
 void ScenarioListWindow::close_list() {

@@ -1,6 +1,7 @@
 #include "ui/help/about_window.h"
 
 #include "ui/common/qt_text.h"
+#include "ui/common/window_behaviour.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -55,6 +56,7 @@ AboutWindow::AboutWindow(const std::string& version_text, QWidget* parent)
     g->setColumnStretch(1, 1);
     setMinimumWidth(420);
     connect(command1, &QPushButton::clicked, this, &AboutWindow::leave);
+    enter_presses_buttons(*this);
 }
 
 void AboutWindow::leave() {

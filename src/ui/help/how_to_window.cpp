@@ -1,6 +1,7 @@
 #include "ui/help/how_to_window.h"
 
 #include "ui/common/look.h"
+#include "ui/common/window_behaviour.h"
 
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -112,6 +113,7 @@ HowToWindow::HowToWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     g->setColumnStretch(1, 1);
     setMinimumWidth(780);
     connect(command1, &QPushButton::clicked, this, &HowToWindow::leave);
+    enter_presses_buttons(*this);
 }
 
 void HowToWindow::leave() {

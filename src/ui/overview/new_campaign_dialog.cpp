@@ -5,6 +5,7 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_behaviour.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -43,6 +44,7 @@ NewCampaignDialog::NewCampaignDialog(EditorState& state, Messages& messages, QWi
     connect(text1_, &QLineEdit::textChanged, this, &NewCampaignDialog::text_changed);
     connect(ok_, &QPushButton::clicked, this, &NewCampaignDialog::ok_clicked);
     connect(cancel_, &QPushButton::clicked, this, &NewCampaignDialog::cancel_clicked);
+    enter_presses_buttons(*this);
 }
 
 void NewCampaignDialog::prepare() {

@@ -57,13 +57,6 @@ void OverviewWindow::scenario_stored(int index) {
     sync_modified();
 }
 
-void OverviewWindow::changeEvent(QEvent* event) {
-    // Other windows change the flag while this one waits disabled.
-    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ActivationChange)
-        sync_modified();
-    QMainWindow::changeEvent(event);
-}
-
 // ---- Opening a named file -------------------------------------------------------------------
 
 bool OverviewWindow::open_campaign_path(const std::string& path, bool ask) {
@@ -104,7 +97,7 @@ bool OverviewWindow::open_file(const std::string& folder, const std::string& nam
     state_.cam_path = old_path;
     state_.cam_folder = old_folder;
     state_.cam_name = old_name;
-    if (action("Msave_as")->isEnabled())
+    if (menu_facts_.campaign_shown)
         fill_overview();
     return false;
 }
@@ -135,6 +128,8 @@ void OverviewWindow::build_recent_menu(QMenu* file, QAction* before) {
 }
 
 void OverviewWindow::fill_recent_menu() {
+    if (!recent_menu_)
+        return;
     recent_menu_->clear();
     const QStringList paths = recent_campaigns::list();
     for (int i = 0; i < paths.size(); ++i) {

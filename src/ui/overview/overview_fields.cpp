@@ -182,9 +182,19 @@ void OverviewWindow::row_clicked(int row) {
     if (row < 0 || row >= list1_->count())
         return;
     state_.selected_scn = static_cast<int16_t>(row);
+    // Tabbing into the list makes a row current without highlighting it: the row the buttons
+    // and the editor act on is always the one shown.
+    list1_->item(row)->setSelected(true);
     set_selection_caption(row);
     for (QPushButton* b : {command1_, command2_, command3_})
         b->setEnabled(true);
+}
+
+void OverviewWindow::keep_row_highlighted() {
+    // A CTRL + click takes the highlight off the selected row; the selection itself stays.
+    int row = state_.selected_scn;
+    if (list1_->selectedItems().isEmpty() && row >= 0 && row < list1_->count())
+        list1_->item(row)->setSelected(true);
 }
 
 void OverviewWindow::select_row(int row) {

@@ -15,6 +15,7 @@
 #include "ui/common/file_chooser.h"
 #include "ui/common/look.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_behaviour.h"
 #include "ui/overview/campaign_history.h"
 #include "ui/overview/recent_campaigns.h"
 
@@ -125,7 +126,9 @@ void OverviewWindow::clear_clicked() {
     reset_campaign(state_.campaign);
     state_.campaign_changed = false;
     state_.selected_scn = -1;
-    set_campaign_menus(false);
+    menu_facts_.campaign_shown = false;
+    apply_menu_states();
+    emit rowsShown();
     history_->restart();
     sync_modified();
 }
@@ -138,6 +141,8 @@ void OverviewWindow::exit_clicked() {
 }
 
 void OverviewWindow::closeEvent(QCloseEvent* event) {
+    if (refuse_close_while_waiting(*this, event))
+        return;
     if (!ending_ && !exit_may_end(state_, messages_)) {
         event->ignore();
         return;
@@ -150,10 +155,10 @@ void OverviewWindow::closeEvent(QCloseEvent* event) {
 }
 
 void OverviewWindow::settings_saved(bool folders_ok) {
-    set_file_menus_for_settings(folders_ok);
     // A campaign already on screen can be saved again once the folders are right.
-    if (folders_ok && list1_->count() > 0)
-        set_campaign_menus(true);
+    menu_facts_.settings_read = true;
+    menu_facts_.folders_ok = folders_ok;
+    apply_menu_states();
 }
 
 // ---- What the file chooser hands back ----------------------------------------------------

@@ -16,6 +16,7 @@
 #include "ui/common/file_chooser.h"
 #include "ui/common/look.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_behaviour.h"
 #include "ui/overview/campaign_history.h"
 
 #include <QCloseEvent>
@@ -91,6 +92,7 @@ OverviewWindow::OverviewWindow(EditorState& state, Messages& messages, QWidget* 
     layout->addWidget(build_trailer());
     setCentralWidget(central);
     connect_fields();
+    enter_presses_buttons(*this);
 }
 
 void OverviewWindow::build_menus() {
@@ -134,11 +136,13 @@ void OverviewWindow::build_menus() {
     QMenu* reports = menuBar()->addMenu("&Reports");
     reports->setObjectName("Mreport");
     reports->menuAction()->setObjectName("Mreport");
+    reports_ = reports;
     add(reports, "mnu_missing", "&Check for missing files");
     add(reports, "mnu_camlst", "Make Campaign &List");
     separator(reports, "mn_skil20");
     add(reports, "skriv", "Make full Campaign &Report");
     add(reports, "Filelist", "Make Full Campaign &Filelist");
+    add(reports, "mnu_map", "Campaign &map");
     top("Set_edit", "&Edit Folder settings");
     QMenu* help = menuBar()->addMenu("&Information");
     help->setObjectName("help");
@@ -248,6 +252,12 @@ QWidget* OverviewWindow::build_list() {
     v->addWidget(headings);
     v->addWidget(list1_, 1);
     v->addLayout(buttons);
+    list_layout_top_ = v->contentsMargins().top();
+    frame2_->setTitle(QStringLiteral("Selected scenario #"));
+    captioned_top_ = frame2_->contentsMargins().top();
+    frame2_->setTitle(QString());
+    blank_top_ = frame2_->contentsMargins().top();
+    blank_selection_caption();
     return frame2_;
 }
 
@@ -294,6 +304,8 @@ void OverviewWindow::connect_fields() {
         if (row >= 0)
             row_clicked(row);
     });
+    connect(list1_, &QListWidget::itemSelectionChanged, this,
+            &OverviewWindow::keep_row_highlighted);
     connect(list1_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { edit_row(list1_->row(item)); });
     connect(command1_, &QPushButton::clicked, this, [this] { list_command(1); });
@@ -307,7 +319,7 @@ void OverviewWindow::connect_fields() {
     connect(action("exit"), &QAction::triggered, this, &OverviewWindow::exit_clicked);
     connect(action("language_conversion"), &QAction::triggered, this,
             &OverviewWindow::copyRequested);
-    for (const char* name : {"mnu_missing", "mnu_camlst", "skriv", "Filelist"})
+    for (const char* name : {"mnu_missing", "mnu_camlst", "skriv", "Filelist", "mnu_map"})
         connect(action(name), &QAction::triggered, this,
                 [this, name] { emit reportRequested(QString::fromLatin1(name)); });
     connect(action("Set_edit"), &QAction::triggered, this,
@@ -316,26 +328,45 @@ void OverviewWindow::connect_fields() {
     connect(action("about"), &QAction::triggered, this, &OverviewWindow::aboutRequested);
 }
 
-void OverviewWindow::set_campaign_menus(bool enabled) {
-    for (const char* name : {"language_conversion", "Msave_as", "Mclose", "Mreport"})
-        action(name)->setEnabled(enabled);
+void OverviewWindow::apply_menu_states() {
+    MenuStates states = menu_states(menu_facts_);
+    for (const char* name : {"Mnew", "Mopen"})
+        action(name)->setEnabled(states.file_entries);
+    for (const char* name : {"language_conversion", "Msave_as", "Mclose"})
+        action(name)->setEnabled(states.campaign_entries);
+    // The menu itself, not only its entry in the bar: a re-enabled window enables every menu it
+    // holds that was not disabled on its own, and the menu's entry in the bar follows the menu.
+    reports_->setEnabled(states.campaign_entries);
+    fill_recent_menu();
 }
 
-void OverviewWindow::set_file_menus_for_settings(bool usable) {
-    action("Mnew")->setEnabled(usable);
-    action("Mopen")->setEnabled(usable);
-    fill_recent_menu();
-    if (!usable)
-        set_campaign_menus(false);
+void OverviewWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::EnabledChange && isEnabled())
+        apply_menu_states();
+    // Other windows change the changed flag while this one waits disabled.
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ActivationChange)
+        sync_modified();
 }
 
 void OverviewWindow::set_selection_caption(int index) {
     QString which = index < 0 ? QStringLiteral("None") : QString::number(index);
-    frame2_->setTitle("Selected scenario # = " + which + QString::fromLatin1(kAltNote));
+    set_frame2_caption("Selected scenario # = " + which + QString::fromLatin1(kAltNote));
 }
 
 void OverviewWindow::blank_selection_caption() {
-    frame2_->setTitle(QString());
+    set_frame2_caption(QString());
+}
+
+void OverviewWindow::set_frame2_caption(const QString& caption) {
+    // A blank caption takes no room in the frame, and the list would move under the pointer
+    // between the two clicks of a double-click: the layout takes up that room, before the
+    // caption changes so that the list never moves at all.
+    int missing = caption.isEmpty() ? std::max(0, captioned_top_ - blank_top_) : 0;
+    QMargins m = frame2_->layout()->contentsMargins();
+    m.setTop(list_layout_top_ + missing);
+    frame2_->layout()->setContentsMargins(m);
+    frame2_->setTitle(caption);
 }
 
 void OverviewWindow::start() {
@@ -350,8 +381,8 @@ void OverviewWindow::start() {
     SettingsResult r = read_settings(state_.settings, messages_);
     set_selection_caption(-1);
     state_.campaign_changed = false;
-    set_campaign_menus(false);
-    set_file_menus_for_settings(r == SettingsResult::Ok);
+    menu_facts_ = {false, r != SettingsResult::Unreadable, r == SettingsResult::Ok};
+    apply_menu_states();
     for (QPushButton* b : {command1_, command2_, command3_})
         b->setEnabled(false);
 }
@@ -372,7 +403,9 @@ void OverviewWindow::fill_overview() {
         list1_->addItem(toQ(row));
     if (fill.label7)
         label7_->setText(toQ(*fill.label7));
-    set_campaign_menus(true);
+    menu_facts_.campaign_shown = true;
+    apply_menu_states();
+    emit rowsShown();
 }
 
 QAction* OverviewWindow::action(const char* name) const {
@@ -393,6 +426,7 @@ std::vector<std::string> OverviewWindow::rows() const {
 void OverviewWindow::replace_row(int index, const std::string& row) {
     if (index >= 0 && index < list1_->count())
         list1_->item(index)->setText(toQ(row));
+    emit rowsShown();
 }
 
 void OverviewWindow::set_main_country(const std::string& label7) {

@@ -4,6 +4,8 @@
 // shows the window asked for and disables this one until it returns.
 // Its object names ("Form1", "Text1", "Command1" ...) are the editor's documented control names:
 // stable handles for tests and automation.
+#include "model/menu_states.h"
+
 #include <QMainWindow>
 
 #include <array>
@@ -57,6 +59,8 @@ class OverviewWindow : public QMainWindow {
     // The scenario editor stored slot `index`: its rebuilt row replaces the old one.
     void replace_row(int index, const std::string& row);
     void set_main_country(const std::string& label7);
+    // Enables the menu entries as menu_states() gives them for what is known now.
+    void apply_menu_states();
     // What Text3, Text4 and Text5 show, typed names included: the check tests these.
     std::array<std::string, 3> header_file_texts() const;
 
@@ -79,12 +83,14 @@ class OverviewWindow : public QMainWindow {
     void aboutRequested();
     // "Make Copy As..": the international copy window.
     void copyRequested();
-    // A Reports entry, by its object name: mnu_missing, mnu_camlst, skriv, Filelist.
+    // A Reports entry, by its object name: mnu_missing, mnu_camlst, skriv, Filelist, mnu_map.
     void reportRequested(const QString& entry);
     // SHIFT + left click on Text5 passed its checks: open text_file_path() in the text window.
     void textFileRequested();
     // Double-click or Enter on a row: edit scenario selected_scn.
     void scenarioEditRequested();
+    // The rows were filled, replaced or cleared: the campaign map follows them.
+    void rowsShown();
     // An insert or delete changed the scenario rows.
     void scenarioListChanged();
     // New, Open, Save as and Clear hide the scenarios-in-campaign window and empty it.
@@ -105,10 +111,9 @@ class OverviewWindow : public QMainWindow {
     QWidget* build_list();
     QWidget* build_trailer();
     void connect_fields();
-    void set_campaign_menus(bool enabled);
-    void set_file_menus_for_settings(bool usable);
     void set_selection_caption(int index);
     void blank_selection_caption();
+    void set_frame2_caption(const QString& caption);
 
     // Field rules.
     int field_index(const QLineEdit* field) const; // 2 to 5 for Text2 to Text5
@@ -121,6 +126,7 @@ class OverviewWindow : public QMainWindow {
 
     // List.
     void row_clicked(int row);
+    void keep_row_highlighted();
     void edit_row(int row);
     void list_command(int which);
 
@@ -146,11 +152,16 @@ class OverviewWindow : public QMainWindow {
     CampaignHistory* history_ = nullptr;
     QMenu* recent_menu_ = nullptr;
     bool ending_ = false;
+    MenuFacts menu_facts_;
+    QMenu* reports_ = nullptr;
     QGroupBox* frame2_ = nullptr;
     QLineEdit *text1_ = nullptr, *text2_ = nullptr, *text3_ = nullptr, *text4_ = nullptr,
               *text5_ = nullptr, *text6_ = nullptr;
     QLabel* label7_ = nullptr;
     QListWidget* list1_ = nullptr;
+    // Frame2's top margin with and without a caption, and its layout's own: a blank caption
+    // keeps the height.
+    int captioned_top_ = 0, blank_top_ = 0, list_layout_top_ = 0;
     QPushButton *command1_ = nullptr, *command2_ = nullptr, *command3_ = nullptr;
     // The text of Text2 to Text5 after its last change, to tell a real edit from blanks.
     QString last_text_[6];

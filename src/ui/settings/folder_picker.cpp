@@ -6,6 +6,7 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_behaviour.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -107,6 +108,7 @@ FolderPicker::FolderPicker(EditorState& state, Messages& messages, QWidget* pare
     });
     connect(command1_, &QPushButton::clicked, this, &FolderPicker::ok_clicked);
     connect(command2_, &QPushButton::clicked, this, &FolderPicker::cancel_clicked);
+    enter_presses_buttons(*this);
 }
 
 void FolderPicker::prepare(const PickerSetup& setup) {

@@ -8,6 +8,7 @@
 #include "settings/settings.h"
 #include "ui/common/look.h"
 #include "ui/common/qt_text.h"
+#include "ui/common/window_behaviour.h"
 #include "ui/settings/folder_picker.h"
 
 #include <QCloseEvent>
@@ -113,6 +114,7 @@ FolderSettingsWindow::FolderSettingsWindow(EditorState& state, Messages& message
     connect(command2_, &QPushButton::clicked, this, &FolderSettingsWindow::save_clicked);
     connect(command1_, &QPushButton::clicked, this, &FolderSettingsWindow::cancel_clicked);
     color_texts();
+    enter_presses_buttons(*this);
 }
 
 QLineEdit* FolderSettingsWindow::field(int n) const {
@@ -238,6 +240,9 @@ void FolderSettingsWindow::leave() {
 }
 
 void FolderSettingsWindow::closeEvent(QCloseEvent* event) {
+    // The folder picker returns to this window: it stays while the picker is open.
+    if (refuse_close_while_waiting(*this, event))
+        return;
     event->accept();
     if (isVisible())
         cancel_clicked();

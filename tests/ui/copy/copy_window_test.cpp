@@ -1,12 +1,11 @@
 // The international copy windows: first showing, choosing the folder, the question, the report
 // and the new-folder window.
 #include "model/campaign_file.h"
-#include "support/fixtures.h"
+#include "support/editor_fixture.h"
 #include "ui/copy/copy_report_window.h"
 #include "ui/copy/copy_window.h"
 #include "ui/copy/new_folder_window.h"
 
-#include <QtTest>
 #include <QtWidgets>
 
 #include <filesystem>
@@ -33,24 +32,6 @@ struct Setup {
     bool target_empty() const { return std::filesystem::is_empty(to_native(target.str())); }
 };
 
-template <typename T> T* child(QWidget* w, const char* name) {
-    T* c = w->findChild<T*>(QString::fromLatin1(name));
-    if (!c)
-        qFatal("no child %s", name);
-    return c;
-}
-
-void click(QWidget* w, const char* button) {
-    QTest::mouseClick(child<QPushButton>(w, button), Qt::LeftButton);
-}
-
-QStringList items(QListWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->count(); ++i)
-        out << list->item(i)->text().trimmed();
-    return out;
-}
-
 } // namespace
 
 class CopyWindowTest : public QObject {
@@ -62,21 +43,19 @@ class CopyWindowTest : public QObject {
         QVERIFY(demo::write_bytes(s.target.file("deu/a.deu"), "x"));
         CopyWindow w(s.game.state, s.messages);
         w.show();
-        QVERIFY(child<QRadioButton>(&w, "Option1")->isChecked());
+        QVERIFY(child<QRadioButton>(w, "Option1")->isChecked());
         for (const char* box : {"Check1", "Check2", "Check3", "Check4"})
-            QVERIFY(child<QCheckBox>(&w, box)->isChecked());
-        QCOMPARE(child<QLineEdit>(&w, "Text1")->text(), QString::fromStdString(s.target.str()));
-        QCOMPARE(items(child<QListWidget>(&w, "File1")), QStringList{"old.txt"});
+            QVERIFY(child<QCheckBox>(w, box)->isChecked());
+        QCOMPARE(child<QLineEdit>(w, "Text1")->text(), QString::fromStdString(s.target.str()));
+        QCOMPARE(rows(child<QListWidget>(w, "File1")), QStringList{"old.txt"});
 
-        auto* dir1 = child<QListWidget>(&w, "Dir1");
-        QCOMPARE(items(dir1).first(), QString("/"));
-        QPoint at = dir1->visualItemRect(dir1->item(dir1->count() - 1)).center();
-        QTest::mouseClick(dir1->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(dir1->viewport(), Qt::LeftButton, {}, at);
-        QCOMPARE(child<QLineEdit>(&w, "Text1")->text(),
+        auto* dir1 = child<QListWidget>(w, "Dir1");
+        QCOMPARE(folder_row(dir1, "/"), 0);
+        double_click_row(dir1, folder_row(dir1, "deu"));
+        QCOMPARE(child<QLineEdit>(w, "Text1")->text(),
                  QString::fromStdString(s.target.file("deu")));
-        QCOMPARE(items(child<QListWidget>(&w, "File1")), QStringList{"a.deu"});
-        QCOMPARE(items(dir1).last(), QString("deu"));
+        QCOMPARE(rows(child<QListWidget>(w, "File1")), QStringList{"a.deu"});
+        QCOMPARE(folder_row(dir1, "deu"), dir1->count() - 1);
     }
 
     void cancelledQuestionAndTheCancelButtonLeaveTheTargetUntouched() {
@@ -85,11 +64,11 @@ class CopyWindowTest : public QObject {
         CopyWindow w(s.game.state, s.messages);
         QSignalSpy closed(&w, &CopyWindow::closed);
         w.show();
-        click(&w, "Command1");
+        click(w, "Command1");
         QCOMPARE(s.messages.shown.size(), size_t(1));
         QVERIFY(w.report_window() == nullptr);
         QVERIFY(w.isVisible());
-        click(&w, "Command3");
+        click(w, "Command3");
         QVERIFY(!w.isVisible());
         QCOMPARE(closed.count(), 1);
         QVERIFY(s.target_empty());
@@ -100,23 +79,23 @@ class CopyWindowTest : public QObject {
         CopyWindow w(s.game.state, s.messages);
         QSignalSpy closed(&w, &CopyWindow::closed);
         w.show();
-        child<QRadioButton>(&w, "Option2")->click();
-        click(&w, "Command1");
+        child<QRadioButton>(w, "Option2")->click();
+        click(w, "Command1");
         QCOMPARE(s.messages.shown.size(), size_t(1));
         QVERIFY(s.messages.shown[0].text.find("given the extension: deu\r\n") != std::string::npos);
         CopyReportWindow* report = w.report_window();
         QVERIFY(report && report->isVisible());
         QVERIFY(!w.isVisible());
-        QCOMPARE(child<QLabel>(report, "Label1")->text(),
+        QCOMPARE(child<QLabel>(*report, "Label1")->text(),
                  "This Report has been saved as: " +
                      QString::fromStdString(s.target.file("REPORT.deu")));
         QString saved = QString::fromStdString(read_all(s.target.file("report.deu")));
         saved.replace("\r\n", "\n");
-        QCOMPARE(child<QPlainTextEdit>(report, "Text1")->toPlainText() + "\n", saved);
+        QCOMPARE(child<QPlainTextEdit>(*report, "Text1")->toPlainText() + "\n", saved);
         // The file list shows what the copy made.
-        QVERIFY(items(child<QListWidget>(&w, "File1")).contains("report.deu"));
+        QVERIFY(rows(child<QListWidget>(w, "File1")).contains("report.deu"));
         QCOMPARE(closed.count(), 0);
-        click(report, "Command1");
+        click(*report, "Command1");
         QVERIFY(!report->isVisible());
         QCOMPARE(closed.count(), 1);
     }
@@ -126,16 +105,16 @@ class CopyWindowTest : public QObject {
         std::filesystem::create_directories(to_native(s.target.file("deu")));
         CopyWindow w(s.game.state, s.messages);
         w.show();
-        click(&w, "Command2");
+        click(w, "Command2");
         NewFolderWindow* f = w.new_folder_window();
         QVERIFY(f && f->isVisible());
         QVERIFY(!w.isEnabled());
-        QCOMPARE(child<QLineEdit>(f, "Text1")->text(), QString::fromStdString(s.target.str()));
-        auto* name = child<QLineEdit>(f, "Text2");
+        QCOMPARE(child<QLineEdit>(*f, "Text1")->text(), QString::fromStdString(s.target.str()));
+        auto* name = child<QLineEdit>(*f, "Text2");
 
         // A refused name keeps the window open (the messages are the core's).
         name->setText("deu");
-        click(f, "Command1");
+        click(*f, "Command1");
         QCOMPARE(s.messages.shown.size(), size_t(1));
         QVERIFY(f->isVisible());
         QVERIFY(!w.isEnabled());
@@ -143,12 +122,12 @@ class CopyWindowTest : public QObject {
         s.messages.clear();
         name->setText("fra ");
         QCOMPARE(name->text(), QString("fra"));
-        click(f, "Command1");
+        click(*f, "Command1");
         QVERIFY(s.messages.shown.empty());
         QVERIFY(folder_exists(s.target.file("fra")));
         QVERIFY(!f->isVisible());
         QVERIFY(w.isEnabled());
-        QCOMPARE(child<QLineEdit>(&w, "Text1")->text(),
+        QCOMPARE(child<QLineEdit>(w, "Text1")->text(),
                  QString::fromStdString(s.target.file("fra")));
     }
 };

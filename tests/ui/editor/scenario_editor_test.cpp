@@ -140,8 +140,7 @@ class ScenarioEditorTest : public QObject {
             Qt::KeyboardModifiers modifiers;
         } ignored[] = {{Qt::LeftButton, Qt::NoModifier},
                        {Qt::RightButton, Qt::ShiftModifier},
-                       {Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier},
-                       {Qt::LeftButton, Qt::ShiftModifier | Qt::AltModifier}};
+                       {Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier}};
         for (const auto& c : ignored) {
             QTest::mouseClick(field(9), c.button, c.modifiers);
             QCOMPARE(requested.count(), 0);
@@ -170,11 +169,7 @@ class ScenarioEditorTest : public QObject {
         field(16)->setText(".abc");
         shift_click(16);
         QCOMPARE(requested.count(), 0);
-        QCOMPARE(msgs.texts(), std::vector<std::string>{
-                                   "You have to give me a filename before editing. Doubleclick "
-                                   "the yellow box to select, or type in a name yourself. I "
-                                   "will give it the filenameextension you have chosen in the "
-                                   "'Edit Directory Settings'-form."});
+        QCOMPARE(msgs.shown.size(), size_t(1)); // the text is checked on the overview's field
         w->reactivate();
         field(9)->setText(".abc");
         shift_click(9);
@@ -195,10 +190,6 @@ class ScenarioEditorTest : public QObject {
                               "Text28", "Text34", "Text29", "Text37", "Text43", "Text38", "Text2",
                               "Text3", "Text4", "Text5", "Command1", "Text6"}));
         QVERIFY(!(button("Command2")->focusPolicy() & Qt::TabFocus));
-        QVERIFY(!(button("Command3")->focusPolicy() & Qt::TabFocus));
-        QSignalSpy list(w.get(), &ScenarioEditor::scenarioListRequested);
-        click("Command3");
-        QCOMPARE(list.count(), 1);
     }
 };
 

@@ -47,6 +47,28 @@ class OverviewWindowListTest : public QObject {
             QVERIFY(child<QPushButton>(e.overview(), b)->isEnabled());
     }
 
+    // Tabbing into the list, or a CTRL + click on the selected row, leaves the highlighted row
+    // and the selected one the same.
+    void theHighlightedRowIsTheSelectedOne() {
+        Editor e(kOpened);
+        QVERIFY(show_active(e.overview()));
+        auto highlighted = [&e] {
+            auto items = e.list1()->selectedItems();
+            return items.size() == 1 ? e.list1()->row(items[0]) : -1;
+        };
+        e.field("Text4")->setFocus();
+        for (int i = 0; i < 10 && QApplication::focusWidget() != e.list1(); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), e.list1());
+        QCOMPARE(highlighted(), int(e.state.selected_scn));
+        QVERIFY(child<QPushButton>(e.overview(), "Command3")->isEnabled() == (highlighted() >= 0));
+        click_row(e.list1(), 3);
+        QTest::mouseClick(e.list1()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          row_point(e.list1(), 3));
+        QCOMPARE(highlighted(), 3);
+        QCOMPARE(e.state.selected_scn, int16_t(3));
+    }
+
     void doubleClickOrEnterAsksToEditTheRow() {
         Editor e(kOpened);
         QVERIFY(show_active(e.overview()));

@@ -1,0 +1,198 @@
+#include "ui/map/map_scene.h"
+
+#include <QBuffer>
+#include <QCursor>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <QSvgGenerator>
+#include <QtMath>
+
+namespace mf7 {
+
+namespace {
+
+constexpr double kFontSize = 10, kLabelSize = 8;
+
+QFont map_font(double pixels) {
+    QFont f("DejaVu Sans");
+    f.setPixelSize(static_cast<int>(pixels));
+    return f;
+}
+
+void tag(QGraphicsItem* item, const char* kind, int number) {
+    item->setData(kMapItemKind, QString::fromLatin1(kind));
+    item->setData(kMapItemNumber, number);
+}
+
+// Centred lines of text as a child of parent (or alone when parent is null).
+QGraphicsSimpleTextItem* add_text(QGraphicsScene& scene, QGraphicsItem* parent, const QString& text,
+                                  QPointF centre, double size, const QColor& colour) {
+    auto* t = new QGraphicsSimpleTextItem(text, parent);
+    if (!parent)
+        scene.addItem(t);
+    t->setFont(map_font(size));
+    t->setBrush(colour);
+    QRectF r = t->boundingRect();
+    t->setPos(centre - r.center());
+    return t;
+}
+
+void add_node(QGraphicsScene& scene, const MapNode& n, const CampaignGraph& graph,
+              const CampaignFlow& flow) {
+    Look look = node_look(n.kind, n.number, flow);
+    QRectF box(n.centre.x - n.width / 2, n.centre.y - n.height / 2, n.width, n.height);
+    QPainterPath path;
+    if (n.kind == GotoKind::Scenario)
+        path.addRoundedRect(box, 4, 4);
+    else
+        path.addEllipse(box);
+    auto* item =
+        scene.addPath(path, QPen(QColor(look.line), look.line_width), QBrush(QColor(look.fill)));
+    tag(item, goto_kind_name(n.kind), n.number);
+    item->setCursor(Qt::PointingHandCursor);
+    // Each line centred, as Graphviz measured them.
+    QStringList lines = QString::fromStdString(node_label(n.kind, n.number, graph)).split('\n');
+    double line_height = QFontMetricsF(map_font(kFontSize)).lineSpacing();
+    QPointF centre = box.center() - QPointF(0, line_height * (lines.size() - 1) / 2);
+    for (const QString& line : lines) {
+        add_text(scene, item, line, centre, kFontSize, QColor(look.text));
+        centre.ry() += line_height;
+    }
+}
+
+// Arrow head from the curve's end to the tip Graphviz left room for.
+QPolygonF arrow_head(QPointF from, QPointF tip) {
+    QLineF line(tip, from);
+    double angle = qDegreesToRadians(line.angle());
+    QPointF side(std::sin(angle) * 3.5, std::cos(angle) * 3.5);
+    return QPolygonF({tip, from + side, from - side});
+}
+
+void add_edge(QGraphicsScene& scene, const MapEdge& e, const CampaignGraph& graph) {
+    if (e.edge < 0 || e.edge >= static_cast<int>(graph.edges.size()) || e.curve.empty())
+        return;
+    const GraphEdge& ge = graph.edges[static_cast<std::size_t>(e.edge)];
+    QColor colour(edge_colour(ge));
+    QPainterPath path(QPointF(e.curve[0].x, e.curve[0].y));
+    for (std::size_t i = 1; i + 2 < e.curve.size(); i += 3)
+        path.cubicTo(e.curve[i].x, e.curve[i].y, e.curve[i + 1].x, e.curve[i + 1].y,
+                     e.curve[i + 2].x, e.curve[i + 2].y);
+    QPen pen(colour, 1.2);
+    if (ge.if_played > 0)
+        pen.setStyle(Qt::DashLine);
+    auto* item = scene.addPath(path, pen);
+    tag(item, "edge", e.edge);
+    if (e.arrow_tip) {
+        QPointF end(e.curve.back().x, e.curve.back().y);
+        auto* head = scene.addPolygon(arrow_head(end, QPointF(e.arrow_tip->x, e.arrow_tip->y)),
+                                      QPen(colour, 1), QBrush(colour));
+        head->setParentItem(item);
+    }
+    if (e.label_centre)
+        add_text(scene, item, QString::fromStdString(edge_label(ge)),
+                 QPointF(e.label_centre->x, e.label_centre->y), kLabelSize, colour);
+}
+
+// The legend: a row of samples above the map's top left corner.
+void add_legend(QGraphicsScene& scene) {
+    struct Entry {
+        const char* text;
+        QColor colour;
+        Qt::PenStyle style;
+        const char* fill;
+    };
+    CampaignFlow none, unreached, looping;
+    unreached.unreachable = {0};
+    looping.trapped = {0};
+    Look grey = node_look(GotoKind::Scenario, 0, unreached);
+    Look trapped = node_look(GotoKind::Scenario, 0, looping);
+    Look broken = node_look(GotoKind::Invalid, 60, none);
+    const Entry entries[] = {
+        {"BV", QColor(outcome_colour(BV)), Qt::SolidLine, nullptr},
+        {"V", QColor(outcome_colour(V)), Qt::SolidLine, nullptr},
+        {"TV", QColor(outcome_colour(TV)), Qt::SolidLine, nullptr},
+        {"L", QColor(outcome_colour(L)), Qt::SolidLine, nullptr},
+        {"alternative goto", Qt::black, Qt::DashLine, nullptr},
+        {"unreachable", QColor(grey.line), Qt::SolidLine, grey.fill},
+        {"endless loop", QColor(trapped.line), Qt::SolidLine, trapped.fill},
+        {"broken goto", QColor(broken.line), Qt::SolidLine, broken.fill},
+    };
+    double x = 0, y = -24;
+    QFontMetricsF metrics(map_font(kFontSize));
+    for (const Entry& e : entries) {
+        QGraphicsItem* sample;
+        if (e.fill)
+            sample = scene.addRect(x, y - 6, 18, 12, QPen(e.colour, 2), QBrush(QColor(e.fill)));
+        else
+            sample = scene.addLine(x, y, x + 18, y, QPen(e.colour, 2, e.style));
+        tag(sample, "legend", 0);
+        QString text = QString::fromLatin1(e.text);
+        auto* t = add_text(scene, nullptr, text, QPointF(0, 0), kFontSize, Qt::black);
+        t->setPos(x + 22, y - t->boundingRect().height() / 2);
+        tag(t, "legend", 0);
+        x += 22 + metrics.horizontalAdvance(text) + 14;
+    }
+}
+
+} // namespace
+
+void draw_map(QGraphicsScene& scene, const CampaignGraph& graph, const CampaignFlow& flow,
+              const MapLayout& layout) {
+    scene.clear();
+    for (const MapEdge& e : layout.edges)
+        add_edge(scene, e, graph);
+    for (const MapNode& n : layout.nodes)
+        add_node(scene, n, graph, flow);
+    add_legend(scene);
+    scene.setSceneRect(scene.itemsBoundingRect().adjusted(-10, -10, 10, 10));
+}
+
+QGraphicsItem* map_node_of(QGraphicsItem* item) {
+    for (; item; item = item->parentItem()) {
+        QString kind = item->data(kMapItemKind).toString();
+        if (!kind.isEmpty())
+            return kind == "edge" || kind == "legend" ? nullptr : item;
+    }
+    return nullptr;
+}
+
+QByteArray render_map(QGraphicsScene& scene, const QString& format) {
+    QRectF rect = scene.sceneRect();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (format == "svg") {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setSize(rect.size().toSize());
+        svg.setViewBox(QRectF(QPointF(0, 0), rect.size()));
+        svg.setTitle("Campaign map");
+        QPainter painter(&svg);
+        scene.render(&painter, QRectF(QPointF(0, 0), rect.size()), rect);
+    } else if (format == "png") {
+        // Twice the scene's size, so that the small labels stay readable.
+        QImage image((rect.size() * 2).toSize(), QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        scene.render(&painter, QRectF(QPointF(0, 0), rect.size() * 2), rect);
+        painter.end();
+        image.save(&buffer, "PNG");
+    }
+    return bytes;
+}
+
+QByteArray render_campaign_map(const CampaignGraph& graph, const CampaignFlow& flow,
+                               const QString& format) {
+    QGraphicsScene scene;
+    draw_map(scene, graph, flow, layout_map(graph, flow));
+    return render_map(scene, format);
+}
+
+} // namespace mf7

@@ -1,0 +1,115 @@
+// The campaign map on a small campaign, and wired into the editor on the demo game.
+#include "model/overview.h"
+#include "support/editor_fixture.h"
+#include "support/temp_dir.h"
+#include "ui/common/qt_text.h"
+#include "ui/editor/scenario_editor.h"
+#include "ui/map/campaign_map_window.h"
+#include "ui/map/map_scene.h"
+
+#include <QAbstractGraphicsShapeItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QImage>
+#include <QSvgRenderer>
+
+using namespace mf7;
+using namespace mf7::test;
+
+namespace {
+
+// Items of the map by their kind ("scenario", "edge" ...) and number.
+QList<QGraphicsItem*> items_of(const CampaignMapWindow& w, const char* kind, int number = -1) {
+    QList<QGraphicsItem*> out;
+    for (QGraphicsItem* i : w.scene().items())
+        if (i->data(kMapItemKind).toString() == kind &&
+            (number < 0 || i->data(kMapItemNumber).toInt() == number))
+            out << i;
+    return out;
+}
+
+QAbstractGraphicsShapeItem* shape(const CampaignMapWindow& w, const char* kind, int number) {
+    auto items = items_of(w, kind, number);
+    return items.size() == 1 ? dynamic_cast<QAbstractGraphicsShapeItem*>(items[0]) : nullptr;
+}
+
+QPoint node_point(const CampaignMapWindow& w, int scenario) {
+    QGraphicsItem* node = items_of(w, "scenario", scenario).value(0);
+    return w.view().mapFromScene(node->sceneBoundingRect().center());
+}
+
+} // namespace
+
+class CampaignMapWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    // 0 goes to 1 or to -3; 1 wins, or loses unless 2 was played; 2 is never reached.
+    void drawsNodesEdgesAndFindingsThenExports() {
+        EditorState state;
+        reset_campaign(state.campaign);
+        state.campaign.scenario_count = 3;
+        std::vector<std::string> rows;
+        int gotos[3][4] = {{1, 1, -3, 255}, {254, 254, 254, 255}, {254, 254, 254, 255}};
+        for (std::size_t i = 0; i < 3; ++i) {
+            auto& o = state.campaign.scenarios[i].outcome;
+            for (std::size_t k = 0; k < 4; ++k)
+                o[k].goto_scn = static_cast<int16_t>(gotos[i][k]);
+            rows.push_back(overview_row(state.campaign.scenarios[i], static_cast<int>(i), ""));
+        }
+        state.campaign.scenarios[1].outcome[L].if_played = 2;
+        state.campaign.scenarios[1].outcome[L].then_goto = 0;
+        RecordingMessages msgs;
+        CampaignMapWindow w(state, msgs);
+        w.show_campaign(rows);
+        QVERIFY(items_of(w, "scenario").isEmpty()); // drawn once shown
+        QVERIFY(show_active(w));
+
+        QCOMPARE(items_of(w, "scenario").size(), 3);
+        QCOMPARE(items_of(w, "win").size() + items_of(w, "lose").size(), 2);
+        QCOMPARE(items_of(w, "invalid").size(), 1);
+        QCOMPARE(items_of(w, "edge").size(), 13);
+        QColor grey = shape(w, "scenario", 2)->brush().color();
+        QCOMPARE(grey, QColor("#eeeeee"));
+        QCOMPARE(shape(w, "scenario", 0)->brush().color(), QColor(Qt::white));
+        QColor red("#d32f2f");
+        QCOMPARE(shape(w, "invalid", -3)->pen().color(), red);
+        QCOMPARE(shape(w, "edge", 2)->pen().color(), red);          // 0's TV
+        QCOMPARE(shape(w, "edge", 8)->pen().style(), Qt::DashLine); // 1's L if 2 played
+        auto findings = child<QListWidget>(w, "Findings");
+        QVERIFY(!findings->findItems("reaches scenario 2", Qt::MatchContains).isEmpty());
+
+        TempDir dir;
+        QVERIFY(w.export_to(toQ(dir.file("map.png"))));
+        QImage png(toQ(dir.file("map.png")));
+        QVERIFY(png.width() > 100 && png.height() > 100);
+        QVERIFY(w.export_to(toQ(dir.file("map.svg"))));
+        QVERIFY(QSvgRenderer(toQ(dir.file("map.svg"))).isValid());
+        QVERIFY(msgs.texts().empty());
+    }
+
+    // Reports > Campaign map on the demo: a click selects, a double-click edits, and the map
+    // waits while the editor is open and follows the stored edit and an insert.
+    void followsTheOverviewAndOpensTheEditor() {
+        Editor e(kOpened);
+        e.trigger("mnu_map");
+        CampaignMapWindow& map = e.windows.campaign_map();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        QCOMPARE(items_of(map, "scenario").size(), 8);
+        QTest::mouseClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 5));
+        QCOMPARE(e.list1()->currentRow(), 5);
+        QTest::mouseDClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
+        ScenarioEditor& editor = e.windows.editor();
+        QVERIFY(editor.isVisible());
+        QCOMPARE(e.state.selected_scn, 3);
+        QVERIFY(!map.isEnabled() && !e.overview().isEnabled());
+        editor.field(20)->setText("20"); // V goto: a slot beyond the campaign
+        click(editor, "Command1");
+        QVERIFY(map.isEnabled());
+        QCOMPARE(items_of(map, "invalid", 20).size(), 1);
+        click(e.overview(), "Command2");
+        QCOMPARE(items_of(map, "scenario").size(), 9);
+    }
+};
+
+QTEST_MAIN(CampaignMapWindowTest)
+#include "campaign_map_window_test.moc"
