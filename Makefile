@@ -9,7 +9,7 @@ DEMO_DIR := $(CURDIR)/build/demo-game
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR := $(CURDIR)
 
-.PHONY: run test test-windows setup build-run build-test build-fuzz fuzz screenshots bench clean
+.PHONY: run test test-windows setup build-run build-test build-fuzz fuzz screenshots bench package clean
 
 setup:
 	@scripts/setup.sh
@@ -42,6 +42,10 @@ test: build-test build-fuzz
 # Each fuzz target for FUZZ_TIME seconds; findings go to build/fuzz/fuzz-findings.
 fuzz: build-fuzz
 	@cd $(FUZZ_DIR) && MF7_FUZZ_TIME=$(FUZZ_TIME) ctest --output-on-failure --timeout $$(( $(FUZZ_TIME) * 2 + 120 ))
+
+# A Debian package of the Release build in build/run/package.
+package: build-run
+	@cd $(RUN_DIR) && cpack -G DEB
 
 # The Qt-free part cross-built for Windows (MinGW-w64) into build/windows, its tests and a batch
 # smoke run under Wine.

@@ -36,7 +36,10 @@ bool open_campaign(EditorState& state, const std::string& campaign, const std::s
                    const std::string& program_folder, Messages& messages) {
     state.settings.program_folder = program_folder;
     state.start_folder = program_folder;
-    std::string ini = ini_arg.empty() ? join_path(program_folder, kSettingsFileName) : ini_arg;
+    std::string ini = ini_arg.empty()
+                          ? join_path(settings_folder(program_folder, default_user_config_folder()),
+                                      kSettingsFileName)
+                          : ini_arg;
     if (read_settings_file(state.settings, ini, messages) == SettingsResult::Unreadable)
         return false;
     const std::string& path = campaign;

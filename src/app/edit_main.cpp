@@ -14,9 +14,9 @@
 
 int main(int argc, char** argv) {
     mf7::ignore_file_size_signal();
-    // The editor takes no arguments but the display system's own, which QApplication removes;
-    // --help is answered before, so that it needs no display.
-    const std::string usage = "usage: mf7edit [Qt options such as -platform NAME]\n";
+    // Besides a campaign the editor takes only the display system's own options, which
+    // QApplication removes; --help is answered before, so that it needs no display.
+    const std::string usage = "usage: mf7edit [CAMPAIGN] [Qt options such as -platform NAME]\n";
     std::vector<std::string> before(argv + 1, argv + argc);
     if (std::find(before.begin(), before.end(), "--help") != before.end() ||
         std::find(before.begin(), before.end(), "-h") != before.end()) {
@@ -24,7 +24,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
-    if (argc > 1) {
+    QStringList args = QApplication::arguments();
+    if (args.size() > 2 || (args.size() == 2 && args[1].startsWith(u'-'))) {
         std::cerr << usage;
         return 2;
     }
@@ -34,6 +35,11 @@ int main(int argc, char** argv) {
     mf7::EditorWindows windows(state, messages);
     windows.overview().show();
     // The start messages (missing settings, missing folders) appear over the window.
-    QTimer::singleShot(0, &windows, [&windows] { windows.overview().start(); });
+    QString campaign = args.size() > 1 ? args[1] : QString();
+    QTimer::singleShot(0, &windows, [&windows, campaign] {
+        windows.overview().start();
+        if (!campaign.isEmpty())
+            windows.overview().open_argument(campaign);
+    });
     return app.exec();
 }

@@ -102,6 +102,7 @@ class CopyRun {
 
     CopyResult run() {
         result_.done = true;
+        total_ = planned_files();
         result_.label =
             "This Report has been saved as: " + join_path(target_, "REPORT." + new_ext_);
         lines_.push_back("The following files are saved: ");
@@ -112,6 +113,7 @@ class CopyRun {
             for (const OutcomeRecord& o : scn.outcome)
                 copy_text_field(o.txt);
             if (options_.copy_scenarios) {
+                step(2);
                 // The scenario's own text file keeps the edition's extension it has now.
                 std::string n = field_text(scn.scn_file);
                 std::string t = left(n, n.size() >= 4 ? n.size() - 4 : 0) + s.text_ext;
@@ -135,8 +137,22 @@ class CopyRun {
     }
 
   private:
+    // Every file the record names, found or not: the scenario's text, the four outcome texts,
+    // and with the scenarios their own text and file; then the description and the campaign.
+    int planned_files() const {
+        int per_scenario = 1 + kOutcomes + (options_.copy_scenarios ? 2 : 0);
+        return usable_count(state_.campaign) * per_scenario + 1 + (options_.copy_campaign ? 1 : 0);
+    }
+
+    void step(int files = 1) {
+        done_ += files;
+        if (options_.progress)
+            options_.progress(done_, total_);
+    }
+
     // A name without a dot, or starting with one, names no file: empty fields end here too.
     void copy_text_field(const TextField& field) {
+        step();
         std::string f = field_raw(field);
         std::size_t dot = f.find('.');
         if (dot == std::string::npos || dot == 0)
@@ -197,6 +213,7 @@ class CopyRun {
 
     // The record as held, text fields untouched: the blanks stay blanks, unlike a save.
     void copy_campaign() {
+        step();
         if (!allowed(state_.cam_path, state_.cam_name))
             return;
         std::string dest = join_path(target_, trim(state_.cam_name));
@@ -243,6 +260,7 @@ class CopyRun {
     Messages& messages_;
     TargetNames names_;
     CopyResult result_;
+    int done_ = 0, total_ = 0;
     std::vector<std::string> lines_;
 };
 

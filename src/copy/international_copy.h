@@ -2,6 +2,7 @@
 // The international copy: the open campaign's text files under another edition's extension, its
 // scenario files (optionally marked grey or hidden for the game's scenario list) and the campaign
 // file, copied into one folder with a report of what was copied.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -18,6 +19,8 @@ struct CopyOptions {
     bool copy_campaign = true;   // `Check2`
     bool grey = true;            // `Check3`: byte 11,250 of each scenario copy set to 0
     bool hidden = true;          // `Check4`: byte 0 of each scenario copy set to 1
+    // Called as the copy goes through the files the campaign names: (files reached, files in all).
+    std::function<void(int, int)> progress;
 };
 
 struct CopyResult {

@@ -6,6 +6,10 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
 namespace mf7 {
 
 const std::string& Settings::folder(Folder f) const {
@@ -169,6 +173,39 @@ std::string strip_final_separator(const std::string& folder) {
         return folder;
     // A drive root such as "C:\" loses its separator too: the game's tools then add it back.
     return folder.substr(0, folder.size() - 1);
+}
+
+namespace {
+
+// Whether a file can be made in `folder`: permissions alone do not tell (read-only mounts).
+bool folder_writable(const std::string& folder) {
+    std::string probe = join_path(folder, ".mf7edit-write-test");
+    bool ok = static_cast<bool>(std::ofstream(to_native(probe)));
+    std::error_code ignored;
+    std::filesystem::remove(to_native(probe), ignored);
+    return ok;
+}
+
+} // namespace
+
+std::string settings_folder(const std::string& program_folder,
+                            const std::string& user_config_folder) {
+    if (user_config_folder.empty() || file_exists(join_path(program_folder, kSettingsFileName)) ||
+        folder_writable(program_folder))
+        return program_folder;
+    std::error_code ignored;
+    std::filesystem::create_directories(to_native(user_config_folder), ignored);
+    return user_config_folder;
+}
+
+std::string default_user_config_folder() {
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    if (xdg && *xdg)
+        return join_path(xdg, "mf7edit");
+    const char* home = std::getenv("HOME");
+    if (home && *home)
+        return join_path(join_path(home, ".config"), "mf7edit");
+    return {};
 }
 
 } // namespace mf7

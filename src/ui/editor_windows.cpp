@@ -2,6 +2,7 @@
 
 #include "model/chooser_targets.h"
 #include "model/state.h"
+#include "ui/common/busy_cursor.h"
 #include "ui/common/file_chooser.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/text_window.h"
@@ -68,8 +69,10 @@ void EditorWindows::connect_overview() {
         text_window_holds_overview_ = false; // the check's report leaves the overview usable
         if (entry == "mnu_map")
             open_campaign_map();
-        else
+        else {
+            BusyCursor busy; // the reports read every file the campaign names
             run_report(entry, state_, messages_, *f1, text_window());
+        }
     });
     connect(f1, &OverviewWindow::rowsShown, this, [this, f1] {
         if (campaign_map_)
@@ -124,6 +127,7 @@ ScenarioEditor& EditorWindows::editor() {
             editor_, &ScenarioEditor::accepted, this,
             [f1](int index, const QString& row, bool main_country_changed, const QString& label7) {
                 f1->replace_row(index, fromQ(row));
+                f1->scenario_stored(index);
                 if (main_country_changed)
                     f1->set_main_country(fromQ(label7));
             });

@@ -325,3 +325,17 @@ TEST(InternationalCopy, NamesThatLeaveTheTargetAreNotCopied) {
         }
     }
 }
+
+TEST(InternationalCopy, ProgressReachesItsTotal) {
+    SmallGame g;
+    std::vector<std::pair<int, int>> calls;
+    CopyOptions o;
+    o.target = g.target.str();
+    o.progress = [&calls](int done, int total) { calls.emplace_back(done, total); };
+    CopyResult r = make_international_copy(g.state, o, g.msgs);
+    ASSERT_FALSE(calls.empty());
+    for (std::size_t i = 1; i < calls.size(); ++i)
+        EXPECT_GT(calls[i].first, calls[i - 1].first);
+    EXPECT_EQ(calls.back().first, calls.back().second);
+    EXPECT_GE(calls.back().second, r.copied + r.not_found);
+}

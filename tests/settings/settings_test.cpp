@@ -2,9 +2,13 @@
 
 #include "platform/cp1252.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "support/fixtures.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace mf7;
 using namespace mf7::test;
@@ -103,6 +107,21 @@ TEST(SettingsPaths, FinalSeparator) {
     EXPECT_EQ(strip_final_separator("/opt/mf7/"), "/opt/mf7");
     EXPECT_EQ(strip_final_separator("C:\\"), "C:");
     EXPECT_EQ(strip_final_separator("/"), "/");
+}
+
+// An installed program's folder cannot be written: its settings live in the user's folder,
+// unless a settings file already stands beside the program.
+TEST(SettingsFolder, BesideTheProgramOnlyWhenItIsThereOrWritable) {
+    TempDir writable, user, with_ini;
+    demo::write_bytes(with_ini.file(kSettingsFileName), "mf7_cam=/x\r\n");
+    std::filesystem::permissions(with_ini.str(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    std::string user_folder = user.file("mf7edit");
+    EXPECT_EQ(settings_folder(writable.str(), user_folder), writable.str());
+    EXPECT_EQ(settings_folder(with_ini.str(), user_folder), with_ini.str());
+    // /proc takes no new files, not even from root.
+    EXPECT_EQ(settings_folder("/proc", user_folder), user_folder);
+    EXPECT_TRUE(folder_exists(user_folder));
 }
 
 TEST(SettingsFile, EncodingsWrittenAndRead) {

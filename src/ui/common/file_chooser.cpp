@@ -40,11 +40,13 @@ FileChooser::FileChooser(EditorState& state, Messages& messages, QWidget* parent
     file1_ = new QListWidget(this);
     file1_->setObjectName("File1");
     file1_->setToolTip("Doubleclick to select a file.");
+    file1_->setAccessibleName("Files");
     file1_->setSelectionMode(QAbstractItemView::SingleSelection);
     file1_->setMinimumSize(260, 220);
     text1_ = new QLineEdit(this);
     text1_->setObjectName("Text1");
     text1_->setToolTip("Save file as this name. (Overtype to change)");
+    text1_->setAccessibleName("File name");
     text1_->setMaxLength(20);
     look::set_background(text1_, look::kCyan);
     command1_ = new QPushButton(this);

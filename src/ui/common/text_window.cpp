@@ -110,6 +110,7 @@ TextWindow::TextWindow(EditorState& state, Messages& messages, QWidget* parent)
     setObjectName("Form9");
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName("Text1");
+    text1_->setAccessibleName("Text of the file");
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Room for a report line of the check and a screenful of a game text.

@@ -20,6 +20,7 @@ CopyReportWindow::CopyReportWindow(QWidget* parent) : QWidget(parent, Qt::Window
     label1_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName("Text1");
+    text1_->setAccessibleName("Copy report");
     text1_->setReadOnly(true);
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text1_->setFont(look::fixed_font("Courier New", 9));

@@ -6,6 +6,7 @@
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "ui/common/busy_cursor.h"
 #include "ui/common/look.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/window_behaviour.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -92,16 +94,20 @@ CopyWindow::CopyWindow(EditorState& state, Messages& messages, QWidget* parent)
 
     drive1_ = new QComboBox(this);
     drive1_->setObjectName("Drive1");
+    drive1_->setAccessibleName("Drive");
     dir1_ = new QListWidget(this);
     dir1_->setObjectName("Dir1");
+    dir1_->setAccessibleName("Folders");
     dir1_->setToolTip("Double-click a folder to open it.");
     file1_ = new QListWidget(this);
     file1_->setObjectName("File1");
+    file1_->setAccessibleName("Files in the folder");
     file1_->setSelectionMode(QAbstractItemView::NoSelection);
     auto* frame_path = new QGroupBox("Current Path", this);
     frame_path->setObjectName("Frame2");
     text1_ = new QLineEdit(frame_path);
     text1_->setObjectName("Text1");
+    text1_->setAccessibleName("Folder to copy into");
     auto* path_layout = new QVBoxLayout(frame_path);
     path_layout->addWidget(text1_);
 
@@ -227,7 +233,23 @@ void CopyWindow::make_copy() {
     options.copy_campaign = check2_->isChecked();
     options.grey = check3_->isChecked();
     options.hidden = check4_->isChecked();
+    // The wait starts once the question before the copy has been answered.
+    BusyCursor busy(false);
+    std::unique_ptr<QProgressDialog> progress;
+    options.progress = [this, &busy, &progress](int done, int total) {
+        busy.start();
+        if (total > kProgressAbove && !progress) {
+            progress =
+                std::make_unique<QProgressDialog>("Copying files ...", QString(), 0, total, this);
+            progress->setObjectName("CopyProgress");
+            progress->setWindowModality(Qt::WindowModal);
+            progress->setMinimumDuration(0);
+        }
+        if (progress)
+            progress->setValue(done);
+    };
     CopyResult result = make_international_copy(state_, options, messages_);
+    progress.reset();
     if (!result.done)
         return;
     fill_lists();

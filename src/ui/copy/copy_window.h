@@ -47,6 +47,9 @@ class CopyWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Copies of more files than this show their progress.
+    static constexpr int kProgressAbove = 20;
+
     void make_copy();
     void make_new_folder();
     void drive_chosen(int index);

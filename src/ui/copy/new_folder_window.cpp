@@ -33,9 +33,13 @@ NewFolderWindow::NewFolderWindow(Messages& messages, QWidget* parent)
     command2_->setObjectName("Command2");
 
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel("The new folder is made inside:", this), 0, 0);
+    auto* inside = new QLabel("The new folder is made inside:", this);
+    inside->setBuddy(text1_);
+    grid->addWidget(inside, 0, 0);
     grid->addWidget(text1_, 0, 1);
-    grid->addWidget(new QLabel("Name of the new folder:", this), 1, 0);
+    auto* name = new QLabel("Name of the new folder:", this);
+    name->setBuddy(text2_);
+    grid->addWidget(name, 1, 0);
     grid->addWidget(text2_, 1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

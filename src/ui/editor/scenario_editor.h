@@ -65,6 +65,7 @@ class ScenarioEditor : public QWidget {
   private:
     QWidget* build_header();
     QWidget* build_outcome(int outcome);
+    void name_for_screen_readers(QWidget* parent, QLineEdit* field, int number);
     QLineEdit* make_field(QWidget* parent, int number, const char* tip);
     QLabel* make_caption(QWidget* parent, int number, const char* caption);
     void set_tab_order();

@@ -160,12 +160,29 @@ QLabel* ScenarioEditor::make_caption(QWidget* parent, int number, const char* ca
     return l;
 }
 
+// The field's caption becomes its label; in an outcome frame the reader also hears which
+// outcome, since every frame has the same captions.
+void ScenarioEditor::name_for_screen_readers(QWidget* parent, QLineEdit* field, int number) {
+    auto* caption = parent->findChild<QLabel*>(QStringLiteral("Label_Text%1").arg(number));
+    QString text = caption ? caption->text().trimmed() : QStringLiteral("Unused bytes");
+    if (text.endsWith(u':'))
+        text.chop(1);
+    if (caption)
+        caption->setBuddy(field);
+    auto* frame = qobject_cast<QGroupBox*>(parent);
+    if (frame && !frame->title().isEmpty())
+        field->setAccessibleName(frame->title() + QStringLiteral(": ") + text);
+    else if (!caption)
+        field->setAccessibleName(text);
+}
+
 QLineEdit* ScenarioEditor::make_field(QWidget* parent, int number, const char* tip) {
     auto* t = new QLineEdit(parent);
     t->setObjectName(QStringLiteral("Text%1").arg(number));
     t->setToolTip(QString::fromLatin1(tip));
     t->setProperty("control", number);
     fields_[static_cast<std::size_t>(number)] = t;
+    name_for_screen_readers(parent, t, number);
     QFontMetrics fm(t->font());
     switch (kind_of(number)) {
     case Kind::Prestige:
@@ -243,6 +260,7 @@ QWidget* ScenarioEditor::build_header() {
     text1_ = new QPlainTextEdit(frame1_);
     text1_->setObjectName("Text1");
     text1_->setToolTip("Content of the 100 byte field in the end of every scenario.");
+    text1_->setAccessibleName("Unused bytes at the end of the scenario");
     text1_->setReadOnly(true);
     text1_->setFont(look::fixed_font("Terminal", 9));
     look::set_background(text1_, look::kGrey);

@@ -41,6 +41,7 @@ ScenarioListWindow::ScenarioListWindow(EditorState&, Messages&, QWidget* parent)
     headings->addStretch(1);
     list1_ = new QListWidget(this);
     list1_->setObjectName("List1");
+    list1_->setAccessibleName("Scenarios in the campaign");
     list1_->setFont(fixed);
     look::set_background(list1_, look::kGrey);
     list1_->setMinimumWidth(fm.horizontalAdvance(QString(38, u'M')) + 30);

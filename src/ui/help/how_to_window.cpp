@@ -91,6 +91,7 @@ HowToWindow::HowToWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     for (const auto& l : legend) {
         auto* t = new QPlainTextEdit(QString::fromLatin1(l.text), this);
         t->setObjectName(QString::fromLatin1(l.name));
+        t->setAccessibleName(QString::fromLatin1(l.text));
         t->setReadOnly(true);
         t->setFrameShape(QFrame::Box);
         t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

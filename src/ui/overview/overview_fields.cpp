@@ -15,6 +15,7 @@
 #include "ui/common/file_chooser.h"
 #include "ui/common/look.h"
 #include "ui/common/qt_text.h"
+#include "ui/overview/campaign_history.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -68,8 +69,11 @@ void OverviewWindow::leave_field(QLineEdit* field) {
     if (field == text2_) {
         // Stored at once, as the game keeps it: low byte first.
         PrestigeFold fold = fold_prestige(fromQ(text2_->text()));
+        history_->begin_step();
         text2_->setText(toQ(fold.text));
         state_.campaign.player_start_prestige = fold.value;
+        history_->end_step(QStringLiteral("Change Player start prestige"));
+        sync_modified();
         return;
     }
     std::string ext = field == text5_ ? state_.settings.text_ext : std::string(".smk");
@@ -129,6 +133,7 @@ bool OverviewWindow::eventFilter(QObject* watched, QEvent* event) {
         int key = static_cast<QKeyEvent*>(e)->key();
         return key == Qt::Key_Return || key == Qt::Key_Enter;
     };
+    sync_modified();
     if (watched == list1_) {
         if (is_enter(event)) {
             edit_row(list1_->currentRow());
@@ -203,19 +208,27 @@ void OverviewWindow::edit_row(int row) {
     if (row < 0 || row >= list1_->count())
         return;
     row_clicked(row);
+    history_->begin_step();
     emit scenarioEditRequested();
 }
 
 void OverviewWindow::list_command(int which) {
     int rows = list1_->count();
+    int row = state_.selected_scn;
+    history_->begin_step();
     ListEditResult r = which == 1   ? insert_scn_before(state_, rows, messages_)
                        : which == 2 ? insert_scn_after(state_, rows, messages_)
                                     : delete_scn(state_, rows, messages_);
     if (r.changed) {
+        const char* names[] = {"", "Insert SCN before %1", "Insert SCN after %1", "Delete SCN %1"};
+        state_.selected_scn = static_cast<int16_t>(r.select);
+        // The fill blanks the first scenario's name as shown: part of the step.
         fill_overview();
+        history_->end_step(QString::fromLatin1(names[which]).arg(row));
         emit scenarioListChanged();
     }
     select_row(r.select);
+    sync_modified();
 }
 
 } // namespace mf7

@@ -16,6 +16,8 @@
 #include "ui/common/look.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/window_behaviour.h"
+#include "ui/overview/campaign_history.h"
+#include "ui/overview/recent_campaigns.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -50,6 +52,8 @@ void OverviewWindow::new_campaign() {
     state_.selected_scn = -1;
     fill_overview();
     state_.campaign_changed = false;
+    history_->restart();
+    sync_modified();
 }
 
 void OverviewWindow::open_clicked() {
@@ -77,9 +81,12 @@ void OverviewWindow::save_as_clicked() {
     emit scenarioListWindowHideRequested();
     blank_selection_caption();
     CampaignRecord& cam = state_.campaign;
+    // Typed file names reach the record here: an undo step of their own.
+    history_->begin_step();
     cam.lose_smk = make_text_field(fromQ(text4_->text()));
     cam.win_smk = make_text_field(fromQ(text3_->text()));
     cam.description_txt = make_text_field(fromQ(text5_->text()));
+    history_->end_step(QStringLiteral("Apply file names"));
     if (state_.cam_folder.empty())
         state_.cam_folder = state_.settings.mf7_cam;
     if (state_.cam_name.empty())
@@ -122,6 +129,8 @@ void OverviewWindow::clear_clicked() {
     menu_facts_.campaign_shown = false;
     apply_menu_states();
     emit rowsShown();
+    history_->restart();
+    sync_modified();
 }
 
 void OverviewWindow::exit_clicked() {
@@ -163,12 +172,15 @@ void OverviewWindow::chooser_picked(const ChooserPick& pick) {
             // A double-click stores the name in the record at once (`insert_w_smk`, ...).
             state_.chooser_result = pick.name;
             TextField stored = make_text_field(state_.chooser_result);
+            history_->begin_step();
             if (control == 3)
                 state_.campaign.win_smk = stored;
             else if (control == 4)
                 state_.campaign.lose_smk = stored;
             else
                 state_.campaign.description_txt = stored;
+            const char* names[] = {"Win Campaign SMK", "Lose Campaign SMK", "description text"};
+            history_->end_step(QStringLiteral("Pick %1").arg(QLatin1String(names[control - 3])));
         }
     } else if (pick.target.kind == ChooserTarget::Kind::Open) {
         open_picked(pick);
@@ -177,36 +189,23 @@ void OverviewWindow::chooser_picked(const ChooserPick& pick) {
     }
     if (!pick.double_click)
         blank_selection_caption();
+    sync_modified();
 }
 
 void OverviewWindow::open_picked(const ChooserPick& pick) {
-    std::string old_path = state_.cam_path, old_folder = state_.cam_folder,
-                old_name = state_.cam_name;
-    state_.cam_name = pick.name;
-    state_.cam_folder = pick.folder;
-    state_.cam_path = join_path(state_.cam_folder, state_.cam_name);
-    list1_->clear();
-    if (read_campaign(state_, state_.cam_path, messages_)) {
-        state_.campaign_changed = false;
-        state_.selected_scn = -1;
-        fill_overview();
-        return;
-    }
-    // The record is as it was: show it again under the name it came from, so that a later
-    // Save as does not offer to overwrite the file that could not be read.
-    state_.cam_path = old_path;
-    state_.cam_folder = old_folder;
-    state_.cam_name = old_name;
-    if (menu_facts_.campaign_shown)
-        fill_overview();
+    open_file(pick.folder, pick.name);
 }
 
 void OverviewWindow::save_picked(const ChooserPick& pick) {
     state_.cam_name = pick.name;
     state_.cam_folder = pick.folder;
     state_.cam_path = join_path(state_.cam_folder, state_.cam_name);
-    if (write_campaign_file(state_, messages_) == SaveResult::Saved)
+    if (write_campaign_file(state_, messages_) == SaveResult::Saved) {
         state_.campaign_changed = false;
+        history_->mark_saved();
+        recent_opened(state_.cam_path);
+    }
+    sync_modified();
 }
 
 } // namespace mf7

@@ -12,14 +12,17 @@
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "settings/settings.h"
+#include "ui/common/busy_cursor.h"
 #include "ui/common/file_chooser.h"
 #include "ui/common/look.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/window_behaviour.h"
+#include "ui/overview/campaign_history.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStandardPaths>
 #include <QStyle>
 
 #include <QGridLayout>
@@ -53,6 +56,12 @@ QLabel* label(QWidget* parent, const char* name, const char* caption, const char
     return l;
 }
 
+// A label read out as the name of its field.
+QLabel* tied(QLabel* label, QWidget* field) {
+    label->setBuddy(field);
+    return label;
+}
+
 QLineEdit* field(QWidget* parent, const char* name, const char* tip, int max_length,
                  const QColor* colour) {
     auto* t = new QLineEdit(parent);
@@ -70,7 +79,11 @@ QLineEdit* field(QWidget* parent, const char* name, const char* tip, int max_len
 OverviewWindow::OverviewWindow(EditorState& state, Messages& messages, QWidget* parent)
     : QMainWindow(parent), state_(state), messages_(messages) {
     setObjectName("Form1");
-    setWindowTitle("MF7-editor, Campaign overview.");
+    // "[*]" shows the unsaved-changes mark after the caption.
+    setWindowTitle("MF7-editor, Campaign overview.[*]");
+    history_ = new CampaignHistory(
+        state_, [this] { show_restored(); }, this);
+    setAcceptDrops(true);
     build_menus();
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -107,6 +120,18 @@ void OverviewWindow::build_menus() {
     separator(file, "skil03");
     QAction* exit = add(file, "exit", "E&xit program");
     exit->setShortcut(standard_or(QKeySequence::Quit, "Ctrl+Q"));
+    build_recent_menu(file, findChild<QAction*>("skil03"));
+    QMenu* edit = menuBar()->addMenu("Edi&t");
+    edit->setObjectName("Medit");
+    QAction* undo = history_->make_undo_action(edit);
+    undo->setObjectName("Mundo");
+    undo->setShortcut(QKeySequence::Undo);
+    QAction* redo = history_->make_redo_action(edit);
+    redo->setObjectName("Mredo");
+    redo->setShortcuts(
+        {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+    edit->addAction(undo);
+    edit->addAction(redo);
     top("language_conversion", "&Make Copy As..");
     QMenu* reports = menuBar()->addMenu("&Reports");
     reports->setObjectName("Mreport");
@@ -139,16 +164,20 @@ QWidget* OverviewWindow::build_header() {
                    cyan);
     text4_ = field(frame, "Text4", "Doubleclick to select, or type in filename.(*.smk)", 20, cyan);
     label7_ = label(frame, "Label7", "");
-    g->addWidget(label(frame, "Label1", "No of Scenarios", "Calculated by this program."), 0, 0);
+    g->addWidget(
+        tied(label(frame, "Label1", "No of Scenarios", "Calculated by this program."), text1_), 0,
+        0);
     g->addWidget(text1_, 0, 1);
-    g->addWidget(label(frame, "Label2", "Player start prestige"), 1, 0);
+    g->addWidget(tied(label(frame, "Label2", "Player start prestige"), text2_), 1, 0);
     g->addWidget(text2_, 1, 1);
-    g->addWidget(label(frame, "Label3", "Win Campaign SMK",
-                       "Smk to be played if you win the campaign.(disabled in the game?)"),
+    g->addWidget(tied(label(frame, "Label3", "Win Campaign SMK",
+                            "Smk to be played if you win the campaign.(disabled in the game?)"),
+                      text3_),
                  0, 2);
     g->addWidget(text3_, 0, 3);
-    g->addWidget(label(frame, "Label4", "Lose Campaign SMK",
-                       "Smk to be played if you lose the campaign.(disabled in the game?)"),
+    g->addWidget(tied(label(frame, "Label4", "Lose Campaign SMK",
+                            "Smk to be played if you lose the campaign.(disabled in the game?)"),
+                      text4_),
                  1, 2);
     g->addWidget(text4_, 1, 3);
     g->addWidget(label7_, 0, 4, 2, 1);
@@ -164,6 +193,7 @@ QWidget* OverviewWindow::build_list() {
     list1_ = new QListWidget(frame2_);
     list1_->setObjectName("List1");
     list1_->setToolTip("Doubleclick to edit.");
+    list1_->setAccessibleName("Scenario list");
     list1_->setFont(fixed);
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -242,10 +272,12 @@ QWidget* OverviewWindow::build_trailer() {
                    "Content of the 80 byte unknown/unused field in the campaign trailer.", 0,
                    &look::kGrey);
     text6_->setReadOnly(true);
+    text6_->setAccessibleName("Unused bytes of the campaign trailer");
     text6_->setFont(look::fixed_font("Courier New", 9));
-    g->addWidget(label(frame, "Label5", "Campaign description text file:",
-                       "This file is the one that is displayed, when you select the campaign in "
-                       "the game."),
+    g->addWidget(tied(label(frame, "Label5", "Campaign description text file:",
+                            "This file is the one that is displayed, when you select the campaign "
+                            "in the game."),
+                      text5_),
                  0, 0);
     g->addWidget(text5_, 0, 1);
     g->addWidget(text6_, 1, 0, 1, 3);
@@ -305,12 +337,16 @@ void OverviewWindow::apply_menu_states() {
     // The menu itself, not only its entry in the bar: a re-enabled window enables every menu it
     // holds that was not disabled on its own, and the menu's entry in the bar follows the menu.
     reports_->setEnabled(states.campaign_entries);
+    fill_recent_menu();
 }
 
 void OverviewWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::EnabledChange && isEnabled())
         apply_menu_states();
+    // Other windows change the changed flag while this one waits disabled.
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ActivationChange)
+        sync_modified();
 }
 
 void OverviewWindow::set_selection_caption(int index) {
@@ -336,7 +372,11 @@ void OverviewWindow::set_frame2_caption(const QString& caption) {
 void OverviewWindow::start() {
     state_.version_text = kVersionText;
     state_.return_window = WindowId::Overview;
-    state_.settings.program_folder = strip_final_separator(state_.start_folder);
+    // An installed program's folder cannot be written: its settings go to the user's folder.
+    std::string user_folder =
+        pathFromQ(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
+    state_.settings.program_folder =
+        settings_folder(strip_final_separator(state_.start_folder), user_folder);
     state_.countries.country_names_loaded = false;
     SettingsResult r = read_settings(state_.settings, messages_);
     set_selection_caption(-1);
@@ -348,6 +388,8 @@ void OverviewWindow::start() {
 }
 
 void OverviewWindow::fill_overview() {
+    // Every scenario file of the campaign is read for its date.
+    BusyCursor busy;
     OverviewFill fill = mf7::fill_overview(state_, messages_);
     list1_->clear();
     text1_->setText(toQ(fill.text1));

@@ -18,6 +18,8 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QDragEnterEvent;
+class QDropEvent;
 class QPushButton;
 
 namespace mf7 {
@@ -26,6 +28,7 @@ struct EditorState;
 class Messages;
 struct ChooserSetup;
 struct ChooserPick;
+class CampaignHistory;
 
 class OverviewWindow : public QMainWindow {
     Q_OBJECT
@@ -61,6 +64,16 @@ class OverviewWindow : public QMainWindow {
     // What Text3, Text4 and Text5 show, typed names included: the check tests these.
     std::array<std::string, 3> header_file_texts() const;
 
+    // The undo history of the campaign record.
+    CampaignHistory& history() const { return *history_; }
+    // The scenario editor stored slot `index`: that is one undo step.
+    void scenario_stored(int index);
+    // Opens the campaign file at `path` as Open does, unsaved-changes question included
+    // when `ask` is set; returns whether it was read.
+    bool open_campaign_path(const std::string& path, bool ask);
+    // The campaign named on the command line, once the start checks let Open work.
+    void open_argument(const QString& path);
+
   signals:
     // Open the file chooser prepared so (Text3/Text4/Text5, Open, Save as).
     void chooserRequested(const mf7::ChooserSetup& setup);
@@ -89,6 +102,8 @@ class OverviewWindow : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void build_menus();
@@ -122,10 +137,20 @@ class OverviewWindow : public QMainWindow {
     void clear_clicked();
     void exit_clicked();
     void open_picked(const ChooserPick& pick);
+    bool open_file(const std::string& folder, const std::string& name);
+    // Undo and redo put a snapshot on screen: rows, fields and the selection.
+    void show_restored();
+    // The title's unsaved-changes mark follows the changed flag.
+    void sync_modified();
+    void build_recent_menu(QMenu* file, QAction* before);
+    void fill_recent_menu();
+    void recent_opened(const std::string& path);
     void save_picked(const ChooserPick& pick);
 
     EditorState& state_;
     Messages& messages_;
+    CampaignHistory* history_ = nullptr;
+    QMenu* recent_menu_ = nullptr;
     bool ending_ = false;
     MenuFacts menu_facts_;
     QMenu* reports_ = nullptr;

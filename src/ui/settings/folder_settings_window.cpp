@@ -3,6 +3,7 @@
 #include "model/state.h"
 #include "platform/drives.h"
 #include "platform/messages.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "settings/settings.h"
 #include "ui/common/look.h"
@@ -98,6 +99,11 @@ FolderSettingsWindow::FolderSettingsWindow(EditorState& state, Messages& message
     command2_->setObjectName("Command2");
     command1_ = new QPushButton("Cancel", this);
     command1_->setObjectName("Command1");
+    saves_to_ = new QLabel(this);
+    saves_to_->setObjectName("LabelSavesTo");
+    saves_to_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    g->addWidget(saves_to_, row++, 0, 1, 2);
+    connect(text_[1], &QLineEdit::textChanged, this, &FolderSettingsWindow::show_settings_file);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(command2_);
@@ -123,6 +129,11 @@ void FolderSettingsWindow::open_settings() {
     text_[8]->setText(pathToQ(right(s.mf7text, 3)));
     filling_ = false;
     s.settings_changed = false;
+}
+
+void FolderSettingsWindow::show_settings_file() {
+    std::string folder = pathFromQ(text_[1]->text());
+    saves_to_->setText("Settings file: " + pathToQ(join_path(folder, kSettingsFileName)));
 }
 
 void FolderSettingsWindow::color_texts() {

@@ -11,6 +11,8 @@
 class QLineEdit;
 class QPushButton;
 
+class QLabel;
+
 namespace mf7 {
 
 struct EditorState;
@@ -56,6 +58,9 @@ class FolderSettingsWindow : public QWidget {
     bool filling_ = false;
     std::array<QLineEdit*, 10> text_{}; // Text1 to Text9 at their numbers
     QPushButton *command1_ = nullptr, *command2_ = nullptr;
+    // Which settings file Save Settings writes: the ini-file folder's mf7edit.ini.
+    QLabel* saves_to_ = nullptr;
+    void show_settings_file();
 };
 
 } // namespace mf7

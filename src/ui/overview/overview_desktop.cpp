@@ -1,0 +1,149 @@
+// The overview's everyday-editor parts: undo history, the unsaved mark in the title, recent
+// campaigns, and opening a campaign dropped on the window or named on the command line.
+#include "ui/overview/overview_window.h"
+
+#include "model/campaign_file.h"
+#include "model/file_commands.h"
+#include "model/state.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "ui/common/qt_text.h"
+#include "ui/overview/campaign_history.h"
+#include "ui/overview/recent_campaigns.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+
+namespace mf7 {
+
+namespace {
+
+// The local .cam file a drag carries, or an empty string.
+QString dropped_campaign(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls() || mime->urls().size() != 1)
+        return {};
+    QString path = mime->urls().first().toLocalFile();
+    return path.endsWith(QStringLiteral(".cam"), Qt::CaseInsensitive) ? path : QString();
+}
+
+} // namespace
+
+void OverviewWindow::show_restored() {
+    int selected = state_.selected_scn;
+    fill_overview();
+    emit scenarioListChanged();
+    if (selected >= 0 && selected < list1_->count()) {
+        select_row(selected);
+    } else {
+        state_.selected_scn = -1;
+        set_selection_caption(-1);
+        for (QPushButton* b : {command1_, command2_, command3_})
+            b->setEnabled(false);
+    }
+    sync_modified();
+}
+
+void OverviewWindow::sync_modified() {
+    setWindowModified(state_.campaign_changed);
+}
+
+void OverviewWindow::scenario_stored(int index) {
+    history_->end_step(QStringLiteral("Edit SCN %1").arg(index));
+    sync_modified();
+}
+
+// ---- Opening a named file -------------------------------------------------------------------
+
+bool OverviewWindow::open_campaign_path(const std::string& path, bool ask) {
+    emit scenarioListWindowHideRequested();
+    if (ask && !open_may_continue(state_, messages_))
+        return false;
+    QFileInfo info(pathToQ(path));
+    bool read = open_file(pathFromQ(info.absolutePath()), pathFromQ(info.fileName()));
+    if (!read && !file_exists(path))
+        recent_campaigns::remove(pathToQ(path));
+    fill_recent_menu();
+    return read;
+}
+
+void OverviewWindow::open_argument(const QString& path) {
+    if (action("Mopen")->isEnabled())
+        open_campaign_path(pathFromQ(QFileInfo(path).absoluteFilePath()), false);
+}
+
+bool OverviewWindow::open_file(const std::string& folder, const std::string& name) {
+    std::string old_path = state_.cam_path, old_folder = state_.cam_folder,
+                old_name = state_.cam_name;
+    state_.cam_name = name;
+    state_.cam_folder = folder;
+    state_.cam_path = join_path(state_.cam_folder, state_.cam_name);
+    list1_->clear();
+    if (read_campaign(state_, state_.cam_path, messages_)) {
+        state_.campaign_changed = false;
+        state_.selected_scn = -1;
+        fill_overview();
+        history_->restart();
+        recent_opened(state_.cam_path);
+        sync_modified();
+        return true;
+    }
+    // The record is as it was: show it again under the name it came from, so that a later
+    // Save as does not offer to overwrite the file that could not be read.
+    state_.cam_path = old_path;
+    state_.cam_folder = old_folder;
+    state_.cam_name = old_name;
+    if (menu_facts_.campaign_shown)
+        fill_overview();
+    return false;
+}
+
+void OverviewWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (action("Mopen")->isEnabled() && !dropped_campaign(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void OverviewWindow::dropEvent(QDropEvent* event) {
+    QString path = dropped_campaign(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    open_campaign_path(pathFromQ(path), true);
+}
+
+// ---- Recent campaigns -----------------------------------------------------------------------
+
+void OverviewWindow::build_recent_menu(QMenu* file, QAction* before) {
+    recent_menu_ = new QMenu(QStringLiteral("&Recent campaigns"), file);
+    recent_menu_->setObjectName("Mrecent");
+    recent_menu_->menuAction()->setObjectName("Mrecent");
+    file->insertMenu(before, recent_menu_);
+    // Another running editor may have added to the list since.
+    connect(recent_menu_, &QMenu::aboutToShow, this, &OverviewWindow::fill_recent_menu);
+    fill_recent_menu();
+}
+
+void OverviewWindow::fill_recent_menu() {
+    if (!recent_menu_)
+        return;
+    recent_menu_->clear();
+    const QStringList paths = recent_campaigns::list();
+    for (int i = 0; i < paths.size(); ++i) {
+        QString path = paths[i];
+        QAction* a = recent_menu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
+        connect(a, &QAction::triggered, this,
+                [this, path] { open_campaign_path(pathFromQ(path), true); });
+    }
+    recent_menu_->menuAction()->setEnabled(!paths.isEmpty() && action("Mopen")->isEnabled());
+}
+
+void OverviewWindow::recent_opened(const std::string& path) {
+    recent_campaigns::add(pathToQ(path));
+    fill_recent_menu();
+}
+
+} // namespace mf7

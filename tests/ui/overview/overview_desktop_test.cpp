@@ -1,0 +1,172 @@
+// Undo and redo of every kind of campaign change, the recent campaigns, and campaigns opened
+// from the command line or by a drop.
+#include "support/editor_fixture.h"
+#include "ui/editor/scenario_editor.h"
+#include "ui/overview/recent_campaigns.h"
+
+#include <QApplication>
+#include <QMenu>
+#include <QMimeData>
+
+using namespace mf7;
+using namespace mf7::test;
+
+namespace {
+
+std::string bytes(Editor& e) {
+    return campaign_to_bytes(e.state.campaign);
+}
+
+// The record as Save as would write it.
+std::string saved_bytes(Editor& e) {
+    CampaignRecord cam = e.state.campaign;
+    blanks_to_nul(cam);
+    return campaign_to_bytes(cam);
+}
+
+void set_prestige(Editor& e) {
+    show_active(e.overview());
+    QLineEdit* t2 = e.field("Text2");
+    t2->setFocus();
+    t2->selectAll();
+    QTest::keyClicks(t2, "4321"); // typed: only typing counts as a change
+    e.list1()->setFocus();
+}
+
+void store_scenario(Editor& e) {
+    double_click_row(e.list1(), 2);
+    ScenarioEditor& editor = e.windows.editor();
+    child<QLineEdit>(editor, "Text5")->setText("777");
+    click(editor, "Command1");
+}
+
+const struct UndoCase {
+    const char* what;
+    std::function<void(Editor&)> change;
+    QString step;
+} kUndo[] = {
+    {"prestige", set_prestige, "Change Player start prestige"},
+    {"insert before", [](Editor& e) { click_row(e.list1(), 3), click(e.overview(), "Command1"); },
+     "Insert SCN before 3"},
+    {"insert after", [](Editor& e) { click_row(e.list1(), 7), click(e.overview(), "Command2"); },
+     "Insert SCN after 7"},
+    {"delete",
+     [](Editor& e) {
+         click_row(e.list1(), 3);
+         e.msgs.answers = {Answer::Yes};
+         click(e.overview(), "Command3");
+     },
+     "Delete SCN 3"},
+    {"scenario editor", store_scenario, "Edit SCN 2"},
+};
+
+QDropEvent drop_of(const QString& path, QMimeData& mime) {
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    return QDropEvent(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+}
+
+} // namespace
+
+class OverviewDesktopTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() {
+        for (const QString& path : recent_campaigns::list())
+            recent_campaigns::remove(path);
+    }
+
+    void eachChangeIsUndoneAndRedone_data() { case_rows(kUndo); }
+    void eachChangeIsUndoneAndRedone() {
+        const UndoCase& c = fetched(kUndo);
+        Editor e(kOpened);
+        std::string before = bytes(e);
+        c.change(e);
+        std::string after = bytes(e);
+        QVERIFY(after != before && e.state.campaign_changed);
+        QCOMPARE(e.overview().action("Mundo")->text(), "&Undo " + c.step);
+        QVERIFY(e.overview().isWindowModified());
+        e.trigger("Mundo");
+        QVERIFY(bytes(e) == before);
+        QVERIFY(!e.state.campaign_changed && !e.overview().isWindowModified());
+        e.trigger("Mredo");
+        QVERIFY(bytes(e) == after);
+        QVERIFY(e.state.campaign_changed);
+        QCOMPARE(rows(e.list1()).size(), int(e.state.campaign.scenario_count));
+    }
+
+    void savingMarksTheCleanState() {
+        Editor e(kOpened);
+        kUndo[3].change(e);
+        e.msgs.answers = {Answer::Yes};
+        e.save_as("mine");
+        std::string saved = saved_bytes(e);
+        QVERIFY(!e.state.campaign_changed);
+        kUndo[1].change(e);
+        e.trigger("Mundo");
+        QVERIFY(saved_bytes(e) == saved);
+        QVERIFY(!e.state.campaign_changed);
+        e.trigger("Mundo");
+        QVERIFY(e.state.campaign_changed);
+        QCOMPARE(recent_campaigns::list().value(0).toStdString(), e.state.cam_path);
+        // Open starts a new history.
+        e.open();
+        QVERIFY(!e.overview().action("Mundo")->isEnabled());
+    }
+
+    void recentListKeepsTheLastEightNewestFirst() {
+        for (int i = 0; i < 10; ++i)
+            recent_campaigns::add(QString("/c/%1.cam").arg(i));
+        recent_campaigns::add("/c/4.cam");
+        QStringList expected{"/c/4.cam", "/c/9.cam", "/c/8.cam", "/c/7.cam",
+                             "/c/6.cam", "/c/5.cam", "/c/3.cam", "/c/2.cam"};
+        QCOMPARE(recent_campaigns::list(), expected);
+    }
+
+    // A recent entry asks about unsaved changes as Open does; a missing file leaves the list.
+    void recentEntryOpensOrDropsAMissingFile() {
+        Editor e(kOpened);
+        recent_campaigns::add("/nowhere/gone.cam");
+        e.overview().open_argument(QString::fromStdString(e.game.campaign_path()));
+        auto* recent = e.overview().findChild<QMenu*>("Mrecent");
+        QCOMPARE(recent->actions().size(), 2);
+        set_prestige(e);
+        e.msgs.answers = {Answer::No};
+        recent->actions()[1]->trigger();
+        QCOMPARE(e.msgs.shown.size(), std::size_t(2));
+        QVERIFY(e.msgs.texts()[1].find("gone.camdoes not exist") != std::string::npos);
+        QCOMPARE(recent_campaigns::list().size(), 1);
+        QCOMPARE(rows(e.list1()).size(), 8);
+        e.msgs.clear();
+        e.msgs.answers = {Answer::Yes};
+        set_prestige(e);
+        recent->actions()[0]->trigger(); // Yes: the user saves first
+        QCOMPARE(e.state.campaign.player_start_prestige, uint16_t(4321));
+    }
+
+    void commandLineOpensOrSaysTheFileIsMissing() {
+        Editor e;
+        e.overview().open_argument("/nowhere/x.cam");
+        QCOMPARE(e.msgs.shown.size(), std::size_t(1));
+        QCOMPARE(e.list1()->count(), 0);
+        e.overview().open_argument(QString::fromStdString(e.game.campaign_path()));
+        QCOMPARE(e.list1()->count(), 8);
+        QVERIFY(!e.state.campaign_changed);
+    }
+
+    void droppedCampaignOpensAfterTheQuestion() {
+        Editor e;
+        QMimeData mime;
+        QDropEvent drop = drop_of(QString::fromStdString(e.game.campaign_path()), mime);
+        static_cast<QObject&>(e.overview()).event(&drop);
+        QCOMPARE(e.msgs.texts(), std::vector<std::string>{});
+        QCOMPARE(e.list1()->count(), 8);
+        set_prestige(e);
+        e.msgs.answers = {Answer::Yes};
+        static_cast<QObject&>(e.overview()).event(&drop);
+        QCOMPARE(e.msgs.shown.size(), std::size_t(1));
+        QCOMPARE(e.state.campaign.player_start_prestige, uint16_t(4321));
+    }
+};
+
+QTEST_MAIN(OverviewDesktopTest)
+#include "overview_desktop_test.moc"
