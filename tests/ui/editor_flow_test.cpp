@@ -44,7 +44,6 @@ class EditorFlowTest : public QObject {
         QTest::mouseClick(v_txt, Qt::LeftButton, Qt::ShiftModifier);
         TextWindow& text = e.windows.text_window();
         std::string path = join_path(e.state.settings.mf7_txt, "SEDv.txt");
-        QVERIFY(text.text1()->toPlainText().startsWith("Through the Ardennes - v"));
         text.text1()->setPlainText("Well done.");
         click(text, "Command1");
         QCOMPARE(read_all(path), std::string("Well done.\r\n"));
