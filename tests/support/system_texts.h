@@ -9,8 +9,8 @@ namespace mf7::test {
 // ERROR_PATH_NOT_FOUND and ERROR_ACCESS_DENIED, as the wide API reports them.
 inline const std::string kNoFolderText = std::system_category().message(3);
 inline const std::string kFolderInTheWayText = std::system_category().message(5);
-// A folder opened as a file for reading.
-inline const std::string kFolderReadText = std::generic_category().message(EACCES);
+// A folder read as a file: the reader refuses it before opening, with the same text everywhere.
+inline const std::string kFolderReadText = std::generic_category().message(EISDIR);
 #else
 inline const std::string kNoFolderText = "No such file or directory";
 inline const std::string kFolderInTheWayText = "Is a directory";
