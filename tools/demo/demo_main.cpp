@@ -1,6 +1,7 @@
 // mf7demo ROOT [--ini FILE]: writes the sample game under ROOT and, with --ini, a settings file
 // that points the editor at it (only where none exists).
 #include "demo/demo_game.h"
+#include "model/state.h"
 #include "platform/command_line.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -19,9 +20,12 @@ int write_settings_file(const std::string& root, const std::string& ini_arg) {
         std::cout << "Settings file " << ini_arg << " exists; left as it is.\n";
         return 0;
     }
+    // The settings may go to a user's config folder that nothing has made yet.
+    std::error_code ec;
+    std::filesystem::create_directories(mf7::to_native(ini).parent_path(), ec);
     mf7::Settings s = mf7::demo::demo_settings(root);
     mf7::FileError err;
-    if (!mf7::write_file_atomic(ini, mf7::settings_file_text(s, "3.0.1"), err)) {
+    if (!mf7::write_file_atomic(ini, mf7::settings_file_text(s, mf7::kVersionText), err)) {
         std::cerr << "mf7demo: cannot write " << ini_arg << ": " << err.text << "\n";
         return 1;
     }
