@@ -54,13 +54,6 @@ struct DemoBatch : Batch<DemoGame> {
     DemoBatch() { state.cam_name = "DEMO.CAM"; }
 };
 
-// The check as the editor runs it on the campaign the state holds.
-CheckResult editor_check(Game& game) {
-    OverviewFill fill = fill_overview(game.state, game.msgs);
-    return check_missing_files(game.state, {fill.text3, fill.text4, fill.text5}, fill.rows,
-                               game.msgs);
-}
-
 // Text as the batch tool prints it: LF line ends.
 std::string lf_lines(const std::string& crlf_text) {
     std::string out;
@@ -71,17 +64,25 @@ std::string lf_lines(const std::string& crlf_text) {
 
 } // namespace
 
-TEST(BatchShow, PrintsTheOverviewOfTheDemoCampaign) {
-    DemoBatch game;
-    BatchRun r = game.run({"show", "$cam"});
-    EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.err, "");
-    auto lines = split_lines_any(r.out);
-    ASSERT_EQ(lines.size(), 15u);
-    EXPECT_EQ(lines[0], "No of Scenarios: 8");
-    EXPECT_EQ(lines[6], "Main Country : Germany");
-    EXPECT_EQ(lines[7], " 0   POLAND.SCN                  1         1         1       255 " +
-                            std::string(8, ' ') + " 1 SEP  1939");
+// A campaign read that reported an error (a count beyond the table) ends with 2, after the
+// command showed what it could.
+TEST(BatchShow, PrintsTheOverviewAndExitsTwoAfterAReadError) {
+    for (int count : {8, 51}) {
+        SCOPED_TRACE(count);
+        DemoBatch game;
+        game.state.campaign.scenario_count = static_cast<int16_t>(count);
+        ASSERT_TRUE(
+            demo::write_bytes(game.campaign_path(), campaign_to_bytes(game.state.campaign)));
+        BatchRun r = game.run({"show", "$cam"});
+        EXPECT_EQ(r.status, count == 8 ? 0 : 2);
+        EXPECT_EQ(r.err.empty(), count == 8) << r.err;
+        auto lines = split_lines_any(r.out);
+        ASSERT_EQ(lines.size(), count == 8 ? 15u : 57u); // past the table: a row per slot
+        EXPECT_EQ(lines[0], count == 8 ? "No of Scenarios: 8" : "No of Scenarios: 50");
+        EXPECT_EQ(lines[6], "Main Country : Germany");
+        EXPECT_EQ(lines[7], " 0   POLAND.SCN                  1         1         1       255 " +
+                                std::string(8, ' ') + " 1 SEP  1939");
+    }
 }
 
 TEST(Batch, ExitStatus) {
@@ -92,11 +93,10 @@ TEST(Batch, ExitStatus) {
         int status;
         const char* in_err;
     } cases[] = {
-        {{"frobnicate"}, nullptr, nullptr, 2, "usage: "},
         {{"lists", "$cam"}, nullptr, nullptr, 2, "mf7batch check CAMPAIGN [--save]"},
         {{"show", "none.cam"}, nullptr, nullptr, 2, "does not exist"},
         {{"check", "$cam", "--sve"}, nullptr, nullptr, 2, "usage: mf7batch check"},
-        {{"copy", "$cam", "--to", "$to"}, nullptr, nullptr, 0, ""},
+        {{"list", "$cam"}, "REPORTS", nullptr, 2, "Path or Drive error."},
         {{"copy", "$cam", "--to", "$to"}, "TEXT/POLbv.txt", nullptr, 1, ""},
         {{"copy", "$cam", "--to", "$to"}, nullptr, "DEMO.CAM", 2, "Copying campaign file to: "},
         {{"copy", "$cam", "--to", "/no/such/folder"}, nullptr, nullptr, 2, "No such file"},
@@ -145,40 +145,38 @@ TEST(BatchReports, WriteTheSameFileAsTheEditor) {
         std::string path = r.out.substr(0, r.out.size() - 1);
         std::string from_batch = read_all(path);
         ASSERT_FALSE(from_batch.empty());
-
         // The editor's writer, given the time the batch tool took, writes the same bytes.
-        std::string line = date_time_line(before);
-        ReportTime time = from_batch.find(line) != std::string::npos ? before : after;
-        auto written = c.writer(game.state, game.rows(), time, game.msgs);
-        ASSERT_TRUE(written);
-        EXPECT_EQ(*written, path);
-        EXPECT_EQ(read_all(path), from_batch);
+        auto same = [&](const ReportTime& time) {
+            auto written = c.writer(game.state, game.rows(), time, game.msgs);
+            return written == path && read_all(path) == from_batch;
+        };
+        EXPECT_TRUE(same(before) || same(after));
         // The announcement went to standard error, as the editor shows it in a box.
         std::ostringstream shown;
         print_text(shown, game.msgs.texts().back());
         EXPECT_EQ(r.err, shown.str() + "\n");
     }
-    // No report folder: the editor's message on standard error and no path on standard output.
-    Batch<FullGame> game(2);
-    std::filesystem::remove_all(to_native(game.settings().mf7_rep));
-    BatchRun r = game.run({"list", "$cam"});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("Path or Drive error."), std::string::npos);
 }
 
 TEST(BatchReports, CheckPrintsTheTextAndExitsByTheVerdict) {
     struct Case {
         const char* missing;
         int status;
-    } cases[] = {{nullptr, 0}, {"SMACK/BVA03.SMK", 0}, {"MAP/MAP0300.SHP", 1}, {"REPORTS", 2}};
+    } cases[] = {{nullptr, 0}, {"SMACK/BVA03.SMK", 0}, {"MAP/MAP0300.SHP", 1}, {nullptr, 2}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.status);
         Batch<FullGame> game(6);
         if (c.missing)
             std::filesystem::remove(to_native(game.dir.file(c.missing)));
+        // Without a report folder in the settings --save writes nothing, not into the root.
+        if (c.status == 2) {
+            game.state.settings.mf7_rep = "";
+            ASSERT_TRUE(write_settings(game.state.settings, "3.0.1", game.dir.str(), game.msgs));
+        }
         BatchRun r = game.run({"check", "$cam"});
-        CheckResult core = editor_check(game);
+        OverviewFill fill = fill_overview(game.state, game.msgs);
+        CheckResult core = check_missing_files(game.state, {fill.text3, fill.text4, fill.text5},
+                                               fill.rows, game.msgs);
         EXPECT_EQ(r.status, c.status % 2);
         EXPECT_EQ(r.err.empty(), c.status < 2); // the folder check's message
         EXPECT_EQ(r.out, lf_lines(core.text));
@@ -224,72 +222,27 @@ TEST(BatchCopy, OptionsReachTheCopy) {
     }
 }
 
+// Folders named outside ASCII are found, and their paths printed as they are.
 TEST(Batch, ReadsAndWritesInFoldersOfAnyName) {
-    for (const std::string name : {"Łódź 東京 Игры", "Zürich"}) {
-        SCOPED_TRACE(name);
-        TempDir dir;
-        std::string program = dir.file(name), root = join_path(program, "game");
-        std::string error;
-        ASSERT_TRUE(demo::write_demo_game(root, error)) << error;
-        Settings settings = demo::demo_settings(root);
-        settings.program_folder = program;
-        RecordingMessages msgs;
-        ASSERT_TRUE(write_settings(settings, "3.0.1", program, msgs));
-        std::string cam = join_path(settings.mf7_cam, "DEMO.CAM");
+    TempDir dir;
+    std::string program = dir.file("Łódź 東京 Игры"), target = join_path(program, "游戏 T");
+    std::string error;
+    ASSERT_TRUE(demo::write_demo_game(join_path(program, "game"), error)) << error;
+    Settings settings = demo::demo_settings(join_path(program, "game"));
+    RecordingMessages msgs;
+    ASSERT_TRUE(write_settings(settings, "3.0.1", program, msgs));
+    std::filesystem::create_directory(to_native(target));
+    std::string cam = join_path(settings.mf7_cam, "DEMO.CAM");
+    auto run = [&](const std::vector<std::string>& args) {
         std::ostringstream out, err;
-        auto run = [&](const std::vector<std::string>& args) {
-            out.str("");
-            err.str("");
-            return run_batch(args, program, out, err);
-        };
-        EXPECT_EQ(run({"show", cam}), 0) << err.str();
-        EXPECT_EQ(out.str().find("not found"), std::string::npos) << out.str();
-        EXPECT_EQ(run({"list", cam}), 0) << err.str();
-        // The settings file may hold the folders lower case (on Windows).
-        std::string report = join_path(settings.mf7_rep, "Small Campaignlist for DEMO.txt");
-        EXPECT_EQ(fold_case(out.str()), fold_case(report + "\n"));
-        EXPECT_TRUE(file_exists(report));
-        EXPECT_EQ(run({"check", cam}), 0) << err.str();
-        std::string film = join_path(settings.mf7_smk, "missing.smk");
-        EXPECT_NE(fold_case(out.str()).find(fold_case(film) + "\n"), std::string::npos);
-        std::string target = join_path(program, "游戏 T");
-        std::filesystem::create_directory(to_native(target));
-        EXPECT_EQ(run({"copy", cam, "--to", target}), 0) << err.str();
-        EXPECT_TRUE(file_exists(join_path(target, "DEMO.CAM")));
-        EXPECT_NE(out.str().find(join_path(target, "POLAND.SCN") + "\n"), std::string::npos);
-        EXPECT_EQ(list_folders(dir.str()), std::vector<std::string>{name});
-    }
-}
-
-// A campaign read that reported an error ends with 2, after the command showed what it could.
-TEST(Batch, ReadErrorsAndRefusedNamesExitTwo) {
-    struct Case {
-        std::vector<std::string> args;
-        int count;
-        const char* first_scenario;
-    } cases[] = {
-        {{"show", "$cam"}, 51, "POLAND.SCN"},   {{"list", "$cam"}, -1, "POLAND.SCN"},
-        {{"report", "$cam"}, 51, "POLAND.SCN"}, {{"files", "$cam"}, -1, "POLAND.SCN"},
-        {{"check", "$cam"}, 51, "POLAND.SCN"},  {{"copy", "$cam", "--to", "$to"}, 8, "../x.scn"},
+        EXPECT_EQ(run_batch(args, program, out, err), 0) << err.str();
+        return out.str();
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args[0]);
-        DemoBatch game;
-        game.state.campaign.scenario_count = c.count;
-        game.state.campaign.scenarios[0].scn_file = make_text_field(c.first_scenario);
-        ASSERT_TRUE(
-            demo::write_bytes(game.campaign_path(), campaign_to_bytes(game.state.campaign)));
-        BatchRun r = game.run(c.args);
-        EXPECT_EQ(r.status, 2) << r.err;
-        EXPECT_NE(r.out, "");
-    }
-    // Without a report folder in the settings, check --save writes nothing, not into the root.
-    Batch<FullGame> game(2);
-    game.state.settings.mf7_rep = "";
-    ASSERT_TRUE(write_settings(game.state.settings, "3.0.1", game.dir.str(), game.msgs));
-    BatchRun r = game.run({"check", "$cam", "--save"});
-    EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("Path or Drive error."), std::string::npos);
-    std::error_code ec;
-    EXPECT_FALSE(std::filesystem::remove("/Missing-Files-List-FULL.txt", ec));
+    EXPECT_EQ(run({"show", cam}).find("not found"), std::string::npos);
+    // The settings file may hold the folders lower case (on Windows).
+    std::string film = join_path(settings.mf7_smk, "missing.smk");
+    EXPECT_NE(fold_case(run({"check", cam})).find(fold_case(film) + "\n"), std::string::npos);
+    EXPECT_NE(run({"copy", cam, "--to", target}).find(join_path(target, "POLAND.SCN") + "\n"),
+              std::string::npos);
+    EXPECT_TRUE(file_exists(join_path(target, "DEMO.CAM")));
 }
