@@ -183,8 +183,9 @@ TEST(BatchReports, CheckPrintsTheTextAndExitsByTheVerdict) {
         EXPECT_FALSE(file_exists(core.caption)) << "written without --save";
         // --save writes what the text window's save button writes; it fails without the folder.
         EXPECT_EQ(game.run({"check", "$cam", "--save"}).status, c.status);
-        EXPECT_EQ(file_exists(core.caption) && read_all(core.caption) == core.text + "\r\n",
-                  c.status < 2);
+        EXPECT_EQ(read_all(core.caption), c.status < 2 ? core.text + "\r\n" : "");
+        std::error_code ec; // a file written into the root must not stay there
+        std::filesystem::remove(to_native(core.caption), ec);
     }
 }
 
