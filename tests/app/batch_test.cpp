@@ -27,16 +27,13 @@ template <typename G> struct Batch : G {
     TempDir target;
     template <typename... Args> explicit Batch(Args... args) : G(args...) {
         EditorState& s = this->state;
-        if (!write_settings(s.settings, "3.0.1", this->dir.str(), this->msgs) ||
-            read_settings(s.settings, this->msgs) != SettingsResult::Ok)
-            throw std::runtime_error("cannot write the settings file");
-        // The folders as the file holds them (lower case on Windows), as the batch tool reads them.
-        if (!s.cam_folder.empty()) {
-            s.cam_folder = s.settings.mf7_cam;
-            s.cam_path = join_path(s.cam_folder, s.cam_name);
-        }
+        EXPECT_TRUE(write_settings(s.settings, "3.0.1", this->dir.str(), this->msgs));
+        EXPECT_EQ(read_settings(s.settings, this->msgs), SettingsResult::Ok);
         if (s.cam_name.empty())
             s.cam_name = "DEMO.CAM";
+        // The folders as the file holds them (lower case on Windows), as the batch tool reads them.
+        s.cam_folder = s.settings.mf7_cam;
+        s.cam_path = join_path(s.cam_folder, s.cam_name);
         this->msgs.clear();
     }
     // Runs the tool with "$cam" and "$to" in args standing for the campaign and the target.
@@ -73,8 +70,7 @@ TEST(BatchShow, PrintsTheOverviewAndExitsTwoAfterAReadError) {
         ASSERT_TRUE(
             demo::write_bytes(game.campaign_path(), campaign_to_bytes(game.state.campaign)));
         BatchRun r = game.run({"show", "$cam"});
-        EXPECT_EQ(r.status, count == 8 ? 0 : 2);
-        EXPECT_EQ(r.err.empty(), count == 8) << r.err;
+        EXPECT_EQ(r.status, count == 8 ? 0 : 2) << r.err;
         auto lines = split_lines_any(r.out);
         ASSERT_EQ(lines.size(), count == 8 ? 15u : 57u); // past the table: a row per slot
         EXPECT_EQ(lines[0], count == 8 ? "No of Scenarios: 8" : "No of Scenarios: 50");
@@ -90,7 +86,7 @@ TEST(Batch, ExitStatus) {
         std::vector<std::string> args;
         const char* remove; // a file of the game removed first
         const char* block;  // a folder made in the target where a copy should go
-        int bv_goto;        // written into scenario 7's BV goto when not 0
+        int16_t bv_goto;    // written into scenario 7's BV goto when not 0
         int status;
         const char* says;
     };
@@ -122,11 +118,10 @@ TEST(Batch, ExitStatus) {
             std::filesystem::remove(to_native(game.dir.file(c.remove)));
         if (c.block)
             std::filesystem::create_directories(to_native(game.target.file(c.block)));
-        if (c.bv_goto) {
-            game.state.campaign.scenarios[7].outcome[BV].goto_scn = static_cast<int16_t>(c.bv_goto);
-            ASSERT_TRUE(
-                demo::write_bytes(game.campaign_path(), campaign_to_bytes(game.state.campaign)));
-        }
+        if (c.bv_goto)
+            game.state.campaign.scenarios[7].outcome[BV].goto_scn = c.bv_goto;
+        ASSERT_TRUE(
+            demo::write_bytes(game.campaign_path(), campaign_to_bytes(game.state.campaign)));
         BatchRun r = game.run(c.args);
         EXPECT_EQ(r.status, c.status) << r.err;
         EXPECT_NE((r.out + r.err).find(c.says), std::string::npos) << r.out << r.err;
@@ -134,8 +129,7 @@ TEST(Batch, ExitStatus) {
 }
 
 TEST(BatchReports, WriteTheSameFileAsTheEditor) {
-    using Writer = ReportWritten (*)(EditorState&, const std::vector<std::string>&,
-                                     const ReportTime&, Messages&);
+    using Writer = decltype(&write_campaign_list);
     const std::pair<const char*, Writer> cases[] = {
         {"list", write_campaign_list}, {"report", write_full_report}, {"files", write_file_list}};
     for (const auto& [command, writer] : cases) {
@@ -193,26 +187,23 @@ TEST(BatchReports, CheckPrintsTheTextAndExitsByTheVerdict) {
 
 TEST(BatchCopy, OptionsReachTheCopy) {
     struct Case {
-        std::vector<std::string> options;
-        const char* text; // the copy of POLbv.txt
+        std::vector<std::string> args;
+        const char* ext; // of the text files' copies
         bool campaign;
         int byte0, byte11250; // of the scenario copy, -1 without it
     } cases[] = {
-        {{"--ext", "deu", "--no-grey"}, "POLbv.deu", true, 1, 1},
-        {{"--no-scenarios", "--ext", "fra"}, "POLbv.fra", true, -1, -1},
-        {{"--no-campaign", "--no-hide"}, "POLbv.txt", false, 0, 0},
+        {{"copy", "$cam", "--to", "$to", "--ext", "deu", "--no-grey"}, "deu", true, 1, 1},
+        {{"copy", "$cam", "--to", "$to", "--no-scenarios", "--ext", "fra"}, "fra", true, -1, -1},
+        {{"copy", "$cam", "--to", "$to", "--no-campaign", "--no-hide"}, "txt", false, 0, 0},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.text);
+        SCOPED_TRACE(c.ext);
         DemoBatch g;
-        std::vector<std::string> args = {"copy", "$cam", "--to", "$to"};
-        args.insert(args.end(), c.options.begin(), c.options.end());
-        BatchRun r = g.run(args);
+        BatchRun r = g.run(c.args);
         ASSERT_EQ(r.status, 0) << r.err;
         // The report goes to standard output as the copy wrote it.
-        EXPECT_EQ(r.out,
-                  lf_lines(read_all(g.target.file("report." + std::string(c.text).substr(6)))));
-        EXPECT_TRUE(file_exists(g.target.file(c.text)));
+        EXPECT_EQ(r.out, lf_lines(read_all(g.target.file("report." + std::string(c.ext)))));
+        EXPECT_TRUE(file_exists(g.target.file("POLbv." + std::string(c.ext))));
         EXPECT_EQ(file_exists(g.target.file("DEMO.CAM")), c.campaign);
         std::string scn = read_all(g.target.file("POLAND.SCN"));
         EXPECT_EQ(scn.empty() ? -1 : scn.at(0), c.byte0);
@@ -220,7 +211,8 @@ TEST(BatchCopy, OptionsReachTheCopy) {
     }
 }
 
-// Folders named outside ASCII are found, and their paths printed as they are.
+// Folders named outside ASCII are found (or the check would fail), and their paths printed as
+// they are.
 TEST(Batch, ReadsAndWritesInFoldersOfAnyName) {
     TempDir dir;
     std::string program = dir.file("Łódź 東京 Игры"), target = join_path(program, "游戏 T");
@@ -236,7 +228,6 @@ TEST(Batch, ReadsAndWritesInFoldersOfAnyName) {
         EXPECT_EQ(run_batch(args, program, out, err), 0) << err.str();
         return out.str();
     };
-    EXPECT_EQ(run({"show", cam}).find("not found"), std::string::npos);
     // The settings file may hold the folders lower case (on Windows).
     std::string film = join_path(settings.mf7_smk, "missing.smk");
     EXPECT_NE(fold_case(run({"check", cam})).find(fold_case(film) + "\n"), std::string::npos);

@@ -95,9 +95,8 @@ const Case kCases[] = {
 };
 
 TEST(CampaignFlow, FollowsEveryOutcome) {
-    for (const Case& c : kCases) {
+    for (const Case& c : kCases)
         EXPECT_EQ(analyse_flow(campaign(c.scns)), c.want) << c.name;
-    }
 }
 
 } // namespace

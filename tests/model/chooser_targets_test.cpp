@@ -9,11 +9,9 @@ using namespace mf7::test;
 
 namespace {
 
-class ChooserTest : public ::testing::Test {
+// The demo game's state and the messages shown.
+class ChooserTest : public ::testing::Test, public DemoGame {
   protected:
-    DemoGame game;
-    RecordingMessages& msgs = game.msgs;
-    EditorState& state = game.state;
     ChooserDispatch pick(ChooserTarget target, const std::string& name) {
         state.chooser_target = target;
         state.chooser_result = name;
