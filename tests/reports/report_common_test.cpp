@@ -30,15 +30,14 @@ TEST(ReportCommon, PathAndCampaignFile) {
     state.settings.set_mf7text("*.deu");
     EXPECT_EQ(report_path(state.settings, "Filelist for ", "War.cam"),
               join_path("REP", "Filelist for War.deu"));
-    // Never saved: the campaign folder of the settings and nothing after the separator.
-    EXPECT_EQ(campaign_file_path(state), "CAMS" + std::string(1, path_separator()));
     state.cam_folder = "ELSEWHERE";
     state.cam_name = "War.cam";
     EXPECT_EQ(campaign_file_path(state), join_path("ELSEWHERE", "War.cam"));
 }
 
-// The three reports written straight into the report folder, with the action of their message.
-TEST(ReportCommon, FailedWritesShowTheErrorLeaveNoFileAndAnnounceNothing) {
+// A folder standing where the report should go makes the rename fail; the message names the
+// report's own action, and nothing is left behind.
+TEST(ReportCommon, FailedWritesShowTheErrorWithTheirActionAndLeaveNoFile) {
     using Writer = ReportWritten (*)(EditorState&, const std::vector<std::string>&,
                                      const ReportTime&, Messages&);
     const std::tuple<Writer, const char*, const char*> cases[] = {
@@ -47,30 +46,26 @@ TEST(ReportCommon, FailedWritesShowTheErrorLeaveNoFileAndAnnounceNothing) {
         {write_file_list, "Filelist for DEMO.txt", "write filelist: "},
     };
     for (const auto& [write, file, action] : cases) {
-        SCOPED_TRACE(file);
         DemoGame game;
-        RecordingMessages& msgs = game.msgs;
         game.state.cam_name = "DEMO.CAM";
-        auto rows = game.rows();
-        // A folder standing where the report should go makes the rename fail.
-        std::string path = join_path(game.state.settings.mf7_rep, file);
+        std::string path = join_path(game.settings().mf7_rep, file);
         std::filesystem::create_directory(to_native(path));
-        EXPECT_FALSE(write(game.state, rows, kTime, msgs));
-        ASSERT_EQ(msgs.shown.size(), 1u);
-        EXPECT_TRUE(msgs.shown[0].text.starts_with("The error: >"));
-        EXPECT_TRUE(msgs.shown[0].text.ends_with("< was encountered, While trying to " +
-                                                 std::string(action) + path));
-        EXPECT_EQ(list_files(game.state.settings.mf7_rep, "*").size(), 0u);
-
-        msgs.clear();
-        game.state.settings.mf7_rep = game.dir.file("no-reports");
-        EXPECT_FALSE(write(game.state, rows, kTime, msgs));
-        EXPECT_EQ(msgs.texts(), std::vector<std::string>{
-                                    "Path or Drive error. Correct directory settings before you "
-                                    "continue.\n\rCurrent directory setting: " +
-                                    game.state.settings.mf7_rep});
-        EXPECT_EQ(msgs.shown[0].buttons, Buttons::Ok);
+        EXPECT_FALSE(write(game.state, game.rows(), kTime, game.msgs));
+        ASSERT_EQ(game.msgs.shown.size(), 1u) << file;
+        EXPECT_TRUE(game.msgs.shown[0].text.ends_with("< was encountered, While trying to " +
+                                                      std::string(action) + path));
+        EXPECT_EQ(list_files(game.settings().mf7_rep, "*").size(), 0u);
     }
+}
+
+TEST(ReportCommon, MissingReportFolderShowsTheFolderMessageOnly) {
+    DemoGame game;
+    game.state.settings.mf7_rep = game.dir.file("no-reports");
+    EXPECT_FALSE(write_file_list(game.state, game.rows(), kTime, game.msgs));
+    EXPECT_EQ(game.msgs.texts(),
+              std::vector<std::string>{"Path or Drive error. Correct directory settings before you "
+                                       "continue.\n\rCurrent directory setting: " +
+                                       game.settings().mf7_rep});
 }
 
 TEST(ReportCommon, GameTitleIsTheFirstLineOfTheDescription) {
@@ -83,7 +78,7 @@ TEST(ReportCommon, GameTitleIsTheFirstLineOfTheDescription) {
     };
     for (const auto& [name, contents, title] : cases) {
         if (contents)
-            demo::write_bytes(join_path(game.state.settings.mf7_txt, name), *contents);
+            demo::write_bytes(join_path(game.settings().mf7_txt, name), *contents);
         game.state.campaign.description_txt = make_text_field(name);
         EXPECT_EQ(game_title(game.state), title) << name;
     }
