@@ -33,16 +33,13 @@ TEST(CampaignList, ExampleOfACampaignNeverSaved) {
     s3.outcome[V] = {.goto_scn = 254, .if_played = 1, .then_goto = 2};
     s3.outcome[TV].goto_scn = 5;
     s3.outcome[L].goto_scn = 255;
-    demo::ScnSpec lower; // day 1, month 9, year code 39
-    lower.map_file = "seelow.map";
+    const demo::ScnSpec lower{.map_file = "seelow.map",
+                              .intro_txt = ""}; // day 1, month 9, year code 39
     write_scenario(game.settings(), "LOWER.SCN", lower);
     write_scenario(game.settings(), "GONE.SCN", lower);
-    demo::ScnSpec fields;
-    fields.day = 22;
-    fields.month = 6;
-    fields.year_code = 41;
-    fields.map_file = "MYMAP.MAP";
-    write_scenario(game.settings(), "SCN03.SCN", fields);
+    write_scenario(
+        game.settings(), "SCN03.SCN",
+        {.day = 22, .month = 6, .year_code = 41, .map_file = "MYMAP.MAP", .intro_txt = ""});
     auto rows = game.rows();
     std::filesystem::remove(to_native(join_path(game.settings().mf7_scn, "GONE.SCN")));
     auto path = write_campaign_list(game.state, rows, kTime, game.msgs);
@@ -50,8 +47,7 @@ TEST(CampaignList, ExampleOfACampaignNeverSaved) {
     EXPECT_EQ(*path, join_path(game.settings().mf7_rep, "Small Campaignlist for newcamp.txt"));
     EXPECT_EQ(game.msgs.texts(),
               std::vector<std::string>{"Campaign Filelist is saved as: " + *path});
-    std::string text = read_all(*path);
-    EXPECT_EQ(text,
+    EXPECT_EQ(read_all(*path),
               join_lines_crlf({
                   " ",
                   " ",

@@ -137,62 +137,47 @@ TEST(MissingFilesCheck, GotoRanges) {
     }
 }
 
-// The graphics are MAP + the map number (two digits at least) + 00.SHP in the game's MAP folder.
-TEST(MissingFilesCheck, MapGraphicsNamedByTheMapNumber) {
-    const std::pair<int16_t, const char*> cases[] = {{5, "05"}, {123, "123"}, {-1, "-1"}};
-    CheckGame game(3);
-    std::string shp = join_path(game.settings().mf7main, "MAP") + path_separator() + "MAP";
-    for (int s = 0; s < 3; ++s)
-        demo::write_bytes(game.scn("MAP0" + std::to_string(s) + ".MAP"),
-                          demo::make_map_bytes(cases[s].first));
-    CheckResult r = game.run();
-    for (int s = 0; s < 3; ++s) {
-        std::string head = "Scn #  " + std::to_string(s) + " - SHP-files missing";
-        EXPECT_TRUE(
-            has(r, head + " for map-file: " + game.scn("MAP0" + std::to_string(s) + ".MAP")));
-        EXPECT_TRUE(has(r, head + ": " + shp + cases[s].second + "nn.SHP"));
-        demo::write_bytes(shp + cases[s].second + "00.SHP", "SHP");
-    }
-    EXPECT_FALSE(r.playable);
-    EXPECT_TRUE(game.run().playable);
-}
-
-TEST(MissingFilesCheck, MapNamesAndScenarioNames) {
-    CheckGame game(3);
-    demo::ScnSpec no_map;
-    no_map.map_file = "";
-    write_scenario(game.settings(), "FULL00.SCN", no_map);
+// Scenario 0 names no map, 1's map is gone, 2 has no file name; 3 to 5 have maps without their
+// graphics (MAP + the map number of two digits at least + 00.SHP) and intro texts that get the
+// extension unless they end with it in the same case.
+TEST(MissingFilesCheck, MapsGraphicsIntroTextsAndBlankNames) {
+    CheckGame game(6);
+    write_scenario(game.settings(), "FULL00.SCN", {.map_file = "", .intro_txt = ""});
     game.remove(game.scn("MAP01.MAP"));
     game.state.campaign.scenarios[2].scn_file = blank_field();
+    const std::pair<int16_t, const char*> maps[] = {{7, "07"}, {123, "123"}, {-1, "-1"}};
+    const char* intros[] = {"INTRO.TXT", "", "INTRO05.txt"};
+    std::string shp = join_path(game.settings().mf7main, "MAP") + path_separator() + "MAP";
+    for (int s = 3; s < 6; ++s) {
+        std::string map = "MAP0" + std::to_string(s) + ".MAP";
+        write_scenario(game.settings(), "FULL0" + std::to_string(s) + ".SCN",
+                       {.map_file = map, .intro_txt = intros[s - 3]});
+        demo::write_bytes(game.scn(map), demo::make_map_bytes(maps[s - 3].first));
+    }
     CheckResult r = game.run();
     EXPECT_TRUE(has(r, "Scn #  0 - No MAP file-name in scenario-file."));
     EXPECT_TRUE(has(r, "Scn #  1 - Missing map-file: " + game.scn("MAP01.MAP")));
     EXPECT_TRUE(has(r, "Scn #  2 - No Scenario-SCN file-name in Campaign."));
-    auto lines = split_lines_cr(r.text);
-    EXPECT_EQ(
-        std::vector<std::string>(lines.end() - 8, lines.end()),
-        (std::vector<std::string>{"-- file-checker - statistics --",
-                                  "Total number of scn-names not found in cam-file:  1",
-                                  "Total number of map-names not found in scn-file:  1",
-                                  "Total number of map-files not found            :  1",
-                                  "Campaign seems 'not playable'.", "You can Win the Campaign.",
-                                  "You can Loose the Campaign.", "-- end of file-check --"}));
-}
-
-// The extension is added unless the name ends with it in the same case; a blank name is no file.
-TEST(MissingFilesCheck, IntroTextGetsTheExtensionUnlessItEndsWithIt) {
-    CheckGame game(3);
-    const char* intros[] = {"INTRO.TXT", "", "INTRO02.txt"};
-    for (int s = 0; s < 3; ++s) {
-        demo::ScnSpec fields;
-        fields.map_file = "MAP0" + std::to_string(s) + ".MAP";
-        fields.intro_txt = intros[s];
-        write_scenario(game.settings(), "FULL0" + std::to_string(s) + ".SCN", fields);
-    }
-    CheckResult r = game.run();
-    EXPECT_EQ(r.counters.missing_files, 1);
-    EXPECT_TRUE(has(r, "Scn #  0 - Missing scn text-file: " +
+    EXPECT_TRUE(has(r, "Scn #  3 - Missing scn text-file: " +
                            join_path(game.settings().mf7_txt, "INTRO.TXT.txt")));
+    for (int s = 3; s < 6; ++s) {
+        std::string head = "Scn #  " + std::to_string(s) + " - SHP-files missing";
+        EXPECT_TRUE(
+            has(r, head + " for map-file: " + game.scn("MAP0" + std::to_string(s) + ".MAP")));
+        EXPECT_TRUE(has(r, head + ": " + shp + maps[s - 3].second + "nn.SHP"));
+        demo::write_bytes(shp + maps[s - 3].second + "00.SHP", "SHP");
+    }
+    auto lines = split_lines_cr(r.text);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 10, lines.end()),
+              (std::vector<std::string>{
+                  "-- file-checker - statistics --", "Total number of files not found:  1",
+                  "Total number of scn-names not found in cam-file:  1",
+                  "Total number of map-names not found in scn-file:  1",
+                  "Total number of map-files not found            :  1",
+                  "Total number of missing MAP-graphichs          :  3",
+                  "Campaign seems 'not playable'.", "You can Win the Campaign.",
+                  "You can Loose the Campaign.", "-- end of file-check --"}));
+    EXPECT_EQ(game.run().counters.missing_map_graphics, 0);
 }
 
 TEST(MissingFilesCheck, WinAndLoseAnywhereInTheUsedSlots) {
@@ -223,10 +208,8 @@ TEST(MissingFilesCheck, WinAndLoseAnywhereInTheUsedSlots) {
 
 TEST(MissingFilesCheck, CountriesAreComparedOnlyBetweenFilesReadNow) {
     CheckGame game(4);
-    demo::ScnSpec other;
-    other.main_country = 9;
-    other.map_file = "MAP01.MAP";
-    write_scenario(game.settings(), "FULL01.SCN", other);
+    write_scenario(game.settings(), "FULL01.SCN",
+                   {.main_country = 9, .map_file = "MAP01.MAP", .intro_txt = ""});
     game.remove(game.scn("FULL02.SCN")); // read after scenario 1: must not inherit its country
     CheckResult r = game.run();
     EXPECT_TRUE(has(r, "Error in Country - Campaign Main country is NOT the same as Main Country "
@@ -244,16 +227,15 @@ TEST(MissingFilesCheck, CountriesAreComparedOnlyBetweenFilesReadNow) {
 TEST(MissingFilesCheck, UnreadableMapFileCountsAsMissing) {
     CheckGame game(2);
     std::string map = game.scn("MAP00.MAP");
+    std::error_code ec;
 #ifdef _WIN32
     // A file that exists but fails on reading: one held open by another program without sharing.
-    std::error_code ec;
     HANDLE held = CreateFileW(to_native(map).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
 #else
     game.remove(map);
     // A file that exists but fails on reading: the process memory file, read from address 0.
-    std::error_code ec;
     std::filesystem::create_symlink("/proc/self/mem", to_native(map), ec);
 #endif
     std::string bytes;
