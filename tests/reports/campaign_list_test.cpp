@@ -1,7 +1,6 @@
 #include "reports/campaign_list.h"
 
 #include "platform/files.h"
-#include "platform/text.h"
 #include "support/fixtures.h"
 
 #include <gtest/gtest.h>
@@ -33,8 +32,8 @@ TEST(CampaignList, ExampleOfACampaignNeverSaved) {
     s3.outcome[V] = {.goto_scn = 254, .if_played = 1, .then_goto = 2};
     s3.outcome[TV].goto_scn = 5;
     s3.outcome[L].goto_scn = 255;
-    const demo::ScnSpec lower{.map_file = "seelow.map",
-                              .intro_txt = ""}; // day 1, month 9, year code 39
+    // Day 1, month 9, year code 39.
+    const demo::ScnSpec lower{.map_file = "seelow.map", .intro_txt = ""};
     write_scenario(game.settings(), "LOWER.SCN", lower);
     write_scenario(game.settings(), "GONE.SCN", lower);
     write_scenario(
