@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #ifdef _WIN32
@@ -43,8 +42,6 @@ struct CheckGame : FullGame {
             state.campaign.scenarios[static_cast<std::size_t>(e.scn)].outcome[e.k].*e.field =
                 e.value;
     }
-    // Scenario s's three wins lead to the campaign win instead of the next scenario.
-    void wins_end_at(int s) { apply({{s, BV, Goto, 254}, {s, V, Goto, 254}, {s, TV, Goto, 254}}); }
 };
 
 bool has(const CheckResult& r, const std::string& line) {
@@ -53,52 +50,32 @@ bool has(const CheckResult& r, const std::string& line) {
 
 } // namespace
 
+// The whole text, lines ended by CR LF but the last, of a campaign never saved whose header
+// names files typed but not found.
 TEST(MissingFilesCheck, ExampleText) {
     CheckGame game(12);
-    game.remove(join_path(game.settings().mf7_smk, "INTRO2.SMK"));
-    game.apply({{3, V, Goto, 60}});
-    CheckResult r = game.run();
-    EXPECT_EQ(
-        split_lines_cr(r.text),
-        (std::vector<std::string>{"  ",
-                                  "Scn #  2 - Missing scn smk-file: " +
-                                      join_path(game.settings().mf7_smk, "INTRO2.SMK"),
-                                  "Scn #:  3 - V-goto illegal.", "-- file-checker - statistics --",
-                                  "Total number of files not found:  1",
-                                  "Total number of GOTO's 'Out-of-range' in campaign:  1",
-                                  "Campaign seems 'not playable'.", "You can Win the Campaign.",
-                                  "You can Loose the Campaign.", "-- end of file-check --"}));
-    EXPECT_EQ(r.caption, join_path(game.settings().mf7_rep, "Missing-Files-List-FULL.txt"));
-    EXPECT_FALSE(r.playable);
-    EXPECT_TRUE(game.msgs.shown.empty());
-}
-
-TEST(MissingFilesCheck, EmptyStatisticsAndTheSavedFile) {
-    CheckGame game(3);
-    CheckResult r = game.run();
-    std::string expected = "  \r\n-- file-checker - statistics --\r\nCampaign seems 'playable'.\r\n"
-                           "You can Win the Campaign.\r\nYou can Loose the Campaign.\r\n"
-                           "-- end of file-check --";
-    EXPECT_EQ(r.text, expected);
-    ASSERT_TRUE(save_check_report(game.settings(), r.caption, r.text, game.msgs));
-    EXPECT_EQ(read_all(r.caption), expected + "\r\n");
-}
-
-TEST(MissingFilesCheck, NeverSavedCampaignAndHeaderFiles) {
-    CheckGame game(2);
     game.state.cam_name.clear();
     game.state.cam_folder.clear();
+    game.remove(join_path(game.settings().mf7_smk, "INTRO2.SMK"));
+    game.apply({{3, V, Goto, 60}});
     OverviewFill fill = fill_overview(game.state, game.msgs);
     CheckResult r =
         check_missing_files(game.state, {"nowin.smk", "  ", "gone.txt"}, fill.rows, game.msgs);
     const Settings& s = game.settings();
+    EXPECT_EQ(r.text + "\r\n",
+              join_lines_crlf(
+                  {"Campaign-file Missing : " + s.mf7_cam + path_separator(),
+                   "Campaign text-file Missing : " + join_path(s.mf7_txt, "gone.txt"),
+                   "Campaign-win smk-file Missing : " + join_path(s.mf7_smk, "nowin.smk"), "  ",
+                   "Scn #  2 - Missing scn smk-file: " + join_path(s.mf7_smk, "INTRO2.SMK"),
+                   "Scn #:  3 - V-goto illegal.", "-- file-checker - statistics --",
+                   "Total number of files not found:  4",
+                   "Total number of GOTO's 'Out-of-range' in campaign:  1",
+                   "Campaign seems 'not playable'.", "You can Win the Campaign.",
+                   "You can Loose the Campaign.", "-- end of file-check --"}));
     EXPECT_EQ(r.caption, join_path(s.mf7_rep, "Missing-Files-List-newcamp.txt"));
-    EXPECT_TRUE(r.text.starts_with(
-        "Campaign-file Missing : " + s.mf7_cam + path_separator() +
-        "\r\nCampaign text-file Missing : " + join_path(s.mf7_txt, "gone.txt") +
-        "\r\nCampaign-win smk-file Missing : " + join_path(s.mf7_smk, "nowin.smk") + "\r\n  \r\n"));
-    EXPECT_EQ(r.counters.missing_files, 3);
-    EXPECT_TRUE(r.playable);
+    EXPECT_FALSE(r.playable);
+    EXPECT_TRUE(game.msgs.shown.empty());
 }
 
 TEST(MissingFilesCheck, MissingScenarioIsUsedOnlyWhenAGotoNamesIt) {
@@ -124,7 +101,7 @@ TEST(MissingFilesCheck, MissingScenarioIsUsedOnlyWhenAGotoNamesIt) {
         std::string name = "FULL0" + std::to_string(c.missing) + ".SCN";
         game.remove(game.scn(name));
         if (c.wins_skip_it)
-            game.wins_end_at(3);
+            game.apply({{3, BV, Goto, 254}, {3, V, Goto, 254}, {3, TV, Goto, 254}});
         for (int s = 0; c.never_zero && s < 5; ++s)
             game.apply({{s, BV, Then, 1}, {s, V, Then, 1}, {s, TV, Then, 1}, {s, L, Then, 1}});
         game.apply(c.edits);
@@ -139,88 +116,67 @@ TEST(MissingFilesCheck, MissingScenarioIsUsedOnlyWhenAGotoNamesIt) {
         EXPECT_TRUE(has(r, "Scn # " + n +
                                " - Scenario details not available, Could not find scenario file, "
                                "Check scenario directory."));
-        EXPECT_EQ(r.playable, !c.used);
+        EXPECT_EQ(has(r, "Campaign seems 'playable'."), !c.used);
     }
 }
 
+// Among 5 scenarios a goto of 5 to 253 leads nowhere; 254 and 255 end the campaign.
 TEST(MissingFilesCheck, GotoRanges) {
     const std::pair<int16_t, bool> cases[] = {{4, false},   {5, true},    {253, true},
                                               {254, false}, {256, false}, {-1, false}};
-    const std::pair<int16_t OutcomeRecord::*, const char*> fields[] = {
-        {Goto, "Scn #:  2 - TV-goto illegal."},
-        {If, "Scn #:  2 - TV-if_played illegal."},
-        {Then, "Scn #:  2 - TV-Then_goto illegal."}};
-    for (const auto& [member, line] : fields) {
-        for (const auto& [value, illegal] : cases) {
-            SCOPED_TRACE(std::string(line) + " " + std::to_string(value));
-            CheckGame game(5);
-            game.apply({{2, TV, member, value}});
-            CheckResult r = game.run();
-            EXPECT_EQ(has(r, line), illegal);
-            EXPECT_EQ(r.counters.out_of_range_gotos, illegal ? 1 : 0);
-            EXPECT_EQ(r.playable, !illegal);
-        }
-    }
-}
-
-TEST(MissingFilesCheck, MapGraphicsNamedByTheMapNumber) {
-    const std::pair<int16_t, const char*> cases[] = {{5, "05"}, {123, "123"}, {-1, "-1"}};
-    for (const auto& [number, digits] : cases) {
-        SCOPED_TRACE(number);
-        CheckGame game(1);
-        std::string map = game.scn("MAP00.MAP");
-        demo::write_bytes(map, demo::make_map_bytes(number));
-        std::string shp =
-            join_path(game.settings().mf7main, "MAP") + path_separator() + "MAP" + digits;
+    for (const auto& [value, illegal] : cases) {
+        SCOPED_TRACE(value);
+        CheckGame game(5);
+        game.apply({{2, TV, Goto, value}, {2, TV, If, value}, {2, TV, Then, value}});
         CheckResult r = game.run();
-        EXPECT_TRUE(has(r, "Scn #  0 - SHP-files missing for map-file: " + map));
-        EXPECT_TRUE(has(r, "Scn #  0 - SHP-files missing: " + shp + "nn.SHP"));
-        EXPECT_FALSE(r.playable);
-        demo::write_bytes(shp + "00.SHP", "SHP");
-        EXPECT_TRUE(game.run().playable);
+        for (const char* field : {"goto", "if_played", "Then_goto"})
+            EXPECT_EQ(has(r, "Scn #:  2 - TV-" + std::string(field) + " illegal."), illegal);
+        EXPECT_EQ(r.counters.out_of_range_gotos, illegal ? 3 : 0);
+        EXPECT_EQ(r.playable, !illegal);
     }
 }
 
-TEST(MissingFilesCheck, MapNamesAndScenarioNames) {
-    CheckGame game(3);
-    demo::ScnSpec no_map;
-    no_map.map_file = "";
-    write_scenario(game.settings(), "FULL00.SCN", no_map);
+// Scenario 0 names no map, 1's map is gone, 2 has no file name; 3 to 5 have maps without their
+// graphics (MAP + the map number of two digits at least + 00.SHP) and intro texts that get the
+// extension unless they end with it in the same case.
+TEST(MissingFilesCheck, MapsGraphicsIntroTextsAndBlankNames) {
+    CheckGame game(6);
+    write_scenario(game.settings(), "FULL00.SCN", {.map_file = "", .intro_txt = ""});
     game.remove(game.scn("MAP01.MAP"));
     game.state.campaign.scenarios[2].scn_file = blank_field();
+    const std::pair<int16_t, const char*> maps[] = {{7, "07"}, {123, "123"}, {-1, "-1"}};
+    const char* intros[] = {"INTRO.TXT", "", "INTRO05.txt"};
+    std::string shp = join_path(game.settings().mf7main, "MAP") + path_separator() + "MAP";
+    for (int s = 3; s < 6; ++s) {
+        std::string map = "MAP0" + std::to_string(s) + ".MAP";
+        write_scenario(game.settings(), "FULL0" + std::to_string(s) + ".SCN",
+                       {.map_file = map, .intro_txt = intros[s - 3]});
+        demo::write_bytes(game.scn(map), demo::make_map_bytes(maps[s - 3].first));
+    }
     CheckResult r = game.run();
     EXPECT_TRUE(has(r, "Scn #  0 - No MAP file-name in scenario-file."));
     EXPECT_TRUE(has(r, "Scn #  1 - Missing map-file: " + game.scn("MAP01.MAP")));
     EXPECT_TRUE(has(r, "Scn #  2 - No Scenario-SCN file-name in Campaign."));
-    auto lines = split_lines_cr(r.text);
-    EXPECT_EQ(
-        std::vector<std::string>(lines.end() - 8, lines.end()),
-        (std::vector<std::string>{"-- file-checker - statistics --",
-                                  "Total number of scn-names not found in cam-file:  1",
-                                  "Total number of map-names not found in scn-file:  1",
-                                  "Total number of map-files not found            :  1",
-                                  "Campaign seems 'not playable'.", "You can Win the Campaign.",
-                                  "You can Loose the Campaign.", "-- end of file-check --"}));
-}
-
-TEST(MissingFilesCheck, IntroTextGetsTheExtensionWhenItLacksIt) {
-    // The file name tested, nullptr when none is.
-    const std::pair<const char*, const char*> cases[] = {
-        {"INTRO", "INTRO.txt"}, {"INTRO.TXT", "INTRO.TXT.txt"}, {"", nullptr}};
-    for (const auto& [intro, tested] : cases) {
-        SCOPED_TRACE(intro);
-        CheckGame game(1);
-        demo::ScnSpec fields;
-        fields.map_file = "MAP00.MAP";
-        fields.intro_txt = intro;
-        write_scenario(game.settings(), "FULL00.SCN", fields);
-        CheckResult r = game.run();
-        EXPECT_EQ(r.counters.missing_files, tested ? 1 : 0);
-        if (tested) {
-            EXPECT_TRUE(has(r, "Scn #  0 - Missing scn text-file: " +
-                                   join_path(game.settings().mf7_txt, tested)));
-        }
+    EXPECT_TRUE(has(r, "Scn #  3 - Missing scn text-file: " +
+                           join_path(game.settings().mf7_txt, "INTRO.TXT.txt")));
+    for (int s = 3; s < 6; ++s) {
+        std::string head = "Scn #  " + std::to_string(s) + " - SHP-files missing";
+        EXPECT_TRUE(
+            has(r, head + " for map-file: " + game.scn("MAP0" + std::to_string(s) + ".MAP")));
+        EXPECT_TRUE(has(r, head + ": " + shp + maps[s - 3].second + "nn.SHP"));
+        demo::write_bytes(shp + maps[s - 3].second + "00.SHP", "SHP");
     }
+    auto lines = split_lines_cr(r.text);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 10, lines.end()),
+              (std::vector<std::string>{
+                  "-- file-checker - statistics --", "Total number of files not found:  1",
+                  "Total number of scn-names not found in cam-file:  1",
+                  "Total number of map-names not found in scn-file:  1",
+                  "Total number of map-files not found            :  1",
+                  "Total number of missing MAP-graphichs          :  3",
+                  "Campaign seems 'not playable'.", "You can Win the Campaign.",
+                  "You can Loose the Campaign.", "-- end of file-check --"}));
+    EXPECT_EQ(game.run().counters.missing_map_graphics, 0);
 }
 
 TEST(MissingFilesCheck, WinAndLoseAnywhereInTheUsedSlots) {
@@ -251,10 +207,8 @@ TEST(MissingFilesCheck, WinAndLoseAnywhereInTheUsedSlots) {
 
 TEST(MissingFilesCheck, CountriesAreComparedOnlyBetweenFilesReadNow) {
     CheckGame game(4);
-    demo::ScnSpec other;
-    other.main_country = 9;
-    other.map_file = "MAP01.MAP";
-    write_scenario(game.settings(), "FULL01.SCN", other);
+    write_scenario(game.settings(), "FULL01.SCN",
+                   {.main_country = 9, .map_file = "MAP01.MAP", .intro_txt = ""});
     game.remove(game.scn("FULL02.SCN")); // read after scenario 1: must not inherit its country
     CheckResult r = game.run();
     EXPECT_TRUE(has(r, "Error in Country - Campaign Main country is NOT the same as Main Country "
@@ -272,16 +226,15 @@ TEST(MissingFilesCheck, CountriesAreComparedOnlyBetweenFilesReadNow) {
 TEST(MissingFilesCheck, UnreadableMapFileCountsAsMissing) {
     CheckGame game(2);
     std::string map = game.scn("MAP00.MAP");
+    std::error_code ec;
 #ifdef _WIN32
     // A file that exists but fails on reading: one held open by another program without sharing.
-    std::error_code ec;
     HANDLE held = CreateFileW(to_native(map).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
 #else
     game.remove(map);
     // A file that exists but fails on reading: the process memory file, read from address 0.
-    std::error_code ec;
     std::filesystem::create_symlink("/proc/self/mem", to_native(map), ec);
 #endif
     std::string bytes;
