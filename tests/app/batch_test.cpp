@@ -180,8 +180,10 @@ TEST(BatchReports, CheckPrintsTheTextAndExitsByTheVerdict) {
         // --save writes what the text window's save button writes; it fails without the folder.
         EXPECT_EQ(game.run({"check", "$cam", "--save"}).status, status);
         EXPECT_EQ(read_all(core.caption), status < 2 ? core.text + "\r\n" : "");
-        std::error_code ec; // a file written into the root must not stay there
-        std::filesystem::remove(to_native(core.caption), ec);
+        if (status == 2) { // a faulty run wrote into the root: don't let it fail later runs
+            std::error_code ec;
+            std::filesystem::remove(to_native(core.caption), ec);
+        }
     }
 }
 
