@@ -73,6 +73,7 @@ class OverviewWindowListTest : public QObject {
         QCOMPARE(spy.count(), 1);
     }
 
+    // A click on a row selects it, names it in the caption and enables the buttons.
     void eachButtonActsOnTheClickedRow_data() { case_rows(kButtons); }
     void eachButtonActsOnTheClickedRow() {
         const auto& [what, button, row, answer, current] = fetched(kButtons);
