@@ -3,11 +3,9 @@
 #include "support/editor_fixture.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/text_window.h"
-#include "ui/copy/copy_window.h"
 #include "ui/editor/scenario_editor.h"
 #include "ui/editor/scenario_list_window.h"
 
-#include <QLineEdit>
 #include <QPlainTextEdit>
 
 using namespace mf7;
@@ -18,19 +16,23 @@ namespace {
 const struct {
     const char *what, *opener, *button;
 } kEnterCases[] = {
-    {"scenario editor", "edit", "Command2"},  {"text window", "mnu_missing", "Command2"},
-    {"about", "about", "Command1"},           {"how do I", "howto", "Command1"},
-    {"new campaign", "Mnew", "CancelButton"}, {"folder settings", "Set_edit", "Command1"},
-    {"chooser", "Mopen", "Command2"},         {"chooser's file list", "Mopen", "File1"},
+    {"scenario editor", "edit", "Command2"},
+    {"text window", "mnu_missing", "Command2"},
+    {"about", "about", "Command1"},
+    {"how do I", "howto", "Command1"},
+    {"new campaign", "Mnew", "CancelButton"},
+    {"folder settings", "Set_edit", "Command1"},
+    {"chooser", "Mopen", "Command2"},
+    {"chooser's file list", "Mopen", "File1"},
+    {"copy", "language_conversion", "Command3"},
 };
 } // namespace
 
 class EditorFlowTest : public QObject {
     Q_OBJECT
   private slots:
-    void editAGotoAndItsTextThenSaveTheCampaign() {
-        Editor e;
-        e.open();
+    void editAGotoThenSaveTheCampaign() {
+        Editor e(kOpened);
         double_click_row(e.list1(), 2);
         ScenarioEditor& editor = e.windows.editor();
         QVERIFY(QTest::qWaitForWindowActive(&editor));
@@ -38,17 +40,6 @@ class EditorFlowTest : public QObject {
         v_goto->setFocus();
         v_goto->setText("6");
         editor.field(2)->setFocus(); // leaving the field applies the goto rule
-
-        // SHIFT + left click on the victory text opens it; a save writes it and comes back.
-        QLineEdit* v_txt = editor.field(25);
-        QTest::mouseClick(v_txt, Qt::LeftButton, Qt::ShiftModifier);
-        TextWindow& text = e.windows.text_window();
-        std::string path = join_path(e.state.settings.mf7_txt, "SEDv.txt");
-        text.text1()->setPlainText("Well done.");
-        click(text, "Command1");
-        QCOMPARE(read_all(path), std::string("Well done.\r\n"));
-        QVERIFY(editor.isEnabled());
-
         click(editor, "Command1");
         QCOMPARE(e.list1()->item(2)->text().mid(35, 10), QString("        6*"));
         e.msgs.answers = {Answer::Yes};
@@ -57,32 +48,8 @@ class EditorFlowTest : public QObject {
         QCOMPARE(campaign_from_bytes(saved).scenarios[2].outcome[V].goto_scn, int16_t(6));
     }
 
-    // Every platform gets the usual keys, also one whose key theme has none for Save as or Quit.
-    void theFileCommandsHaveTheirUsualKeys() {
-        Editor e;
-        QCOMPARE(e.overview().action("Mnew")->shortcut(), QKeySequence(QKeySequence::New));
-        QCOMPARE(e.overview().action("Mopen")->shortcut(), QKeySequence(QKeySequence::Open));
-        QVERIFY(!e.overview().action("Msave_as")->shortcut().isEmpty());
-        QVERIFY(!e.overview().action("exit")->shortcut().isEmpty());
-    }
-
-    void theEditorsChooserFillsTheFieldAndComesBack() {
-        Editor e;
-        e.open();
-        double_click_row(e.list1(), 0);
-        ScenarioEditor& editor = e.windows.editor();
-        QVERIFY(QTest::qWaitForWindowActive(&editor));
-        QTest::mouseDClick(editor.field(7), Qt::LeftButton);
-        QVERIFY(!editor.isEnabled());
-        QCOMPARE(e.windows.chooser().windowTitle(), QString("Select filename."));
-        double_click_row(e.file1(), row_named(e.file1(), "panzer.smk"));
-        QVERIFY(editor.isEnabled());
-        QCOMPARE(editor.field(7)->text(), QString("panzer.smk"));
-    }
-
     void theScenarioListFollowsInsertsAndTheEditor() {
-        Editor e;
-        e.open();
+        Editor e(kOpened);
         double_click_row(e.list1(), 1);
         click(e.windows.editor(), "Command3");
         ScenarioListWindow& list = e.windows.scenario_list();
@@ -96,8 +63,7 @@ class EditorFlowTest : public QObject {
     }
 
     void reportsFromTheMenu() {
-        Editor e;
-        e.open();
+        Editor e(kOpened);
         e.trigger("mnu_camlst");
         std::string list = join_path(e.state.settings.mf7_rep, "Small Campaignlist for DEMO.txt");
         QCOMPARE(e.msgs.shown.size(), size_t(1));
@@ -110,11 +76,11 @@ class EditorFlowTest : public QObject {
         QVERIFY(text.text1()->toPlainText().contains("missing.smk"));
         click(text, "Command1");
         QVERIFY(file_exists(report));
-        QVERIFY(e.overview().isEnabled());
     }
 
-    // The close box of a waiting editor, a click on another row, the return and "Use these
-    // settings": the editor still stores the scenario it was opened on.
+    // The close box of a waiting editor, a click on another row, the return (a cancelled text
+    // window, a file chosen for the field) and "Use these settings": the editor still stores
+    // the scenario it was opened on.
     void aWaitingEditorStaysWithItsScenario_data() {
         QTest::addColumn<bool>("chooser");
         QTest::newRow("text window") << false;
@@ -133,14 +99,20 @@ class EditorFlowTest : public QObject {
             waited_for = &e.windows.chooser();
         } else {
             QTest::mouseClick(editor.field(25), Qt::LeftButton, Qt::ShiftModifier);
+            QCOMPARE(waited_for->windowTitle(),
+                     toQ(join_path(e.state.settings.mf7_txt, "NORv.txt")));
         }
         QVERIFY(waited_for->isVisible());
         QVERIFY(!editor.close());
         QVERIFY(!e.overview().close());
         QVERIFY(editor.isVisible() && !e.overview().isEnabled() && e.quits == 0);
         click_row(e.list1(), 5);
-        click(*waited_for, "Command2");
+        if (chooser)
+            double_click_row(e.file1(), row_named(e.file1(), "panzer.smk"));
+        else
+            click(*waited_for, "Command2");
         QVERIFY(editor.isEnabled() && !e.overview().isEnabled());
+        QCOMPARE(editor.field(7)->text(), chooser ? QString("panzer.smk") : QString("fjord.smk"));
         click(editor, "Command1");
         QVERIFY(e.overview().isEnabled());
         QCOMPARE(e.state.selected_scn, int16_t(1));
@@ -186,6 +158,8 @@ class EditorFlowTest : public QObject {
             if (w->isVisible() && w != &e.overview())
                 window = w;
         QVERIFY(window);
+        // The copy window hides the overview until it closes.
+        QCOMPARE(e.overview().isVisible(), opener != "language_conversion");
         e.state.campaign_changed = false;
         e.list1()->clear();
         QWidget* target = window->findChild<QWidget*>(button);
@@ -194,20 +168,8 @@ class EditorFlowTest : public QObject {
         target->setFocus();
         QTest::keyClick(target, Qt::Key_Return);
         QVERIFY(!window->isVisible());
-        QVERIFY(e.overview().isEnabled());
+        QVERIFY(e.overview().isEnabled() && e.overview().isVisible());
         QCOMPARE(e.list1()->count(), button == "File1" ? 8 : 0);
-    }
-
-    void theCopyWindowHidesTheOverviewUntilItCloses() {
-        Editor e;
-        e.open();
-        e.trigger("language_conversion");
-        QVERIFY(!e.overview().isVisible());
-        CopyWindow& copy = e.windows.copy_window();
-        QVERIFY(copy.isVisible());
-        click(copy, "Command3");
-        QVERIFY(!copy.isVisible());
-        QVERIFY(e.overview().isVisible());
     }
 };
 
