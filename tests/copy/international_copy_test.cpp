@@ -15,8 +15,6 @@ using namespace mf7::test;
 
 namespace {
 
-constexpr std::size_t kLongScenario = 20000;
-
 // A small game of our own: two scenarios in use (a third slot beyond the count), names in mixed
 // letter case, fields that name no file, and files that are missing on purpose.
 struct SmallGame : Game {
@@ -43,15 +41,13 @@ struct SmallGame : Game {
         cam.scenarios[2].scn_txt = name("unused.txt");
         cam.description_txt = name("camp.txt");
 
-        demo::ScnSpec alpha;
-        alpha.size = kLongScenario;
+        demo::ScnSpec alpha; // longer than the head a scenario copy marks
+        alpha.size = 20000;
         write_scenario(s, "alpha.scn", alpha);
         for (const char* n : {"alphabrf.txt", "a_bv.txt", "beta.txt", "b.v.txt", "camp.txt",
                               "unused.txt", "nodot", ".txt"})
             demo::write_bytes(join_path(s.mf7_txt, n), demo::crlf_text({n, "Généraux"}));
-        std::filesystem::create_directories(to_native(s.mf7_cam));
         state.cam_name = "CAMP.CAM";
-        state.cam_folder = s.mf7_cam;
         state.cam_path = join_path(s.mf7_cam, state.cam_name);
     }
 
@@ -138,21 +134,11 @@ TEST(InternationalCopy, WithoutScenariosAndCampaignOnlyTheTextsAreCopied) {
     EXPECT_EQ(short_scn, "\x01");
 }
 
-TEST(InternationalCopy, CancelOrAMissingTargetTouchNothing) {
+TEST(InternationalCopy, CancelTouchesNothing) {
     SmallGame g;
     g.msgs.answers = {Answer::Cancel};
-    CopyResult r = g.copy("deu");
-    EXPECT_FALSE(r.done);
+    EXPECT_FALSE(g.copy("deu").done);
     EXPECT_TRUE(tree(g.target.str()).empty());
-
-    g.msgs.clear();
-    std::string gone = g.target.file("gone");
-    r = g.copy("txt", gone);
-    EXPECT_FALSE(r.done);
-    EXPECT_EQ(g.msgs.texts(),
-              std::vector<std::string>{"The error: >No such file or directory< was encountered, "
-                                       "While trying to copy files into " +
-                                       gone});
 }
 
 TEST(InternationalCopy, CopyIntoTheSourceFoldersKeepsTheSources) {
@@ -167,7 +153,7 @@ TEST(InternationalCopy, CopyIntoTheSourceFoldersKeepsTheSources) {
         Settings& s = g.state.settings;
         for (const auto& [name, bytes] : tree(s.mf7_scn))
             demo::write_bytes(join_path(s.mf7_txt, name), bytes);
-        s.mf7_scn = s.mf7_cam = g.state.cam_folder = s.mf7_txt;
+        s.mf7_scn = s.mf7_cam = s.mf7_txt;
         g.state.cam_path = join_path(s.mf7_txt, g.state.cam_name);
         demo::write_bytes(join_path(s.mf7_txt, g.state.cam_name), "an older campaign file");
         auto before = tree(s.mf7_txt);
@@ -205,6 +191,14 @@ TEST(InternationalCopy, FailedCopiesAreReported) {
     auto lines = split_lines_cr(r.report);
     EXPECT_TRUE(has_line(lines, join_path(s.mf7_scn, "ALPHA.SCN") + " : COPY FAILED"));
     EXPECT_FALSE(has_line(lines, join_path(t, "ALPHA.SCN")));
+    // Without the target folder nothing is tried.
+    g.msgs.clear();
+    std::string gone = g.target.file("gone");
+    EXPECT_FALSE(g.copy("txt", gone).done);
+    EXPECT_EQ(g.msgs.texts(),
+              std::vector<std::string>{"The error: >No such file or directory< was encountered, "
+                                       "While trying to copy files into " +
+                                       gone});
 }
 
 TEST(CopyFolder, NewFolderNames) {

@@ -26,7 +26,7 @@ TEST(Drives, DriveOfAPath) {
         EXPECT_EQ(drive_of(path, drives), drive) << path;
 }
 
-TEST(Drives, TheMainDriveComesFirstAndAnswers) {
+TEST(Drives, TheMainDriveNearestFolderAndTheMessage) {
     auto drives = drive_list();
     ASSERT_FALSE(drives.empty());
     EXPECT_EQ(drives.front(), main_drive());
@@ -36,9 +36,6 @@ TEST(Drives, TheMainDriveComesFirstAndAnswers) {
     TempDir dir;
     EXPECT_EQ(nearest_existing_folder(join_path(dir.file("gone"), "deeper")), dir.str());
     EXPECT_EQ(nearest_existing_folder("no/such/relative"), drive_root(main_drive()));
-}
-
-TEST(Drives, NotRespondingMessage) {
     EXPECT_EQ(drive_not_responding("E:"),
               "You are trying to access a Drive that isn't responding.\n\rDrive in error: >E:<\n\r"
               "Check that the Drive is working properly, and has a Diskette or CD-ROM inserted. "
