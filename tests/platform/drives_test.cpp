@@ -26,24 +26,14 @@ TEST(Drives, DriveOfAPath) {
         EXPECT_EQ(drive_of(path, drives), drive) << path;
 }
 
-TEST(Drives, TheMainDriveComesFirstAndAnswers) {
-    auto drives = drive_list();
-    ASSERT_FALSE(drives.empty());
-    EXPECT_EQ(drives.front(), main_drive());
+TEST(Drives, TheMainDriveNearestFolderAndTheMessage) {
+    EXPECT_EQ(drive_list().at(0), main_drive());
     EXPECT_TRUE(path_drive_exists(drive_root(main_drive())));
     EXPECT_FALSE(path_drive_exists("relative/folder"));
-    EXPECT_FALSE(path_drive_exists(""));
-}
-
-TEST(Drives, NearestExistingFolder) {
+    // A missing folder opens at its nearest existing parent, a relative one at the main drive.
     TempDir dir;
-    EXPECT_EQ(nearest_existing_folder(dir.str()), dir.str());
-    EXPECT_EQ(nearest_existing_folder(join_path(join_path(dir.str(), "gone"), "deeper")),
-              dir.str());
+    EXPECT_EQ(nearest_existing_folder(join_path(dir.file("gone"), "deeper")), dir.str());
     EXPECT_EQ(nearest_existing_folder("no/such/relative"), drive_root(main_drive()));
-}
-
-TEST(Drives, NotRespondingMessage) {
     EXPECT_EQ(drive_not_responding("E:"),
               "You are trying to access a Drive that isn't responding.\n\rDrive in error: >E:<\n\r"
               "Check that the Drive is working properly, and has a Diskette or CD-ROM inserted. "
