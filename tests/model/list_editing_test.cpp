@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <tuple>
 
 using namespace mf7;
 using namespace mf7::test;
@@ -15,6 +14,10 @@ namespace {
 
 using Texts = std::vector<std::string>;
 const char* const kFull = "The Campaign allready contain the maximum number of Scenarios.";
+const char* const kNoSelection[] = {
+    "No Scenario selected, click on the scenario you want to insert a new scenario before.",
+    "No Scenario selected, click on the scenario you want to insert a new scenario after.",
+    "No Scenario selected, click on the scenario you want to delete."};
 
 // A campaign of n scenarios whose slots tell themselves apart by max_prestige_cap = index + 1;
 // the slots beyond n hold old data (cap 1000 + index). Every slot carries gotos, which a move
@@ -47,6 +50,8 @@ ListEditResult run(Op op, EditorState& st, int rows, RecordingMessages& msgs) {
 TEST(ListEditing, InsertAndDelete) {
     using enum Answer;
     // A delete asks about the selected scenario; an insert that changes nothing met the maximum.
+    // After Clear or Open, selected_scn may name no row of the list on screen (select -1): every
+    // button then gives its no-selection message and changes nothing.
     struct Case {
         const char* what;
         Op op;
@@ -69,6 +74,9 @@ TEST(ListEditing, InsertAndDelete) {
         // The fill shows one empty scenario 0, and that row is selected.
         {"delete the only", Delete, 1, 1, 0, Yes, 0, 0, {0, 1001}},
         {"delete with a damaged count", Delete, 300, 50, 49, Yes, 48, 49, {}},
+        {"nothing selected", Before, 3, 3, -1, Yes, -1, 3, {}},
+        {"left over from a longer campaign", After, 3, 3, 7, Yes, -1, 3, {}},
+        {"the list emptied by Clear", Delete, 0, 0, 0, Yes, -1, 0, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -85,7 +93,9 @@ TEST(ListEditing, InsertAndDelete) {
         EXPECT_EQ(st.campaign.scenario_count, c.count_after);
         EXPECT_EQ(st.campaign_changed, changed);
         Texts shown;
-        if (c.op == Delete)
+        if (c.select < 0)
+            shown = {kNoSelection[c.op]};
+        else if (c.op == Delete)
             shown = {"Are you sure you want to delete scenario # " + std::to_string(c.selected)};
         else if (!changed)
             shown = {kFull};
@@ -99,45 +109,12 @@ TEST(ListEditing, InsertAndDelete) {
         int emptied = 0;
         for (const ScenarioSlot& s : st.campaign.scenarios) {
             int cap = s.max_prestige_cap;
-            if (cap == 0) {
-                ++emptied;
-                EXPECT_EQ(s, ScenarioSlot::empty());
-                continue;
-            }
-            EXPECT_TRUE(seen.insert(cap).second) << "twice: " << cap;
+            emptied += cap == 0;
             std::size_t from = static_cast<std::size_t>(cap >= 1000 ? cap - 1000 : cap - 1);
-            EXPECT_EQ(s, original.campaign.scenarios[from]);
+            EXPECT_EQ(s, cap == 0 ? ScenarioSlot::empty() : original.campaign.scenarios[from]);
+            EXPECT_TRUE(cap == 0 || seen.insert(cap).second) << "twice: " << cap;
         }
         EXPECT_EQ(emptied, changed ? 1 : 0);
         EXPECT_FALSE(c.op == Delete && changed && seen.count(c.selected + 1)) << "not deleted";
-    }
-}
-
-// After Clear or Open, selected_scn may name no row of the list on screen: every button then
-// gives its no-selection message and changes nothing.
-TEST(ListEditing, ASelectionOutsideTheListIsNoSelection) {
-    const char* expected[] = {
-        "No Scenario selected, click on the scenario you want to insert a new scenario before.",
-        "No Scenario selected, click on the scenario you want to insert a new scenario after.",
-        "No Scenario selected, click on the scenario you want to delete."};
-    const std::tuple<int, int, int> cases[] = {
-        {3, 3, -1}, // nothing selected
-        {3, 3, 7},  // left over from a longer campaign
-        {0, 0, 0},  // after Clear the list is empty
-    };
-    for (const auto& [count, rows, selected] : cases) {
-        for (Op op : {Before, After, Delete}) {
-            SCOPED_TRACE(testing::Message() << selected << " op " << op);
-            EditorState st = campaign(count);
-            st.selected_scn = static_cast<int16_t>(selected);
-            const CampaignRecord before = st.campaign;
-            RecordingMessages msgs;
-            msgs.answers = {Answer::Yes};
-            ListEditResult r = run(op, st, rows, msgs);
-            EXPECT_EQ(msgs.texts(), Texts{expected[op]});
-            EXPECT_FALSE(r.changed);
-            EXPECT_EQ(r.select, -1);
-            EXPECT_EQ(st.campaign, before);
-        }
     }
 }

@@ -38,9 +38,7 @@ TEST(TextFileName, RefusedNamesAndTheExtension) {
     for (const auto& [text, test, refused, with_ext] : cases) {
         SCOPED_TRACE(text + (test == NameTest::Plain ? " plain" : " trimmed"));
         EXPECT_EQ(text_name_refused(text, ".txt", test), refused);
-        if (!refused) {
-            EXPECT_EQ(text_name_with_extension(text, ".txt", test), with_ext);
-        }
+        EXPECT_EQ(refused ? "" : text_name_with_extension(text, ".txt", test), with_ext);
     }
     Settings s = demo::demo_settings("/game");
     EXPECT_EQ(text_file_path(s, "brief.txt"), join_path(s.mf7_txt, "brief.txt"));
