@@ -1,5 +1,6 @@
 #include "copy/international_copy.h"
 
+#include "model/scenario_file.h"
 #include "platform/files.h"
 #include "platform/text.h"
 #include "support/fixtures.h"
@@ -255,5 +256,19 @@ TEST(InternationalCopy, NamesThatLeaveTheTargetAreNotCopied) {
         bool in_target =
             name.starts_with("SCENARIO/copy/") && name.find('/', 14) == std::string::npos;
         EXPECT_TRUE(in_target || before[native_name] == bytes) << name;
+    }
+}
+
+TEST(InternationalCopy, MarksOnlyTheBytesAScenarioFileHas) {
+    // A short scenario file is copied as it is: marking must not write past its end.
+    for (std::size_t size : {std::size_t{0}, scn_layout::kOrigin, scn_layout::kOrigin + 1}) {
+        std::string bytes(size, '\x05');
+        mark_scenario_copy(bytes, true, true);
+        std::string expected(size, '\x05');
+        if (size > 0)
+            expected[scn_layout::kHidden] = 1;
+        if (size > scn_layout::kOrigin)
+            expected[scn_layout::kOrigin] = 0;
+        EXPECT_EQ(bytes, expected) << size;
     }
 }
