@@ -59,7 +59,6 @@ class FileChooserTest : public QObject {
             QTest::mouseDClick(f, Qt::LeftButton);
         }
         FileChooser& chooser = e.windows.chooser();
-        QCOMPARE(chooser.windowTitle(), QString("Select filename."));
         QCOMPARE(use_button(e)->text(), text5 ? "Use txt-filename" : "Use smk-filename");
         QVERIFY(!use_button(e)->isEnabled());
         QVERIFY(e.state.campaign_changed);
@@ -83,7 +82,6 @@ class FileChooserTest : public QObject {
         ScenarioEditor& editor = e.windows.editor();
         QVERIFY(QTest::qWaitForWindowActive(&editor));
         QTest::mouseDClick(editor.field(7), Qt::LeftButton);
-        QVERIFY(!editor.isEnabled());
         QVERIFY(show_active(e.windows.chooser()));
         QVERIFY(!use_button(e)->isEnabled());
         click_row(e.file1(), row_named(e.file1(), "bv.smk"));

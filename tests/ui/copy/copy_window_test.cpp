@@ -62,8 +62,7 @@ class CopyWindowTest : public QObject {
         QCOMPARE(s.msgs.shown.size(), size_t(2));
         QVERIFY(s.msgs.shown[1].text.find("given the extension: deu\r\n") != std::string::npos);
         CopyReportWindow* report = w.report_window();
-        QVERIFY(report && report->isVisible());
-        QVERIFY(!w.isVisible());
+        QVERIFY(report && report->isVisible() && !w.isVisible());
         QCOMPARE(child<QLabel>(*report, "Label1")->text(),
                  "This Report has been saved as: " +
                      QString::fromStdString(s.target.file("REPORT.deu")));
@@ -95,11 +94,10 @@ class CopyWindowTest : public QObject {
         QCOMPARE(s.msgs.shown.size(), size_t(1));
         QVERIFY(f->isVisible() && !w.isEnabled());
 
-        s.msgs.clear();
         name->setText("fra ");
         QCOMPARE(name->text(), QString("fra"));
         click(*f, "Command1");
-        QVERIFY(s.msgs.shown.empty());
+        QCOMPARE(s.msgs.shown.size(), size_t(1));
         QVERIFY(folder_exists(s.target.file("fra")));
         QVERIFY(!f->isVisible() && w.isEnabled());
         QCOMPARE(child<QLineEdit>(w, "Text1")->text(),

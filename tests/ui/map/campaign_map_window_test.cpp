@@ -72,7 +72,7 @@ class CampaignMapWindowTest : public QObject {
         QCOMPARE(shape(w, "scenario", 0)->brush().color(), QColor(Qt::white));
         QColor red("#d32f2f");
         QCOMPARE(shape(w, "invalid", -3)->pen().color(), red);
-        QCOMPARE(shape(w, "edge", 2)->pen().color(), red);          // 0's TV
+        QCOMPARE(shape(w, "edge", 2)->pen().color(), red);          // 0's TV         // 0's TV
         QCOMPARE(shape(w, "edge", 8)->pen().style(), Qt::DashLine); // 1's L if 2 played
         QVERIFY(!child<QListWidget>(w, "Findings")
                      ->findItems("reaches scenario 2", Qt::MatchContains)

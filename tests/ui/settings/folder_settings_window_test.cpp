@@ -66,8 +66,7 @@ class FolderSettingsWindowTest : public QObject {
         std::string ini = join_path(e.game.dir.str(), "mf7edit.ini");
         QCOMPARE(e.msgs.shown.size(), size_t(1));
         QCOMPARE(colours(w), kAllGreen);
-        QVERIFY(!w.isVisible());
-        QVERIFY(e.overview().isEnabled());
+        QVERIFY(!w.isVisible() && e.overview().isEnabled());
         // The campaign still on screen can be saved again.
         QCOMPARE(enabled_actions(e.overview()), kCampaign);
         QVERIFY(read_all(ini).find("mf7_rep=" + missing + "\r\n") != std::string::npos);
@@ -81,7 +80,6 @@ class FolderSettingsWindowTest : public QObject {
         w.field(8)->setFocus();
         w.field(8)->selectAll();
         QTest::keyClicks(w.field(8), "deu");
-        QCOMPARE(e.state.settings.mf7text, std::string("*.deu"));
         QCOMPARE(e.state.settings.text_ext, std::string(".deu"));
         click(w, "Command1");
         QCOMPARE(e.state.settings.text_ext, std::string(".deu"));
