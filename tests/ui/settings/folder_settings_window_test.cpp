@@ -1,4 +1,5 @@
-// The folder settings window: filling, colours, saving, the extension and the picker it opens.
+// The folder settings window: filling, colours, saving, the extension, and the folder picker it
+// opens.
 #include "platform/drives.h"
 #include "support/editor_fixture.h"
 #include "ui/common/look.h"
@@ -65,8 +66,7 @@ class FolderSettingsWindowTest : public QObject {
         std::string ini = join_path(e.game.dir.str(), "mf7edit.ini");
         QCOMPARE(e.msgs.shown.size(), size_t(1));
         QCOMPARE(colours(w), kAllGreen);
-        QVERIFY(!w.isVisible());
-        QVERIFY(e.overview().isEnabled());
+        QVERIFY(!w.isVisible() && e.overview().isEnabled());
         // The campaign still on screen can be saved again.
         QCOMPARE(enabled_actions(e.overview()), kCampaign);
         QVERIFY(read_all(ini).find("mf7_rep=" + missing + "\r\n") != std::string::npos);
@@ -80,7 +80,6 @@ class FolderSettingsWindowTest : public QObject {
         w.field(8)->setFocus();
         w.field(8)->selectAll();
         QTest::keyClicks(w.field(8), "deu");
-        QCOMPARE(e.state.settings.mf7text, std::string("*.deu"));
         QCOMPARE(e.state.settings.text_ext, std::string(".deu"));
         click(w, "Command1");
         QCOMPARE(e.state.settings.text_ext, std::string(".deu"));
@@ -108,7 +107,6 @@ class FolderSettingsWindowTest : public QObject {
         QListWidget* dirs = child<QListWidget>(picker, "Dir1");
         click_row(dirs, folder_row(dirs, "CAMPAIGN"));
         QVERIFY(ok->isEnabled());
-        QCOMPARE(rows(child<QListWidget>(picker, "File1")), QStringList{"DEMO.CAM"});
         ok->click();
         QVERIFY(w.isEnabled());
         QCOMPARE(w.field(2)->text().toStdString(), good);
@@ -129,6 +127,34 @@ class FolderSettingsWindowTest : public QObject {
         QVERIFY(e.state.settings.settings_changed);
         QVERIFY(e.windows.folder_picker().isVisible());
         QCOMPARE(e.windows.folder_picker().dir_path(), drive_root(main_drive()));
+    }
+    // Enter on the text folder opens the picker there, showing its text files; a double-click
+    // on the game folder or Enter on one of its folders moves there; Cancel leaves the field.
+    void thePickerMovesThroughFoldersThenCancels() {
+        Editor e;
+        FolderSettingsWindow& settings = open_settings(e);
+        settings.field(6)->setFocus();
+        QTest::keyClick(settings.field(6), Qt::Key_Return);
+        FolderPicker& p = e.windows.folder_picker();
+        QCOMPARE(p.dir_path(), e.state.settings.mf7_txt);
+        QListWidget* files = child<QListWidget>(p, "File1");
+        QVERIFY(rows(files).contains("demo.txt"));
+        QCOMPARE(rows(files).filter(".txt").size(), files->count());
+
+        QListWidget* dirs = child<QListWidget>(p, "Dir1");
+        std::string game = e.game.dir.str();
+        double_click_row(dirs, folder_row(dirs, game.substr(game.rfind('/') + 1).c_str()));
+        QCOMPARE(child<QLineEdit>(p, "Text1")->text().toStdString(), game);
+        QCOMPARE(rows(files), QStringList{"GUI97.TXT"});
+        QVERIFY(show_active(p));
+        dirs->setFocus();
+        dirs->setCurrentRow(folder_row(dirs, "SCENARIO"));
+        QTest::keyClick(dirs, Qt::Key_Return);
+        QCOMPARE(p.dir_path(), e.state.settings.mf7_scn);
+
+        click(p, "Command2");
+        QVERIFY(!p.isVisible() && settings.isEnabled());
+        QCOMPARE(settings.field(6)->text().toStdString(), e.state.settings.mf7_txt);
     }
 };
 
