@@ -55,7 +55,7 @@ test-windows:
 # Every window on the demo campaign, headless, at the default size and at 150 %.
 screenshots: build-run
 	@QT_QPA_PLATFORM=offscreen $(BIN)/mf7shots $(CURDIR)/docs/screenshots
-	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 $(BIN)/mf7shots $(CURDIR)/docs/screenshots -150
+	@QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=1.5 $(BIN)/mf7shots $(CURDIR)/docs/screenshots --suffix -150
 
 bench: build-run
 	@$(BIN)/mf7bench

@@ -26,6 +26,10 @@ for exe in mf7edit mf7batch mf7demo mf7bench mf7copybench mf7shots; do
     grep -q "^usage: $exe" "$tmp/err" || { echo "FAIL: no usage from $exe --frobnicate"; fail=1; }
 done
 [ -e ./--help ] && { echo "FAIL: a folder named --help was written"; fail=1; }
+if [ -x "$bin/mf7shots" ]; then
+    expect 0 "$bin/mf7shots" "$tmp/shots" --suffix -150
+    [ -f "$tmp/shots/overview-150.png" ] || { echo "FAIL: no pictures with the suffix"; fail=1; }
+fi
 
 mkdir "$tmp/mine" && echo keep >"$tmp/mine/notes.txt"
 expect 1 "$bin/mf7demo" "$tmp/mine"

@@ -1,5 +1,5 @@
 // mf7shots: renders every window on the demo campaign into PNG files, headless.
-//   QT_QPA_PLATFORM=offscreen mf7shots OUT_DIR [SUFFIX]
+//   QT_QPA_PLATFORM=offscreen mf7shots OUT_DIR [--suffix SUFFIX]
 // Run it again with QT_SCALE_FACTOR=1.5 and a suffix for the pictures at 150 %.
 #include "demo/demo_game.h"
 #include "model/campaign_file.h"
@@ -34,6 +34,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <sstream>
 
 namespace {
 
@@ -70,22 +71,32 @@ bool save(QWidget* w, const QString& folder, const QString& name, const QString&
 
 int main(int argc, char** argv) {
     mf7::ignore_file_size_signal();
-    const char* usage = "usage: mf7shots OUT_DIR [SUFFIX]\n";
+    const char* usage = "usage: mf7shots OUT_DIR [--suffix SUFFIX]\n";
+    // The suffix is an option of its own, since the usual one ("-150") starts like an option.
+    const std::vector<mf7::KnownOption> known = {{"--suffix", true}};
     // --help needs no display, so it is answered before the application starts.
     std::vector<std::string> before(argv + 1, argv + argc);
-    if (auto status = mf7::answer_command_line(before, {}, usage, std::cout, std::cerr);
+    std::ostringstream ignored;
+    if (auto status = mf7::answer_command_line(before, known, usage, std::cout, ignored);
         status && *status == 0)
         return 0;
     QApplication app(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (auto status = mf7::answer_command_line(args, {}, usage, std::cout, std::cerr))
+    if (auto status = mf7::answer_command_line(args, known, usage, std::cout, std::cerr))
         return *status;
-    if (argc < 2 || argc > 3) {
+    std::vector<std::string> folders;
+    QString suffix;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--suffix")
+            suffix = QString::fromLocal8Bit(args[++i]);
+        else
+            folders.push_back(args[i]);
+    }
+    if (folders.size() != 1) {
         std::cerr << usage;
         return 2;
     }
-    QString out = QString::fromLocal8Bit(argv[1]);
-    QString suffix = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    QString out = QString::fromLocal8Bit(folders[0]);
     QDir().mkpath(out);
 
     namespace fs = std::filesystem;
