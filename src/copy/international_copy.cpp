@@ -195,12 +195,12 @@ class CopyRun {
         // The copy is written beside its destination and renamed, so a failure leaves no
         // half-written scenario that the game would try to load.
         FileError error;
-        bool ok = scenario ? copy_file_atomic(*found, to, error, scn_layout::kSize,
-                                              [this](std::string& head) {
-                                                  mark_scenario_copy(head, options_.grey,
-                                                                     options_.hidden);
-                                              })
-                           : copy_file_atomic(*found, to, error);
+        auto mark = [this](std::string& head) {
+            mark_scenario_copy(head, options_.grey, options_.hidden);
+        };
+        bool ok = copy_file_atomic(*found, to, error, scenario ? scn_layout::kSize : 0,
+                                   scenario ? mark : std::function<void(std::string&)>{},
+                                   Flush::Lazy, &leftovers_);
         if (!ok) {
             fail(source, dest, error.text);
             lines_.push_back(source + " : " + kFailed);
@@ -259,6 +259,7 @@ class CopyRun {
     std::string target_, new_ext_;
     Messages& messages_;
     TargetNames names_;
+    LeftoverTemps leftovers_; // every file goes into one folder, read once for them
     CopyResult result_;
     int done_ = 0, total_ = 0;
     std::vector<std::string> lines_;

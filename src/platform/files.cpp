@@ -1,14 +1,13 @@
 #include "platform/files.h"
 
 #include "platform/paths.h"
+#include "platform/temp_files.h"
 
 #include <cerrno>
-#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <random>
 #include <system_error>
 
 #ifdef _WIN32
@@ -112,66 +111,10 @@ int refuse_read_only(const fs::path& target) {
 #endif
 }
 
-constexpr std::size_t kTempLetters = 6;
-
-std::string random_letters() {
-    static std::minstd_rand pick(static_cast<unsigned>(
-        std::chrono::steady_clock::now().time_since_epoch().count() ^ (std::random_device{}())));
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::string out;
-    for (std::size_t i = 0; i < kTempLetters; ++i)
-        out += kLetters[pick() % (sizeof kLetters - 1)];
-    return out;
-}
-
-// Whether a temporary file of ours is abandoned: its writer holds a lock on it while it lives.
-bool abandoned_temp(const fs::path& path) {
-#ifdef _WIN32
-    (void)path;
-    return true; // a file being written cannot be removed there, so the removal just fails
-#else
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-    if (fd < 0)
-        return false;
-    bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
-    ::close(fd);
-    return free;
-#endif
-}
-
-fs::path folder_of(const fs::path& target) {
-    return target.parent_path().empty() ? fs::path(".") : target.parent_path();
-}
-
-// The start of the temporary names for target: the fixed prefix, the name and a dot.
-fs::path::string_type temp_head(const fs::path& target) {
-    fs::path head = kTempPrefix;
-    head += target.filename();
-    head += ".";
-    return head.native();
-}
-
-fs::path temp_path(const fs::path& target) {
-    fs::path name = temp_head(target);
-    name += random_letters() + kTempSuffix;
-    return folder_of(target) / name;
-}
-
-// Removes the temporary files of ours for target that a killed run left.
-void remove_stale_temps(const fs::path& target) {
-    auto head = temp_head(target);
-    auto tail = fs::path(kTempSuffix).native();
-    std::size_t size = head.size() + kTempLetters + tail.size();
-    std::error_code ec;
-    for (fs::directory_iterator it(folder_of(target), ec), end; !ec && it != end;
-         it.increment(ec)) {
-        auto name = it->path().filename().native();
-        if (name.size() == size && name.starts_with(head) && name.ends_with(tail) &&
-            abandoned_temp(it->path())) {
-            std::error_code ignored;
-            fs::remove(it->path(), ignored);
-        }
-    }
+// Removes what a killed run left for target, from the run's list when there is one.
+void remove_leftovers(const fs::path& target, LeftoverTemps* leftovers) {
+    LeftoverTemps once;
+    (leftovers ? *leftovers : once).remove_for(target);
 }
 
 } // namespace
@@ -199,10 +142,10 @@ class TempBeside {
     TempBeside& operator=(const TempBeside&) = delete;
 
     // Returns 0 or the system's error number.
-    int open() {
+    int open(LeftoverTemps* leftovers = nullptr) {
         if (int err = refuse_read_only(target_))
             return err;
-        remove_stale_temps(target_);
+        remove_leftovers(target_, leftovers);
         // A file that is replaced keeps its permissions; a new one gets the usual ones.
         struct stat st {};
         bool replacing = ::stat(target_.c_str(), &st) == 0;
@@ -308,14 +251,14 @@ bool write_file_atomic_exact(const std::string& path, const std::string& bytes, 
 
 bool copy_file_atomic(const std::string& source, const std::string& dest, FileError& error,
                       std::size_t head_size, const std::function<void(std::string&)>& patch_head,
-                      Flush flush) {
+                      Flush flush, LeftoverTemps* leftovers) {
     int in = ::open(to_native(source).c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0) {
         error.text = errno_text(errno);
         return false;
     }
     TempBeside tmp(to_native(dest));
-    int err = tmp.open();
+    int err = tmp.open(leftovers);
     if (!err && patch_head && head_size > 0) {
         std::string head(head_size, '\0');
         std::size_t got = 0;
@@ -373,16 +316,14 @@ DWORD write_new_file(const fs::path& tmp, const std::string& bytes, Flush flush)
     return err;
 }
 
-} // namespace
-
-bool write_file_atomic_exact(const std::string& path, const std::string& bytes, FileError& error,
-                             Flush flush) {
+bool write_through_temp(const std::string& path, const std::string& bytes, FileError& error,
+                        Flush flush, LeftoverTemps* leftovers) {
     fs::path target = final_target(to_native(path));
     if (int err = refuse_read_only(target)) {
         error.text = errno_text(err);
         return false;
     }
-    remove_stale_temps(target);
+    remove_leftovers(target, leftovers);
     fs::path tmp = temp_path(target);
     DWORD err = write_new_file(tmp, bytes, flush);
     if (!err && !MoveFileExW(tmp.c_str(), target.c_str(),
@@ -397,9 +338,16 @@ bool write_file_atomic_exact(const std::string& path, const std::string& bytes, 
     return true;
 }
 
+} // namespace
+
+bool write_file_atomic_exact(const std::string& path, const std::string& bytes, FileError& error,
+                             Flush flush) {
+    return write_through_temp(path, bytes, error, flush, nullptr);
+}
+
 bool copy_file_atomic(const std::string& source, const std::string& dest, FileError& error,
                       std::size_t head_size, const std::function<void(std::string&)>& patch_head,
-                      Flush flush) {
+                      Flush flush, LeftoverTemps* leftovers) {
     std::string bytes;
     if (!read_file(source, bytes, error))
         return false;
@@ -408,7 +356,7 @@ bool copy_file_atomic(const std::string& source, const std::string& dest, FileEr
         patch_head(head);
         bytes.replace(0, std::min(head_size, bytes.size()), head);
     }
-    return write_file_atomic_exact(dest, bytes, error, flush);
+    return write_through_temp(dest, bytes, error, flush, leftovers);
 }
 #endif
 

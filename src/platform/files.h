@@ -1,6 +1,8 @@
 #pragma once
 // Whole-file reading and writing. Writes never tear a file: the new contents go to a temporary
 // file beside the target, which is then renamed over it.
+#include "platform/temp_files.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,8 +30,6 @@ void ignore_file_size_signal();
 // the target is a symbolic link, writes the file it points to. The temporary file is named
 // kTempPrefix + name + "." + letters + kTempSuffix; ones left for the same name by a killed run
 // are removed first.
-constexpr const char* kTempPrefix = ".mf7~";
-constexpr const char* kTempSuffix = ".tmp";
 // Saves are flushed to the disk before the rename, so that a power cut leaves either the old or
 // the new file. Copies may skip the flush (as the system's own copy does): their source stays
 // intact and can be copied again, and the flush costs more than the copy itself.
@@ -44,11 +44,11 @@ bool write_file_atomic_exact(const std::string& path, const std::string& bytes, 
 // through a temporary file renamed over dest, so a failed copy leaves no partial file. The
 // first head_size bytes (fewer in a shorter file) go through patch_head when one is given; the
 // rest is copied by the system without passing through the program. The copy keeps the
-// source's length.
+// source's length. A run of copies into one folder passes one LeftoverTemps to them all.
 bool copy_file_atomic(const std::string& source, const std::string& dest, FileError& error,
                       std::size_t head_size = 0,
                       const std::function<void(std::string&)>& patch_head = {},
-                      Flush flush = Flush::Lazy);
+                      Flush flush = Flush::Lazy, LeftoverTemps* leftovers = nullptr);
 
 // Splits text into lines as the game's platform reads text: a line ends at CR, and a LF right
 // after it belongs to that line end; a LF anywhere else stays inside the line.

@@ -47,6 +47,21 @@ TEST(CopyFileAtomic, CopiesWholeFilesAndPatchesOnlyTheHead) {
     }
 }
 
+// A run of copies into one folder reads it once, and still removes what a killed run left for
+// each file it writes, and only for those.
+TEST(CopyFileAtomic, ARunRemovesWhatKilledRunsLeftForEachOfItsFiles) {
+    TempDir dir;
+    for (const char* n : {".mf7~a.abc123.tmp", ".mf7~b.abc123.tmp", ".mf7~c.abc123.tmp", "s"})
+        ASSERT_TRUE(demo::write_bytes(dir.file(n), "x"));
+    LeftoverTemps run;
+    FileError error;
+    for (const char* to : {"a", "b"})
+        ASSERT_TRUE(copy_file_atomic(dir.file("s"), dir.file(to), error, 0, {}, Flush::Lazy, &run));
+    auto names = list_files(dir.str(), "*");
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{".mf7~c.abc123.tmp", "a", "b", "s"}));
+}
+
 TEST(CopyFileAtomic, FailuresLeaveNoTemporaryFileAndKeepTheOldCopy) {
     TempDir dir;
     ASSERT_TRUE(demo::write_bytes(dir.file("s"), "new"));
