@@ -23,28 +23,25 @@ struct SmallGame : Game {
 
     SmallGame() : Game([](const std::string&, std::string&) { return true; }) {
         const Settings& s = state.settings;
-        auto name = [](const char* n) { return make_text_field(n); };
         CampaignRecord& cam = state.campaign;
         reset_campaign(cam);
         cam.scenario_count = 2;
         ScenarioSlot& a = cam.scenarios[0];
-        a.scn_file = name("ALPHA.SCN");
-        a.scn_txt = name("alphabrf.txt");
-        a.outcome[BV].txt = name("a_bv.txt");
+        a.scn_file = make_text_field("ALPHA.SCN");
+        a.scn_txt = make_text_field("alphabrf.txt");
+        a.outcome[BV].txt = make_text_field("a_bv.txt");
         a.outcome[V].txt = blank_field();
-        a.outcome[TV].txt = name(".txt");
-        a.outcome[L].txt = name("nodot");
+        a.outcome[TV].txt = make_text_field(".txt");
+        a.outcome[L].txt = make_text_field("nodot");
         ScenarioSlot& b = cam.scenarios[1];
-        b.scn_file = name("BETA.SCN");
-        b.scn_txt = name("Beta.TXT");
-        b.outcome[BV].txt = name("b_bv.txt");
-        b.outcome[V].txt = name("b.v.txt");
-        cam.scenarios[2].scn_txt = name("unused.txt");
-        cam.description_txt = name("camp.txt");
+        b.scn_file = make_text_field("BETA.SCN");
+        b.scn_txt = make_text_field("Beta.TXT");
+        b.outcome[BV].txt = make_text_field("b_bv.txt");
+        b.outcome[V].txt = make_text_field("b.v.txt");
+        cam.scenarios[2].scn_txt = make_text_field("unused.txt");
+        cam.description_txt = make_text_field("camp.txt");
 
-        demo::ScnSpec alpha; // longer than the head a scenario copy marks
-        alpha.size = 20000;
-        write_scenario(s, "alpha.scn", alpha);
+        write_scenario(s, "alpha.scn", {.size = 20000}); // longer than the head a copy marks
         for (const char* n : {"alphabrf.txt", "a_bv.txt", "beta.txt", "b.v.txt", "camp.txt",
                               "unused.txt", "nodot", ".txt"})
             demo::write_bytes(join_path(s.mf7_txt, n), demo::crlf_text({n, "Généraux"}));
@@ -75,33 +72,19 @@ TEST(InternationalCopy, DeuCopyAsksThenReportsEachFileInOrderAndItsProgress) {
     SmallGame g;
     const Settings& s = g.state.settings;
     std::string t = g.target.str();
-    // Cancel at the question touches nothing.
-    g.msgs.answers = {Answer::Cancel};
-    EXPECT_FALSE(g.copy("deu").done);
-    EXPECT_TRUE(tree(t).empty());
-    g.msgs.clear();
     std::vector<std::pair<int, int>> calls;
     CopyOptions o;
     o.progress = [&calls](int done, int total) { calls.emplace_back(done, total); };
     CopyResult r = g.copy("DEU", "", o);
     ASSERT_TRUE(r.done);
-    EXPECT_EQ(split_lines_cr(r.report), (std::vector<std::string>{
-                                            "The following files are saved: ",
-                                            join_path(t, "alphabrf.deu"),
-                                            join_path(t, "a_bv.deu"),
-                                            join_path(t, "ALPHA.SCN"),
-                                            join_path(t, "Beta.deu"),
-                                            join_path(s.mf7_txt, "b_bv.txt") + " : FILE NOT FOUND",
-                                            join_path(t, "b.deu"),
-                                            join_path(t, "BETA.txt"),
-                                            join_path(s.mf7_scn, "BETA.SCN") + " : FILE NOT FOUND",
-                                            join_path(t, "camp.deu"),
-                                            join_path(t, "CAMP.CAM"),
-                                            " ",
-                                            "Number of files copied =  7",
-                                            "Number of files NOT FOUND =  2",
-                                        }));
-    EXPECT_EQ(r.label, "This Report has been saved as: " + join_path(t, "REPORT.deu"));
+    EXPECT_EQ(split_lines_cr(r.report),
+              (std::vector<std::string>{
+                  "The following files are saved: ", join_path(t, "alphabrf.deu"),
+                  join_path(t, "a_bv.deu"), join_path(t, "ALPHA.SCN"), join_path(t, "Beta.deu"),
+                  join_path(s.mf7_txt, "b_bv.txt") + " : FILE NOT FOUND", join_path(t, "b.deu"),
+                  join_path(t, "BETA.txt"), join_path(s.mf7_scn, "BETA.SCN") + " : FILE NOT FOUND",
+                  join_path(t, "camp.deu"), join_path(t, "CAMP.CAM"), " ",
+                  "Number of files copied =  7", "Number of files NOT FOUND =  2"}));
     EXPECT_EQ(read_all(join_path(t, "report.deu")), r.report + "\r\n");
     ASSERT_EQ(g.msgs.shown.size(), 1u);
     EXPECT_EQ(g.msgs.shown[0].text, "The campaign will be copied into the Folder: " + t +
@@ -119,20 +102,6 @@ TEST(InternationalCopy, DeuCopyAsksThenReportsEachFileInOrderAndItsProgress) {
         EXPECT_GT(calls[i].first, calls[i - 1].first);
     EXPECT_EQ(calls.back().first, calls.back().second);
     EXPECT_GE(calls.back().second, r.copied + r.not_found);
-}
-
-// The scenario and campaign boxes leave the text fields copied; grey and hidden are the batch
-// copy's cases.
-TEST(InternationalCopy, WithoutScenariosAndCampaignOnlyTheTextsAreCopied) {
-    SmallGame g;
-    CopyOptions o;
-    o.copy_scenarios = o.copy_campaign = false;
-    ASSERT_TRUE(g.copy("fra", "", o).done);
-    std::vector<std::string> names;
-    for (const auto& [name, bytes] : tree(g.target.str()))
-        names.push_back(name);
-    EXPECT_EQ(names, (std::vector<std::string>{"Beta.fra", "a_bv.fra", "alphabrf.fra", "b.fra",
-                                               "camp.fra", "report.fra"}));
 }
 
 TEST(InternationalCopy, CopyIntoTheSourceFoldersKeepsTheSources) {
@@ -153,11 +122,10 @@ TEST(InternationalCopy, CopyIntoTheSourceFoldersKeepsTheSources) {
         auto before = tree(s.mf7_txt);
         CopyResult r = g.copy(c.ext, s.mf7_txt);
         EXPECT_EQ(r.errors, 0);
-        auto lines = split_lines_cr(r.report);
-        EXPECT_EQ(std::count_if(
-                      lines.begin(), lines.end(),
-                      [](const std::string& l) { return l.ends_with(" : same file, not copied"); }),
-                  c.same_file_lines);
+        EXPECT_EQ(
+            std::ranges::count_if(split_lines_cr(r.report),
+                                  [](auto& l) { return l.ends_with(" : same file, not copied"); }),
+            c.same_file_lines);
         auto after = tree(s.mf7_txt);
         for (const auto& [name, bytes] : before)
             EXPECT_EQ(after[name], bytes) << name;
