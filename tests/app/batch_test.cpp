@@ -207,6 +207,8 @@ TEST(BatchCopy, OptionsReachTheCopy) {
         EXPECT_TRUE(file_exists(g.target.file("POLbv." + std::string(c.ext))));
         EXPECT_EQ(file_exists(g.target.file("DEMO.CAM")), c.campaign);
         std::string scn = read_all(g.target.file("POLAND.SCN"));
+        // The scenario's own text goes only with the scenario.
+        EXPECT_EQ(file_exists(g.target.file("POLAND.txt")), !scn.empty());
         EXPECT_EQ(scn.empty() ? -1 : scn.at(0), c.byte0);
         EXPECT_EQ(scn.empty() ? -1 : scn.at(11250), c.byte11250);
     }
