@@ -41,7 +41,8 @@ struct SmallGame : Game {
         cam.scenarios[2].scn_txt = make_text_field("unused.txt");
         cam.description_txt = make_text_field("camp.txt");
 
-        write_scenario(s, "alpha.scn", {.size = 20000}); // longer than the head a copy marks
+        // Longer than the head a scenario copy marks.
+        write_scenario(s, "alpha.scn", {.intro_txt = "", .size = 20000});
         for (const char* n : {"alphabrf.txt", "a_bv.txt", "beta.txt", "b.v.txt", "camp.txt",
                               "unused.txt", "nodot", ".txt"})
             demo::write_bytes(join_path(s.mf7_txt, n), demo::crlf_text({n, "Généraux"}));
@@ -105,12 +106,9 @@ TEST(InternationalCopy, DeuCopyAsksThenReportsEachFileInOrderAndItsProgress) {
 }
 
 TEST(InternationalCopy, CopyIntoTheSourceFoldersKeepsTheSources) {
-    struct Case {
-        const char* ext;
-        int same_file_lines;
-    } cases[] = {{"txt", 7}, {"deu", 3}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.ext);
+    const std::pair<const char*, int> cases[] = {{"txt", 7}, {"deu", 3}};
+    for (const auto& [ext, same_file_lines] : cases) {
+        SCOPED_TRACE(ext);
         // A flat game: campaign, scenarios and texts in one folder, which is also the target.
         SmallGame g;
         Settings& s = g.state.settings;
@@ -120,12 +118,12 @@ TEST(InternationalCopy, CopyIntoTheSourceFoldersKeepsTheSources) {
         g.state.cam_path = join_path(s.mf7_txt, g.state.cam_name);
         demo::write_bytes(join_path(s.mf7_txt, g.state.cam_name), "an older campaign file");
         auto before = tree(s.mf7_txt);
-        CopyResult r = g.copy(c.ext, s.mf7_txt);
+        CopyResult r = g.copy(ext, s.mf7_txt);
         EXPECT_EQ(r.errors, 0);
         EXPECT_EQ(
             std::ranges::count_if(split_lines_cr(r.report),
                                   [](auto& l) { return l.ends_with(" : same file, not copied"); }),
-            c.same_file_lines);
+            same_file_lines);
         auto after = tree(s.mf7_txt);
         for (const auto& [name, bytes] : before)
             EXPECT_EQ(after[name], bytes) << name;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -17,12 +18,7 @@ using namespace mf7::test;
 namespace {
 
 // One change to an outcome field: scenario, outcome, field, value.
-struct Edit {
-    int scn;
-    Outcome k;
-    int16_t OutcomeRecord::*field;
-    int16_t value;
-};
+using Edit = std::tuple<int, Outcome, int16_t OutcomeRecord::*, int16_t>;
 constexpr auto Goto = &OutcomeRecord::goto_scn;
 constexpr auto If = &OutcomeRecord::if_played;
 constexpr auto Then = &OutcomeRecord::then_goto;
@@ -38,9 +34,8 @@ struct CheckGame : FullGame {
     std::string scn(const std::string& name) const { return join_path(settings().mf7_scn, name); }
     void remove(const std::string& path) { std::filesystem::remove(to_native(path)); }
     void apply(const std::vector<Edit>& edits) {
-        for (const Edit& e : edits)
-            state.campaign.scenarios[static_cast<std::size_t>(e.scn)].outcome[e.k].*e.field =
-                e.value;
+        for (const auto& [scn, k, field, value] : edits)
+            state.campaign.scenarios[static_cast<std::size_t>(scn)].outcome[k].*field = value;
     }
 };
 
