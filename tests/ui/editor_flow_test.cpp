@@ -31,7 +31,9 @@ const struct {
 class EditorFlowTest : public QObject {
     Q_OBJECT
   private slots:
-    void editAGotoThenSaveTheCampaign() {
+    // The editor's scenario list shows the overview's rows and follows an insert; a goto edited
+    // in the editor reaches the campaign and the overview's row.
+    void anEditedGotoAndTheScenarioList() {
         Editor e(kOpened);
         double_click_row(e.list1(), 2);
         ScenarioEditor& editor = e.windows.editor();
@@ -40,23 +42,14 @@ class EditorFlowTest : public QObject {
         v_goto->setFocus();
         v_goto->setText("6");
         editor.field(2)->setFocus(); // leaving the field applies the goto rule
-        click(editor, "Command1");
-        QCOMPARE(e.list1()->item(2)->text().mid(35, 10), QString("        6*"));
-        e.msgs.answers = {Answer::Yes};
-        e.save_as("edited");
-        std::string saved = read_all(join_path(e.state.settings.mf7_cam, "edited.cam"));
-        QCOMPARE(campaign_from_bytes(saved).scenarios[2].outcome[V].goto_scn, int16_t(6));
-    }
-
-    void theScenarioListFollowsInsertsAndTheEditor() {
-        Editor e(kOpened);
-        double_click_row(e.list1(), 1);
-        click(e.windows.editor(), "Command3");
+        click(editor, "Command3");
         ScenarioListWindow& list = e.windows.scenario_list();
         QVERIFY(list.isVisible() && list.isEnabled());
         QCOMPARE(list.lines().size(), 8);
-        QCOMPARE(list.lines()[1].left(25), e.list1()->item(1)->text().left(25));
-        click(e.windows.editor(), "Command2");
+        QCOMPARE(list.lines()[2].left(25), e.list1()->item(2)->text().left(25));
+        click(editor, "Command1");
+        QCOMPARE(e.list1()->item(2)->text().mid(35, 10), QString("        6*"));
+        QCOMPARE(e.state.campaign.scenarios[2].outcome[V].goto_scn, int16_t(6));
         click_row(e.list1(), 3);
         click(e.overview(), "Command1");
         QCOMPARE(list.lines().size(), 9);
@@ -74,8 +67,6 @@ class EditorFlowTest : public QObject {
         std::string report = join_path(e.state.settings.mf7_rep, "Missing-Files-List-DEMO.txt");
         QCOMPARE(text.windowTitle(), toQ(report));
         QVERIFY(text.text1()->toPlainText().contains("missing.smk"));
-        click(text, "Command1");
-        QVERIFY(file_exists(report));
     }
 
     // The close box of a waiting editor, a click on another row, the return (a cancelled text
@@ -139,37 +130,32 @@ class EditorFlowTest : public QObject {
         }
     }
 
-    void enterPressesTheFocusedButton_data() {
-        QTest::addColumn<QString>("opener");
-        QTest::addColumn<QString>("button");
-        for (auto [what, opener, button] : kEnterCases)
-            QTest::newRow(what) << opener << button;
-    }
+    void enterPressesTheFocusedButton_data() { case_rows(kEnterCases); }
     void enterPressesTheFocusedButton() {
-        QFETCH(QString, opener);
-        QFETCH(QString, button);
+        const auto& [what, opener, button] = fetched(kEnterCases);
         Editor e(kOpened);
-        if (opener == "edit")
+        if (QByteArray(opener) == "edit")
             double_click_row(e.list1(), 0);
         else
-            e.trigger(opener.toLatin1().constData());
+            e.trigger(opener);
         QWidget* window = nullptr;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (w->isVisible() && w != &e.overview())
                 window = w;
         QVERIFY(window);
         // The copy window hides the overview until it closes.
-        QCOMPARE(e.overview().isVisible(), opener != "language_conversion");
+        QCOMPARE(e.overview().isVisible(), QByteArray(opener) != "language_conversion");
         e.state.campaign_changed = false;
         e.list1()->clear();
-        QWidget* target = window->findChild<QWidget*>(button);
-        if (button == "File1")
+        const bool file = QByteArray(button) == "File1";
+        QWidget* target = child<QWidget>(*window, button);
+        if (file)
             e.file1()->setCurrentRow(row_named(e.file1(), "DEMO.CAM"));
         target->setFocus();
         QTest::keyClick(target, Qt::Key_Return);
         QVERIFY(!window->isVisible());
         QVERIFY(e.overview().isEnabled() && e.overview().isVisible());
-        QCOMPARE(e.list1()->count(), button == "File1" ? 8 : 0);
+        QCOMPARE(e.list1()->count(), file ? 8 : 0);
     }
 };
 

@@ -14,8 +14,7 @@ namespace {
 // (Text5 drops NULs too); leaving folds the prestige (the folding is the field rules' core
 // test) and adds a missing extension. Typing, or an added extension, counts as a change.
 const struct Leaving {
-    const char* what;
-    const char* field;
+    const char *what, *field;
     QString entered;
     bool typed;
     QString left;

@@ -29,6 +29,18 @@ const struct ExitCase {
     {"close box, No", true, true, Answer::No},
 };
 
+const std::string kOpenQuestion =
+    "Current Campaign has changed, do you wish to save it, before you read the next?";
+const std::string kClearQuestion = "Do you want to clear the content of this Campaign? ";
+const struct Question {
+    const char *what, *entry;
+    Answer answer;
+} kQuestions[] = {
+    {"Open, Yes", "Mopen", Answer::Yes},       {"Open, No", "Mopen", Answer::No},
+    {"Open, Cancel", "Mopen", Answer::Cancel}, {"Clear, Yes", "Mclose", Answer::Yes},
+    {"Clear, No", "Mclose", Answer::No},
+};
+
 } // namespace
 
 class OverviewWindowFilesTest : public QObject {
@@ -39,15 +51,11 @@ class OverviewWindowFilesTest : public QObject {
     void openThroughTheChooserShowsTheCampaign() {
         Editor e;
         e.trigger("Mopen");
-        FileChooser& chooser = e.windows.chooser();
-        QCOMPARE(chooser.windowTitle(), QString("Open existing Campaign file"));
-        QPushButton* use = child<QPushButton>(chooser, "Command1");
-        QCOMPARE(use->text(), QString("Open Campaign"));
+        QPushButton* use = child<QPushButton>(e.windows.chooser(), "Command1");
         QVERIFY(!use->isEnabled());
         click_row(e.file1(), 0);
-        QVERIFY(use->isEnabled());
         use->click();
-        QVERIFY(!chooser.isVisible() && e.overview().isEnabled());
+        QVERIFY(!e.windows.chooser().isVisible() && e.overview().isEnabled());
         QCOMPARE(e.state.cam_path, e.game.campaign_path());
         QCOMPARE(e.list1()->count(), 8);
         QCOMPARE(shown(e), (QStringList{"8", "1200", "victory.smk", "defeat.smk", "demo.txt",
@@ -55,40 +63,7 @@ class OverviewWindowFilesTest : public QObject {
         // The button blanks the caption the fill wrote.
         QCOMPARE(e.frame2(), QString());
         QCOMPARE(enabled_actions(e.overview()), kCampaign);
-        QVERIFY(!e.state.campaign_changed);
-        QVERIFY(e.msgs.shown.empty());
-    }
-
-    void openWithUnsavedChanges_data() {
-        QTest::addColumn<Answer>("answer");
-        QTest::newRow("Yes") << Answer::Yes;
-        QTest::newRow("No") << Answer::No;
-        QTest::newRow("Cancel") << Answer::Cancel;
-    }
-    void openWithUnsavedChanges() {
-        QFETCH(Answer, answer);
-        Editor e(kOpened);
-        QVERIFY(show_active(e.overview()));
-        QTest::mouseClick(e.field("Text3"), Qt::LeftButton);
-        QVERIFY(e.state.campaign_changed);
-        QSignalSpy hide(&e.overview(), &OverviewWindow::scenarioListWindowHideRequested);
-        e.msgs.answers = {answer};
-        e.trigger("Mopen");
-        QCOMPARE(e.msgs.texts(), Texts{"Current Campaign has changed, do you wish to save it, "
-                                       "before you read the next?"});
-        QCOMPARE(e.msgs.shown[0].buttons, Buttons::YesNoCancel);
-        QCOMPARE(hide.count(), 1);
-        bool chooser = answer == Answer::No;
-        QCOMPARE(e.windows.chooser().isVisible(), chooser);
-        QCOMPARE(e.overview().isEnabled(), !chooser);
-        QCOMPARE(e.list1()->count(), 8);
-        if (chooser) {
-            QCOMPARE(e.windows.chooser().folder(), e.state.settings.mf7_cam);
-            // Cancelling the chooser keeps the campaign on screen counted as unsaved.
-            click(e.windows.chooser(), "Command2");
-            QVERIFY(e.overview().isEnabled());
-        }
-        QVERIFY(e.state.campaign_changed);
+        QVERIFY(!e.state.campaign_changed && e.msgs.shown.empty());
     }
 
     // Save as offers the campaign's own name and folder, and writes the record byte for byte.
@@ -106,24 +81,21 @@ class OverviewWindowFilesTest : public QObject {
         QLineEdit* name = child<QLineEdit>(chooser, "Text1");
         QCOMPARE(name->text(), QString("DEMO.CAM"));
         QCOMPARE(chooser.folder(), e.state.settings.mf7_cam);
-        QCOMPARE(chooser.windowTitle(), QString("Gem campaign fil"));
         QVERIFY(e.overview().isEnabled());
         click(chooser, "Command2");
-        QVERIFY(e.msgs.shown.empty());
-        QVERIFY(e.state.campaign_changed);
+        QVERIFY(e.msgs.shown.empty() && e.state.campaign_changed);
 
+        // Answered No, or a folder that does not exist (one more message): nothing is written.
         const std::string& folder = e.state.settings.mf7_cam;
-        e.msgs.answers = {Answer::No};
-        e.save_as("other");
-        QCOMPARE(e.msgs.shown.size(), size_t(1));
+        for (auto [answer, typed, asked] :
+             {std::tuple{Answer::No, "other", 1}, std::tuple{Answer::Yes, "nowhere/x", 2}}) {
+            e.msgs.clear();
+            e.msgs.answers = {answer};
+            e.save_as(typed);
+            QCOMPARE(e.msgs.shown.size(), size_t(asked));
+            QVERIFY(e.state.campaign_changed);
+        }
         QVERIFY(!file_exists(join_path(folder, "other.cam")));
-        QVERIFY(e.state.campaign_changed);
-
-        e.msgs.clear();
-        e.msgs.answers = {Answer::Yes};
-        e.save_as("nowhere/x"); // a folder that does not exist
-        QCOMPARE(e.msgs.shown.size(), size_t(2));
-        QVERIFY(e.state.campaign_changed);
 
         e.msgs.clear();
         e.msgs.answers = {Answer::Yes};
@@ -135,8 +107,7 @@ class OverviewWindowFilesTest : public QObject {
         expected[3] = char(4465 >> 8);
         QVERIFY(read_all(path) == expected);
         QCOMPARE(e.state.cam_path, path);
-        QVERIFY(!e.state.campaign_changed);
-        QVERIFY(!chooser.isVisible());
+        QVERIFY(!e.state.campaign_changed && !chooser.isVisible());
         QVERIFY(e.state.chooser_target == ChooserTarget{});
 
         // A double-click saves under the name as listed.
@@ -171,26 +142,36 @@ class OverviewWindowFilesTest : public QObject {
         QVERIFY(read_all(e.game.campaign_path()) == before);
     }
 
-    void clearAsksFirst_data() {
-        QTest::addColumn<Answer>("answer");
-        QTest::newRow("Yes") << Answer::Yes;
-        QTest::newRow("No") << Answer::No;
-    }
-    void clearAsksFirst() {
-        QFETCH(Answer, answer);
+    // Open and Clear hide the scenario list and ask first when the campaign changed (a click in a
+    // name field counts); Clear blanks the selection caption. Only Open's No goes on to the
+    // chooser, on the campaign folder, and only Clear's Yes clears. The list buttons stay enabled
+    // once a row was clicked.
+    void openAndClearAskFirst_data() { case_rows(kQuestions); }
+    void openAndClearAskFirst() {
+        const auto& [what, entry, answer] = fetched(kQuestions);
+        const bool open = QByteArray(entry) == "Mopen", chooser = open && answer == Answer::No;
         Editor e(kOpened);
+        QVERIFY(show_active(e.overview()));
         click_row(e.list1(), 2);
-        e.state.campaign_changed = true;
+        QTest::mouseClick(e.field("Text3"), Qt::LeftButton);
         QSignalSpy hide(&e.overview(), &OverviewWindow::scenarioListWindowHideRequested);
         e.msgs.answers = {answer};
-        e.trigger("Mclose");
-        QCOMPARE(e.msgs.texts(), Texts{"Do you want to clear the content of this Campaign? "});
-        QCOMPARE(e.msgs.shown[0].buttons, Buttons::YesNo);
+        e.trigger(entry);
+        QCOMPARE(e.msgs.texts(), Texts{open ? kOpenQuestion : kClearQuestion});
+        QCOMPARE(e.msgs.shown[0].buttons, open ? Buttons::YesNoCancel : Buttons::YesNo);
         QCOMPARE(hide.count(), 1);
-        QCOMPARE(e.frame2(), QString());
-        // The list buttons stay enabled once a row was clicked.
+        if (!open)
+            QCOMPARE(e.frame2(), QString());
+        QCOMPARE(e.windows.chooser().isVisible(), chooser);
+        QCOMPARE(e.overview().isEnabled(), !chooser);
+        if (chooser) {
+            QCOMPARE(e.windows.chooser().folder(), e.state.settings.mf7_cam);
+            // Cancelling the chooser keeps the campaign on screen counted as unsaved.
+            click(e.windows.chooser(), "Command2");
+            QVERIFY(e.overview().isEnabled());
+        }
         QVERIFY(child<QPushButton>(e.overview(), "Command1")->isEnabled());
-        if (answer == Answer::No) {
+        if (open || answer == Answer::No) {
             QCOMPARE(e.list1()->count(), 8);
             QVERIFY(e.state.campaign_changed);
             return;

@@ -35,8 +35,9 @@ class OverviewWindowListTest : public QObject {
     Q_OBJECT
   private slots:
     // Tabbing into the list, or a CTRL + click on the selected row, leaves the highlighted row
-    // and the selected one the same.
-    void theHighlightedRowIsTheSelectedOne() {
+    // and the selected one the same. Enter then asks to edit the current row as a double-click
+    // does (the editor flow's test); below the last row there is nothing to edit.
+    void theHighlightedRowIsTheSelectedOneAndEnterEditsIt() {
         Editor e(kOpened);
         QVERIFY(show_active(e.overview()));
         auto highlighted = [&e] {
@@ -54,19 +55,11 @@ class OverviewWindowListTest : public QObject {
                           row_point(e.list1(), 3));
         QCOMPARE(highlighted(), 3);
         QCOMPARE(e.state.selected_scn, int16_t(3));
-    }
-
-    // Enter asks to edit the current row as a double-click does (the editor flow's test).
-    void enterAsksToEditTheRow() {
-        Editor e(kOpened);
-        QVERIFY(show_active(e.overview()));
         QSignalSpy spy(&e.overview(), &OverviewWindow::scenarioEditRequested);
-        e.list1()->setFocus();
         e.list1()->setCurrentRow(5);
         QTest::keyClick(e.list1(), Qt::Key_Return);
         QCOMPARE(spy.count(), 1);
         QCOMPARE(e.state.selected_scn, int16_t(5));
-        // Below the last row there is nothing to edit.
         QPoint below(10, e.list1()->visualItemRect(e.list1()->item(7)).bottom() + 20);
         QTest::mouseClick(e.list1()->viewport(), Qt::LeftButton, {}, below);
         QTest::mouseDClick(e.list1()->viewport(), Qt::LeftButton, {}, below);
