@@ -67,8 +67,7 @@ class EditorWindowsTest : public QObject {
             e.trigger(entry);
             QWidget* w = shown_besides(e.overview());
             QVERIFY2(w && !e.overview().isEnabled(), entry);
-            QVERIFY(w->close());
-            QVERIFY2(!w->isVisible() && e.overview().isEnabled(), entry);
+            QVERIFY2(w->close() && !w->isVisible() && e.overview().isEnabled(), entry);
             QCOMPARE(enabled_actions(e.overview()), kNoCampaign);
             if (first_about)
                 QCOMPARE(w, first_about);

@@ -23,8 +23,6 @@ const struct NameField {
     {"Text5, button", "Text5", "Brief.TXT", &CampaignRecord::description_txt, false},
 };
 
-const char* const kSelectFirst = "F2-I02: You have to select a filename first.";
-
 } // namespace
 
 class FileChooserTest : public QObject {
@@ -84,7 +82,7 @@ class FileChooserTest : public QObject {
         cover.hide();
         QVERIFY(show_active(e.windows.chooser()));
         use_button(e)->click();
-        QCOMPARE(e.msgs.texts(), Texts{kSelectFirst});
+        QCOMPARE(e.msgs.texts(), Texts{"F2-I02: You have to select a filename first."});
         QVERIFY(e.msgs.shown[0].information_icon);
         click_row(e.file1(), row_named(e.file1(), "bv.smk"));
         e.windows.chooser().repaint();

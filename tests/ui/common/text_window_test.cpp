@@ -79,12 +79,16 @@ class TextWindowTest : public QObject {
         QVERIFY(returned == std::vector<WindowId>{WindowId::ScenarioEditor});
     }
 
-    // Cancel leaves the file as it was; a missing file then opens empty and the save creates it.
+    // Cancel leaves the file as it was; a file in a missing folder cannot be saved and keeps the
+    // window; a missing file then opens empty and the save creates it.
     void cancelThenAMissingFileIsCreatedBySaving() {
         std::string keep = open("keep.txt", "keep\r\n", WindowId::Overview);
         QTest::keyClicks(w->text1(), "changed");
         click("Command2");
         QVERIFY(read_all(keep) == "keep\r\n" && !w->isVisible());
+        open("TEXT/x.txt", nullptr, WindowId::Overview);
+        click("Command1");
+        QVERIFY(msgs.shown.size() == 1 && w->isVisible() && returned.size() == 1);
         std::string path = open("new.txt", nullptr, WindowId::Overview);
         QCOMPARE(w->text1()->toPlainText(), QString());
         QTest::keyClicks(w->text1(), "Hello");
