@@ -2,7 +2,6 @@
 // to the scenario editor.
 #include "demo/demo_game.h"
 #include "support/editor_fixture.h"
-#include "ui/common/qt_text.h"
 #include "ui/editor/scenario_editor.h"
 
 using namespace mf7;
@@ -15,16 +14,14 @@ QPushButton* use_button(Editor& e) {
 }
 
 const struct NameField {
-    const char* what;
-    QString name;
-    bool enter, double_click;
+    const char *what, *name, *listed;
+    TextField CampaignRecord::*stored;
+    bool enter_then_double_click; // else a double-click on the field, a click and the button
 } kOverviewNameFields[] = {
-    {"Text3, button", "Text3", false, false},
-    {"Text4 by Enter, double-click", "Text4", true, true},
-    {"Text5, button", "Text5", false, false},
+    {"Text3, button", "Text3", "Intro.SMK", &CampaignRecord::win_smk, false},
+    {"Text4 by Enter, double-click", "Text4", "Intro.SMK", &CampaignRecord::lose_smk, true},
+    {"Text5, button", "Text5", "Brief.TXT", &CampaignRecord::description_txt, false},
 };
-
-const char* const kSelectFirst = "F2-I02: You have to select a filename first.";
 
 } // namespace
 
@@ -37,41 +34,36 @@ class FileChooserTest : public QObject {
     // selection caption.
     void theOverviewsNameFields_data() { case_rows(kOverviewNameFields); }
     void theOverviewsNameFields() {
-        const auto& [what, name, enter, double_click] = fetched(kOverviewNameFields);
+        const auto& [what, name, listed, stored_in, keys] = fetched(kOverviewNameFields);
         Editor e(kOpened);
         QVERIFY(show_active(e.overview()));
-        const bool text5 = name == "Text5";
-        const QString listed = text5 ? "Brief.TXT" : "Intro.SMK";
+        const bool text5 = QLatin1String(name) == "Text5";
         const Settings& s = e.state.settings;
-        QVERIFY(demo::write_bytes(join_path(text5 ? s.mf7_txt : s.mf7_smk, fromQ(listed)), "x"));
-        const TextField& stored = name == "Text3"   ? e.state.campaign.win_smk
-                                  : name == "Text4" ? e.state.campaign.lose_smk
-                                                    : e.state.campaign.description_txt;
+        QVERIFY(demo::write_bytes(join_path(text5 ? s.mf7_txt : s.mf7_smk, listed), "x"));
+        const TextField& stored = e.state.campaign.*stored_in;
         const std::string before = field_text(stored);
         click_row(e.list1(), 4);
         const QString caption = e.frame2();
         e.state.campaign_changed = false;
-        QLineEdit* f = e.field(name.toLatin1().constData());
-        if (enter) {
+        QLineEdit* f = e.field(name);
+        if (keys) {
             f->setFocus();
             QTest::keyClick(f, Qt::Key_Return);
         } else {
             QTest::mouseDClick(f, Qt::LeftButton);
         }
-        FileChooser& chooser = e.windows.chooser();
         QCOMPARE(use_button(e)->text(), text5 ? "Use txt-filename" : "Use smk-filename");
-        QVERIFY(!use_button(e)->isEnabled());
-        QVERIFY(e.state.campaign_changed);
-        if (double_click) {
-            double_click_row(e.file1(), row_named(e.file1(), listed.toLatin1().constData()));
+        QVERIFY(!use_button(e)->isEnabled() && e.state.campaign_changed);
+        if (keys) {
+            double_click_row(e.file1(), row_named(e.file1(), listed));
         } else {
-            click_row(e.file1(), row_named(e.file1(), listed.toLatin1().constData()));
+            click_row(e.file1(), row_named(e.file1(), listed));
             use_button(e)->click();
         }
-        QCOMPARE(f->text(), double_click ? listed : listed.toLower());
-        QCOMPARE(field_text(stored), double_click ? fromQ(listed) : before);
-        QCOMPARE(e.frame2(), double_click ? caption : QString());
-        QVERIFY(!chooser.isVisible() && e.overview().isEnabled());
+        QCOMPARE(f->text(), keys ? QString(listed) : QString(listed).toLower());
+        QCOMPARE(field_text(stored), keys ? std::string(listed) : before);
+        QCOMPARE(e.frame2(), keys ? caption : QString());
+        QVERIFY(!e.windows.chooser().isVisible() && e.overview().isEnabled());
     }
 
     // For the scenario editor the button needs a clicked file: a click counts until another
@@ -90,7 +82,7 @@ class FileChooserTest : public QObject {
         cover.hide();
         QVERIFY(show_active(e.windows.chooser()));
         use_button(e)->click();
-        QCOMPARE(e.msgs.texts(), Texts{kSelectFirst});
+        QCOMPARE(e.msgs.texts(), Texts{"F2-I02: You have to select a filename first."});
         QVERIFY(e.msgs.shown[0].information_icon);
         click_row(e.file1(), row_named(e.file1(), "bv.smk"));
         e.windows.chooser().repaint();
@@ -113,8 +105,8 @@ class FileChooserTest : public QObject {
         chooser.close();
         QCOMPARE(chooser.windowTitle(), QString("MF7-editor, filenames"));
         QCOMPARE(use_button(e)->text(), QString("Open file"));
-        QVERIFY(use_button(e)->isEnabledTo(&chooser));
-        QVERIFY(child<QLineEdit>(chooser, "Text1")->isHidden());
+        QVERIFY(use_button(e)->isEnabledTo(&chooser) &&
+                child<QLineEdit>(chooser, "Text1")->isHidden());
         QCOMPARE(chooser.pattern(), std::string("*.cam"));
     }
 };

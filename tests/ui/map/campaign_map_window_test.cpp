@@ -51,9 +51,8 @@ class CampaignMapWindowTest : public QObject {
         std::vector<std::string> rows;
         int gotos[3][4] = {{1, 1, -3, 255}, {254, 254, 254, 255}, {254, 254, 254, 255}};
         for (std::size_t i = 0; i < 3; ++i) {
-            auto& o = state.campaign.scenarios[i].outcome;
             for (std::size_t k = 0; k < 4; ++k)
-                o[k].goto_scn = static_cast<int16_t>(gotos[i][k]);
+                state.campaign.scenarios[i].outcome[k].goto_scn = static_cast<int16_t>(gotos[i][k]);
             rows.push_back(overview_row(state.campaign.scenarios[i], static_cast<int>(i), ""));
         }
         state.campaign.scenarios[1].outcome[L].if_played = 2;
@@ -72,11 +71,10 @@ class CampaignMapWindowTest : public QObject {
         QCOMPARE(shape(w, "scenario", 0)->brush().color(), QColor(Qt::white));
         QColor red("#d32f2f");
         QCOMPARE(shape(w, "invalid", -3)->pen().color(), red);
-        QCOMPARE(shape(w, "edge", 2)->pen().color(), red);          // 0's TV         // 0's TV
+        QCOMPARE(shape(w, "edge", 2)->pen().color(), red);          // 0's TV
         QCOMPARE(shape(w, "edge", 8)->pen().style(), Qt::DashLine); // 1's L if 2 played
-        QVERIFY(!child<QListWidget>(w, "Findings")
-                     ->findItems("reaches scenario 2", Qt::MatchContains)
-                     .isEmpty());
+        auto* findings = child<QListWidget>(w, "Findings");
+        QVERIFY(!findings->findItems("reaches scenario 2", Qt::MatchContains).isEmpty());
 
         TempDir dir;
         QVERIFY(w.export_to(toQ(dir.file("map.png"))));
