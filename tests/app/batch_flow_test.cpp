@@ -33,51 +33,33 @@ TEST(BatchFlow, DemoCampaignAsJson) {
                    "\"can_win\":true,\"can_lose\":true,\"broken\":[],\"trapped\":[],"
                    "\"shortest_win\":6,\"shortest_lose\":1}\n");
     EXPECT_EQ(game.run({"graph"}, out), 0);
-    std::string scenarios;
-    for (const char* s : {
-             R"({"number":0,"file":"POLAND.SCN","date":"1 SEP  1939","found":true})",
-             R"({"number":1,"file":"NORWAY.SCN","date":"9 APR  1940","found":true})",
-             R"({"number":2,"file":"SEDAN.SCN","date":"13 MAY  1940","found":true})",
-             R"({"number":3,"file":"DUNKIRK.SCN","date":"26 MAY  1940","found":true})",
-             R"({"number":4,"file":"CRETE.SCN","date":"20 MAY  1941","found":true})",
-             R"({"number":5,"file":"MALTA.SCN","date":"2 JUL  1942","found":true})",
-             R"({"number":6,"file":"KHARKOV.SCN","date":"19 FEB  1943","found":true})",
-             R"({"number":7,"file":"SEELOW.SCN","date":"16 APR  1945","found":true})",
-         })
-        scenarios += (scenarios.empty() ? "" : ",") + std::string(s);
-    const char* edges = R"({"from":0,"outcome":"BV","to":1,"kind":"scenario"},)"
-                        R"({"from":0,"outcome":"V","to":1,"kind":"scenario"},)"
-                        R"({"from":0,"outcome":"TV","to":1,"kind":"scenario"},)"
-                        R"({"from":0,"outcome":"L","to":255,"kind":"lose"},)"
-                        R"({"from":1,"outcome":"BV","to":2,"kind":"scenario"},)"
-                        R"({"from":1,"outcome":"V","to":2,"kind":"scenario"},)"
-                        R"({"from":1,"outcome":"TV","to":3,"kind":"scenario"},)"
-                        R"({"from":1,"outcome":"L","to":255,"kind":"lose"},)"
-                        R"({"from":2,"outcome":"BV","to":4,"kind":"scenario"},)"
-                        R"({"from":2,"outcome":"V","to":4,"kind":"scenario"},)"
-                        R"({"from":2,"outcome":"V","to":5,"kind":"scenario","if_played":3},)"
-                        R"({"from":2,"outcome":"TV","to":3,"kind":"scenario"},)"
-                        R"({"from":2,"outcome":"L","to":255,"kind":"lose"},)"
-                        R"({"from":3,"outcome":"BV","to":4,"kind":"scenario"},)"
-                        R"({"from":3,"outcome":"V","to":4,"kind":"scenario"},)"
-                        R"({"from":3,"outcome":"TV","to":4,"kind":"scenario"},)"
-                        R"({"from":3,"outcome":"L","to":255,"kind":"lose"},)"
-                        R"({"from":4,"outcome":"BV","to":5,"kind":"scenario"},)"
-                        R"({"from":4,"outcome":"V","to":5,"kind":"scenario"},)"
-                        R"({"from":4,"outcome":"TV","to":6,"kind":"scenario"},)"
-                        R"({"from":4,"outcome":"L","to":255,"kind":"lose"},)"
-                        R"({"from":5,"outcome":"BV","to":6,"kind":"scenario"},)"
-                        R"({"from":5,"outcome":"V","to":6,"kind":"scenario"},)"
-                        R"({"from":5,"outcome":"TV","to":6,"kind":"scenario"},)"
-                        R"({"from":5,"outcome":"L","to":255,"kind":"lose"},)"
-                        R"({"from":6,"outcome":"BV","to":7,"kind":"scenario"},)"
-                        R"({"from":6,"outcome":"V","to":7,"kind":"scenario"},)"
-                        R"({"from":6,"outcome":"TV","to":7,"kind":"scenario"},)"
-                        R"({"from":6,"outcome":"TV","to":7,"kind":"scenario","if_played":5},)"
-                        R"({"from":6,"outcome":"L","to":255,"kind":"lose"},)"
-                        R"({"from":7,"outcome":"BV","to":254,"kind":"win"},)"
-                        R"({"from":7,"outcome":"V","to":254,"kind":"win"},)"
-                        R"({"from":7,"outcome":"TV","to":254,"kind":"win"},)"
-                        R"({"from":7,"outcome":"L","to":255,"kind":"lose"})";
+    const std::pair<const char*, const char*> files[] = {
+        {"POLAND", "1 SEP  1939"},   {"NORWAY", "9 APR  1940"}, {"SEDAN", "13 MAY  1940"},
+        {"DUNKIRK", "26 MAY  1940"}, {"CRETE", "20 MAY  1941"}, {"MALTA", "2 JUL  1942"},
+        {"KHARKOV", "19 FEB  1943"}, {"SEELOW", "16 APR  1945"}};
+    std::string scenarios, edges;
+    for (int n = 0; n < 8; ++n)
+        scenarios += std::string(n ? "," : "") + "{\"number\":" + std::to_string(n) +
+                     ",\"file\":\"" + files[n].first + ".SCN\",\"date\":\"" + files[n].second +
+                     "\",\"found\":true}";
+    // The demo's arrows, an alternative goto with the scenario it waits for.
+    struct Arrow {
+        int from;
+        const char* outcome;
+        int to, if_played = 0;
+    } arrows[] = {{0, "BV", 1},   {0, "V", 1},   {0, "TV", 1},   {0, "L", 255},   {1, "BV", 2},
+                  {1, "V", 2},    {1, "TV", 3},  {1, "L", 255},  {2, "BV", 4},    {2, "V", 4},
+                  {2, "V", 5, 3}, {2, "TV", 3},  {2, "L", 255},  {3, "BV", 4},    {3, "V", 4},
+                  {3, "TV", 4},   {3, "L", 255}, {4, "BV", 5},   {4, "V", 5},     {4, "TV", 6},
+                  {4, "L", 255},  {5, "BV", 6},  {5, "V", 6},    {5, "TV", 6},    {5, "L", 255},
+                  {6, "BV", 7},   {6, "V", 7},   {6, "TV", 7},   {6, "TV", 7, 5}, {6, "L", 255},
+                  {7, "BV", 254}, {7, "V", 254}, {7, "TV", 254}, {7, "L", 255}};
+    for (const Arrow& a : arrows) {
+        const char* kind = a.to == 254 ? "win" : a.to == 255 ? "lose" : "scenario";
+        edges += std::string(edges.empty() ? "" : ",") + "{\"from\":" + std::to_string(a.from) +
+                 ",\"outcome\":\"" + a.outcome + "\",\"to\":" + std::to_string(a.to) +
+                 ",\"kind\":\"" + kind + "\"" +
+                 (a.if_played ? ",\"if_played\":" + std::to_string(a.if_played) : "") + "}";
+    }
     EXPECT_EQ(out, "{\"scenarios\":[" + scenarios + "],\"edges\":[" + edges + "]}\n");
 }

@@ -12,7 +12,8 @@ using namespace mf7::test;
 
 // A campaign never saved and without its description file, written with CR LF. Its scenarios:
 // 0 not found by the overview, 1 on a stock map named in lower case with every kind of goto,
-// 2 removed after the overview was filled, 3 the example.
+// 2 removed after the overview was filled, 3 the example. Then the count cut short or beyond
+// the rows.
 TEST(CampaignList, ExampleOfACampaignNeverSaved) {
     DemoGame game;
     CampaignRecord& cam = game.state.campaign;
@@ -43,7 +44,6 @@ TEST(CampaignList, ExampleOfACampaignNeverSaved) {
     std::filesystem::remove(to_native(join_path(game.settings().mf7_scn, "GONE.SCN")));
     auto path = write_campaign_list(game.state, rows, kTime, game.msgs);
     ASSERT_TRUE(path);
-    EXPECT_EQ(*path, join_path(game.settings().mf7_rep, "Small Campaignlist for newcamp.txt"));
     EXPECT_EQ(game.msgs.texts(),
               std::vector<std::string>{"Campaign Filelist is saved as: " + *path});
     EXPECT_EQ(read_all(*path),
@@ -71,16 +71,12 @@ TEST(CampaignList, ExampleOfACampaignNeverSaved) {
                   " ",
                   "End of campaignlist.",
               }));
-}
-
-TEST(CampaignList, ScenarioLinesFollowTheCountWithinTheRows) {
-    DemoGame game;
-    auto rows = game.rows(); // 8 rows
-    const std::pair<int16_t, std::size_t> cases[] = {{3, 3}, {9, 8}, {-3, 0}};
+    // A line per scenario of the count, within the rows.
+    const std::pair<int16_t, std::size_t> cases[] = {{2, 2}, {9, 4}, {-3, 0}};
     for (const auto& [count, scenario_lines] : cases) {
-        game.state.campaign.scenario_count = count;
-        auto lines = campaign_list_lines(game.state, rows, kTime, game.msgs);
-        EXPECT_EQ(lines.size(), 14u + scenario_lines) << count;
-        EXPECT_EQ(lines.back(), "End of campaignlist.");
+        cam.scenario_count = count;
+        EXPECT_EQ(campaign_list_lines(game.state, rows, kTime, game.msgs).size(),
+                  14u + scenario_lines)
+            << count;
     }
 }

@@ -13,25 +13,23 @@
 using namespace mf7;
 using namespace mf7::test;
 
-TEST(ReportCommon, BaseNameOfTheCampaignFile) {
+// The report's name ends in the extension of the edition's text files.
+TEST(ReportCommon, ReportPathOfTheCampaignFile) {
+    Settings settings;
+    settings.mf7_rep = "REP";
+    settings.set_mf7text("*.deu");
     const std::pair<const char*, const char*> cases[] = {
         {"", "newcamp"}, {"abc.Cam", "abc"},     {"ABC.XYZ", "ABC.XYZ"},
         {"cam", "cam"},  {"a.cam.cam", "a.cam"},
     };
     for (const auto& [cam_name, base] : cases)
-        EXPECT_EQ(report_base_name(cam_name), base) << cam_name;
-}
-
-TEST(ReportCommon, ReportPath) {
-    EditorState state;
-    state.settings.mf7_rep = "REP";
-    state.settings.set_mf7text("*.deu");
-    EXPECT_EQ(report_path(state.settings, "Filelist for ", "War.cam"),
-              join_path("REP", "Filelist for War.deu"));
+        EXPECT_EQ(report_path(settings, "Filelist for ", cam_name),
+                  join_path("REP", "Filelist for " + std::string(base) + ".deu"))
+            << cam_name;
 }
 
 // A folder standing where the report should go makes the rename fail; the message names the
-// report's own action, and nothing is left behind.
+// report's own action, and nothing is left behind. A missing report folder is told as such.
 TEST(ReportCommon, FailedWritesShowTheErrorWithTheirActionAndLeaveNoFile) {
     using Writer = decltype(&write_file_list);
     const std::tuple<Writer, const char*, const char*> cases[] = {
@@ -49,17 +47,15 @@ TEST(ReportCommon, FailedWritesShowTheErrorWithTheirActionAndLeaveNoFile) {
         EXPECT_TRUE(game.msgs.shown[0].text.ends_with("< was encountered, While trying to " +
                                                       std::string(action) + path));
         EXPECT_EQ(list_files(game.settings().mf7_rep, "*").size(), 0u);
+        // Without the report folder only the folder's message shows.
+        game.msgs.clear();
+        game.state.settings.mf7_rep = game.dir.file("no-reports");
+        EXPECT_FALSE(write(game.state, game.rows(), kTime, game.msgs));
+        EXPECT_EQ(game.msgs.texts(),
+                  std::vector<std::string>{"Path or Drive error. Correct directory settings before "
+                                           "you continue.\n\rCurrent directory setting: " +
+                                           game.settings().mf7_rep});
     }
-}
-
-TEST(ReportCommon, MissingReportFolderShowsTheFolderMessageOnly) {
-    DemoGame game;
-    game.state.settings.mf7_rep = game.dir.file("no-reports");
-    EXPECT_FALSE(write_file_list(game.state, game.rows(), kTime, game.msgs));
-    EXPECT_EQ(game.msgs.texts(),
-              std::vector<std::string>{"Path or Drive error. Correct directory settings before you "
-                                       "continue.\n\rCurrent directory setting: " +
-                                       game.settings().mf7_rep});
 }
 
 TEST(ReportCommon, GameTitleIsTheFirstLineOfTheDescription) {
