@@ -81,7 +81,6 @@ TEST(InternationalCopy, DeuCopyAsksThenReportsEachFileItsFailuresAndProgress) {
     CopyOptions o;
     o.progress = [&done](int d, int total) { done.push_back(total == 16 ? d : -1); };
     CopyResult r = g.copy("DEU", "", o);
-    ASSERT_TRUE(r.done);
     EXPECT_EQ(split_lines_cr(r.report),
               (std::vector<std::string>{
                   "The following files are saved: ", join_path(t, "alphabrf.deu"),
