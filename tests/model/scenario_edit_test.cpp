@@ -35,7 +35,6 @@ TEST_F(ScenarioEditTest, OpeningShowsTheSlotAsFieldTextsAndHexViews) {
     EXPECT_EQ(o.texts.gotos, (std::array<std::string, 12>{"4", "0", "0", "4", "3", "5", "3", "-1",
                                                           "0", "255", "0", "-32768"}));
     EXPECT_EQ(o.texts.names[3], "SEDbrief.txt");
-    EXPECT_EQ(o.texts.names[7], ""); // smk_after: 20 NULs
     EXPECT_EQ(o.label3, "Main country for this scenario is: Germany");
     EXPECT_EQ(o.frame1, "Scenario data - Scenario number 2");
     EXPECT_EQ(o.extra_hex[V].substr(0, 9) + o.extra_hex[V].substr(63), "01 1A 00 00 00 FF ");
