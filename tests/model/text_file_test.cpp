@@ -1,16 +1,13 @@
 #include "model/text_file.h"
 
-#include "settings/settings.h"
-#include "support/fixtures.h"
-
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 using namespace mf7;
-using namespace mf7::test;
 
-// Loading, saving and their failures go through the text window's tests.
+// Loading, saving and their failures go through the text window's tests, the file's path through
+// the overview's.
 TEST(TextFile, LinesEndAtCrAndEachGetsCrLf) {
     const std::pair<std::string, std::string> cases[] = {
         {"a\r\nb\r\n", "a\r\nb\r\n"},
@@ -40,6 +37,4 @@ TEST(TextFileName, RefusedNamesAndTheExtension) {
         EXPECT_EQ(text_name_refused(text, ".txt", test), refused);
         EXPECT_EQ(refused ? "" : text_name_with_extension(text, ".txt", test), with_ext);
     }
-    Settings s = demo::demo_settings("/game");
-    EXPECT_EQ(text_file_path(s, "brief.txt"), join_path(s.mf7_txt, "brief.txt"));
 }
