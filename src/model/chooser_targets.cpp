@@ -57,7 +57,6 @@ std::string name_extension(NameKind kind, const Settings& settings) {
 EditorChooserSetup name_chooser_setup(NameKind kind, const Settings& settings) {
     EditorChooserSetup c;
     c.caption = "Select filename.";
-    c.extension = name_extension(kind, settings);
     switch (kind) {
     case NameKind::Scenario:
         c.folder = settings.mf7_scn;

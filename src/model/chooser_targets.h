@@ -25,7 +25,6 @@ struct EditorChooserSetup {
     std::string folder;         // the folder the list shows
     std::string pattern;        // "*.smk", or the edition's text pattern
     std::string button_caption; // "Use smk-filename"
-    std::string extension;      // what the field appends when it is left without it
 };
 
 // How the chooser is set up for a file-name field of this kind (the overview's film and text
