@@ -79,19 +79,6 @@ class EditorWindowsTest : public QObject {
         QCOMPARE(child<QLabel>(*first_about, "Label5")->text(), QString("Version: 3.0.1"));
     }
 
-    // Returning to the overview without settings enables neither New nor Open.
-    void theMenusFollowTheStateOnReturn() {
-        DemoGame game;
-        EditorWindows windows(game.state, game.msgs);
-        windows.start();
-        for (const char* entry : {"about", "Set_edit"}) {
-            windows.overview().action(entry)->trigger();
-            QWidget* w = shown_besides(windows.overview());
-            QVERIFY2(w && w->close(), entry);
-            QCOMPARE(enabled_actions(windows.overview()), kAlways);
-        }
-    }
-
     // Each box of the legend is painted in the colour it names; Return gives the overview back
     // the focus.
     void theLegendThenReturn() {
@@ -99,20 +86,14 @@ class EditorWindowsTest : public QObject {
         QVERIFY(show_active(e.overview()));
         e.trigger("howto");
         HowToWindow& w = e.windows.how_to();
-        const struct {
-            const char* name;
-            QColor colour;
-            const char* word;
-        } legend[] = {{"Text1", Qt::white, "white"},
-                      {"Text2", QColor(192, 255, 192), "green"},
-                      {"Text3", QColor(192, 255, 255), "blue"},
-                      {"Text4", QColor(224, 224, 224), "grey"},
-                      {"Text5", QColor(255, 192, 192), "red"},
-                      {"Text6", QColor(255, 255, 192), "SHIFT + LEFTCLICK"}};
-        for (const auto& row : legend) {
-            auto* t = child<QPlainTextEdit>(w, row.name);
-            QVERIFY(t->isReadOnly() && t->toPlainText().contains(row.word));
-            QCOMPARE(look::background(t), row.colour);
+        const std::pair<QColor, const char*> legend[] = {
+            {Qt::white, "white"},     {look::kLightGreen, "green"},
+            {look::kCyan, "blue"},    {look::kGrey, "grey"},
+            {look::kLightRed, "red"}, {look::kYellow, "SHIFT + LEFTCLICK"}};
+        for (int i = 0; i < 6; ++i) {
+            auto* t = child<QPlainTextEdit>(w, qPrintable(QString("Text%1").arg(i + 1)));
+            QVERIFY(t->isReadOnly() && t->toPlainText().contains(legend[i].second));
+            QCOMPARE(look::background(t), legend[i].first);
         }
         click(w, "Command1");
         QTRY_VERIFY(e.overview().isActiveWindow());

@@ -39,8 +39,6 @@ class CopyWindowTest : public QObject {
         auto* dir1 = child<QListWidget>(w, "Dir1");
         QCOMPARE(folder_row(dir1, "/"), 0);
         double_click_row(dir1, folder_row(dir1, "deu"));
-        QCOMPARE(child<QLineEdit>(w, "Text1")->text(),
-                 QString::fromStdString(s.target.file("deu")));
         QCOMPARE(rows(child<QListWidget>(w, "File1")), QStringList{"a.deu"});
         QCOMPARE(folder_row(dir1, "deu"), dir1->count() - 1);
     }
@@ -60,7 +58,6 @@ class CopyWindowTest : public QObject {
 
         click(w, "Command1");
         QCOMPARE(s.msgs.shown.size(), size_t(2));
-        QVERIFY(s.msgs.shown[1].text.find("given the extension: deu\r\n") != std::string::npos);
         CopyReportWindow* report = w.report_window();
         QVERIFY(report && report->isVisible() && !w.isVisible());
         QCOMPARE(child<QLabel>(*report, "Label1")->text(),
@@ -71,7 +68,6 @@ class CopyWindowTest : public QObject {
         QCOMPARE(child<QPlainTextEdit>(*report, "Text1")->toPlainText() + "\n", saved);
         // The file list shows what the copy made.
         QVERIFY(rows(child<QListWidget>(w, "File1")).contains("report.deu"));
-        QCOMPARE(closed.count(), 0);
         click(*report, "Command1");
         QVERIFY(!report->isVisible() && closed.count() == 1);
     }

@@ -64,7 +64,6 @@ class NewCampaignDialogTest : public QObject {
         NewCampaignDialog& d = e.windows.new_campaign_dialog();
         child<QLineEdit>(d, "Text1")->setText("abc");
         click(d, "CancelButton");
-        QVERIFY(!d.isVisible() && e.overview().isEnabled());
         QCOMPARE(rows(e.list1()), before);
         QCOMPARE(child<QLineEdit>(d, "Text1")->text(), QString());
         QCOMPARE(e.state.cam_path + e.state.cam_folder + e.state.cam_name, std::string());

@@ -1,6 +1,8 @@
 // The overview window at start: its title, the menus' keys, and their states after the settings
 // are read (the states after a good start and a fill are the file commands' test).
 #include "support/editor_fixture.h"
+#include "ui/help/about_window.h"
+#include "ui/settings/folder_settings_window.h"
 
 using namespace mf7;
 using namespace mf7::test;
@@ -21,7 +23,8 @@ class OverviewWindowStartTest : public QObject {
         QVERIFY(!w.action("exit")->shortcut().isEmpty());
     }
 
-    // Without a settings file, or with a folder missing, only the folder settings are usable.
+    // Without a settings file, or with a folder missing, only the folder settings are usable, also
+    // after a return from a window.
     void withoutUsableSettings_data() {
         QTest::addColumn<bool>("has_file");
         QTest::addColumn<QString>("message");
@@ -38,11 +41,17 @@ class OverviewWindowStartTest : public QObject {
         RecordingMessages msgs;
         EditorState state;
         state.start_folder = game.dir.str() + "/";
-        OverviewWindow w(state, msgs);
-        w.start();
+        EditorWindows windows(state, msgs);
+        windows.start();
+        OverviewWindow& w = windows.overview();
         QCOMPARE(state.settings.program_folder, game.dir.str());
         QCOMPARE(msgs.shown.size(), size_t(1));
         QVERIFY(QString::fromStdString(msgs.shown[0].text).startsWith(message));
+        QCOMPARE(enabled_actions(w), kAlways);
+        w.action("about")->trigger();
+        QVERIFY(windows.about().close());
+        w.action("Set_edit")->trigger();
+        QVERIFY(windows.folder_settings().close());
         QCOMPARE(enabled_actions(w), kAlways);
         QCOMPARE(child<QGroupBox>(w, "Frame2")->title(),
                  QString("Selected scenario # = None - (an asterix (*) indicates an alternative "
