@@ -6,6 +6,7 @@
 #include "ui/editor/scenario_editor.h"
 #include "ui/editor/scenario_list_window.h"
 
+#include <QLabel>
 #include <QPlainTextEdit>
 
 using namespace mf7;
@@ -126,21 +127,35 @@ class EditorFlowTest : public QObject {
         }
     }
 
-    void enterPressesTheFocusedButton_data() { case_rows(kEnterCases); }
-    void enterPressesTheFocusedButton() {
+    // Each window is kept for its next use; the overview waits while it is open (hidden for the
+    // copy, usable behind the check's report). Its close box returns to the overview as Enter on
+    // its focused button does.
+    void theCloseBoxOrEnterReturns_data() { case_rows(kEnterCases); }
+    void theCloseBoxOrEnterReturns() {
         const auto& [what, opener, button] = fetched(kEnterCases);
         Editor e(kOpened);
-        if (QByteArray(opener) == "edit")
-            double_click_row(e.list1(), 0);
-        else
-            e.trigger(opener);
-        QWidget* window = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w != &e.overview())
-                window = w;
+        const QByteArray entry = opener;
+        auto open = [&e, &entry] {
+            if (entry == "edit")
+                double_click_row(e.list1(), 0);
+            else
+                e.trigger(entry);
+            QWidget* window = nullptr;
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible() && w != &e.overview())
+                    window = w;
+            return window;
+        };
+        QWidget* window = open();
         QVERIFY(window);
-        // The copy window hides the overview until it closes.
-        QCOMPARE(e.overview().isVisible(), QByteArray(opener) != "language_conversion");
+        QCOMPARE(e.overview().isVisible(), entry != "language_conversion");
+        QCOMPARE(e.overview().isEnabled() && e.overview().isVisible(), entry == "mnu_missing");
+        window->close();
+        QVERIFY(!window->isVisible() && e.overview().isEnabled() && e.overview().isVisible());
+        QCOMPARE(enabled_actions(e.overview()), kCampaign);
+        QCOMPARE(open(), window);
+        if (entry == "about") // shown a second time, it still names the version once
+            QCOMPARE(child<QLabel>(*window, "Label5")->text(), QString("Version: 3.0.1"));
         e.state.campaign_changed = false;
         e.list1()->clear();
         const bool file = QByteArray(button) == "File1";
