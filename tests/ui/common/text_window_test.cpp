@@ -27,9 +27,6 @@ class TextWindowTest : public QObject {
     RecordingMessages msgs;
     std::unique_ptr<TextWindow> w;
 
-    void click(const char* button) {
-        QTest::mouseClick(w->findChild<QPushButton*>(button), Qt::LeftButton);
-    }
     QStringList blocks() const {
         return w->text1()->document()->toRawText().split(QChar::ParagraphSeparator);
     }
@@ -72,7 +69,7 @@ class TextWindowTest : public QObject {
         QCOMPARE(blocks().mid(0, 2), (QStringList{"a", QString("b") + mark + "c"}));
         QVERIFY(QFontMetrics(w->text1()->font()).inFont(mark) && mark.isPrint() && mark != ' ');
         QCOMPARE(QApplication::focusWidget(), w->text1());
-        click("Command1");
+        click(*w, "Command1");
         QCOMPARE(read_all(path), original + "\r\n");
         QVERIFY(!w->isVisible() && msgs.shown.empty());
         QVERIFY(returned == std::vector<WindowId>{WindowId::ScenarioEditor});
@@ -83,14 +80,14 @@ class TextWindowTest : public QObject {
     void cancelThenAMissingFileIsCreatedBySaving() {
         std::string keep = open("keep.txt", "keep\r\n", WindowId::Overview);
         QTest::keyClicks(w->text1(), "changed");
-        click("Command2");
+        click(*w, "Command2");
         QVERIFY(read_all(keep) == "keep\r\n" && !w->isVisible());
         open("TEXT/x.txt", nullptr, WindowId::Overview);
-        click("Command1");
+        click(*w, "Command1");
         QVERIFY(msgs.shown.size() == 1 && w->isVisible() && returned.size() == 1);
         std::string path = open("new.txt", nullptr, WindowId::Overview);
         QTest::keyClicks(w->text1(), "Hello");
-        click("Command1");
+        click(*w, "Command1");
         QCOMPARE(read_all(path), std::string("Hello\r\n"));
         QVERIFY(returned == std::vector<WindowId>(2, WindowId::Overview));
     }
@@ -111,7 +108,7 @@ class TextWindowTest : public QObject {
         std::string path = open("brief.txt", "old\r\n");
         w->text1()->setPlainText(QString::fromUtf8(kPolish));
         msgs.answers = {answer};
-        click("Command1");
+        click(*w, "Command1");
         QCOMPARE(msgs.texts().size(), size_t(1));
         QVERIFY(msgs.texts()[0].find("U+0141 U+017A.\n") != std::string::npos);
         QCOMPARE(read_all(path), std::string(file));
@@ -127,7 +124,7 @@ class TextWindowTest : public QObject {
             state.settings.mf7_rep = folder ? dir->str() : "";
             std::string path = dir->file("Missing-Files-List-1.txt");
             w->show_text(path, "Line one\r\nLine \xE9two");
-            click("Command1");
+            click(*w, "Command1");
             QCOMPARE(read_all(path), std::string(folder ? "Line one\r\nLine \xE9two\r\n" : ""));
             QCOMPARE(msgs.shown.size(), size_t(folder ? 0 : 1));
             QVERIFY(w->isVisible() != folder && returned.size() == size_t(folder));
