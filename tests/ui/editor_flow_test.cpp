@@ -4,7 +4,6 @@
 #include "ui/common/qt_text.h"
 #include "ui/common/text_window.h"
 #include "ui/editor/scenario_editor.h"
-#include "ui/editor/scenario_list_window.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -32,26 +31,6 @@ const struct {
 class EditorFlowTest : public QObject {
     Q_OBJECT
   private slots:
-    // The editor's scenario list shows the overview's rows and follows an insert; a goto edited
-    // in the editor reaches the campaign and the overview's row.
-    void anEditedGotoAndTheScenarioList() {
-        Editor e(kOpened);
-        double_click_row(e.list1(), 2);
-        ScenarioEditor& editor = e.windows.editor();
-        QVERIFY(QTest::qWaitForWindowActive(&editor));
-        editor.field(20)->setText("6");
-        click(editor, "Command3");
-        ScenarioListWindow& list = e.windows.scenario_list();
-        QVERIFY(list.isVisible() && list.isEnabled());
-        QCOMPARE(list.lines().size(), 8);
-        QCOMPARE(list.lines()[2].left(25), e.list1()->item(2)->text().left(25));
-        click(editor, "Command1");
-        QCOMPARE(e.list1()->item(2)->text().mid(35, 10), QString("        6*"));
-        click_row(e.list1(), 3);
-        click(e.overview(), "Command1");
-        QCOMPARE(list.lines().size(), 9);
-    }
-
     void reportsFromTheMenu() {
         Editor e(kOpened);
         e.trigger("mnu_camlst");
