@@ -1,5 +1,5 @@
-// The window controller: windows made on first use and kept, the opener disabled meanwhile; the
-// help windows it opens, and every input named for screen readers.
+// The window controller: windows made on first use (kept and returning: the editor flow's test),
+// the help windows it opens, and every input named for screen readers.
 #include "support/editor_fixture.h"
 #include "ui/common/look.h"
 #include "ui/help/how_to_window.h"
@@ -15,13 +15,6 @@ using namespace mf7;
 using namespace mf7::test;
 
 namespace {
-
-QWidget* shown_besides(QWidget& overview) {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w != &overview)
-            return w;
-    return nullptr;
-}
 
 bool is_input(const QWidget* w) {
     return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractItemView*>(w) ||
@@ -49,49 +42,6 @@ QString frame_title(const QWidget* w) {
 class EditorWindowsTest : public QObject {
     Q_OBJECT
   private slots:
-    // Each window is made on its first use and kept; its close box returns to the overview as
-    // its own button does.
-    void windowsAreMadeOnFirstUseAndTheCloseBoxReturns() {
-        Editor e;
-        const std::pair<const char*, WindowId> windows[] = {
-            {"Mnew", WindowId::NewCampaign},
-            {"Mopen", WindowId::FileChooser},
-            {"Set_edit", WindowId::FolderSettings},
-            {"howto", WindowId::HowTo},
-            {"about", WindowId::About},
-            {"about", WindowId::About},
-        };
-        QWidget* first_about = nullptr;
-        for (const auto& [entry, name] : windows) {
-            QVERIFY2(e.windows.created(name) == (first_about != nullptr), entry);
-            e.trigger(entry);
-            QWidget* w = shown_besides(e.overview());
-            QVERIFY2(w && !e.overview().isEnabled(), entry);
-            QVERIFY2(w->close() && !w->isVisible() && e.overview().isEnabled(), entry);
-            QCOMPARE(enabled_actions(e.overview()), kNoCampaign);
-            if (first_about)
-                QCOMPARE(w, first_about);
-            else if (name == WindowId::About)
-                first_about = w;
-        }
-        QVERIFY(!e.windows.created(WindowId::FolderPicker));
-        // Shown a second time, the about window still names the version once.
-        QCOMPARE(child<QLabel>(*first_about, "Label5")->text(), QString("Version: 3.0.1"));
-    }
-
-    // Returning to the overview without settings enables neither New nor Open.
-    void theMenusFollowTheStateOnReturn() {
-        DemoGame game;
-        EditorWindows windows(game.state, game.msgs);
-        windows.start();
-        for (const char* entry : {"about", "Set_edit"}) {
-            windows.overview().action(entry)->trigger();
-            QWidget* w = shown_besides(windows.overview());
-            QVERIFY2(w && w->close(), entry);
-            QCOMPARE(enabled_actions(windows.overview()), kAlways);
-        }
-    }
-
     // Each box of the legend is painted in the colour it names; Return gives the overview back
     // the focus.
     void theLegendThenReturn() {
@@ -99,20 +49,14 @@ class EditorWindowsTest : public QObject {
         QVERIFY(show_active(e.overview()));
         e.trigger("howto");
         HowToWindow& w = e.windows.how_to();
-        const struct {
-            const char* name;
-            QColor colour;
-            const char* word;
-        } legend[] = {{"Text1", Qt::white, "white"},
-                      {"Text2", QColor(192, 255, 192), "green"},
-                      {"Text3", QColor(192, 255, 255), "blue"},
-                      {"Text4", QColor(224, 224, 224), "grey"},
-                      {"Text5", QColor(255, 192, 192), "red"},
-                      {"Text6", QColor(255, 255, 192), "SHIFT + LEFTCLICK"}};
-        for (const auto& row : legend) {
-            auto* t = child<QPlainTextEdit>(w, row.name);
-            QVERIFY(t->isReadOnly() && t->toPlainText().contains(row.word));
-            QCOMPARE(look::background(t), row.colour);
+        const std::pair<QColor, const char*> legend[] = {
+            {Qt::white, "white"},     {look::kLightGreen, "green"},
+            {look::kCyan, "blue"},    {look::kGrey, "grey"},
+            {look::kLightRed, "red"}, {look::kYellow, "SHIFT + LEFTCLICK"}};
+        for (int i = 0; i < 6; ++i) {
+            auto* t = child<QPlainTextEdit>(w, qPrintable(QString("Text%1").arg(i + 1)));
+            QVERIFY(t->isReadOnly() && t->toPlainText().contains(legend[i].second));
+            QCOMPARE(look::background(t), legend[i].first);
         }
         click(w, "Command1");
         QTRY_VERIFY(e.overview().isActiveWindow());
@@ -122,7 +66,11 @@ class EditorWindowsTest : public QObject {
     // what it holds; the title of the frame around it is what they fall back to, and is no name.
     void everyInputHasANameOfItsOwn() {
         Editor e(kOpened);
-        // Every window is made on first use: make them all.
+        // Every window is made on its first use (the chooser's was Open): make them all.
+        for (WindowId id : {WindowId::NewCampaign, WindowId::FolderSettings, WindowId::FolderPicker,
+                            WindowId::HowTo, WindowId::About, WindowId::ScenarioEditor,
+                            WindowId::ScenarioList, WindowId::TextWindow, WindowId::Copy})
+            QVERIFY(!e.windows.created(id));
         e.windows.chooser(), e.windows.new_campaign_dialog(), e.windows.folder_settings();
         e.windows.folder_picker(), e.windows.how_to(), e.windows.about(), e.windows.editor();
         e.windows.scenario_list(), e.windows.text_window(), e.windows.copy_window();

@@ -27,7 +27,9 @@ struct Setup : Editor {
 class CopyWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    void firstShowingAndOpeningAFolder() {
+    // The lists open in the start folder and follow a double-click; a new folder is made in the
+    // folder shown, and a refused name keeps its window open (the messages are the core's).
+    void foldersAndANewOne() {
         Setup s;
         QVERIFY(demo::write_bytes(s.target.file("old.txt"), "x"));
         QVERIFY(demo::write_bytes(s.target.file("deu/a.deu"), "x"));
@@ -39,10 +41,27 @@ class CopyWindowTest : public QObject {
         auto* dir1 = child<QListWidget>(w, "Dir1");
         QCOMPARE(folder_row(dir1, "/"), 0);
         double_click_row(dir1, folder_row(dir1, "deu"));
-        QCOMPARE(child<QLineEdit>(w, "Text1")->text(),
-                 QString::fromStdString(s.target.file("deu")));
         QCOMPARE(rows(child<QListWidget>(w, "File1")), QStringList{"a.deu"});
         QCOMPARE(folder_row(dir1, "deu"), dir1->count() - 1);
+
+        click(w, "Command2");
+        NewFolderWindow* f = w.new_folder_window();
+        QVERIFY(f && f->isVisible() && !w.isEnabled());
+        QCOMPARE(child<QLineEdit>(*f, "Text1")->text(),
+                 QString::fromStdString(s.target.file("deu")));
+        auto* name = child<QLineEdit>(*f, "Text2");
+        name->setText("a.deu");
+        click(*f, "Command1");
+        QCOMPARE(s.msgs.shown.size(), size_t(1));
+        QVERIFY(f->isVisible() && !w.isEnabled());
+        name->setText("fra ");
+        QCOMPARE(name->text(), QString("fra"));
+        click(*f, "Command1");
+        QCOMPARE(s.msgs.shown.size(), size_t(1));
+        QVERIFY(folder_exists(s.target.file("deu/fra")));
+        QVERIFY(!f->isVisible() && w.isEnabled());
+        QCOMPARE(child<QLineEdit>(w, "Text1")->text(),
+                 QString::fromStdString(s.target.file("deu/fra")));
     }
 
     // A cancelled question copies nothing; the copy shows its report, whose button brings the
@@ -60,7 +79,6 @@ class CopyWindowTest : public QObject {
 
         click(w, "Command1");
         QCOMPARE(s.msgs.shown.size(), size_t(2));
-        QVERIFY(s.msgs.shown[1].text.find("given the extension: deu\r\n") != std::string::npos);
         CopyReportWindow* report = w.report_window();
         QVERIFY(report && report->isVisible() && !w.isVisible());
         QCOMPARE(child<QLabel>(*report, "Label1")->text(),
@@ -71,36 +89,8 @@ class CopyWindowTest : public QObject {
         QCOMPARE(child<QPlainTextEdit>(*report, "Text1")->toPlainText() + "\n", saved);
         // The file list shows what the copy made.
         QVERIFY(rows(child<QListWidget>(w, "File1")).contains("report.deu"));
-        QCOMPARE(closed.count(), 0);
         click(*report, "Command1");
         QVERIFY(!report->isVisible() && closed.count() == 1);
-    }
-
-    void newFolder() {
-        Setup s;
-        std::filesystem::create_directories(to_native(s.target.file("deu")));
-        CopyWindow w(s.state, s.msgs);
-        w.show();
-        click(w, "Command2");
-        NewFolderWindow* f = w.new_folder_window();
-        QVERIFY(f && f->isVisible() && !w.isEnabled());
-        QCOMPARE(child<QLineEdit>(*f, "Text1")->text(), QString::fromStdString(s.target.str()));
-        auto* name = child<QLineEdit>(*f, "Text2");
-
-        // A refused name keeps the window open (the messages are the core's).
-        name->setText("deu");
-        click(*f, "Command1");
-        QCOMPARE(s.msgs.shown.size(), size_t(1));
-        QVERIFY(f->isVisible() && !w.isEnabled());
-
-        name->setText("fra ");
-        QCOMPARE(name->text(), QString("fra"));
-        click(*f, "Command1");
-        QCOMPARE(s.msgs.shown.size(), size_t(1));
-        QVERIFY(folder_exists(s.target.file("fra")));
-        QVERIFY(!f->isVisible() && w.isEnabled());
-        QCOMPARE(child<QLineEdit>(w, "Text1")->text(),
-                 QString::fromStdString(s.target.file("fra")));
     }
 };
 

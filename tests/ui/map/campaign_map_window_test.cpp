@@ -4,6 +4,7 @@
 #include "support/temp_dir.h"
 #include "ui/common/qt_text.h"
 #include "ui/editor/scenario_editor.h"
+#include "ui/editor/scenario_list_window.h"
 #include "ui/map/campaign_map_window.h"
 #include "ui/map/map_scene.h"
 
@@ -85,7 +86,8 @@ class CampaignMapWindowTest : public QObject {
     }
 
     // Reports > Campaign map on the demo: a click selects, a double-click edits, and the map
-    // waits while the editor is open and follows the stored edit and an insert.
+    // waits while the editor is open and follows the stored edit and an insert. The editor's
+    // scenario list shows the overview's rows and follows the insert too.
     void followsTheOverviewAndOpensTheEditor() {
         Editor e(kOpened);
         e.trigger("mnu_map");
@@ -100,11 +102,17 @@ class CampaignMapWindowTest : public QObject {
         QCOMPARE(e.state.selected_scn, 3);
         QVERIFY(!map.isEnabled() && !e.overview().isEnabled());
         editor.field(20)->setText("20"); // V goto: a slot beyond the campaign
+        click(editor, "Command3");
+        ScenarioListWindow& list = e.windows.scenario_list();
+        QVERIFY(list.isVisible() && list.isEnabled());
+        QCOMPARE(list.lines().size(), 8);
+        QCOMPARE(list.lines()[3].left(25), e.list1()->item(3)->text().left(25));
         click(editor, "Command1");
         QVERIFY(map.isEnabled());
         QCOMPARE(items_of(map, "invalid", 20).size(), 1);
         click(e.overview(), "Command2");
         QCOMPARE(items_of(map, "scenario").size(), 9);
+        QCOMPARE(list.lines().size(), 9);
     }
 };
 

@@ -91,7 +91,6 @@ class OverviewDesktopTest : public QObject {
         e.msgs.answers = {Answer::Yes};
         e.save_as("mine");
         std::string saved = saved_bytes(e);
-        QVERIFY(!e.state.campaign_changed);
         kUndo[1].change(e);
         e.trigger("Mundo");
         QVERIFY(saved_bytes(e) == saved && !e.state.campaign_changed);
@@ -104,12 +103,11 @@ class OverviewDesktopTest : public QObject {
     }
 
     void recentListKeepsTheLastEightNewestFirst() {
-        for (int i = 0; i < 10; ++i)
+        for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 4})
             recent_campaigns::add(QString("/c/%1.cam").arg(i));
-        recent_campaigns::add("/c/4.cam");
-        QStringList expected{"/c/4.cam", "/c/9.cam", "/c/8.cam", "/c/7.cam",
-                             "/c/6.cam", "/c/5.cam", "/c/3.cam", "/c/2.cam"};
-        QCOMPARE(recent_campaigns::list(), expected);
+        QCOMPARE(recent_campaigns::list(),
+                 (QStringList{"/c/4.cam", "/c/9.cam", "/c/8.cam", "/c/7.cam", "/c/6.cam",
+                              "/c/5.cam", "/c/3.cam", "/c/2.cam"}));
     }
 
     // A recent entry and a dropped campaign ask about unsaved changes as Open does: a missing

@@ -67,6 +67,7 @@ class FolderSettingsWindowTest : public QObject {
         QVERIFY(!w.isVisible() && e.overview().isEnabled());
         // The campaign still on screen can be saved again.
         QCOMPARE(enabled_actions(e.overview()), kCampaign);
+        QVERIFY(!e.windows.created(WindowId::FolderPicker)); // made only when asked for
         std::string ini = read_all(join_path(e.game.dir.str(), "mf7edit.ini"));
         QVERIFY(ini.find("mf7_rep=" + missing + "\r\n") != std::string::npos);
     }
