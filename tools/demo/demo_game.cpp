@@ -292,8 +292,8 @@ bool demo_root_usable(const std::string& root, std::string& error) {
         return false;
     }
     // An earlier demo game: its campaign, and nothing at the top but what the demo writes there.
-    static const std::set<std::string> kOurs = {"CAMPAIGN", "SCENARIO", "SOUND",    "SMACK",
-                                                "TEXT",     "REPORTS",  "MAP",      "GUI97.TXT"};
+    static const std::set<std::string> kOurs = {"CAMPAIGN", "SCENARIO", "SOUND", "SMACK",
+                                                "TEXT",     "REPORTS",  "MAP",   "GUI97.TXT"};
     bool ours = file_exists(join_path(join_path(root, "CAMPAIGN"), "DEMO.CAM"));
     for (fs::directory_iterator it(folder, ec), end; ours && !ec && it != end; it.increment(ec))
         ours = kOurs.count(from_native(it->path().filename())) > 0;
