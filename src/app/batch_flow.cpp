@@ -70,7 +70,7 @@ int batch_flow(BatchContext& c) {
         return 2;
     }
     CampaignFlow flow = analyse_flow(c.state.campaign);
-    c.out << (json ? flow_json(flow) + "\n" : flow_text(flow, usable_count(c.state.campaign)));
+    c.out << (json ? flow_json(flow) + "\n" : flow_text(flow, played_count(c.state.campaign)));
     return flow_is_sound(flow) ? 0 : 1;
 }
 

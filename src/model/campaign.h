@@ -33,7 +33,8 @@ struct OutcomeRecord {
     TextField smk{}, mus{}, txt{}, smk_after{};
     // 254 wins the campaign, 255 loses it.
     int16_t goto_scn = 0;
-    // When this scenario has been played, go to then_goto instead; 0 = not used.
+    // While this scenario has not been played, go to then_goto instead; 0 (or less) = not used.
+    // next_scenario() in campaign_flow.h decides it.
     int16_t if_played = 0;
     int16_t then_goto = 0;
     std::array<uint8_t, layout::slot::kExtraSize> extra{};

@@ -1,5 +1,6 @@
 #include "model/campaign_flow.h"
 
+#include <algorithm>
 #include <bit>
 #include <set>
 #include <tuple>
@@ -18,7 +19,7 @@ struct Step {
 // by alternatives have been played (as bits; always empty when the play is approximate).
 class Explorer {
   public:
-    explicit Explorer(const CampaignRecord& cam) : cam_(cam), count_(usable_count(cam)) {
+    explicit Explorer(const CampaignRecord& cam) : cam_(cam), count_(played_count(cam)) {
         bit_.fill(-1);
         int bits = 0;
         for (int s = 0; s < count_; ++s)
@@ -38,22 +39,20 @@ class Explorer {
         const OutcomeRecord& o = slot(s).outcome[static_cast<std::size_t>(outcome)];
         int own = bit_[index(s)];
         uint32_t after = exact_ && own >= 0 ? mask | (1u << own) : mask;
-        if (!names_scenario(o.if_played)) {
-            out[0] = {o.goto_scn, after};
-            return 1;
-        }
-        // The scenario just played counts as played, so naming itself always fires.
-        if (o.if_played == s) {
-            out[0] = {o.then_goto, after};
+        // A number that is no scenario of the campaign is never played; the scenario just
+        // finished always counts as played.
+        if (!has_alternative(o) || !names_scenario(o.if_played) || o.if_played == s) {
+            bool played = has_alternative(o) && o.if_played == s;
+            out[0] = {next_scenario(o, played), after};
             return 1;
         }
         if (exact_) {
             bool played = (after >> bit_[index(o.if_played)]) & 1u;
-            out[0] = {played ? o.then_goto : o.goto_scn, after};
+            out[0] = {next_scenario(o, played), after};
             return 1;
         }
-        out[0] = {o.goto_scn, after};
-        out[1] = {o.then_goto, after};
+        out[0] = {next_scenario(o, true), after};
+        out[1] = {next_scenario(o, false), after};
         return o.goto_scn == o.then_goto ? 1 : 2;
     }
 
@@ -149,6 +148,18 @@ std::vector<uint64_t> can_end(const Explorer& ex, const std::vector<uint64_t>& r
 
 } // namespace
 
+bool has_alternative(const OutcomeRecord& o) {
+    return o.if_played > 0;
+}
+
+int next_scenario(const OutcomeRecord& o, bool if_played_was_played) {
+    return has_alternative(o) && !if_played_was_played ? o.then_goto : o.goto_scn;
+}
+
+int played_count(const CampaignRecord& cam) {
+    return std::max(1, usable_count(cam));
+}
+
 const char* outcome_name(Outcome outcome) {
     static const char* kNames[kOutcomes] = {"BV", "V", "TV", "L"};
     return kNames[outcome];
@@ -158,8 +169,6 @@ CampaignFlow analyse_flow(const CampaignRecord& cam) {
     Explorer ex(cam);
     CampaignFlow flow;
     flow.exact = ex.exact();
-    if (ex.count() == 0)
-        return flow;
     std::vector<uint64_t> reach = explore(ex, flow);
     std::vector<uint64_t> good = can_end(ex, reach);
     uint64_t reached = 0, trapped = 0;

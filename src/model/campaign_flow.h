@@ -35,6 +35,20 @@ struct CampaignFlow {
     bool operator==(const CampaignFlow&) const = default;
 };
 
+// Whether an outcome has an alternative goto at all: its if_played names a scenario number.
+bool has_alternative(const OutcomeRecord& o);
+
+// Where an outcome leads, given whether the scenario its alternative names has been played (the
+// scenario just finished counts as played). Campaign makers have always read the editor's own
+// labels, "If this scn# is not played: ... Goto scn #:", so the alternative's then_goto is taken
+// while that scenario has NOT been played, and the plain goto once it has. Every reader of the
+// alternative (the path analysis, the map, the batch tool) asks here.
+int next_scenario(const OutcomeRecord& o, bool if_played_was_played);
+
+// The scenarios the analysis plays: those the overview shows, so at least one even when the
+// file's count is 0 (or damaged below 0).
+int played_count(const CampaignRecord& cam);
+
 // The most scenarios named by alternatives that are followed exactly.
 constexpr int kMaxExactAlternatives = 16;
 

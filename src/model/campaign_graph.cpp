@@ -53,7 +53,7 @@ CampaignGraph campaign_graph(const CampaignRecord& cam, const std::vector<std::s
             const OutcomeRecord& o = slot.outcome[static_cast<std::size_t>(k)];
             auto outcome = static_cast<Outcome>(k);
             g.edges.push_back({i, outcome, o.goto_scn, goto_kind(o.goto_scn, count)});
-            if (o.if_played > 0)
+            if (has_alternative(o))
                 g.edges.push_back(
                     {i, outcome, o.then_goto, goto_kind(o.then_goto, count), o.if_played});
         }
@@ -91,7 +91,8 @@ std::string node_label(GotoKind kind, int to, const CampaignGraph& graph) {
 }
 
 std::string edge_label(const GraphEdge& edge) {
-    return edge.if_played > 0 ? "if " + std::to_string(edge.if_played) + " played" : "";
+    // The then_goto is taken while the named scenario has not been played (next_scenario).
+    return edge.if_played > 0 ? "if " + std::to_string(edge.if_played) + " not played" : "";
 }
 
 const char* outcome_colour(Outcome outcome) {

@@ -21,7 +21,9 @@ struct GraphEdge {
     Outcome outcome = BV;
     int to = 0;
     GotoKind kind = GotoKind::Scenario;
-    int if_played = 0; // the scenario an alternative goto waits for; 0 for the plain goto
+    // For the then_goto of an alternative: the scenario whose not being played leads here; 0 for
+    // the plain goto.
+    int if_played = 0;
 };
 
 struct CampaignGraph {
@@ -41,7 +43,7 @@ CampaignGraph campaign_graph(const CampaignRecord& cam, const std::vector<std::s
 std::string node_id(GotoKind kind, int to);
 // "3\nPOLAND.SCN\n1 SEP 1939" (UTF-8), "WIN", "LOSE", "60?".
 std::string node_label(GotoKind kind, int to, const CampaignGraph& graph);
-// "if 3 played" for an alternative goto, "" for the plain one.
+// "if 3 not played" for the then_goto of an alternative, "" for the plain goto.
 std::string edge_label(const GraphEdge& edge);
 
 // Colours as "#rrggbb".

@@ -63,3 +63,20 @@ TEST(BatchFlow, DemoCampaignAsJson) {
     }
     EXPECT_EQ(out, "{\"scenarios\":[" + scenarios + "],\"edges\":[" + edges + "]}\n");
 }
+
+// A count of 0 shows one scenario in the overview, and the analysis plays that one.
+TEST(BatchFlow, CountZeroPlaysTheScenarioShown) {
+    FlowBatch game;
+    game.state.campaign.scenario_count = 0;
+    ASSERT_TRUE(demo::write_bytes(game.campaign_path(), campaign_to_bytes(game.state.campaign)));
+    std::string out;
+    EXPECT_EQ(game.run({"flow"}, out), 1);
+    std::string broken;
+    for (const char* outcome : {"BV", "V", "TV"})
+        broken += std::string("Scenario 0 goes to 1 on outcome ") + outcome +
+                  ", which is no scenario and no ending.\n";
+    EXPECT_EQ(out, "Every scenario can be reached from the first.\n"
+                   "No path from the first scenario reaches a win (254).\n"
+                   "A loss can be reached; the shortest path plays 1 scenario.\n" +
+                       broken);
+}

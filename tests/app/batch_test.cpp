@@ -86,6 +86,8 @@ TEST(Batch, ExitStatus) {
         const char* says;
     };
     const char* broken_edge = R"("s7" -> "x-3" [id="e30", color="#d32f2f"];)";
+    const char* alternative = R"("s2" -> "s5" [id="e10", color="#1f5fbf", style=dashed, )"
+                              R"(label="if 3 not played", fontcolor="#1f5fbf"];)";
     const char* no_target = "The error: >No such file or directory< was encountered, While trying "
                             "to copy files into /no/such/folder\n";
     const Case cases[] = {
@@ -106,6 +108,7 @@ TEST(Batch, ExitStatus) {
         {{"flow", "$cam"}, nullptr, nullptr, 60, 1, "Scenario 7 goes to 60 on outcome BV, which"},
         {{"flow", "$cam", "--jsn"}, nullptr, nullptr, 0, 2, "usage: mf7batch flow"},
         {{"graph", "$cam", "--format", "dot"}, nullptr, nullptr, -3, 0, broken_edge},
+        {{"graph", "$cam", "--format", "dot"}, nullptr, nullptr, 0, 0, alternative},
         {{"graph", "$cam", "--format", "gif"}, nullptr, nullptr, 0, 2, "usage: mf7batch graph"},
         {{"graph", "$cam", "--out"}, nullptr, nullptr, 0, 2, "usage: mf7batch graph"},
     };

@@ -37,8 +37,8 @@ Scn to(int next) {
     return {Go{next}, Go{next}, Go{next}, Go{255}};
 }
 
-// Scenarios 0 to 16 in a row, scenario i from `first` on asking whether 17 - i was played (true
-// only from i = 9 on) to go to 60; 17 wins.
+// Scenarios 0 to 16 in a row, scenario i from `first` on going to 60 while 17 - i has not been
+// played (so only up to i = 8); 17 wins.
 std::vector<Scn> alternatives(int first) {
     std::vector<Scn> scns;
     for (int i = 0; i < 17; ++i)
@@ -70,10 +70,13 @@ const Case kCases[] = {
      {true, {0, 1}, {2}, true, true, {{0, TV, 60}}, {}, 2, 1}},
     {"alternative naming a scenario never played",
      {to(2), to(254), {Go{254, 1, 3}, Go{254}, Go{254}, Go{255}}, to(254)},
-     {true, {0, 2}, {1, 3}, true, true, {}, {}, 2, 1}},
-    {"alternative naming the scenario itself",
+     {true, {0, 2, 3}, {1}, true, true, {}, {}, 2, 1}},
+    {"alternative naming the scenario itself, just played",
      {to(1), {Go{60, 1, 254}, Go{254}, Go{254}, Go{255}}},
-     {true, {0, 1}, {}, true, true, {}, {}, 2, 1}},
+     {true, {0, 1}, {}, true, true, {{1, BV, 60}}, {}, 2, 1}},
+    {"alternatives naming no scenario, and a negative one that is none",
+     {{Go{60, 40, 254}, Go{60, -1, 254}, Go{254}, Go{255}}},
+     {true, {0}, {}, true, true, {{0, V, 60}}, {}, 1, 1}},
     {"ending only through the next scenario",
      {{Go{1}, Go{1}, Go{1}, Go{1}}, to(254)},
      {true, {0, 1}, {}, true, true, {}, {}, 2, 2}},
@@ -82,7 +85,7 @@ const Case kCases[] = {
      {true, {0, 1, 2}, {}, false, true, {}, {1, 2}, {}, 1}},
     {"loop left once a scenario was played",
      {{Go{1}, Go{2}, Go{1}, Go{255}},
-      {Go{1, 2, 254}, Go{1, 2, 254}, Go{1, 2, 254}, Go{1, 2, 254}},
+      {Go{254, 2, 1}, Go{254, 2, 1}, Go{254, 2, 1}, Go{254, 2, 1}},
       to(1)},
      {true, {0, 1, 2}, {}, true, true, {}, {1}, 3, 1}},
     {"more than 16 alternatives",
@@ -90,8 +93,8 @@ const Case kCases[] = {
      {false, kAll18, {}, true, true, broken_bv(0, 17), {}, 18, 1}},
     {"16 alternatives: only the real broken gotos",
      alternatives(1),
-     {true, kAll18, {}, true, true, broken_bv(9, 17), {}, 18, 1}},
-    {"count 0", {}, {true, {}, {}, false, false, {}, {}, {}, {}}},
+     {true, kAll18, {}, true, true, broken_bv(1, 9), {}, 18, 1}},
+    {"count 0 plays the one scenario shown", {}, {true, {0}, {}, false, false, {}, {0}, {}, {}}},
 };
 
 TEST(CampaignFlow, FollowsEveryOutcome) {

@@ -10,6 +10,7 @@
 
 #include <QAbstractGraphicsShapeItem>
 #include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QGraphicsView>
 #include <QImage>
 #include <QSvgRenderer>
@@ -34,6 +35,14 @@ QAbstractGraphicsShapeItem* shape(const CampaignMapWindow& w, const char* kind, 
     return items.size() == 1 ? dynamic_cast<QAbstractGraphicsShapeItem*>(items[0]) : nullptr;
 }
 
+// The text of an edge's label.
+QString label_of(const CampaignMapWindow& w, int edge) {
+    for (QGraphicsItem* child : items_of(w, "edge", edge).value(0)->childItems())
+        if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(child))
+            return text->text();
+    return {};
+}
+
 QPoint node_point(const CampaignMapWindow& w, int scenario) {
     QGraphicsItem* node = items_of(w, "scenario", scenario).value(0);
     return w.view().mapFromScene(node->sceneBoundingRect().center());
@@ -44,7 +53,8 @@ QPoint node_point(const CampaignMapWindow& w, int scenario) {
 class CampaignMapWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    // 0 goes to 1 or to -3; 1 wins, or loses unless 2 was played; 2 is never reached.
+    // 0 goes to 1 or to -3; 1 wins, or loses once 2 was played, else goes back to 0; 2 is never
+    // reached.
     void drawsNodesEdgesAndFindingsThenExports() {
         EditorState state;
         reset_campaign(state.campaign);
@@ -73,7 +83,8 @@ class CampaignMapWindowTest : public QObject {
         QColor red("#d32f2f");
         QCOMPARE(shape(w, "invalid", -3)->pen().color(), red);
         QCOMPARE(shape(w, "edge", 2)->pen().color(), red);          // 0's TV
-        QCOMPARE(shape(w, "edge", 8)->pen().style(), Qt::DashLine); // 1's L if 2 played
+        QCOMPARE(shape(w, "edge", 8)->pen().style(), Qt::DashLine); // 1's L unless 2 played
+        QCOMPARE(label_of(w, 8), QString("if 2 not played"));
         auto* findings = child<QListWidget>(w, "Findings");
         QVERIFY(!findings->findItems("reaches scenario 2", Qt::MatchContains).isEmpty());
 
