@@ -41,7 +41,8 @@ CampaignGraph campaign_graph(const CampaignRecord& cam, const std::vector<std::s
 
 // Graphviz node names: "s3", "win", "lose", and "x60" (or "x-5") for a goto to no scenario.
 std::string node_id(GotoKind kind, int to);
-// "3\nPOLAND.SCN\n1 SEP 1939" (UTF-8), "WIN", "LOSE", "60?".
+// "3\nPOLAND.SCN\n1 SEP 1939" (UTF-8), "WIN", "LOSE", "60?". A control byte of a name shows as
+// "\x01", in every picture.
 std::string node_label(GotoKind kind, int to, const CampaignGraph& graph);
 // "if 3 not played" for the then_goto of an alternative, "" for the plain goto.
 std::string edge_label(const GraphEdge& edge);

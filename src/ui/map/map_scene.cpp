@@ -13,6 +13,9 @@
 #include <QSvgGenerator>
 #include <QtMath>
 
+#include <algorithm>
+#include <cmath>
+
 namespace mf7 {
 
 namespace {
@@ -162,6 +165,17 @@ QGraphicsItem* map_node_of(QGraphicsItem* item) {
     return nullptr;
 }
 
+QSize png_size(const QSizeF& scene_size) {
+    double w = std::max(1.0, scene_size.width()), h = std::max(1.0, scene_size.height());
+    double scale =
+        std::min({2.0, kMaxPngSide / w, kMaxPngSide / h, std::sqrt(kMaxPngPixels / (w * h))});
+    // The small term keeps 16384.0 computed as 16383.99... from losing a pixel.
+    auto pixels = [scale](double side) {
+        return std::max(1, static_cast<int>(side * scale + 1e-6));
+    };
+    return {pixels(w), pixels(h)};
+}
+
 QByteArray render_map(QGraphicsScene& scene, const QString& format) {
     QRectF rect = scene.sceneRect();
     QByteArray bytes;
@@ -176,12 +190,13 @@ QByteArray render_map(QGraphicsScene& scene, const QString& format) {
         QPainter painter(&svg);
         scene.render(&painter, QRectF(QPointF(0, 0), rect.size()), rect);
     } else if (format == "png") {
-        // Twice the scene's size, so that the small labels stay readable.
-        QImage image((rect.size() * 2).toSize(), QImage::Format_ARGB32);
+        QImage image(png_size(rect.size()), QImage::Format_ARGB32);
+        if (image.isNull())
+            return {};
         image.fill(Qt::white);
         QPainter painter(&image);
         painter.setRenderHint(QPainter::Antialiasing);
-        scene.render(&painter, QRectF(QPointF(0, 0), rect.size() * 2), rect);
+        scene.render(&painter, QRectF(image.rect()), rect, Qt::IgnoreAspectRatio);
         painter.end();
         image.save(&buffer, "PNG");
     }

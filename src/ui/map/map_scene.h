@@ -4,6 +4,7 @@
 #include "map/map_layout.h"
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 
 class QGraphicsItem;
@@ -23,7 +24,16 @@ void draw_map(QGraphicsScene& scene, const CampaignGraph& graph, const CampaignF
 // The node an item belongs to (the item itself or its parent), or nothing.
 QGraphicsItem* map_node_of(QGraphicsItem* item);
 
-// The scene as "png" or "svg" bytes; empty when the format is unknown.
+// A PNG is drawn at twice the scene's size, so that the small labels stay readable, but never
+// wider or taller than kMaxPngSide pixels nor larger than kMaxPngPixels in all: a crafted
+// campaign's map (tall labels, hundreds of broken-goto nodes) would otherwise need gigabytes.
+constexpr int kMaxPngSide = 16384;
+constexpr double kMaxPngPixels = 32.0 * 1024 * 1024;
+// The picture's size in pixels for a scene of that size, scaled down evenly beyond the bounds.
+QSize png_size(const QSizeF& scene_size);
+
+// The scene as "png" or "svg" bytes; empty when the format is unknown or the picture cannot be
+// made.
 QByteArray render_map(QGraphicsScene& scene, const QString& format);
 
 // Lays out and draws the graph in a scene of its own and renders it.

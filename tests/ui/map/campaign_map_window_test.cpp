@@ -9,10 +9,12 @@
 #include "ui/map/map_scene.h"
 
 #include <QAbstractGraphicsShapeItem>
+#include <QFile>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsView>
 #include <QImage>
+#include <QImageReader>
 #include <QSvgRenderer>
 
 using namespace mf7;
@@ -43,6 +45,15 @@ QString label_of(const CampaignMapWindow& w, int edge) {
     return {};
 }
 
+// The lines of text in a scenario's box.
+QStringList node_lines(const CampaignMapWindow& w, int scenario) {
+    QStringList lines;
+    for (QGraphicsItem* child : items_of(w, "scenario", scenario).value(0)->childItems())
+        if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(child))
+            lines << text->text();
+    return lines;
+}
+
 QPoint node_point(const CampaignMapWindow& w, int scenario) {
     QGraphicsItem* node = items_of(w, "scenario", scenario).value(0);
     return w.view().mapFromScene(node->sceneBoundingRect().center());
@@ -68,6 +79,10 @@ class CampaignMapWindowTest : public QObject {
         }
         state.campaign.scenarios[1].outcome[L].if_played = 2;
         state.campaign.scenarios[1].outcome[L].then_goto = 0;
+        // A control byte in a name shows in every picture, and keeps the SVG well-formed (valid).
+        state.campaign.scenarios[0].scn_file = make_text_field("A\x01"
+                                                               "B\x1b.SCN");
+        rows[0] = overview_row(state.campaign.scenarios[0], 0, "");
         RecordingMessages msgs;
         CampaignMapWindow w(state, msgs);
         w.show_campaign(rows);
@@ -93,7 +108,34 @@ class CampaignMapWindowTest : public QObject {
         QVERIFY(QImage(toQ(dir.file("map.png"))).width() > 100);
         QVERIFY(w.export_to(toQ(dir.file("map.svg"))));
         QVERIFY(QSvgRenderer(toQ(dir.file("map.svg"))).isValid());
+        QCOMPARE(node_lines(w, 0), QStringList({"0", "A\\x01B\\x1b.SCN"}));
+        QFile svg(toQ(dir.file("map.svg")));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        QVERIFY(svg.readAll().contains("A\\x01B\\x1b.SCN"));
         QVERIFY(msgs.texts().empty());
+    }
+
+    // A PNG is drawn at twice the scene's size, scaled down evenly beyond a side of 16384 pixels
+    // or 32 Mi pixels in all; the map's Export and the batch tool draw it alike.
+    void boundsThePngPicture() {
+        const std::pair<QSizeF, QSize> cases[] = {
+            {{100, 50}, {200, 100}},
+            {{30000, 1000}, {16384, 546}},
+            {{1000, 30000}, {546, 16384}},
+            {{10000, 10000}, {5792, 5792}},
+        };
+        for (const auto& [scene, pixels] : cases)
+            QCOMPARE(png_size(scene), pixels);
+        EditorState state;
+        reset_campaign(state.campaign);
+        RecordingMessages msgs;
+        CampaignMapWindow w(state, msgs);
+        w.show_campaign({overview_row(state.campaign.scenarios[0], 0, "")});
+        QVERIFY(show_active(w));
+        w.scene().setSceneRect(0, 0, 30000, 1000);
+        TempDir dir;
+        QVERIFY(w.export_to(toQ(dir.file("big.png"))));
+        QCOMPARE(QImageReader(toQ(dir.file("big.png"))).size(), QSize(16384, 546));
     }
 
     // Reports > Campaign map on the demo: a click selects, a double-click edits, and the map
