@@ -1,5 +1,6 @@
 // mf7fuzzseeds FOLDER: the fuzz targets' first inputs, made by the demo generator, one folder
 // per target.
+#include "campaign_graph_input.h"
 #include "demo/demo_game.h"
 #include "model/campaign.h"
 #include "settings/settings.h"
@@ -64,6 +65,8 @@ int main(int argc, char** argv) {
     }
     sort_game_files(games / "demo", out);
     sort_game_files(games / "full", out);
+    put(out / "campaign_graph", "demo", fuzz::input_of_campaign(demo::demo_campaign()));
+    put(out / "campaign_graph", "full", fuzz::input_of_campaign(demo::full_campaign(12)));
     put(out / "settings_file", "mf7edit.ini",
         settings_file_text(demo::demo_settings((games / "demo").string()), "3.0.1"));
     fs::remove_all(games);
