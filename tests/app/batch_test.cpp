@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 using namespace mf7;
@@ -125,6 +126,30 @@ TEST(Batch, ExitStatus) {
         EXPECT_NE((r.out + r.err).find(c.says), std::string::npos) << r.out << r.err;
     }
 }
+
+#ifndef _WIN32
+// Output that does not reach its file (a full disk) is an error, though the command went well.
+TEST(Batch, OutputThatCannotBeWrittenExitsTwo) {
+    const std::vector<std::string> cases[] = {{"show", "$cam"},
+                                              {"flow", "$cam", "--json"},
+                                              {"graph", "$cam"},
+                                              {"check", "$cam"},
+                                              {"show", "--help"}};
+    for (const auto& args : cases) {
+        SCOPED_TRACE(args.back());
+        DemoBatch game;
+        ASSERT_TRUE(
+            demo::write_bytes(game.campaign_path(), campaign_to_bytes(game.state.campaign)));
+        std::ofstream full("/dev/full");
+        std::ostringstream err;
+        std::vector<std::string> a = args;
+        a[1] = a[1] == "$cam" ? game.campaign_path() : a[1];
+        EXPECT_EQ(run_batch(a, game.dir.str(), full, err), 2);
+        // The reason is known when the last flush failed, not after a write on the way.
+        EXPECT_TRUE(err.str().starts_with("mf7batch: cannot write the output")) << err.str();
+    }
+}
+#endif
 
 TEST(BatchReports, WriteTheSameFileAsTheEditor) {
     using Writer = decltype(&write_campaign_list);
