@@ -71,14 +71,14 @@ class Check {
 
   private:
     // text is game text; a path after it goes into the report as game text and into the
-    // batch tool's text whole.
+    // batch tool's text whole, its control bytes shown as \xHH there so that each line stays one.
     void line(const std::string& text, const std::string& path = {}) {
         if (!first_line_) {
             text_ += "\r\n";
             result_.text_paths += "\n";
         }
         text_ += text + path_as_text(path);
-        result_.text_paths += cp1252_to_utf8(text) + path;
+        result_.text_paths += cp1252_to_utf8(text) + show_controls(path);
         first_line_ = false;
     }
 
