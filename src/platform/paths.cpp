@@ -118,21 +118,24 @@ bool is_separator(char c) {
     return c == '/' || c == path_separator();
 }
 
-} // namespace
-
-namespace {
+// Reads the names in folder in the order the system gives them, until stop(name) says so.
+template <typename Stop> void read_names(const std::string& folder, Stop stop) {
+    std::error_code ec;
+    for (fs::directory_iterator it(to_native(folder), ec), end; !ec && it != end; it.increment(ec))
+        if (stop(from_native(it->path().filename())))
+            return;
+}
 
 // The first name in folder that folds to folded_leaf, read from the disk.
 std::optional<std::string> match_in_folder(const std::string& folder,
                                            const std::string& folded_leaf) {
-    std::error_code ec;
-    for (fs::directory_iterator it(to_native(folder), ec), stop; !ec && it != stop;
-         it.increment(ec)) {
-        std::string name = from_native(it->path().filename());
+    std::optional<std::string> found;
+    read_names(folder, [&](std::string name) {
         if (fold_case(name) == folded_leaf)
-            return name;
-    }
-    return std::nullopt;
+            found = std::move(name);
+        return found.has_value();
+    });
+    return found;
 }
 
 } // namespace
@@ -140,14 +143,12 @@ std::optional<std::string> match_in_folder(const std::string& folder,
 std::optional<std::string> FolderListings::match(const std::string& folder,
                                                  const std::string& folded_leaf) {
     auto [listing, fresh] = folders_.try_emplace(folder);
-    if (fresh) {
-        std::error_code ec;
-        for (fs::directory_iterator it(to_native(folder), ec), stop; !ec && it != stop;
-             it.increment(ec)) {
-            std::string name = from_native(it->path().filename());
-            listing->second.try_emplace(fold_case(name), name);
-        }
-    }
+    if (fresh)
+        read_names(folder, [&names = listing->second](std::string name) {
+            std::string folded = fold_case(name);
+            names.try_emplace(std::move(folded), std::move(name));
+            return false;
+        });
     auto found = listing->second.find(folded_leaf);
     if (found == listing->second.end())
         return std::nullopt;
