@@ -6,8 +6,10 @@
 #include "settings/settings.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <functional>
 #include <map>
+#include <system_error>
 
 namespace mf7 {
 
@@ -80,8 +82,25 @@ void print_text(std::ostream& out, const std::string& text, bool cp1252) {
     }
 }
 
-int run_batch(const std::vector<std::string>& args, const std::string& program_folder,
-              std::ostream& out, std::ostream& err) {
+namespace {
+
+// A full disk or a closed pipe shows only once the buffered output is flushed, and a script must
+// not take a cut output for success.
+bool output_written(std::ostream& out, std::ostream& err) {
+    errno = 0;
+    out.flush();
+    if (out)
+        return true;
+    int cause = errno;
+    err << "mf7batch: cannot write the output";
+    if (cause != 0)
+        err << ": " << std::generic_category().message(cause);
+    err << "\n";
+    return false;
+}
+
+int run_command(const std::vector<std::string>& args, const std::string& program_folder,
+                std::ostream& out, std::ostream& err) {
     // Options a command does not know are refused by the command with its own usage.
     if (std::find(args.begin(), args.end(), "--help") != args.end()) {
         out << kUsage;
@@ -108,6 +127,14 @@ int run_batch(const std::vector<std::string>& args, const std::string& program_f
     BatchContext context{state, messages, out, err, options};
     int status = commands().at(args[0])(context);
     return damaged ? 2 : status;
+}
+
+} // namespace
+
+int run_batch(const std::vector<std::string>& args, const std::string& program_folder,
+              std::ostream& out, std::ostream& err) {
+    int status = run_command(args, program_folder, out, err);
+    return output_written(out, err) ? status : 2;
 }
 
 } // namespace mf7

@@ -16,7 +16,8 @@ namespace mf7 {
 struct CampaignGraph;
 struct CampaignFlow;
 
-// args without the program name, paths in the platform's form. Returns the exit status.
+// args without the program name, paths in the platform's form. Returns the exit status, 2 when
+// out could not take the whole output.
 int run_batch(const std::vector<std::string>& args, const std::string& program_folder,
               std::ostream& out, std::ostream& err);
 

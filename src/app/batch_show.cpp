@@ -1,6 +1,7 @@
 #include "app/batch.h"
 
 #include "model/overview.h"
+#include "platform/cp1252.h"
 
 namespace mf7 {
 
@@ -10,9 +11,10 @@ int batch_show(BatchContext& c) {
         return 2;
     }
     OverviewFill fill = fill_overview(c.state, c.messages);
+    // Names are shown as they are but for their control bytes, which would split a row or
+    // reach the terminal as commands.
     auto line = [&](const std::string& text) {
-        print_text(c.out, text);
-        c.out << "\n";
+        c.out << show_controls(cp1252_to_utf8(text)) << "\n";
     };
     line("No of Scenarios: " + fill.text1);
     line("Player start prestige: " + fill.text2);

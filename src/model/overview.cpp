@@ -3,6 +3,7 @@
 #include "model/country_names.h"
 #include "model/scenario_file.h"
 #include "model/state.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 
 namespace mf7 {
@@ -28,10 +29,12 @@ OverviewFill fill_overview(EditorState& state, Messages& messages) {
     fill.text3 = field_text(cam.win_smk);
     fill.text4 = field_text(cam.lose_smk);
     fill.text5 = field_text(cam.description_txt);
+    // The fill writes no files, so the scenario folder is read once for all missing names.
+    FolderListings folders;
     for (int i = 0; i < n; ++i) {
         const ScenarioSlot& scn = cam.scenarios[static_cast<std::size_t>(i)];
         state.scn_date_text.clear();
-        get_scn_data(state, field_text(scn.scn_file), messages);
+        get_scn_data(state, field_text(scn.scn_file), messages, &folders);
         fill.rows.push_back(overview_row(scn, i, state.scn_date_text));
     }
     state.scn_date_text.clear();

@@ -75,11 +75,12 @@ bool read_scenario_data(EditorState& state, Messages& messages) {
 
 } // namespace
 
-void get_scn_data(EditorState& state, const std::string& name, Messages& messages) {
+void get_scn_data(EditorState& state, const std::string& name, Messages& messages,
+                  FolderListings* listings) {
     if (name.empty())
         return;
-    state.scn_path = join_game_name(state.settings.mf7_scn, name);
-    if (!file_exists(state.scn_path)) {
+    state.scn_path = join_game_name(state.settings.mf7_scn, name, listings);
+    if (!file_exists(state.scn_path, listings)) {
         state.scn_date_text = "**not found**";
         return;
     }
@@ -97,9 +98,9 @@ void get_scn_data(EditorState& state, const std::string& name, Messages& message
     state.scn_date_text = scn_date(d);
 }
 
-bool read_scenario_details(EditorState& state, Messages& messages) {
-    state.scn_path = join_game_name(state.settings.mf7_scn, state.current_scn_name);
-    if (!file_exists(state.scn_path)) {
+bool read_scenario_details(EditorState& state, Messages& messages, FolderListings* listings) {
+    state.scn_path = join_game_name(state.settings.mf7_scn, state.current_scn_name, listings);
+    if (!file_exists(state.scn_path, listings)) {
         state.scn_path = "Scenariofile not found.";
         return false;
     }

@@ -11,6 +11,7 @@ namespace mf7 {
 
 struct EditorState;
 class Messages;
+class FolderListings;
 
 namespace scn_layout {
 constexpr std::size_t kSize = 11350;
@@ -71,10 +72,13 @@ int year_from_code(uint16_t code);
 std::string scn_date(const ScenarioData& data);
 
 // Reads scenario N for the overview: date text and main country, with the campaign's checks.
-void get_scn_data(EditorState& state, const std::string& name, Messages& messages);
+void get_scn_data(EditorState& state, const std::string& name, Messages& messages,
+                  FolderListings* listings = nullptr);
 // Reads `current_scn_name` for the reports; a missing file leaves scenario as it was and sets
-// scn_path to "Scenariofile not found.". Returns whether the file was read.
-bool read_scenario_details(EditorState& state, Messages& messages);
+// scn_path to "Scenariofile not found.". Returns whether the file was read. A run of reads
+// passes its listings of the scenario folder.
+bool read_scenario_details(EditorState& state, Messages& messages,
+                           FolderListings* listings = nullptr);
 // Whether the map of the scenario now held is one of the game's 32 stock maps.
 bool check_map_type(EditorState& state);
 bool is_stock_map(const std::string& map_name);

@@ -85,6 +85,25 @@ bool is_utf8(std::string_view s) {
     return true;
 }
 
+std::string show_controls(std::string_view utf8) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t cp = 0;
+        std::size_t len = decode_utf8(utf8, i, cp);
+        if (len > 0 && (cp < 0x20 || (cp >= 0x7F && cp <= 0x9F))) {
+            out += "\\x";
+            out += kHex[cp >> 4];
+            out += kHex[cp & 0xF];
+        } else {
+            out.append(utf8.substr(i, len ? len : 1));
+        }
+        i += len ? len : 1;
+    }
+    return out;
+}
+
 bool is_ascii(std::string_view s) {
     for (char c : s)
         if (static_cast<unsigned char>(c) >= 0x80)

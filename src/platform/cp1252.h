@@ -21,6 +21,10 @@ char32_t cp1252_code_point(unsigned char byte);
 std::size_t decode_utf8(std::string_view s, std::size_t at, char32_t& cp);
 void append_utf8(std::string& out, char32_t cp);
 bool is_utf8(std::string_view s);
+// utf8 with its control characters written as \xHH: C0 (line breaks included), DEL, and the C1
+// range the five undefined Windows-1252 bytes become. Printed so, a name can neither split a
+// line nor send a terminal an escape sequence. Bytes that are no UTF-8 stay as they are.
+std::string show_controls(std::string_view utf8);
 bool is_ascii(std::string_view s);
 
 } // namespace mf7

@@ -127,43 +127,39 @@ bool write_file_atomic(const std::string& path, const std::string& bytes, FileEr
 #ifndef _WIN32
 namespace {
 
-// A temporary file beside the target, renamed over it when complete and removed otherwise, so
-// the target is never seen half written.
-class TempBeside {
+// The error number of a target that is neither a regular file nor a stream (a socket, a block
+// device); an error of ours, told with the same words as a read of one.
+constexpr int kNotRegular = -1;
+
+std::string write_error_text(int err) {
+    return err == kNotRegular ? "Not a regular file" : errno_text(err);
+}
+
+// Where a write goes. A regular file (or a new one) is written as a temporary file beside it,
+// renamed over it when complete and removed otherwise, so that it is never seen half written. A
+// pipe or a character device (a terminal, /dev/null, /dev/stdout) is written into, as a shell's
+// redirect does: a file renamed over it would break it for every program that uses it.
+class Output {
   public:
-    explicit TempBeside(const fs::path& target) : target_(final_target(target)) {}
-    ~TempBeside() {
+    explicit Output(const fs::path& target) : target_(target) {}
+    ~Output() {
         if (fd_ >= 0)
             ::close(fd_);
         if (!name_.empty())
             ::unlink(name_.c_str());
     }
-    TempBeside(const TempBeside&) = delete;
-    TempBeside& operator=(const TempBeside&) = delete;
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
 
-    // Returns 0 or the system's error number.
+    // Returns 0 or the error number.
     int open(LeftoverTemps* leftovers = nullptr) {
-        if (int err = refuse_read_only(target_))
-            return err;
-        remove_leftovers(target_, leftovers);
-        // A file that is replaced keeps its permissions; a new one gets the usual ones.
+        // The system follows the links itself: /dev/stdout leads through /proc to a pipe that
+        // has no name in any folder.
         struct stat st {};
-        bool replacing = ::stat(target_.c_str(), &st) == 0;
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            std::string name = temp_path(target_).string();
-            fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd_ >= 0) {
-                name_ = name;
-                // The lock tells a later run that this file is still being written.
-                ::flock(fd_, LOCK_EX);
-                if (replacing)
-                    ::fchmod(fd_, st.st_mode & 07777);
-                return 0;
-            }
-            if (errno != EEXIST)
-                return errno;
-        }
-        return EEXIST;
+        if (::stat(target_.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+            return open_stream(st.st_mode);
+        target_ = final_target(target_);
+        return open_temp(leftovers);
     }
 
     int fd() const { return fd_; }
@@ -181,12 +177,14 @@ class TempBeside {
     }
 
     int commit(Flush flush) {
-        if (flush == Flush::ToDisk && ::fsync(fd_) != 0)
+        if (!stream_ && flush == Flush::ToDisk && ::fsync(fd_) != 0)
             return errno;
         int fd = fd_;
         fd_ = -1;
         if (::close(fd) != 0)
             return errno;
+        if (stream_)
+            return 0;
         if (std::rename(name_.c_str(), target_.c_str()) != 0)
             return errno;
         name_.clear();
@@ -194,9 +192,53 @@ class TempBeside {
     }
 
   private:
+    int open_stream(mode_t mode) {
+        if (S_ISDIR(mode))
+            return EISDIR;
+        if (!S_ISFIFO(mode) && !S_ISCHR(mode))
+            return kNotRegular;
+        fd_ = ::open(target_.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+        stream_ = true;
+        return fd_ < 0 ? errno : 0;
+    }
+
+    int open_temp(LeftoverTemps* leftovers) {
+        if (int err = refuse_read_only(target_))
+            return err;
+        remove_leftovers(target_, leftovers);
+        struct stat st {};
+        bool replacing = ::stat(target_.c_str(), &st) == 0;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::string name = temp_path(target_).string();
+            fd_ = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd_ >= 0) {
+                name_ = name;
+                // The lock tells a later run that this file is still being written.
+                ::flock(fd_, LOCK_EX);
+                if (replacing)
+                    keep_owner_and_mode(st);
+                return 0;
+            }
+            if (errno != EEXIST)
+                return errno;
+        }
+        return EEXIST;
+    }
+
+    // A file that is replaced keeps its permissions, and its owner and group where this user may
+    // give them (root may; others keep at most a group they belong to). The owner goes first, as
+    // changing it clears the set-user-ID bits.
+    void keep_owner_and_mode(const struct stat& st) {
+        if (::fchown(fd_, st.st_uid, st.st_gid) != 0 && ::fchown(fd_, -1, st.st_gid) != 0) {
+            // the new file stays this user's, as a new file would be
+        }
+        ::fchmod(fd_, st.st_mode & 07777);
+    }
+
     fs::path target_;
     std::string name_;
     int fd_ = -1;
+    bool stream_ = false;
 };
 
 // Copies what is left of in after its current position to out, inside the system where it can.
@@ -238,14 +280,14 @@ int copy_rest(int in, int out) {
 
 bool write_file_atomic_exact(const std::string& path, const std::string& bytes, FileError& error,
                              Flush flush) {
-    TempBeside tmp(to_native(path));
+    Output tmp(to_native(path));
     int err = tmp.open();
     if (!err)
         err = tmp.write_all(bytes.data(), bytes.size());
     if (!err)
         err = tmp.commit(flush);
     if (err)
-        error.text = errno_text(err);
+        error.text = write_error_text(err);
     return !err;
 }
 
@@ -257,7 +299,7 @@ bool copy_file_atomic(const std::string& source, const std::string& dest, FileEr
         error.text = errno_text(errno);
         return false;
     }
-    TempBeside tmp(to_native(dest));
+    Output tmp(to_native(dest));
     int err = tmp.open(leftovers);
     if (!err && patch_head && head_size > 0) {
         std::string head(head_size, '\0');
@@ -285,7 +327,7 @@ bool copy_file_atomic(const std::string& source, const std::string& dest, FileEr
     if (!err)
         err = tmp.commit(flush);
     if (err)
-        error.text = errno_text(err);
+        error.text = write_error_text(err);
     return !err;
 }
 #else

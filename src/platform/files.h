@@ -25,14 +25,16 @@ bool read_file(const std::string& path, std::string& bytes, FileError& error,
 // killing the program, so every executable calls this first.
 void ignore_file_size_signal();
 
-// Every write below first checks that an existing target may be written by this user (a
-// read-only file is refused with the system's "Permission denied" and left as it is) and, when
-// the target is a symbolic link, writes the file it points to. The temporary file is named
-// kTempPrefix + name + "." + letters + kTempSuffix; ones left for the same name by a killed run
-// are removed first.
-// Saves are flushed to the disk before the rename, so that a power cut leaves either the old or
-// the new file. Copies may skip the flush (as the system's own copy does): their source stays
-// intact and can be copied again, and the flush costs more than the copy itself.
+// Every write below replaces only regular files: a pipe or a character device (a terminal,
+// /dev/null, /dev/stdout) is written into as a shell's redirect writes it, and anything else (a
+// folder, a socket) is refused. It first checks that an existing target may be written by this
+// user (a read-only file is refused with the system's "Permission denied" and left as it is)
+// and, when the target is a symbolic link, writes the file it points to. A replaced file keeps
+// its permissions, and its owner and group where this user may give them. The temporary file is
+// named kTempPrefix + name + "." + letters + kTempSuffix; ones left for the same name by a killed
+// run are removed first. Saves are flushed to the disk before the rename, so that a power cut
+// leaves either the old or the new file. Copies may skip the flush (as the system's own copy does):
+// their source stays intact and can be copied again, and the flush costs more than the copy itself.
 enum class Flush { ToDisk, Lazy };
 bool write_file_atomic(const std::string& path, const std::string& bytes, FileError& error,
                        Flush flush = Flush::ToDisk);

@@ -94,12 +94,13 @@ std::string text_as_path(std::string_view cp1252) {
     return cp1252_to_utf8(cp1252);
 }
 
-std::string join_game_name(std::string_view folder, std::string_view name) {
+std::string join_game_name(std::string_view folder, std::string_view name,
+                           [[maybe_unused]] FolderListings* listings) {
     std::string utf8 = join_path(folder, text_as_path(name));
 #ifndef _WIN32
-    if (!is_ascii(name) && !find_existing(utf8)) {
+    if (!is_ascii(name) && !find_existing(utf8, listings)) {
         std::string raw = join_path(folder, name);
-        if (find_existing(raw))
+        if (find_existing(raw, listings))
             return raw;
     }
 #endif
@@ -117,9 +118,44 @@ bool is_separator(char c) {
     return c == '/' || c == path_separator();
 }
 
+// Reads the names in folder in the order the system gives them, until stop(name) says so.
+template <typename Stop> void read_names(const std::string& folder, Stop stop) {
+    std::error_code ec;
+    for (fs::directory_iterator it(to_native(folder), ec), end; !ec && it != end; it.increment(ec))
+        if (stop(from_native(it->path().filename())))
+            return;
+}
+
+// The first name in folder that folds to folded_leaf, read from the disk.
+std::optional<std::string> match_in_folder(const std::string& folder,
+                                           const std::string& folded_leaf) {
+    std::optional<std::string> found;
+    read_names(folder, [&](std::string name) {
+        if (fold_case(name) == folded_leaf)
+            found = std::move(name);
+        return found.has_value();
+    });
+    return found;
+}
+
 } // namespace
 
-std::optional<std::string> find_existing(const std::string& path) {
+std::optional<std::string> FolderListings::match(const std::string& folder,
+                                                 const std::string& folded_leaf) {
+    auto [listing, fresh] = folders_.try_emplace(folder);
+    if (fresh)
+        read_names(folder, [&names = listing->second](std::string name) {
+            std::string folded = fold_case(name);
+            names.try_emplace(std::move(folded), std::move(name));
+            return false;
+        });
+    auto found = listing->second.find(folded_leaf);
+    if (found == listing->second.end())
+        return std::nullopt;
+    return found->second;
+}
+
+std::optional<std::string> find_existing(const std::string& path, FolderListings* listings) {
     if (path.empty())
         return std::nullopt;
     if (exists_exact(path))
@@ -136,29 +172,24 @@ std::optional<std::string> find_existing(const std::string& path) {
     std::string parent_path = path.substr(0, cut);
     while (parent_path.size() > 1 && is_separator(parent_path.back()))
         parent_path.pop_back();
-    auto parent = find_existing(parent_path);
+    auto parent = find_existing(parent_path, listings);
     if (!parent)
         return std::nullopt;
-    std::error_code ec;
-    for (fs::directory_iterator it(to_native(*parent), ec), stop; !ec && it != stop;
-         it.increment(ec)) {
-        std::string name = from_native(it->path().filename());
-        if (fold_case(name) == leaf) {
-            std::string found = *parent;
-            if (!is_separator(found.back()))
-                found += path_separator();
-            return found + name;
-        }
-    }
-    return std::nullopt;
+    auto name = listings ? listings->match(*parent, leaf) : match_in_folder(*parent, leaf);
+    if (!name)
+        return std::nullopt;
+    std::string found = *parent;
+    if (!is_separator(found.back()))
+        found += path_separator();
+    return found + *name;
 }
 
 std::string resolve_path(const std::string& path) {
     return find_existing(path).value_or(path);
 }
 
-bool file_exists(const std::string& path) {
-    auto found = find_existing(path);
+bool file_exists(const std::string& path, FolderListings* listings) {
+    auto found = find_existing(path, listings);
     std::error_code ec;
     return found && fs::is_regular_file(to_native(*found), ec);
 }

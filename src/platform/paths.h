@@ -4,9 +4,11 @@
 // where it becomes UTF-16 only here. Game text (Windows-1252) meets paths only through the
 // conversions below.
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace mf7 {
@@ -20,10 +22,27 @@ std::string join_path(std::string_view folder, std::string_view name);
 std::filesystem::path to_native(const std::string& path);
 std::string from_native(const std::filesystem::path& path);
 
+// The names in folders, each folder read once while the object lives. A run of lookups ignoring
+// case (the check looks up a thousand names, most of them missing) would otherwise read a folder
+// of 20,000 files again on every miss. A listing does not see a file created after it was read,
+// except under the exact name looked up, which is always tried on the disk first: keep one for
+// a run of lookups that creates no files, and drop it after.
+class FolderListings {
+  public:
+    // The name in folder (an existing folder, exactly as spelled) that folds to folded_leaf.
+    std::optional<std::string> match(const std::string& folder, const std::string& folded_leaf);
+
+  private:
+    // Folder -> folded name -> the name on the disk, the first one listed when several fold alike.
+    std::map<std::string, std::unordered_map<std::string, std::string>> folders_;
+};
+
 // A file name from the game's files (Windows-1252) joined onto folder: the name in UTF-8, found
 // ignoring letter case; on Linux the name's own bytes are tried too, so a tree unpacked byte for
-// byte is still found. A name found nowhere comes back in UTF-8, ready to be written.
-std::string join_game_name(std::string_view folder, std::string_view name);
+// byte is still found. A name found nowhere comes back in UTF-8, ready to be written. Lookups
+// here and below read the folders through listings when given one.
+std::string join_game_name(std::string_view folder, std::string_view name,
+                           FolderListings* listings = nullptr);
 // A path as game text for reports and messages: Windows-1252, '?' for what it cannot hold.
 std::string path_as_text(std::string_view path);
 // Game text or a typed name as a path (UTF-8).
@@ -34,11 +53,12 @@ std::string fold_case(std::string_view path);
 
 // The existing file or folder at path, found as the game's platform finds it: exact names first,
 // then each missing component matched ignoring letter case. Nothing when there is none.
-std::optional<std::string> find_existing(const std::string& path);
+std::optional<std::string> find_existing(const std::string& path,
+                                         FolderListings* listings = nullptr);
 // find_existing, or path itself when nothing exists there.
 std::string resolve_path(const std::string& path);
 
-bool file_exists(const std::string& path);
+bool file_exists(const std::string& path, FolderListings* listings = nullptr);
 bool folder_exists(const std::string& path);
 
 // The names of the regular files in folder matching a "*.ext"-style pattern, ignoring case,

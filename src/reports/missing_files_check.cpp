@@ -71,20 +71,20 @@ class Check {
 
   private:
     // text is game text; a path after it goes into the report as game text and into the
-    // batch tool's text whole.
+    // batch tool's text whole, its control bytes shown as \xHH there so that each line stays one.
     void line(const std::string& text, const std::string& path = {}) {
         if (!first_line_) {
             text_ += "\r\n";
             result_.text_paths += "\n";
         }
         text_ += text + path_as_text(path);
-        result_.text_paths += cp1252_to_utf8(text) + path;
+        result_.text_paths += cp1252_to_utf8(text) + show_controls(path);
         first_line_ = false;
     }
 
     bool missing(const std::string& folder, const std::string& name, std::string& path) {
-        path = join_game_name(folder, name);
-        return !file_exists(path);
+        path = join_game_name(folder, name, &folders_);
+        return !file_exists(path, &folders_);
     }
 
     // A file test of a record field: nothing for a blank name, one line and one count when the
@@ -109,14 +109,14 @@ class Check {
 
     // The main country of the scenario now named, when its file can be read in this run.
     std::optional<int> read_main_country() {
-        if (!read_scenario_details(state_, messages_))
+        if (!read_scenario_details(state_, messages_, &folders_))
             return std::nullopt;
         return state_.scenario.main_country();
     }
 
     void campaign_header() {
         std::string cam = campaign_file_path(state_);
-        if (!file_exists(cam)) {
+        if (!file_exists(cam, &folders_)) {
             ++result_.counters.missing_files;
             line("Campaign-file Missing : ", cam);
         }
@@ -183,7 +183,7 @@ class Check {
         state_.current_scn_name = name;
         // A file that cannot be read now has no map to test; scenario still holds the last one.
         if (row_not_found(rows_[static_cast<std::size_t>(i)]) ||
-            !read_scenario_details(state_, messages_)) {
+            !read_scenario_details(state_, messages_, &folders_)) {
             line(head + " - Scenario details not available, Could not find scenario file, Check "
                         "scenario directory.");
             return;
@@ -222,7 +222,7 @@ class Check {
         if (digits.size() == 1)
             digits = "0" + digits;
         std::string shp_folder = join_path(settings_.mf7main, "MAP");
-        if (!file_exists(join_path(shp_folder, "MAP" + digits + "00.SHP"))) {
+        if (!file_exists(join_path(shp_folder, "MAP" + digits + "00.SHP"), &folders_)) {
             ++result_.counters.missing_map_graphics;
             line(head + " - SHP-files missing for map-file: ", path);
             line(head + " - SHP-files missing: ", join_path(shp_folder, "MAP" + digits + "nn.SHP"));
@@ -307,6 +307,8 @@ class Check {
     std::string text_;
     bool first_line_ = true;
     std::optional<int> campaign_country_;
+    // The check writes nothing, so each folder it looks into is read once.
+    FolderListings folders_;
 };
 
 } // namespace

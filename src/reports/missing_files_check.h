@@ -28,9 +28,10 @@ struct CheckHeaderTexts {
 };
 
 struct CheckResult {
-    std::string caption;    // report folder + "Missing-Files-List-" + base + text extension
-    std::string text;       // lines joined by CR LF, none after the last
-    std::string text_paths; // the same in UTF-8 with the paths whole, lines joined by LF
+    std::string caption; // report folder + "Missing-Files-List-" + base + text extension
+    std::string text;    // lines joined by CR LF, none after the last
+    // The same in UTF-8 with the paths whole (control bytes shown as \xHH), lines joined by LF.
+    std::string text_paths;
     CheckCounters counters;
     bool playable = false;
     bool can_win = false;

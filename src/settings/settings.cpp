@@ -101,10 +101,13 @@ SettingsResult read_settings_file(Settings& s, const std::string& path, Messages
 }
 
 std::string settings_text_as_utf8(const std::string& bytes) {
+    // The mark alone decides nothing: an ANSI editor keeps it when a Windows-1252 letter is typed
+    // into a file that had one, and only a file that is valid UTF-8 as a whole can be read so.
     static const std::string kBom = "\xEF\xBB\xBF";
-    if (bytes.starts_with(kBom))
-        return bytes.substr(kBom.size());
-    return is_utf8(bytes) ? bytes : cp1252_to_utf8(bytes);
+    std::string_view text = bytes;
+    if (text.starts_with(kBom))
+        text.remove_prefix(kBom.size());
+    return is_utf8(text) ? std::string(text) : cp1252_to_utf8(text);
 }
 
 std::string settings_file_text(const Settings& s, const std::string& version_text,

@@ -57,7 +57,7 @@ constexpr bool kWindowsSettingsForm = false;
 // them as they are, in UTF-8.
 std::string settings_file_text(const Settings& settings, const std::string& version_text,
                                bool windows_form = kWindowsSettingsForm);
-// The file's bytes as UTF-8: after a byte-order mark or when they are valid UTF-8 as they are,
+// The file's bytes as UTF-8, without a leading byte-order mark: valid UTF-8 as it is, anything
 // else read as Windows-1252 (files written by the game's tools or by hand in an ANSI editor).
 std::string settings_text_as_utf8(const std::string& bytes);
 // Writes the file into program_folder; start_folder replaces a program_folder that is gone.

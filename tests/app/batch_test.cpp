@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 using namespace mf7;
@@ -127,6 +128,48 @@ TEST(Batch, ExitStatus) {
         EXPECT_EQ(r.status, c.status) << r.err;
         EXPECT_NE((r.out + r.err).find(c.says), std::string::npos) << r.out << r.err;
     }
+}
+
+#ifndef _WIN32
+// Output that does not reach its file (a full disk) is an error, though the command went well.
+TEST(Batch, OutputThatCannotBeWrittenExitsTwo) {
+    const std::vector<std::string> cases[] = {{"show", "$cam"},
+                                              {"flow", "$cam", "--json"},
+                                              {"graph", "$cam"},
+                                              {"check", "$cam"},
+                                              {"show", "--help"}};
+    for (const auto& args : cases) {
+        SCOPED_TRACE(args.back());
+        DemoBatch game;
+        ASSERT_TRUE(
+            demo::write_bytes(game.campaign_path(), campaign_to_bytes(game.state.campaign)));
+        std::ofstream full("/dev/full");
+        std::ostringstream err;
+        std::vector<std::string> a = args;
+        a[1] = a[1] == "$cam" ? game.campaign_path() : a[1];
+        EXPECT_EQ(run_batch(a, game.dir.str(), full, err), 2);
+        // The reason is known when the last flush failed, not after a write on the way.
+        EXPECT_TRUE(err.str().starts_with("mf7batch: cannot write the output")) << err.str();
+    }
+}
+#endif
+
+// Control bytes in names reach standard output as \xHH, so that a row stays one line and no
+// escape sequence reaches the terminal; the check's report file keeps the game's bytes.
+TEST(Batch, ControlBytesInNamesArePrintedVisibly) {
+    DemoBatch game;
+    const std::string name = "\x01\n\x1B[2J\x9D.SCN", shown = "\\x01\\x0A\\x1B[2J\\x9D.SCN";
+    game.state.campaign.scenarios[0].scn_file = make_text_field(name);
+    ASSERT_TRUE(demo::write_bytes(game.campaign_path(), campaign_to_bytes(game.state.campaign)));
+    BatchRun show = game.run({"show", "$cam"}), check = game.run({"check", "$cam", "--save"});
+    EXPECT_EQ(split_lines_any(show.out).size(), 15u); // 7 header lines, 8 rows
+    EXPECT_NE(show.out.find(shown), std::string::npos) << show.out;
+    EXPECT_NE(check.out.find(join_path(game.settings().mf7_scn, shown) + "\n"), std::string::npos)
+        << check.out;
+    for (const std::string& out : {show.out, check.out})
+        EXPECT_EQ(out.find_first_of("\x01\x1B\r"), std::string::npos);
+    std::string report = read_all(report_path(game.settings(), "Missing-Files-List-", "DEMO.CAM"));
+    EXPECT_NE(report.find(join_path(game.settings().mf7_scn, name) + "\r\n"), std::string::npos);
 }
 
 TEST(BatchReports, WriteTheSameFileAsTheEditor) {

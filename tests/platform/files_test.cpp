@@ -13,7 +13,10 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -147,6 +150,12 @@ TEST(WriteFileAtomic, LinksPermissionsAndStaleTemporaryFiles) {
             ASSERT_TRUE(demo::write_bytes(join_path(real, n), "x"));
         ASSERT_TRUE(demo::write_bytes(join_path(real, ".mf7~f.abc123.tmp"), "x"));
         std::filesystem::permissions(to_native(f), kept);
+        // As root the file is given away first: a replacement keeps its owner and group too.
+        if (::geteuid() == 0) {
+            ASSERT_EQ(::chown(f.c_str(), 65534, 65534), 0);
+        }
+        struct stat owned {};
+        ASSERT_EQ(::stat(f.c_str(), &owned), 0);
         std::filesystem::create_symlink("real/f", to_native(dir.file("link")));
         int lock = ::open(join_path(real, busy).c_str(), O_RDONLY);
         ASSERT_EQ(::flock(lock, LOCK_EX), 0);
@@ -156,7 +165,63 @@ TEST(WriteFileAtomic, LinksPermissionsAndStaleTemporaryFiles) {
         EXPECT_TRUE(std::filesystem::is_symlink(to_native(dir.file("link"))));
         EXPECT_EQ(read_all(f), "new");
         EXPECT_EQ(std::filesystem::status(to_native(f)).permissions(), kept);
+        struct stat now {};
+        ASSERT_EQ(::stat(f.c_str(), &now), 0);
+        EXPECT_EQ(std::make_pair(now.st_uid, now.st_gid),
+                  std::make_pair(owned.st_uid, owned.st_gid));
         EXPECT_EQ(list_files(real, "*"), stay);
+    }
+}
+
+// Only regular files are replaced. A pipe (here reached through /proc, as /dev/stdout is), a
+// named pipe or a character device (a private /dev/null: only root makes one) is written into
+// and stays what it was; a socket is refused.
+TEST(WriteFileAtomic, WritesIntoPipesAndDevicesAndRefusesOtherKinds) {
+    enum Kind { Pipe, Fifo, Device, Socket };
+    for (const auto& [how, write] : kWrites) {
+        for (Kind kind : {Pipe, Fifo, Device, Socket}) {
+            if (kind == Device && ::geteuid() != 0)
+                continue;
+            SCOPED_TRACE(std::string(how) + " " + std::to_string(kind));
+            TempDir dir;
+            std::string t = dir.file("t");
+            int reader = -1, held = -1;
+            if (kind == Pipe) {
+                int ends[2];
+                ASSERT_EQ(::pipe2(ends, O_NONBLOCK), 0);
+                reader = ends[0];
+                held = ends[1];
+                std::filesystem::create_symlink("/proc/self/fd/" + std::to_string(held),
+                                                to_native(t));
+            } else if (kind == Fifo) {
+                ASSERT_EQ(::mkfifo(t.c_str(), 0600), 0);
+                reader = ::open(t.c_str(), O_RDONLY | O_NONBLOCK);
+            } else if (kind == Device) {
+                ASSERT_EQ(::mknod(t.c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+            } else {
+                held = ::socket(AF_UNIX, SOCK_STREAM, 0);
+                sockaddr_un address{};
+                address.sun_family = AF_UNIX;
+                t.copy(address.sun_path, sizeof address.sun_path - 1);
+                ASSERT_EQ(::bind(held, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+            }
+            struct stat before {};
+            ASSERT_EQ(::stat(t.c_str(), &before), 0);
+            FileError error;
+            EXPECT_EQ(write(t, error), kind != Socket) << error.text;
+            EXPECT_EQ(error.text, kind == Socket ? "Not a regular file" : "");
+            struct stat after {};
+            ASSERT_EQ(::stat(t.c_str(), &after), 0);
+            EXPECT_EQ(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
+            if (reader >= 0) {
+                char got[16];
+                ssize_t n = ::read(reader, got, sizeof got);
+                EXPECT_EQ(std::string(got, n > 0 ? static_cast<std::size_t>(n) : 0), "new");
+                ::close(reader);
+            }
+            if (held >= 0)
+                ::close(held);
+        }
     }
 }
 

@@ -112,4 +112,12 @@ TEST(SettingsFile, EncodingsWrittenAndRead) {
             apply_settings_line(back, line);
         EXPECT_EQ(back.mf7_cam, c.read_back);
     }
+    // Files edited by hand: a byte-order mark kept before a Windows-1252 letter is no UTF-8.
+    for (const std::string bytes :
+         {"\xEF\xBB\xBFmf7_cam=C:\\J\xFCrgen\r\n", "\xEF\xBB\xBFmf7_cam=C:\\J\xC3\xBCrgen\n"}) {
+        Settings back;
+        for (const auto& line : split_lines_any(settings_text_as_utf8(bytes)))
+            apply_settings_line(back, line);
+        EXPECT_EQ(back.mf7_cam, "C:\\J\xC3\xBCrgen") << bytes;
+    }
 }
