@@ -90,6 +90,7 @@ bool OverviewWindow::open_file(const std::string& folder, const std::string& nam
         history_->restart();
         recent_opened(state_.cam_path);
         sync_modified();
+        emit campaignReplaced();
         return true;
     }
     // The record is as it was: show it again under the name it came from, so that a later

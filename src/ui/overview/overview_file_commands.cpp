@@ -54,6 +54,7 @@ void OverviewWindow::new_campaign() {
     state_.campaign_changed = false;
     history_->restart();
     sync_modified();
+    emit campaignReplaced();
 }
 
 void OverviewWindow::open_clicked() {
@@ -131,6 +132,7 @@ void OverviewWindow::clear_clicked() {
     emit rowsShown();
     history_->restart();
     sync_modified();
+    emit campaignReplaced();
 }
 
 void OverviewWindow::exit_clicked() {

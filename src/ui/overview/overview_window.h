@@ -97,6 +97,9 @@ class OverviewWindow : public QMainWindow {
     void scenarioListWindowHideRequested();
     // Exit, or the close box, was allowed: the program ends.
     void quitRequested();
+    // Another campaign, or none, stands in the record now (Open, a recent entry, a drop, the
+    // command line, New, Clear): a Save as chooser opened for the old one must not save it.
+    void campaignReplaced();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

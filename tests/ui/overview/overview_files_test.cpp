@@ -2,7 +2,12 @@
 // box, with the questions that guard unsaved work and the menu states they leave.
 #include "support/editor_fixture.h"
 
+#include "ui/overview/new_campaign_dialog.h"
+#include "ui/overview/recent_campaigns.h"
+
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
 #include <QSignalSpy>
 
 using namespace mf7;
@@ -39,6 +44,41 @@ const struct Question {
     {"Open, Yes", "Mopen", Answer::Yes},       {"Open, No", "Mopen", Answer::No},
     {"Open, Cancel", "Mopen", Answer::Cancel}, {"Clear, Yes", "Mclose", Answer::Yes},
     {"Clear, No", "Mclose", Answer::No},
+};
+
+// Every way another campaign (or none) replaces the one a Save as chooser was opened for; the
+// other campaign is C2.CAM, a copy of the demo's.
+const struct Replacement {
+    const char* what;
+    std::function<void(Editor&, const QString&)> replace;
+} kReplacements[] = {
+    {"File > Open", [](Editor& e, const QString&) { e.open("C2.CAM"); }},
+    {"recent entry",
+     [](Editor& e, const QString& c2) {
+         recent_campaigns::add(c2);
+         e.overview().apply_menu_states();
+         e.overview().findChild<QMenu*>("Mrecent")->actions()[0]->trigger();
+     }},
+    {"drop",
+     [](Editor& e, const QString& c2) {
+         QMimeData mime;
+         mime.setUrls({QUrl::fromLocalFile(c2)});
+         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+         static_cast<QObject&>(e.overview()).event(&drop);
+     }},
+    {"command line", [](Editor& e, const QString& c2) { e.overview().open_argument(c2); }},
+    {"New",
+     [](Editor& e, const QString&) {
+         e.trigger("Mnew");
+         NewCampaignDialog& d = e.windows.new_campaign_dialog();
+         QTest::keyClicks(child<QLineEdit>(d, "Text1"), "fresh");
+         QTest::mouseClick(child<QPushButton>(d, "OKButton"), Qt::LeftButton);
+     }},
+    {"Clear",
+     [](Editor& e, const QString&) {
+         e.msgs.answers = {Answer::Yes};
+         e.trigger("Mclose");
+     }},
 };
 
 } // namespace
@@ -107,6 +147,29 @@ class OverviewWindowFilesTest : public QObject {
         QVERIFY(read_all(old) == expected);
         QCOMPARE(e.state.cam_name, std::string("Old.CAM"));
         QVERIFY(!chooser.isVisible());
+    }
+
+    // A Save as chooser belongs to the campaign it was opened for: whatever replaces that
+    // campaign closes it, and the next Save as offers the new campaign's own name.
+    void saveChooserFollowsTheCampaign_data() { case_rows(kReplacements); }
+    void saveChooserFollowsTheCampaign() {
+        const Replacement& c = fetched(kReplacements);
+        for (const QString& path : recent_campaigns::list())
+            recent_campaigns::remove(path);
+        Editor e(kOpened);
+        std::string c2 = join_path(e.state.settings.mf7_cam, "C2.CAM");
+        QVERIFY(demo::write_bytes(c2, read_all(e.game.campaign_path())));
+        QVERIFY(show_active(e.overview()));
+        e.trigger("Msave_as");
+        FileChooser& chooser = e.windows.chooser();
+        QVERIFY(chooser.isVisible());
+        c.replace(e, QString::fromStdString(c2));
+        QVERIFY(!chooser.isVisible());
+        QVERIFY(e.state.chooser_target.kind != ChooserTarget::Kind::SaveAs);
+        if (QByteArray(c.what) == "Clear")
+            return; // nothing left to save
+        e.trigger("Msave_as");
+        QVERIFY(child<QLineEdit>(chooser, "Text1")->text() != "DEMO.CAM");
     }
 
     // Which question goes with which change is the file commands' core test; here both ways
