@@ -14,6 +14,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
@@ -33,9 +34,10 @@ QString dropped_campaign(const QMimeData* mime) {
 
 } // namespace
 
-void OverviewWindow::show_restored() {
+void OverviewWindow::show_restored(const TypedNames& typed) {
     int selected = state_.selected_scn;
     fill_overview();
+    show_typed_names(typed);
     emit scenarioListChanged();
     if (selected >= 0 && selected < list1_->count()) {
         select_row(selected);
@@ -48,12 +50,19 @@ void OverviewWindow::show_restored() {
     sync_modified();
 }
 
+void OverviewWindow::show_typed_names(const TypedNames& typed) {
+    text3_->setText(toQ(typed[0]));
+    text4_->setText(toQ(typed[1]));
+    text5_->setText(toQ(typed[2]));
+}
+
 void OverviewWindow::sync_modified() {
     setWindowModified(state_.campaign_changed);
 }
 
 void OverviewWindow::scenario_stored(int index) {
-    history_->end_step(QStringLiteral("Edit SCN %1").arg(index));
+    // Use these settings with nothing changed is no step and leaves the mark as it was.
+    history_->end_step(QStringLiteral("Edit SCN %1").arg(index), IfUnchanged::RestoreMark);
     sync_modified();
 }
 

@@ -85,6 +85,61 @@ class OverviewDesktopTest : public QObject {
         QCOMPARE(rows(e.list1()).size(), int(e.state.campaign.scenario_count));
     }
 
+    // Typing a header name is a step of its own: undo and redo move through exactly what the
+    // user did, and the unsaved mark stays while a typed name differs from the saved one. A name
+    // still being typed becomes a step before undo moves.
+    void typedNamesAreStepsOfTheirOwn() {
+        Editor e(kOpened);
+        QVERIFY(show_active(e.overview()));
+        QLineEdit *t3 = e.field("Text3"), *t4 = e.field("Text4");
+        QTest::mouseClick(t3, Qt::LeftButton);
+        t3->selectAll();
+        QTest::keyClicks(t3, "typed2");
+        set_prestige(e);
+        QCOMPARE(t3->text(), QString("typed2.smk"));
+        auto ctrl = [&](Qt::Key key, int times = 1) {
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(e.list1(), key, Qt::ControlModifier);
+        };
+        ctrl(Qt::Key_Z);
+        QCOMPARE(e.state.campaign.player_start_prestige, uint16_t(1200));
+        QVERIFY(t3->text() == "typed2.smk" && e.overview().isWindowModified());
+        ctrl(Qt::Key_Z);
+        QVERIFY(t3->text() == "victory.smk" && !e.overview().isWindowModified());
+        ctrl(Qt::Key_Y, 2);
+        QVERIFY(t3->text() == "typed2.smk" && e.overview().isWindowModified());
+        QCOMPARE(e.state.campaign.player_start_prestige, uint16_t(4321));
+
+        QTest::mouseClick(t4, Qt::LeftButton);
+        t4->selectAll();
+        QTest::keyClicks(t4, "typed3");
+        e.trigger("Mundo");
+        QVERIFY(t4->text() == "defeat.smk" && t3->text() == "typed2.smk");
+        e.trigger("Mredo");
+        QCOMPARE(t4->text(), QString("typed3.smk"));
+        // Inserting a scenario shows the record again, typed names kept.
+        kUndo[1].change(e);
+        QVERIFY(t4->text() == "typed3.smk" && t3->text() == "typed2.smk");
+    }
+
+    // Save as, which puts the typed names into the record, and Use these settings with nothing
+    // changed record no step, and the latter leaves the saved campaign unmarked.
+    void stepsThatChangeNothingAreNotRecorded() {
+        Editor e(kOpened);
+        QVERIFY(show_active(e.overview()));
+        QTest::mouseClick(e.field("Text3"), Qt::LeftButton);
+        QTest::keyClicks(e.field("Text3"), "new");
+        e.msgs.answers = {Answer::Yes};
+        e.save_as("DEMO");
+        const QString typed = "&Undo Type Win Campaign SMK";
+        QCOMPARE(e.overview().action("Mundo")->text(), typed);
+        QVERIFY(show_active(e.overview()));
+        double_click_row(e.list1(), 2);
+        click(e.windows.editor(), "Command1");
+        QCOMPARE(e.overview().action("Mundo")->text(), typed);
+        QVERIFY(!e.state.campaign_changed && !e.overview().isWindowModified());
+    }
+
     void savingMarksTheCleanState() {
         Editor e(kOpened);
         kUndo[3].change(e);
