@@ -24,12 +24,13 @@ namespace mf7 {
 
 namespace {
 
-// The local .cam file a drag carries, or an empty string.
+// The one local file a drag carries, or an empty string. Its name does not matter, as on the
+// command line: a campaign may be named anything, and what is no campaign says so when read.
 QString dropped_campaign(const QMimeData* mime) {
     if (!mime || !mime->hasUrls() || mime->urls().size() != 1)
         return {};
     QString path = mime->urls().first().toLocalFile();
-    return path.endsWith(QStringLiteral(".cam"), Qt::CaseInsensitive) ? path : QString();
+    return !path.isEmpty() && QFileInfo(path).isFile() ? path : QString();
 }
 
 } // namespace
@@ -97,7 +98,9 @@ bool OverviewWindow::open_file(const std::string& folder, const std::string& nam
         state_.selected_scn = -1;
         fill_overview();
         history_->restart();
-        recent_opened(state_.cam_path);
+        // A file read as damaged (no campaign at all, often) is shown, but not offered again.
+        if (!count_is_damaged(state_.campaign))
+            recent_opened(state_.cam_path);
         sync_modified();
         emit campaignReplaced();
         return true;

@@ -58,6 +58,27 @@ const struct UndoCase {
     {"scenario editor", store_scenario, "Edit SCN 2"},
 };
 
+// Files opened from the command line or by a drop: a campaign whose name does not end in .cam,
+// and a picture, which reads as a damaged campaign.
+const struct NamedFile {
+    const char* what;
+    bool drop;
+    const char* name;
+    bool campaign;
+} kNamedFiles[] = {
+    {"argument, campaign named notes.txt", false, "notes.txt", true},
+    {"drop, campaign named notes.txt", true, "notes.txt", true},
+    {"argument, picture", false, "picture.png", false},
+    {"drop, picture", true, "picture.png", false},
+};
+
+void drop_file(Editor& e, const std::string& path) {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    static_cast<QObject&>(e.overview()).event(&drop);
+}
+
 } // namespace
 
 class OverviewDesktopTest : public QObject {
@@ -165,6 +186,34 @@ class OverviewDesktopTest : public QObject {
                               "/c/5.cam", "/c/3.cam", "/c/2.cam"}));
     }
 
+    // Saving over a file under another letter case keeps one entry, named as on disk.
+    void recentHoldsOneEntryPerFile() {
+        Editor e(kOpened);
+        e.msgs.answers = {Answer::Yes};
+        e.save_as("demo");
+        QCOMPARE(recent_campaigns::list(),
+                 QStringList{QString::fromStdString(e.game.campaign_path())});
+    }
+
+    // The command line and a drop open one file whatever its name; a file read as damaged is
+    // shown as Open shows it, but stays out of the recent list.
+    void anyNameOpensButDamageStaysOutOfRecent_data() { case_rows(kNamedFiles); }
+    void anyNameOpensButDamageStaysOutOfRecent() {
+        const NamedFile& c = fetched(kNamedFiles);
+        Editor e;
+        std::string path = e.game.dir.file(c.name);
+        std::string picture = "\x89PNG\r\n\x1a\n" + std::string(300, 'x');
+        QVERIFY(demo::write_bytes(path, c.campaign ? read_all(e.game.campaign_path()) : picture));
+        if (c.drop)
+            drop_file(e, path);
+        else
+            e.overview().open_argument(QString::fromStdString(path));
+        QCOMPARE(e.list1()->count(), c.campaign ? 8 : 50);
+        QCOMPARE(e.msgs.shown.size(), std::size_t(c.campaign ? 0 : 1));
+        QCOMPARE(recent_campaigns::list(),
+                 c.campaign ? QStringList{QString::fromStdString(path)} : QStringList{});
+    }
+
     // A recent entry and a dropped campaign ask about unsaved changes as Open does: a missing
     // file leaves the recent list, the dropped one opens after a No.
     void recentEntriesAndDropsAskFirst() {
@@ -181,11 +230,8 @@ class OverviewDesktopTest : public QObject {
         QCOMPARE(recent_campaigns::list().size(), 1);
         QCOMPARE(rows(e.list1()).size(), 8);
         e.msgs.clear();
-        QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(e.game.campaign_path()))});
-        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
         e.msgs.answers = {Answer::No};
-        static_cast<QObject&>(e.overview()).event(&drop);
+        drop_file(e, e.game.campaign_path());
         QCOMPARE(e.msgs.shown.size(), std::size_t(1));
         QCOMPARE(e.state.campaign.player_start_prestige, uint16_t(1200));
         QVERIFY(!e.state.campaign_changed);
