@@ -2,13 +2,18 @@
 // box, with the questions that guard unsaved work and the menu states they leave.
 #include "support/editor_fixture.h"
 
+#include "ui/common/message_boxes.h"
 #include "ui/overview/new_campaign_dialog.h"
 #include "ui/overview/recent_campaigns.h"
 
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
+
 #include <QMimeData>
 #include <QSignalSpy>
+#include <filesystem>
 
 using namespace mf7;
 using namespace mf7::test;
@@ -170,6 +175,30 @@ class OverviewWindowFilesTest : public QObject {
             return; // nothing left to save
         e.trigger("Msave_as");
         QVERIFY(child<QLineEdit>(chooser, "Text1")->text() != "DEMO.CAM");
+    }
+
+    // The Save as question, there to check the target, names it whole, letters beyond
+    // Windows-1252 included, and so does the message box that shows it.
+    void saveQuestionNamesThePathWhole() {
+        Editor e(kOpened);
+        std::string folder = e.game.dir.file("Łódź Игры");
+        std::filesystem::create_directories(to_native(folder));
+        e.state.cam_folder = folder;
+        e.save_as("saved");
+        QCOMPARE(e.msgs.shown.size(), std::size_t(1));
+        const QString whole = QString::fromStdString(
+            "F1-I02: Do you want to save this file: " + folder + "/saved.cam");
+        QCOMPARE(QString::fromStdString(message_to_utf8(e.msgs.shown[0].text)), whole);
+        QString boxed;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box) {
+                boxed = box->text();
+                box->button(QMessageBox::No)->click();
+            }
+        });
+        QCOMPARE(MessageBoxes().show(e.msgs.shown[0].text, Buttons::YesNo, false), Answer::No);
+        QCOMPARE(boxed, whole);
     }
 
     // Which question goes with which change is the file commands' core test; here both ways
