@@ -89,6 +89,7 @@ void OverviewWindow::open_argument(const QString& path) {
 bool OverviewWindow::open_file(const std::string& folder, const std::string& name) {
     std::string old_path = state_.cam_path, old_folder = state_.cam_folder,
                 old_name = state_.cam_name;
+    TypedNames typed = header_file_texts();
     state_.cam_name = name;
     state_.cam_folder = folder;
     state_.cam_path = join_path(state_.cam_folder, state_.cam_name);
@@ -106,12 +107,15 @@ bool OverviewWindow::open_file(const std::string& folder, const std::string& nam
         return true;
     }
     // The record is as it was: show it again under the name it came from, so that a later
-    // Save as does not offer to overwrite the file that could not be read.
+    // Save as does not offer to overwrite the file that could not be read, with the names
+    // typed into it.
     state_.cam_path = old_path;
     state_.cam_folder = old_folder;
     state_.cam_name = old_name;
-    if (menu_facts_.campaign_shown)
+    if (menu_facts_.campaign_shown) {
         fill_overview();
+        show_typed_names(typed);
+    }
     return false;
 }
 

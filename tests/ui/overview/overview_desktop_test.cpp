@@ -215,13 +215,18 @@ class OverviewDesktopTest : public QObject {
     }
 
     // A recent entry and a dropped campaign ask about unsaved changes as Open does: a missing
-    // file leaves the recent list, the dropped one opens after a No.
+    // file leaves the recent list (and the campaign on screen, typed names too), the dropped one
+    // opens after a No.
     void recentEntriesAndDropsAskFirst() {
         Editor e(kOpened);
         recent_campaigns::add("/nowhere/gone.cam");
         e.overview().open_argument(QString::fromStdString(e.game.campaign_path()));
         auto* recent = e.overview().findChild<QMenu*>("Mrecent");
         QCOMPARE(recent->actions().size(), 2);
+        QVERIFY(show_active(e.overview()));
+        QTest::mouseClick(e.field("Text4"), Qt::LeftButton);
+        e.field("Text4")->selectAll();
+        QTest::keyClicks(e.field("Text4"), "kept");
         set_prestige(e);
         e.msgs.answers = {Answer::No};
         recent->actions()[1]->trigger();
@@ -229,6 +234,7 @@ class OverviewDesktopTest : public QObject {
         QVERIFY(e.msgs.texts()[1].find("gone.camdoes not exist") != std::string::npos);
         QCOMPARE(recent_campaigns::list().size(), 1);
         QCOMPARE(rows(e.list1()).size(), 8);
+        QCOMPARE(e.field("Text4")->text(), QString("kept.smk"));
         e.msgs.clear();
         e.msgs.answers = {Answer::No};
         drop_file(e, e.game.campaign_path());
