@@ -11,7 +11,6 @@
 #include <QMessageBox>
 #include <QTimer>
 
-#include <QMimeData>
 #include <QSignalSpy>
 #include <filesystem>
 
@@ -51,27 +50,18 @@ const struct Question {
     {"Clear, No", "Mclose", Answer::No},
 };
 
-// Every way another campaign (or none) replaces the one a Save as chooser was opened for; the
-// other campaign is C2.CAM, a copy of the demo's.
+// What replaces the campaign a Save as chooser was opened for: another file (every way of opening
+// one reads it alike; here C2.CAM, a copy of the demo's, from Recent campaigns), New, or Clear.
 const struct Replacement {
     const char* what;
     std::function<void(Editor&, const QString&)> replace;
 } kReplacements[] = {
-    {"File > Open", [](Editor& e, const QString&) { e.open("C2.CAM"); }},
     {"recent entry",
      [](Editor& e, const QString& c2) {
          recent_campaigns::add(c2);
          e.overview().apply_menu_states();
          e.overview().findChild<QMenu*>("Mrecent")->actions()[0]->trigger();
      }},
-    {"drop",
-     [](Editor& e, const QString& c2) {
-         QMimeData mime;
-         mime.setUrls({QUrl::fromLocalFile(c2)});
-         QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
-         static_cast<QObject&>(e.overview()).event(&drop);
-     }},
-    {"command line", [](Editor& e, const QString& c2) { e.overview().open_argument(c2); }},
     {"New",
      [](Editor& e, const QString&) {
          e.trigger("Mnew");
