@@ -55,7 +55,7 @@ bool open_campaign(EditorState& state, const std::string& campaign, const std::s
 } // namespace
 
 Answer StreamMessages::show(const std::string& text, Buttons buttons, bool) {
-    print_text(err_, text);
+    print_text(err_, message_to_utf8(text), false);
     err_ << "\n";
     switch (buttons) {
     case Buttons::Ok:

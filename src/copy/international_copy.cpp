@@ -250,8 +250,8 @@ class CopyRun {
         ++result_.errors;
         messages_.show("The error: >" + error_text +
                        "< was encountered, While trying to copy files into " +
-                       path_as_text(target_) + "\r\n" + "Filenames when the Error occurred: " +
-                       path_as_text(source) + " -> " + path_as_text(dest));
+                       path_in_message(target_) + "\r\n" + "Filenames when the Error occurred: " +
+                       path_in_message(source) + " -> " + path_in_message(dest));
     }
 
     const EditorState& state_;
@@ -268,7 +268,7 @@ class CopyRun {
 } // namespace
 
 std::string copy_question(const std::string& target, const std::string& new_ext) {
-    return "The campaign will be copied into the Folder: " + path_as_text(target) + "\r\n" +
+    return "The campaign will be copied into the Folder: " + path_in_message(target) + "\r\n" +
            "All textfiles in the campaign will be given the extension: " + new_ext + "\r\n" +
            "Do yu want me to proceede?";
 }
@@ -290,13 +290,13 @@ std::optional<std::string> make_copy_folder(const std::string& parent, const std
     bool ends_in_separator = !p.empty() && (p.back() == '/' || p.back() == path_separator());
     std::string folder = ends_in_separator ? p + n : join_path(p, n);
     if (folder_exists(folder)) {
-        messages.show("The Folder: " + path_as_text(join_path(p, n)) + " allready exist");
+        messages.show("The Folder: " + path_in_message(join_path(p, n)) + " allready exist");
         return std::nullopt;
     }
     std::error_code ec;
     std::filesystem::create_directory(to_native(folder), ec);
     if (ec) {
-        report_file_error(messages, path_as_text(folder), "create the folder: ", ec.message());
+        report_file_error(messages, path_in_message(folder), "create the folder: ", ec.message());
         return std::nullopt;
     }
     return folder;
@@ -309,7 +309,8 @@ CopyResult make_international_copy(const EditorState& state, const CopyOptions& 
     // Without the folder every file of the run would fail one by one, each with its message.
     if (!folder_exists(target)) {
         messages.show("The error: >" + std::generic_category().message(ENOENT) +
-                      "< was encountered, While trying to copy files into " + path_as_text(target));
+                      "< was encountered, While trying to copy files into " +
+                      path_in_message(target));
         CopyResult none;
         none.errors = 1;
         return none;

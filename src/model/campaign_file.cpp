@@ -13,7 +13,7 @@ bool read_campaign(EditorState& state, const std::string& path, Messages& messag
         return false;
     }
     if (!file_exists(path)) {
-        messages.show("The Campaign file " + path_as_text(path) +
+        messages.show("The Campaign file " + path_in_message(path) +
                       "does not exist. Please check MF7-editor directory settings and content of "
                       "the folder where the campaign file should be located.");
         return false;
@@ -21,13 +21,13 @@ bool read_campaign(EditorState& state, const std::string& path, Messages& messag
     std::string raw;
     FileError error;
     if (!read_file(path, raw, error, layout::kFileSize)) {
-        report_file_error(messages, path_as_text(path), "Read the file: ", error.text);
+        report_file_error(messages, path_in_message(path), "Read the file: ", error.text);
         return false;
     }
     state.campaign = campaign_from_bytes(raw);
     if (count_is_damaged(state.campaign))
         report_file_error(
-            messages, path_as_text(path), "Read the file: ",
+            messages, path_in_message(path), "Read the file: ",
             "Damaged campaign file: " + std::to_string(state.campaign.scenario_count) +
                 " scenarios, the game allows 0 to 50");
     return true;
@@ -43,7 +43,8 @@ bool save_campaign(EditorState& state, Messages& messages) {
         bytes += old.substr(bytes.size());
     FileError error;
     if (!write_file_atomic(state.cam_path, bytes, error)) {
-        report_file_error(messages, path_as_text(state.cam_path), "write the file: ", error.text);
+        report_file_error(messages, path_in_message(state.cam_path),
+                          "write the file: ", error.text);
         return false;
     }
     return true;
@@ -52,7 +53,7 @@ bool save_campaign(EditorState& state, Messages& messages) {
 SaveResult write_campaign_file(EditorState& state, Messages& messages) {
     // The save replaces the file found ignoring letter case, so that is the file to name.
     if (messages.show("F1-I02: Do you want to save this file: " +
-                          path_as_text(resolve_path(state.cam_path)),
+                          path_in_message(resolve_path(state.cam_path)),
                       Buttons::YesNo) != Answer::Yes)
         return SaveResult::Declined;
     blanks_to_nul(state.campaign);

@@ -43,7 +43,7 @@ void load_country_names(EditorState& state, Messages& messages) {
         messages.show("Gui97" + s.text_ext +
                       " not found, unable to read real names, Default OKD-countrynames will be "
                       "used.\n\rTried to locate: " +
-                      path_as_text(path) +
+                      path_in_message(path) +
                       "\n\rCheck directory settings, and make sure that the mf7main directory "
                       "points to the directory where GUI97" +
                       s.text_ext + " is located, if you want to use the real names.");
@@ -75,7 +75,7 @@ std::optional<std::string> get_main_country(EditorState& state, Messages& messag
     std::string raw;
     FileError error;
     if (!read_file(state.scn_path, raw, error, scn_layout::kSize)) {
-        report_file_error(messages, path_as_text(state.scn_path),
+        report_file_error(messages, path_in_message(state.scn_path),
                           "read Main Country from file: ", error.text);
         return "Main Country = Unknown";
     }
@@ -84,7 +84,8 @@ std::optional<std::string> get_main_country(EditorState& state, Messages& messag
     if (code >= kCountryCodes) {
         // Make sure the table is loaded so its message, if any, comes first.
         country_lookup(state, 0, messages);
-        report_file_error(messages, path_as_text(state.scn_path), "read Main Country from file: ",
+        report_file_error(messages, path_in_message(state.scn_path),
+                          "read Main Country from file: ",
                           "Main country code " + std::to_string(code) + " is out of range");
         return "Main Country = Unknown";
     }

@@ -66,7 +66,7 @@ bool read_scenario_data(EditorState& state, Messages& messages) {
     std::string raw;
     FileError error;
     if (!read_file(state.scn_path, raw, error, scn_layout::kSize)) {
-        report_file_error(messages, path_as_text(state.scn_path), "read", error.text);
+        report_file_error(messages, path_in_message(state.scn_path), "read", error.text);
         return false;
     }
     state.scenario = scenario_data_from_bytes(raw);

@@ -24,7 +24,7 @@ bool get_text_file(const std::string& path, std::string& text, Messages& message
     std::string bytes;
     FileError error;
     if (!read_file(path, bytes, error)) {
-        report_file_error(messages, path_as_text(path), "read the file: ", error.text);
+        report_file_error(messages, path_in_message(path), "read the file: ", error.text);
         return false;
     }
     text = text_from_file_bytes(bytes);
@@ -34,7 +34,7 @@ bool get_text_file(const std::string& path, std::string& text, Messages& message
 bool save_text_file(const std::string& path, const std::string& text, Messages& messages) {
     FileError error;
     if (!write_file_atomic(path, text + "\r\n", error)) {
-        report_file_error(messages, path_as_text(path), "write the file: ", error.text);
+        report_file_error(messages, path_in_message(path), "write the file: ", error.text);
         return false;
     }
     return true;

@@ -20,6 +20,10 @@ class Messages {
 
 namespace mf7 {
 
+// A message text as UTF-8 for the screen: the game text converted, and each path that
+// path_in_message carried whole shown as it is.
+std::string message_to_utf8(const std::string& text);
+
 // The one message for a failed file operation: "The error: >" + the system's text + "< was
 // encountered, While trying to " + action + subject.
 void report_file_error(Messages& messages, const std::string& subject, const std::string& action,

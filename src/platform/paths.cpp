@@ -90,6 +90,17 @@ std::string path_as_text(std::string_view path) {
     return utf8_to_cp1252(path);
 }
 
+std::string path_in_message(std::string_view path) {
+    bool lossy = false;
+    std::string text = utf8_to_cp1252(path, &lossy);
+    if (!lossy)
+        return text;
+    std::string marked(1, '\0');
+    marked.append(path);
+    marked.push_back('\0');
+    return marked;
+}
+
 std::string text_as_path(std::string_view cp1252) {
     return cp1252_to_utf8(cp1252);
 }

@@ -43,8 +43,12 @@ class FolderListings {
 // here and below read the folders through listings when given one.
 std::string join_game_name(std::string_view folder, std::string_view name,
                            FolderListings* listings = nullptr);
-// A path as game text for reports and messages: Windows-1252, '?' for what it cannot hold.
+// A path as game text for reports: Windows-1252, '?' for what it cannot hold.
 std::string path_as_text(std::string_view path);
+// A path inside a message (Windows-1252 like every message): path_as_text when that holds the
+// path whole; otherwise the path itself between two NULs, which no game text holds, so that the
+// window shows it whole (message_to_utf8).
+std::string path_in_message(std::string_view path);
 // Game text or a typed name as a path (UTF-8).
 std::string text_as_path(std::string_view cp1252);
 // path with letter case folded as the file systems of the game's platform fold it, so that two

@@ -40,7 +40,7 @@ bool report_folder_ok(const Settings& settings, Messages& messages) {
         return true;
     messages.show("Path or Drive error. Correct directory settings before you continue.\n\r"
                   "Current directory setting: " +
-                  path_as_text(settings.mf7_rep));
+                  path_in_message(settings.mf7_rep));
     return false;
 }
 
@@ -73,7 +73,7 @@ bool write_report_lines(const std::string& path, const std::vector<std::string>&
     FileError error;
     if (write_file_atomic(path, join_lines_crlf(lines), error))
         return true;
-    report_file_error(messages, path_as_text(path), action, error.text);
+    report_file_error(messages, path_in_message(path), action, error.text);
     return false;
 }
 
@@ -86,7 +86,7 @@ ReportWritten write_direct_report(EditorState& state, const std::string& prefix,
         return std::nullopt;
     if (!write_report_lines(path, build_lines(), action, messages))
         return std::nullopt;
-    messages.show(announcement + path_as_text(path));
+    messages.show(announcement + path_in_message(path));
     return path;
 }
 

@@ -81,7 +81,7 @@ SettingsResult read_settings_file(Settings& s, const std::string& path, Messages
     std::string text;
     FileError error;
     if (!read_file(path, text, error)) {
-        std::string subject = path_as_text(path.substr(path.find_last_of("/\\") + 1));
+        std::string subject = path_in_message(path.substr(path.find_last_of("/\\") + 1));
         report_file_error(
             messages, subject,
             "read the ini-file from the MF7-editors root directory. Filename: ", error.text);
@@ -154,17 +154,17 @@ std::string settings_file_text(const Settings& s, const std::string& version_tex
 bool write_settings(Settings& s, const std::string& version_text, const std::string& start_folder,
                     Messages& messages) {
     if (!folder_exists(s.program_folder)) {
-        messages.show("Specified Folder doesn't exist: " + path_as_text(s.program_folder));
+        messages.show("Specified Folder doesn't exist: " + path_in_message(s.program_folder));
         s.program_folder = start_folder;
     }
     std::string path = join_path(s.program_folder, kSettingsFileName);
     FileError error;
     if (!write_file_atomic(path, settings_file_text(s, version_text), error)) {
-        report_file_error(messages, path_as_text(path), "write the file: ", error.text);
+        report_file_error(messages, path_in_message(path), "write the file: ", error.text);
         return false;
     }
     s.settings_changed = false;
-    messages.show("Directory settings is saved in " + path_as_text(path));
+    messages.show("Directory settings is saved in " + path_in_message(path));
     return true;
 }
 

@@ -74,6 +74,10 @@ void EditorWindows::connect_overview() {
             run_report(entry, state_, messages_, *f1, text_window());
         }
     });
+    connect(f1, &OverviewWindow::campaignReplaced, this, [this] {
+        if (chooser_)
+            chooser_->drop_save_as();
+    });
     connect(f1, &OverviewWindow::rowsShown, this, [this, f1] {
         if (campaign_map_)
             campaign_map_->show_campaign(f1->rows());

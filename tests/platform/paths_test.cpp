@@ -1,5 +1,7 @@
 #include "platform/paths.h"
 
+#include "platform/messages.h"
+
 #include "demo/demo_game.h"
 #include "support/temp_dir.h"
 
@@ -59,4 +61,21 @@ TEST(Paths, GameNamesFoundInFoldersOfAnyName) {
     // Reports hold game text: what Windows-1252 cannot hold becomes '?'.
     EXPECT_EQ(path_as_text("Łódź Æ"), "?\xF3"
                                       "d? \xC6");
+}
+
+// Messages are game text too, but the screen shows every path in them whole: a path Windows-1252
+// holds stays game text, any other is carried as it is.
+TEST(Paths, MessagesShowPathsWhole) {
+    struct Case {
+        std::string path, in_message;
+    } cases[] = {
+        {"/home/ann/camp.cam", "/home/ann/camp.cam"},
+        {"/home/Zoë/Æ.cam", "/home/Zo\xEB/\xC6.cam"},
+        {"/t/Łódź Игры/saved.cam", std::string(1, '\0') + "/t/Łódź Игры/saved.cam" + '\0'},
+    };
+    for (const Case& c : cases) {
+        std::string message = "Save \xE9 " + path_in_message(c.path) + " \x80?";
+        EXPECT_EQ(message, "Save \xE9 " + c.in_message + " \x80?");
+        EXPECT_EQ(message_to_utf8(message), "Save é " + c.path + " €?");
+    }
 }

@@ -124,6 +124,15 @@ void FileChooser::refresh() {
         file1_->addItem(pathToQ(name));
 }
 
+void FileChooser::drop_save_as() {
+    if (!isVisible() || state_.chooser_target.kind != ChooserTarget::Kind::SaveAs)
+        return;
+    state_.chooser_target = {};
+    text1_->hide();
+    hide();
+    setEnabled(false);
+}
+
 std::string FileChooser::selected_name() const {
     QListWidgetItem* item = file1_->currentItem();
     return item ? trim(name_of(item->text())) : std::string();

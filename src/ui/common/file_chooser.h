@@ -60,6 +60,8 @@ class FileChooser : public QWidget {
     void prepare(const ChooserSetup& setup);
     // Reads the folder again.
     void refresh();
+    // The campaign a Save as was opened for is gone: a chooser still saving closes unused.
+    void drop_save_as();
     std::string folder() const { return folder_; }
     std::string pattern() const { return pattern_; }
     bool file_clicked() const { return file_clicked_; }

@@ -1,7 +1,5 @@
 #include "ui/common/message_boxes.h"
 
-#include "ui/common/qt_text.h"
-
 #include <QApplication>
 #include <QMessageBox>
 
@@ -9,8 +7,8 @@ namespace mf7 {
 
 Answer MessageBoxes::show(const std::string& text, Buttons buttons, bool information_icon) {
     QMessageBox box(information_icon ? QMessageBox::Information : QMessageBox::NoIcon,
-                    QStringLiteral("MF7-editor"), toQ(text), QMessageBox::NoButton,
-                    QApplication::activeWindow());
+                    QStringLiteral("MF7-editor"), QString::fromStdString(message_to_utf8(text)),
+                    QMessageBox::NoButton, QApplication::activeWindow());
     switch (buttons) {
     case Buttons::Ok:
         box.setStandardButtons(QMessageBox::Ok);

@@ -30,20 +30,30 @@ class CampaignStep : public QUndoCommand {
     bool pushed_ = false;
 };
 
-bool same_record(const CampaignRecord& a, const CampaignRecord& b) {
-    return campaign_to_bytes(a) == campaign_to_bytes(b);
+// The bytes Save as writes: the scenario editor stores blanks where the file had NULs, and
+// Save as turns them back, so a record that differs only there holds no change.
+std::string saved_bytes(CampaignRecord cam) {
+    blanks_to_nul(cam);
+    return campaign_to_bytes(cam);
+}
+
+bool same_content(const CampaignSnapshot& a, const CampaignSnapshot& b) {
+    return a.typed == b.typed && saved_bytes(a.campaign) == saved_bytes(b.campaign);
 }
 
 } // namespace
 
-CampaignHistory::CampaignHistory(EditorState& state, std::function<void()> show, QObject* parent)
-    : QObject(parent), state_(state), show_(std::move(show)), stack_(new QUndoStack(this)) {
-    base_ = snapshot();
+CampaignHistory::CampaignHistory(EditorState& state, std::function<TypedNames()> typed,
+                                 std::function<void(const TypedNames&)> show, QObject* parent)
+    : QObject(parent), state_(state), typed_(std::move(typed)), show_(std::move(show)),
+      stack_(new QUndoStack(this)) {
+    // The fields are not built yet: they start empty.
+    base_ = {state_.campaign, {}, state_.campaign_changed, state_.selected_scn};
     connect(stack_, &QUndoStack::indexChanged, this, &CampaignHistory::restored);
 }
 
 CampaignSnapshot CampaignHistory::snapshot() const {
-    return {state_.campaign, state_.campaign_changed, state_.selected_scn};
+    return {state_.campaign, typed_(), state_.campaign_changed, state_.selected_scn};
 }
 
 void CampaignHistory::begin_step() {
@@ -53,15 +63,21 @@ void CampaignHistory::begin_step() {
     base_ = snapshot();
 }
 
-bool CampaignHistory::end_step(const QString& name) {
+bool CampaignHistory::end_step(const QString& name, IfUnchanged unchanged) {
     CampaignSnapshot now = snapshot();
-    if (same_record(now.campaign, base_.campaign)) {
-        base_ = now;
+    if (same_content(now, base_)) {
+        if (unchanged == IfUnchanged::RestoreMark)
+            state_.campaign_changed = base_.changed;
+        base_ = snapshot();
         return false;
     }
     stack_->push(new CampaignStep(*this, name, base_, now));
     base_ = snapshot();
     return true;
+}
+
+void CampaignHistory::take_as_base() {
+    base_ = snapshot();
 }
 
 void CampaignHistory::restart() {
@@ -78,6 +94,7 @@ void CampaignHistory::restore(const CampaignSnapshot& s) {
     state_.campaign = s.campaign;
     state_.campaign_changed = s.changed;
     state_.selected_scn = static_cast<int16_t>(s.selected);
+    restored_typed_ = s.typed;
     restoring_ = true;
 }
 
@@ -90,17 +107,45 @@ void CampaignHistory::restored() {
         state_.campaign_changed = false;
     else if (stack_->cleanIndex() >= 0)
         state_.campaign_changed = true;
-    show_();
+    show_(restored_typed_);
     // Showing the record may tidy it (the first scenario's name): the next step starts there.
     base_ = snapshot();
 }
 
-QAction* CampaignHistory::make_undo_action(QObject* parent) const {
-    return stack_->createUndoAction(parent, QStringLiteral("&Undo"));
+void CampaignHistory::move(bool back) {
+    if (settle)
+        settle();
+    if (back)
+        stack_->undo();
+    else
+        stack_->redo();
 }
 
-QAction* CampaignHistory::make_redo_action(QObject* parent) const {
-    return stack_->createRedoAction(parent, QStringLiteral("&Redo"));
+// The stack's own actions would move before a name still being typed became a step.
+QAction* CampaignHistory::make_undo_action(QObject* parent) {
+    auto* a = new QAction(parent);
+    auto update = [this, a] {
+        a->setEnabled(stack_->canUndo());
+        a->setText(QStringLiteral("&Undo %1").arg(stack_->undoText()).trimmed());
+    };
+    connect(stack_, &QUndoStack::canUndoChanged, a, update);
+    connect(stack_, &QUndoStack::undoTextChanged, a, update);
+    connect(a, &QAction::triggered, this, [this] { move(true); });
+    update();
+    return a;
+}
+
+QAction* CampaignHistory::make_redo_action(QObject* parent) {
+    auto* a = new QAction(parent);
+    auto update = [this, a] {
+        a->setEnabled(stack_->canRedo());
+        a->setText(QStringLiteral("&Redo %1").arg(stack_->redoText()).trimmed());
+    };
+    connect(stack_, &QUndoStack::canRedoChanged, a, update);
+    connect(stack_, &QUndoStack::redoTextChanged, a, update);
+    connect(a, &QAction::triggered, this, [this] { move(false); });
+    update();
+    return a;
 }
 
 } // namespace mf7

@@ -14,6 +14,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
@@ -23,19 +24,21 @@ namespace mf7 {
 
 namespace {
 
-// The local .cam file a drag carries, or an empty string.
+// The one local file a drag carries, or an empty string. Its name does not matter, as on the
+// command line: a campaign may be named anything, and what is no campaign says so when read.
 QString dropped_campaign(const QMimeData* mime) {
     if (!mime || !mime->hasUrls() || mime->urls().size() != 1)
         return {};
     QString path = mime->urls().first().toLocalFile();
-    return path.endsWith(QStringLiteral(".cam"), Qt::CaseInsensitive) ? path : QString();
+    return !path.isEmpty() && QFileInfo(path).isFile() ? path : QString();
 }
 
 } // namespace
 
-void OverviewWindow::show_restored() {
+void OverviewWindow::show_restored(const TypedNames& typed) {
     int selected = state_.selected_scn;
     fill_overview();
+    show_typed_names(typed);
     emit scenarioListChanged();
     if (selected >= 0 && selected < list1_->count()) {
         select_row(selected);
@@ -48,12 +51,19 @@ void OverviewWindow::show_restored() {
     sync_modified();
 }
 
+void OverviewWindow::show_typed_names(const TypedNames& typed) {
+    text3_->setText(toQ(typed[0]));
+    text4_->setText(toQ(typed[1]));
+    text5_->setText(toQ(typed[2]));
+}
+
 void OverviewWindow::sync_modified() {
     setWindowModified(state_.campaign_changed);
 }
 
 void OverviewWindow::scenario_stored(int index) {
-    history_->end_step(QStringLiteral("Edit SCN %1").arg(index));
+    // Use these settings with nothing changed is no step and leaves the mark as it was.
+    history_->end_step(QStringLiteral("Edit SCN %1").arg(index), IfUnchanged::RestoreMark);
     sync_modified();
 }
 
@@ -79,6 +89,7 @@ void OverviewWindow::open_argument(const QString& path) {
 bool OverviewWindow::open_file(const std::string& folder, const std::string& name) {
     std::string old_path = state_.cam_path, old_folder = state_.cam_folder,
                 old_name = state_.cam_name;
+    TypedNames typed = header_file_texts();
     state_.cam_name = name;
     state_.cam_folder = folder;
     state_.cam_path = join_path(state_.cam_folder, state_.cam_name);
@@ -88,17 +99,23 @@ bool OverviewWindow::open_file(const std::string& folder, const std::string& nam
         state_.selected_scn = -1;
         fill_overview();
         history_->restart();
-        recent_opened(state_.cam_path);
+        // A file read as damaged (no campaign at all, often) is shown, but not offered again.
+        if (!count_is_damaged(state_.campaign))
+            recent_opened(state_.cam_path);
         sync_modified();
+        emit campaignReplaced();
         return true;
     }
     // The record is as it was: show it again under the name it came from, so that a later
-    // Save as does not offer to overwrite the file that could not be read.
+    // Save as does not offer to overwrite the file that could not be read, with the names
+    // typed into it.
     state_.cam_path = old_path;
     state_.cam_folder = old_folder;
     state_.cam_name = old_name;
-    if (menu_facts_.campaign_shown)
+    if (menu_facts_.campaign_shown) {
         fill_overview();
+        show_typed_names(typed);
+    }
     return false;
 }
 

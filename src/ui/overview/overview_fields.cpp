@@ -82,6 +82,10 @@ void OverviewWindow::leave_field(QLineEdit* field) {
         field->setText(toQ(name));
         state_.campaign_changed = true;
     }
+    // The name typed is a step of its own, so that undo and redo never drop it.
+    const char* names[] = {"Win Campaign SMK", "Lose Campaign SMK", "description text"};
+    history_->end_step(QStringLiteral("Type %1").arg(QLatin1String(names[field_index(field) - 3])));
+    sync_modified();
 }
 
 void OverviewWindow::commit_focused_field() {
@@ -222,8 +226,11 @@ void OverviewWindow::list_command(int which) {
     if (r.changed) {
         const char* names[] = {"", "Insert SCN before %1", "Insert SCN after %1", "Delete SCN %1"};
         state_.selected_scn = static_cast<int16_t>(r.select);
-        // The fill blanks the first scenario's name as shown: part of the step.
+        // The fill blanks the first scenario's name as shown: part of the step. Names typed
+        // into the header stay: they reach the record only at Save as.
+        std::array<std::string, 3> typed = header_file_texts();
         fill_overview();
+        show_typed_names(typed);
         history_->end_step(QString::fromLatin1(names[which]).arg(row));
         emit scenarioListChanged();
     }

@@ -54,6 +54,7 @@ void OverviewWindow::new_campaign() {
     state_.campaign_changed = false;
     history_->restart();
     sync_modified();
+    emit campaignReplaced();
 }
 
 void OverviewWindow::open_clicked() {
@@ -81,12 +82,13 @@ void OverviewWindow::save_as_clicked() {
     emit scenarioListWindowHideRequested();
     blank_selection_caption();
     CampaignRecord& cam = state_.campaign;
-    // Typed file names reach the record here: an undo step of their own.
+    // Typed file names reach the record here. Typing them was a step already, and the fields
+    // show the same names after as before: no step of its own.
     history_->begin_step();
     cam.lose_smk = make_text_field(fromQ(text4_->text()));
     cam.win_smk = make_text_field(fromQ(text3_->text()));
     cam.description_txt = make_text_field(fromQ(text5_->text()));
-    history_->end_step(QStringLiteral("Apply file names"));
+    history_->take_as_base();
     if (state_.cam_folder.empty())
         state_.cam_folder = state_.settings.mf7_cam;
     if (state_.cam_name.empty())
@@ -131,6 +133,7 @@ void OverviewWindow::clear_clicked() {
     emit rowsShown();
     history_->restart();
     sync_modified();
+    emit campaignReplaced();
 }
 
 void OverviewWindow::exit_clicked() {
@@ -167,21 +170,21 @@ void OverviewWindow::chooser_picked(const ChooserPick& pick) {
     if (pick.target.kind == ChooserTarget::Kind::OverviewField) {
         int control = pick.target.control;
         QLineEdit* field = control == 3 ? text3_ : control == 4 ? text4_ : text5_;
+        history_->begin_step();
         field->setText(toQ(pick.name));
         if (pick.double_click) {
             // A double-click stores the name in the record at once (`insert_w_smk`, ...).
             state_.chooser_result = pick.name;
             TextField stored = make_text_field(state_.chooser_result);
-            history_->begin_step();
             if (control == 3)
                 state_.campaign.win_smk = stored;
             else if (control == 4)
                 state_.campaign.lose_smk = stored;
             else
                 state_.campaign.description_txt = stored;
-            const char* names[] = {"Win Campaign SMK", "Lose Campaign SMK", "description text"};
-            history_->end_step(QStringLiteral("Pick %1").arg(QLatin1String(names[control - 3])));
         }
+        const char* names[] = {"Win Campaign SMK", "Lose Campaign SMK", "description text"};
+        history_->end_step(QStringLiteral("Pick %1").arg(QLatin1String(names[control - 3])));
     } else if (pick.target.kind == ChooserTarget::Kind::Open) {
         open_picked(pick);
     } else if (pick.target.kind == ChooserTarget::Kind::SaveAs) {

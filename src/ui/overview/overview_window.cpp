@@ -82,7 +82,9 @@ OverviewWindow::OverviewWindow(EditorState& state, Messages& messages, QWidget* 
     // "[*]" shows the unsaved-changes mark after the caption.
     setWindowTitle("MF7-editor, Campaign overview.[*]");
     history_ = new CampaignHistory(
-        state_, [this] { show_restored(); }, this);
+        state_, [this] { return header_file_texts(); },
+        [this](const TypedNames& typed) { show_restored(typed); }, this);
+    history_->settle = [this] { commit_focused_field(); };
     setAcceptDrops(true);
     build_menus();
     auto* central = new QWidget(this);

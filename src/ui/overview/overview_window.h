@@ -97,6 +97,9 @@ class OverviewWindow : public QMainWindow {
     void scenarioListWindowHideRequested();
     // Exit, or the close box, was allowed: the program ends.
     void quitRequested();
+    // Another campaign, or none, stands in the record now (Open, a recent entry, a drop, the
+    // command line, New, Clear): a Save as chooser opened for the old one must not save it.
+    void campaignReplaced();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -138,8 +141,10 @@ class OverviewWindow : public QMainWindow {
     void exit_clicked();
     void open_picked(const ChooserPick& pick);
     bool open_file(const std::string& folder, const std::string& name);
-    // Undo and redo put a snapshot on screen: rows, fields and the selection.
-    void show_restored();
+    // Undo and redo put a snapshot on screen: rows, fields, the typed names and the selection.
+    void show_restored(const std::array<std::string, 3>& typed);
+    // Text3, Text4 and Text5 show these names (a fill shows the record's).
+    void show_typed_names(const std::array<std::string, 3>& typed);
     // The title's unsaved-changes mark follows the changed flag.
     void sync_modified();
     void build_recent_menu(QMenu* file, QAction* before);

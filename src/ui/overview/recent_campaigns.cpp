@@ -1,5 +1,8 @@
 #include "ui/overview/recent_campaigns.h"
 
+#include "platform/paths.h"
+#include "ui/common/qt_text.h"
+
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -24,10 +27,19 @@ QStringList list() {
     return store().value(kKey).toStringList().mid(0, kLimit);
 }
 
+// The name on disk, found ignoring letter case as the saves find it.
+QString on_disk(const QString& path) {
+    return pathToQ(resolve_path(pathFromQ(path)));
+}
+
 void add(const QString& path) {
-    QStringList paths = list();
-    paths.removeAll(path);
-    paths.prepend(path);
+    // One entry per file, whatever letter case it was opened or saved under.
+    QString added = on_disk(path);
+    QStringList paths;
+    for (const QString& p : list())
+        if (p != added && on_disk(p) != added)
+            paths << p;
+    paths.prepend(added);
     save(paths.mid(0, kLimit));
 }
 

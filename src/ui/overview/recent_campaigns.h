@@ -8,7 +8,8 @@ namespace mf7::recent_campaigns {
 constexpr int kLimit = 8;
 
 QStringList list();
-// Puts `path` first; older entries beyond the limit fall off.
+// Puts `path` first, under the name it has on disk, and drops other entries for the same file;
+// older entries beyond the limit fall off.
 void add(const QString& path);
 void remove(const QString& path);
 

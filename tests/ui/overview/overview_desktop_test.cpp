@@ -33,6 +33,14 @@ void set_prestige(Editor& e) {
     e.list1()->setFocus();
 }
 
+// Types over a header field's text as a user does, with a click into it first.
+void type_over(Editor& e, const char* field, const char* text) {
+    QLineEdit* f = e.field(field);
+    QTest::mouseClick(f, Qt::LeftButton);
+    f->selectAll();
+    QTest::keyClicks(f, text);
+}
+
 void store_scenario(Editor& e) {
     double_click_row(e.list1(), 2);
     ScenarioEditor& editor = e.windows.editor();
@@ -57,6 +65,27 @@ const struct UndoCase {
      "Delete SCN 3"},
     {"scenario editor", store_scenario, "Edit SCN 2"},
 };
+
+// Files opened from the command line or by a drop: a campaign whose name does not end in .cam,
+// and a picture, which reads as a damaged campaign.
+const struct NamedFile {
+    const char* what;
+    bool drop;
+    const char* name;
+    bool campaign;
+} kNamedFiles[] = {
+    {"argument, campaign named notes.txt", false, "notes.txt", true},
+    {"drop, campaign named notes.txt", true, "notes.txt", true},
+    {"argument, picture", false, "picture.png", false},
+    {"drop, picture", true, "picture.png", false},
+};
+
+void drop_file(Editor& e, const std::string& path) {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    static_cast<QObject&>(e.overview()).event(&drop);
+}
 
 } // namespace
 
@@ -85,18 +114,70 @@ class OverviewDesktopTest : public QObject {
         QCOMPARE(rows(e.list1()).size(), int(e.state.campaign.scenario_count));
     }
 
+    // Typing a header name is a step of its own: undo and redo move through exactly what the
+    // user did, and the unsaved mark stays while a typed name differs from the saved one. A name
+    // still being typed becomes a step before undo moves.
+    void typedNamesAreStepsOfTheirOwn() {
+        Editor e(kOpened);
+        QVERIFY(show_active(e.overview()));
+        QLineEdit *t3 = e.field("Text3"), *t4 = e.field("Text4");
+        type_over(e, "Text3", "typed2");
+        set_prestige(e);
+        QCOMPARE(t3->text(), QString("typed2.smk"));
+        auto ctrl = [&](Qt::Key key, int times = 1) {
+            for (int i = 0; i < times; ++i)
+                QTest::keyClick(e.list1(), key, Qt::ControlModifier);
+        };
+        ctrl(Qt::Key_Z);
+        QCOMPARE(e.state.campaign.player_start_prestige, uint16_t(1200));
+        QVERIFY(t3->text() == "typed2.smk" && e.overview().isWindowModified());
+        ctrl(Qt::Key_Z);
+        QVERIFY(t3->text() == "victory.smk" && !e.overview().isWindowModified());
+        ctrl(Qt::Key_Y, 2);
+        QVERIFY(t3->text() == "typed2.smk" && e.overview().isWindowModified());
+        QCOMPARE(e.state.campaign.player_start_prestige, uint16_t(4321));
+
+        type_over(e, "Text4", "typed3");
+        e.trigger("Mundo");
+        QVERIFY(t4->text() == "defeat.smk" && t3->text() == "typed2.smk");
+        e.trigger("Mredo");
+        QCOMPARE(t4->text(), QString("typed3.smk"));
+        // Inserting a scenario shows the record again, typed names kept.
+        kUndo[1].change(e);
+        QVERIFY(t4->text() == "typed3.smk" && t3->text() == "typed2.smk");
+    }
+
+    // Save as, which puts the typed names into the record, and Use these settings with nothing
+    // changed record no step, and the latter leaves the saved campaign unmarked.
+    void stepsThatChangeNothingAreNotRecorded() {
+        Editor e(kOpened);
+        QVERIFY(show_active(e.overview()));
+        type_over(e, "Text3", "new");
+        e.msgs.answers = {Answer::Yes};
+        e.save_as("DEMO");
+        const QString typed = "&Undo Type Win Campaign SMK";
+        QCOMPARE(e.overview().action("Mundo")->text(), typed);
+        QVERIFY(show_active(e.overview()));
+        double_click_row(e.list1(), 2);
+        click(e.windows.editor(), "Command1");
+        QCOMPARE(e.overview().action("Mundo")->text(), typed);
+        QVERIFY(!e.state.campaign_changed && !e.overview().isWindowModified());
+    }
+
     void savingMarksTheCleanState() {
         Editor e(kOpened);
         kUndo[3].change(e);
         e.msgs.answers = {Answer::Yes};
-        e.save_as("mine");
+        e.save_as("demo"); // over DEMO.CAM
         std::string saved = saved_bytes(e);
         kUndo[1].change(e);
         e.trigger("Mundo");
         QVERIFY(saved_bytes(e) == saved && !e.state.campaign_changed);
         e.trigger("Mundo");
         QVERIFY(e.state.campaign_changed);
-        QCOMPARE(recent_campaigns::list().value(0).toStdString(), e.state.cam_path);
+        // One recent entry per file, under its name on disk.
+        QCOMPARE(recent_campaigns::list(),
+                 QStringList{QString::fromStdString(e.game.campaign_path())});
         // Open starts a new history.
         e.open();
         QVERIFY(!e.overview().action("Mundo")->isEnabled());
@@ -110,14 +191,36 @@ class OverviewDesktopTest : public QObject {
                               "/c/5.cam", "/c/3.cam", "/c/2.cam"}));
     }
 
+    // The command line and a drop open one file whatever its name; a file read as damaged is
+    // shown as Open shows it, but stays out of the recent list.
+    void anyNameOpensButDamageStaysOutOfRecent_data() { case_rows(kNamedFiles); }
+    void anyNameOpensButDamageStaysOutOfRecent() {
+        const NamedFile& c = fetched(kNamedFiles);
+        Editor e;
+        std::string path = e.game.dir.file(c.name);
+        std::string picture = "\x89PNG\r\n\x1a\n" + std::string(300, 'x');
+        QVERIFY(demo::write_bytes(path, c.campaign ? read_all(e.game.campaign_path()) : picture));
+        if (c.drop)
+            drop_file(e, path);
+        else
+            e.overview().open_argument(QString::fromStdString(path));
+        QCOMPARE(e.list1()->count(), c.campaign ? 8 : 50);
+        QCOMPARE(e.msgs.shown.size(), std::size_t(c.campaign ? 0 : 1));
+        QCOMPARE(recent_campaigns::list(),
+                 c.campaign ? QStringList{QString::fromStdString(path)} : QStringList{});
+    }
+
     // A recent entry and a dropped campaign ask about unsaved changes as Open does: a missing
-    // file leaves the recent list, the dropped one opens after a No.
+    // file leaves the recent list (and the campaign on screen, typed names too), the dropped one
+    // opens after a No.
     void recentEntriesAndDropsAskFirst() {
         Editor e(kOpened);
         recent_campaigns::add("/nowhere/gone.cam");
         e.overview().open_argument(QString::fromStdString(e.game.campaign_path()));
         auto* recent = e.overview().findChild<QMenu*>("Mrecent");
         QCOMPARE(recent->actions().size(), 2);
+        QVERIFY(show_active(e.overview()));
+        type_over(e, "Text4", "kept");
         set_prestige(e);
         e.msgs.answers = {Answer::No};
         recent->actions()[1]->trigger();
@@ -125,12 +228,10 @@ class OverviewDesktopTest : public QObject {
         QVERIFY(e.msgs.texts()[1].find("gone.camdoes not exist") != std::string::npos);
         QCOMPARE(recent_campaigns::list().size(), 1);
         QCOMPARE(rows(e.list1()).size(), 8);
+        QCOMPARE(e.field("Text4")->text(), QString("kept.smk"));
         e.msgs.clear();
-        QMimeData mime;
-        mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(e.game.campaign_path()))});
-        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
         e.msgs.answers = {Answer::No};
-        static_cast<QObject&>(e.overview()).event(&drop);
+        drop_file(e, e.game.campaign_path());
         QCOMPARE(e.msgs.shown.size(), std::size_t(1));
         QCOMPARE(e.state.campaign.player_start_prestige, uint16_t(1200));
         QVERIFY(!e.state.campaign_changed);

@@ -2,8 +2,17 @@
 // box, with the questions that guard unsaved work and the menu states they leave.
 #include "support/editor_fixture.h"
 
+#include "ui/common/message_boxes.h"
+#include "ui/overview/new_campaign_dialog.h"
+#include "ui/overview/recent_campaigns.h"
+
 #include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
+
 #include <QSignalSpy>
+#include <filesystem>
 
 using namespace mf7;
 using namespace mf7::test;
@@ -39,6 +48,32 @@ const struct Question {
     {"Open, Yes", "Mopen", Answer::Yes},       {"Open, No", "Mopen", Answer::No},
     {"Open, Cancel", "Mopen", Answer::Cancel}, {"Clear, Yes", "Mclose", Answer::Yes},
     {"Clear, No", "Mclose", Answer::No},
+};
+
+// What replaces the campaign a Save as chooser was opened for: another file (every way of opening
+// one reads it alike; here C2.CAM, a copy of the demo's, from Recent campaigns), New, or Clear.
+const struct Replacement {
+    const char* what;
+    std::function<void(Editor&, const QString&)> replace;
+} kReplacements[] = {
+    {"recent entry",
+     [](Editor& e, const QString& c2) {
+         recent_campaigns::add(c2);
+         e.overview().apply_menu_states();
+         e.overview().findChild<QMenu*>("Mrecent")->actions()[0]->trigger();
+     }},
+    {"New",
+     [](Editor& e, const QString&) {
+         e.trigger("Mnew");
+         NewCampaignDialog& d = e.windows.new_campaign_dialog();
+         QTest::keyClicks(child<QLineEdit>(d, "Text1"), "fresh");
+         QTest::mouseClick(child<QPushButton>(d, "OKButton"), Qt::LeftButton);
+     }},
+    {"Clear",
+     [](Editor& e, const QString&) {
+         e.msgs.answers = {Answer::Yes};
+         e.trigger("Mclose");
+     }},
 };
 
 } // namespace
@@ -107,6 +142,53 @@ class OverviewWindowFilesTest : public QObject {
         QVERIFY(read_all(old) == expected);
         QCOMPARE(e.state.cam_name, std::string("Old.CAM"));
         QVERIFY(!chooser.isVisible());
+    }
+
+    // A Save as chooser belongs to the campaign it was opened for: whatever replaces that
+    // campaign closes it, and the next Save as offers the new campaign's own name.
+    void saveChooserFollowsTheCampaign_data() { case_rows(kReplacements); }
+    void saveChooserFollowsTheCampaign() {
+        const Replacement& c = fetched(kReplacements);
+        for (const QString& path : recent_campaigns::list())
+            recent_campaigns::remove(path);
+        Editor e(kOpened);
+        std::string c2 = join_path(e.state.settings.mf7_cam, "C2.CAM");
+        QVERIFY(demo::write_bytes(c2, read_all(e.game.campaign_path())));
+        QVERIFY(show_active(e.overview()));
+        e.trigger("Msave_as");
+        FileChooser& chooser = e.windows.chooser();
+        QVERIFY(chooser.isVisible());
+        c.replace(e, QString::fromStdString(c2));
+        QVERIFY(!chooser.isVisible());
+        QVERIFY(e.state.chooser_target.kind != ChooserTarget::Kind::SaveAs);
+        if (QByteArray(c.what) == "Clear")
+            return; // nothing left to save
+        e.trigger("Msave_as");
+        QVERIFY(child<QLineEdit>(chooser, "Text1")->text() != "DEMO.CAM");
+    }
+
+    // The Save as question, there to check the target, names it whole, letters beyond
+    // Windows-1252 included, and so does the message box that shows it.
+    void saveQuestionNamesThePathWhole() {
+        Editor e(kOpened);
+        std::string folder = e.game.dir.file("Łódź Игры");
+        std::filesystem::create_directories(to_native(folder));
+        e.state.cam_folder = folder;
+        e.save_as("saved");
+        QCOMPARE(e.msgs.shown.size(), std::size_t(1));
+        const QString whole = QString::fromStdString(
+            "F1-I02: Do you want to save this file: " + folder + "/saved.cam");
+        QCOMPARE(QString::fromStdString(message_to_utf8(e.msgs.shown[0].text)), whole);
+        QString boxed;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box) {
+                boxed = box->text();
+                box->button(QMessageBox::No)->click();
+            }
+        });
+        QCOMPARE(MessageBoxes().show(e.msgs.shown[0].text, Buttons::YesNo, false), Answer::No);
+        QCOMPARE(boxed, whole);
     }
 
     // Which question goes with which change is the file commands' core test; here both ways
