@@ -9,10 +9,15 @@
 #include "ui/map/map_scene.h"
 
 #include <QAbstractGraphicsShapeItem>
+#include <QFileDialog>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QImage>
 #include <QSvgRenderer>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
 
 using namespace mf7;
 using namespace mf7::test;
@@ -37,6 +42,28 @@ QAbstractGraphicsShapeItem* shape(const CampaignMapWindow& w, const char* kind, 
 QPoint node_point(const CampaignMapWindow& w, int scenario) {
     QGraphicsItem* node = items_of(w, "scenario", scenario).value(0);
     return w.view().mapFromScene(node->sceneBoundingRect().center());
+}
+
+// Clicks Export PNG and answers the file dialog it opens with `name` and Return; gives back the
+// file the dialog offered first.
+QString export_typing(CampaignMapWindow& map, const QString& name) {
+    QString offered;
+    int tries = 0;
+    std::function<void()> answer = [&] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!d) {
+            if (++tries < 300)
+                QTimer::singleShot(10, answer);
+            return;
+        }
+        offered = d->selectedFiles().value(0);
+        auto* edit = d->findChild<QLineEdit*>("fileNameEdit");
+        edit->setText(name); // typed keys would open the completer's list over the dialog
+        QTest::keyClick(edit, Qt::Key_Return);
+    };
+    QTimer::singleShot(0, answer);
+    QTest::mouseClick(child<QPushButton>(map, "ExportPng"), Qt::LeftButton);
+    return offered;
 }
 
 } // namespace
@@ -78,11 +105,47 @@ class CampaignMapWindowTest : public QObject {
         QVERIFY(!findings->findItems("reaches scenario 2", Qt::MatchContains).isEmpty());
 
         TempDir dir;
-        QVERIFY(w.export_to(toQ(dir.file("map.png"))));
-        QVERIFY(QImage(toQ(dir.file("map.png"))).width() > 100);
-        QVERIFY(w.export_to(toQ(dir.file("map.svg"))));
-        QVERIFY(QSvgRenderer(toQ(dir.file("map.svg"))).isValid());
+        QVERIFY(w.export_to(pathToQ(dir.file("map.png"))));
+        QVERIFY(QImage(pathToQ(dir.file("map.png"))).width() > 100);
+        QVERIFY(w.export_to(pathToQ(dir.file("map.svg"))));
+        QVERIFY(QSvgRenderer(pathToQ(dir.file("map.svg"))).isValid());
         QVERIFY(msgs.texts().empty());
+    }
+
+    // Export offers campaign-map.png in a report folder of any letters and writes where the user
+    // chose; a name typed without its extension is asked about before an old file is replaced.
+    void exportsIntoAFolderOfAnyNameAndAsksBeforeReplacing() {
+        Editor e(kOpened);
+        TempDir dir;
+        const std::string folder = dir.file("Łukasz/Игры");
+        std::filesystem::create_directories(to_native(folder));
+        e.state.settings.mf7_rep = folder;
+        e.state.cam_name = "Łódź.cam";
+        e.trigger("mnu_map");
+        CampaignMapWindow& map = e.windows.campaign_map();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        QCOMPARE(map.windowTitle(), QString::fromUtf8("Campaign map - Łódź.cam"));
+        QCOMPARE(export_typing(map, "ziel"), pathToQ(join_path(folder, "campaign-map.png")));
+        const std::string target = join_path(folder, "ziel.png");
+        QVERIFY(QImage(pathToQ(target)).width() > 100);
+        QVERIFY(e.msgs.texts().empty());
+
+        QVERIFY(demo::write_bytes(target, "old"));
+        e.msgs.answers = {Answer::No, Answer::Yes};
+        export_typing(map, "ziel");
+        QCOMPARE(e.msgs.shown.size(), std::size_t(1));
+        QVERIFY(
+            e.msgs.shown[0].text.ends_with("ziel.png already exists.\nDo you want to replace it?"));
+        QCOMPARE(e.msgs.shown[0].buttons, Buttons::YesNo);
+        QCOMPARE(read_all(target), std::string("old"));
+        export_typing(map, "ziel");
+        QCOMPARE(e.msgs.shown.size(), std::size_t(2));
+        QVERIFY(QImage(pathToQ(target)).width() > 100);
+        // The name in other letters is the same file to the game's platform: asked too (No).
+        QVERIFY(demo::write_bytes(target, "old"));
+        export_typing(map, "ZIEL.PNG");
+        QCOMPARE(e.msgs.shown.size(), std::size_t(3));
+        QCOMPARE(read_all(target), std::string("old"));
     }
 
     // Reports > Campaign map on the demo: a click selects, a double-click edits, and the map
