@@ -78,8 +78,10 @@ void EditorWindows::connect_overview() {
         if (campaign_map_)
             campaign_map_->show_campaign(f1->rows());
     });
-    // The copy hides the overview instead of disabling it.
+    // The copy hides the overview, and disables it too: the campaign map, which stays on screen,
+    // then waits with it, or a double-click there would edit the campaign behind the copy's back.
     connect(f1, &OverviewWindow::copyRequested, this, [this, f1] {
+        f1->setEnabled(false);
         f1->hide();
         CopyWindow& w = copy_window();
         w.show();

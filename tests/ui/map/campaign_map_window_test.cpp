@@ -3,10 +3,13 @@
 #include "support/editor_fixture.h"
 #include "support/temp_dir.h"
 #include "ui/common/qt_text.h"
+#include "ui/copy/copy_window.h"
 #include "ui/editor/scenario_editor.h"
 #include "ui/editor/scenario_list_window.h"
+#include "ui/help/about_window.h"
 #include "ui/map/campaign_map_window.h"
 #include "ui/map/map_scene.h"
+#include "ui/settings/folder_settings_window.h"
 
 #include <QAbstractGraphicsShapeItem>
 #include <QFileDialog>
@@ -66,6 +69,19 @@ QString export_typing(CampaignMapWindow& map, const QString& name) {
     return offered;
 }
 
+// A window the overview waits for, opened by a menu entry.
+struct Wait {
+    const char* what;
+    const char* entry;
+    QWidget& (*window)(EditorWindows&);
+};
+const Wait kWaits[] = {
+    {"copy", "language_conversion", [](EditorWindows& w) -> QWidget& { return w.copy_window(); }},
+    {"about", "about", [](EditorWindows& w) -> QWidget& { return w.about(); }},
+    {"folder settings", "Set_edit",
+     [](EditorWindows& w) -> QWidget& { return w.folder_settings(); }},
+};
+
 } // namespace
 
 class CampaignMapWindowTest : public QObject {
@@ -110,6 +126,28 @@ class CampaignMapWindowTest : public QObject {
         QVERIFY(w.export_to(pathToQ(dir.file("map.svg"))));
         QVERIFY(QSvgRenderer(pathToQ(dir.file("map.svg"))).isValid());
         QVERIFY(msgs.texts().empty());
+    }
+
+    // While the overview waits for a window, so does the map: a double-click there edits nothing
+    // until that window returns (the copy hides the overview instead of disabling it).
+    void waitsWhileTheOverviewWaits_data() { case_rows(kWaits); }
+    void waitsWhileTheOverviewWaits() {
+        const Wait& c = fetched(kWaits);
+        Editor e(kOpened);
+        e.trigger("mnu_map");
+        CampaignMapWindow& map = e.windows.campaign_map();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        e.trigger(c.entry);
+        QWidget& waited_for = c.window(e.windows);
+        QVERIFY(waited_for.isVisible());
+        QTest::mouseClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
+        QTest::mouseDClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
+        QVERIFY(!e.windows.created(WindowId::ScenarioEditor) || !e.windows.editor().isVisible());
+        QCOMPARE(e.list1()->currentRow(), -1);
+        waited_for.close();
+        QVERIFY(e.overview().isVisible() && map.isEnabled());
+        QTest::mouseDClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
+        QVERIFY(e.windows.editor().isVisible());
     }
 
     // Export offers campaign-map.png in a report folder of any letters and writes where the user
