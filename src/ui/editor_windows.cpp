@@ -6,6 +6,7 @@
 #include "ui/common/file_chooser.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/text_window.h"
+#include "ui/common/window_behaviour.h"
 #include "ui/copy/copy_window.h"
 #include "ui/editor/scenario_editor.h"
 #include "ui/editor/scenario_list_window.h"
@@ -315,6 +316,7 @@ QWidget* EditorWindows::window_named(WindowId id) {
 }
 
 void EditorWindows::open_window(QWidget* child, QWidget* caller) {
+    centre_over(*child, caller);
     if (caller)
         caller->setEnabled(false);
     child->setEnabled(true);
@@ -357,6 +359,7 @@ void EditorWindows::open_chooser(const ChooserSetup& setup, QWidget* caller) {
     FileChooser& file_chooser = chooser();
     file_chooser.prepare(setup);
     chooser_holds_overview_ = setup.disable_caller && caller == overview_.get();
+    centre_over(file_chooser, window_named(setup.return_window));
     open_window(&file_chooser, setup.disable_caller ? caller : nullptr);
 }
 
