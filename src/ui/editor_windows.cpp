@@ -6,6 +6,7 @@
 #include "ui/common/file_chooser.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/text_window.h"
+#include "ui/common/window_behaviour.h"
 #include "ui/copy/copy_window.h"
 #include "ui/editor/scenario_editor.h"
 #include "ui/editor/scenario_list_window.h"
@@ -82,8 +83,10 @@ void EditorWindows::connect_overview() {
         if (campaign_map_)
             campaign_map_->show_campaign(f1->rows());
     });
-    // The copy hides the overview instead of disabling it.
+    // The copy hides the overview, and disables it too: the campaign map, which stays on screen,
+    // then waits with it, or a double-click there would edit the campaign behind the copy's back.
     connect(f1, &OverviewWindow::copyRequested, this, [this, f1] {
+        f1->setEnabled(false);
         f1->hide();
         CopyWindow& w = copy_window();
         w.show();
@@ -317,6 +320,7 @@ QWidget* EditorWindows::window_named(WindowId id) {
 }
 
 void EditorWindows::open_window(QWidget* child, QWidget* caller) {
+    centre_over(*child, caller);
     if (caller)
         caller->setEnabled(false);
     child->setEnabled(true);
@@ -359,6 +363,7 @@ void EditorWindows::open_chooser(const ChooserSetup& setup, QWidget* caller) {
     FileChooser& file_chooser = chooser();
     file_chooser.prepare(setup);
     chooser_holds_overview_ = setup.disable_caller && caller == overview_.get();
+    centre_over(file_chooser, window_named(setup.return_window));
     open_window(&file_chooser, setup.disable_caller ? caller : nullptr);
 }
 

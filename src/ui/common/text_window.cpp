@@ -206,7 +206,15 @@ void TextWindow::save() {
     emit returned(state_.return_window);
 }
 
+bool TextWindow::may_discard() {
+    return !text1_->document()->isModified() ||
+           messages_.show("Close without saving your changes to the text?", Buttons::YesNo) ==
+               Answer::Yes;
+}
+
 void TextWindow::cancel() {
+    if (!may_discard())
+        return;
     hide();
     emit returned(state_.return_window);
 }
@@ -214,6 +222,10 @@ void TextWindow::cancel() {
 void TextWindow::closeEvent(QCloseEvent* event) {
     // The close box gives control back as Cancel does, or the window that opened this one would
     // stay disabled.
+    if (!may_discard()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     hide();
     emit returned(state_.return_window);

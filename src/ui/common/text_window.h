@@ -54,6 +54,8 @@ class TextWindow : public QWidget {
     void save();
     // True when the text can be stored as it is, or the user agreed to lose what it cannot.
     bool storable_or_accepted();
+    // True when nothing was typed since the text was loaded, or the user agreed to lose it.
+    bool may_discard();
     void cancel();
 
     EditorState& state_;

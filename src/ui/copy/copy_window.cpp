@@ -173,6 +173,7 @@ CopyWindow::CopyWindow(EditorState& state, Messages& messages, QWidget* parent)
     }
     set_folder(pathToQ(start));
     enter_presses_buttons(*this);
+    return_focus_after_waiting(*this);
 }
 
 CopyWindow::~CopyWindow() = default;

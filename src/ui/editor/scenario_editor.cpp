@@ -208,6 +208,14 @@ void ScenarioEditor::close_editor() {
     emit closed();
 }
 
+void ScenarioEditor::keyPressEvent(QKeyEvent* event) {
+    // Escape leaves the editor as Cancel does, as it leaves a dialog box.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        command2_->click();
+    else
+        QWidget::keyPressEvent(event);
+}
+
 void ScenarioEditor::closeEvent(QCloseEvent* event) {
     // While the chooser or the text window works for this editor, the editor must stay: they
     // return to it, and "Use these settings" stores into the slot it was opened on.

@@ -146,6 +146,7 @@ ScenarioEditor::ScenarioEditor(EditorState& state, Messages& messages, QWidget* 
     connect(command3_, &QPushButton::clicked, this, &ScenarioEditor::scenarioListRequested);
     set_tab_order();
     enter_presses_buttons(*this);
+    return_focus_after_waiting(*this);
 }
 
 QLineEdit* ScenarioEditor::field(int number) const {

@@ -110,7 +110,8 @@ CampaignMapWindow::CampaignMapWindow(EditorState& state, Messages& messages, QWi
     connect(new QShortcut(QKeySequence(QKeySequence::ZoomOut), this), &QShortcut::activated, this,
             [this] { zoom_by(0.8); });
     ask_export_path = [this](const QString& format) {
-        QString name = toQ(join_path(state_.settings.mf7_rep, "campaign-map." + fromQ(format)));
+        QString name =
+            pathToQ(join_path(state_.settings.mf7_rep, "campaign-map." + pathFromQ(format)));
         return QFileDialog::getSaveFileName(this, "Export the campaign map", name,
                                             format.toUpper() + " (*." + format + ")");
     };
@@ -142,7 +143,8 @@ void CampaignMapWindow::redraw() {
     std::string text = flow_text(flow_, static_cast<int>(graph_.scenarios.size()));
     for (const QString& line : QString::fromStdString(text).split('\n', Qt::SkipEmptyParts))
         findings_->addItem(line);
-    setWindowTitle("Campaign map - " + toQ(state_.cam_name.empty() ? "untitled" : state_.cam_name));
+    setWindowTitle("Campaign map - " +
+                   pathToQ(state_.cam_name.empty() ? "untitled" : state_.cam_name));
     fit();
 }
 
@@ -171,25 +173,35 @@ void CampaignMapWindow::resizeEvent(QResizeEvent* event) {
 }
 
 bool CampaignMapWindow::export_to(const QString& path) {
+    std::string target = pathFromQ(path);
     QByteArray bytes = render_map(*scene_, QFileInfo(path).suffix().toLower());
     if (bytes.isEmpty()) {
-        messages_.show("A campaign map is exported as .png or .svg: " + fromQ(path));
+        messages_.show("A campaign map is exported as .png or .svg: " + path_as_text(target));
         return false;
     }
     FileError error;
-    if (!write_file_atomic(fromQ(path), bytes.toStdString(), error)) {
-        report_file_error(messages_, fromQ(path), "write the campaign map: ", error.text);
+    if (!write_file_atomic(target, bytes.toStdString(), error)) {
+        report_file_error(messages_, path_as_text(target), "write the campaign map: ", error.text);
         return false;
     }
     return true;
 }
 
 void CampaignMapWindow::export_as(const QString& format) {
-    QString path = ask_export_path ? ask_export_path(format) : QString();
-    if (path.isEmpty())
+    const QString chosen = ask_export_path ? ask_export_path(format) : QString();
+    if (chosen.isEmpty())
         return;
+    QString path = chosen;
     if (QFileInfo(path).suffix().isEmpty())
         path += "." + format;
+    // The chooser asked before replacing the name exactly as given; an added extension, or a
+    // file found under another letter case, is a file it never saw.
+    bool chooser_asked = path == chosen && QFileInfo::exists(chosen);
+    if (!chooser_asked && file_exists(pathFromQ(path)) &&
+        messages_.show(path_as_text(pathFromQ(path)) +
+                           " already exists.\nDo you want to replace it?",
+                       Buttons::YesNo) != Answer::Yes)
+        return;
     export_to(path);
 }
 

@@ -95,6 +95,7 @@ OverviewWindow::OverviewWindow(EditorState& state, Messages& messages, QWidget* 
     setCentralWidget(central);
     connect_fields();
     enter_presses_buttons(*this);
+    return_focus_after_waiting(*this);
 }
 
 void OverviewWindow::build_menus() {

@@ -115,6 +115,7 @@ FolderSettingsWindow::FolderSettingsWindow(EditorState& state, Messages& message
     connect(command1_, &QPushButton::clicked, this, &FolderSettingsWindow::cancel_clicked);
     color_texts();
     enter_presses_buttons(*this);
+    return_focus_after_waiting(*this);
 }
 
 QLineEdit* FolderSettingsWindow::field(int n) const {

@@ -73,21 +73,32 @@ class TextWindowTest : public QObject {
         QVERIFY(returned == std::vector<WindowId>{WindowId::ScenarioEditor});
     }
 
-    // Cancel leaves the file as it was; a file in a missing folder cannot be saved and keeps the
-    // window; a missing file then opens empty and the save creates it.
+    // Cancel leaves the file as it was, asking first (Cancel and the close box alike) once text
+    // was typed; a file in a missing folder cannot be saved and keeps the window; a missing file
+    // then opens empty and the save creates it.
     void cancelThenAMissingFileIsCreatedBySaving() {
         std::string keep = open("keep.txt", "keep\r\n", WindowId::Overview);
+        click(*w, "Command2");
+        QVERIFY(msgs.shown.empty() && !w->isVisible());
+        open("keep.txt", nullptr, WindowId::Overview);
         QTest::keyClicks(w->text1(), "changed");
         click(*w, "Command2");
-        QVERIFY(read_all(keep) == "keep\r\n" && !w->isVisible());
+        QVERIFY(w->close() == false);
+        QCOMPARE(msgs.texts(), Texts(2, "Close without saving your changes to the text?"));
+        QVERIFY(msgs.shown[1].buttons == Buttons::YesNo && w->isVisible() && returned.size() == 1);
+        QVERIFY(w->text1()->toPlainText().startsWith("changed"));
+        msgs.answers = {Answer::Yes};
+        click(*w, "Command2");
+        QVERIFY(read_all(keep) == "keep\r\n" && !w->isVisible() && returned.size() == 2);
+        msgs.clear();
         open("TEXT/x.txt", nullptr, WindowId::Overview);
         click(*w, "Command1");
-        QVERIFY(msgs.shown.size() == 1 && w->isVisible() && returned.size() == 1);
+        QVERIFY(msgs.shown.size() == 1 && w->isVisible() && returned.size() == 2);
         std::string path = open("new.txt", nullptr, WindowId::Overview);
         QTest::keyClicks(w->text1(), "Hello");
         click(*w, "Command1");
         QCOMPARE(read_all(path), std::string("Hello\r\n"));
-        QVERIFY(returned == std::vector<WindowId>(2, WindowId::Overview));
+        QVERIFY(returned == std::vector<WindowId>(3, WindowId::Overview));
     }
 
     void unreadableFileIsReportedAndCannotBeOverwritten() {

@@ -28,7 +28,8 @@ class CopyWindowTest : public QObject {
     Q_OBJECT
   private slots:
     // The lists open in the start folder and follow a double-click; a new folder is made in the
-    // folder shown, and a refused name keeps its window open (the messages are the core's).
+    // folder shown, and a refused name keeps its window open (the messages are the core's); back
+    // from it, the focus is on the button that opened it.
     void foldersAndANewOne() {
         Setup s;
         QVERIFY(demo::write_bytes(s.target.file("old.txt"), "x"));
@@ -44,7 +45,9 @@ class CopyWindowTest : public QObject {
         QCOMPARE(rows(child<QListWidget>(w, "File1")), QStringList{"a.deu"});
         QCOMPARE(folder_row(dir1, "deu"), dir1->count() - 1);
 
-        click(w, "Command2");
+        w.activateWindow();
+        QTRY_VERIFY(QApplication::activeWindow() == &w);
+        QTest::mouseClick(child<QPushButton>(w, "Command2"), Qt::LeftButton);
         NewFolderWindow* f = w.new_folder_window();
         QVERIFY(f && f->isVisible() && !w.isEnabled());
         QCOMPARE(child<QLineEdit>(*f, "Text1")->text(),
@@ -62,6 +65,7 @@ class CopyWindowTest : public QObject {
         QVERIFY(!f->isVisible() && w.isEnabled());
         QCOMPARE(child<QLineEdit>(w, "Text1")->text(),
                  QString::fromStdString(s.target.file("deu/fra")));
+        QTRY_COMPARE(QApplication::focusWidget(), child<QWidget>(w, "Command2"));
     }
 
     // A cancelled question copies nothing; the copy shows its report, whose button brings the

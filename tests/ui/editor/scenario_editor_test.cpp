@@ -98,7 +98,9 @@ class ScenarioEditorTest : public QObject {
         click("Command2");
         QVERIFY(!state().campaign_changed && !w->isVisible());
         // Edits of names count as changes even when cancelled; the close box stores nothing either.
+        // Opened again, the editor starts in the scenario file field, not where it was left.
         QVERIFY(open(3));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(field(6)));
         type_into(14, "other");
         w->close();
         QVERIFY(state().campaign_changed && state().campaign == before);

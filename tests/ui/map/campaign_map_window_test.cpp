@@ -3,19 +3,27 @@
 #include "support/editor_fixture.h"
 #include "support/temp_dir.h"
 #include "ui/common/qt_text.h"
+#include "ui/copy/copy_window.h"
 #include "ui/editor/scenario_editor.h"
 #include "ui/editor/scenario_list_window.h"
+#include "ui/help/about_window.h"
 #include "ui/map/campaign_map_window.h"
 #include "ui/map/map_scene.h"
+#include "ui/settings/folder_settings_window.h"
 
 #include <QAbstractGraphicsShapeItem>
 #include <QFile>
+#include <QFileDialog>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsView>
 #include <QImage>
 #include <QImageReader>
 #include <QSvgRenderer>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
 
 using namespace mf7;
 using namespace mf7::test;
@@ -58,6 +66,41 @@ QPoint node_point(const CampaignMapWindow& w, int scenario) {
     QGraphicsItem* node = items_of(w, "scenario", scenario).value(0);
     return w.view().mapFromScene(node->sceneBoundingRect().center());
 }
+
+// Clicks Export PNG and answers the file dialog it opens with `name` and Return; gives back the
+// file the dialog offered first.
+QString export_typing(CampaignMapWindow& map, const QString& name) {
+    QString offered;
+    int tries = 0;
+    std::function<void()> answer = [&] {
+        auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!d) {
+            if (++tries < 300)
+                QTimer::singleShot(10, answer);
+            return;
+        }
+        offered = d->selectedFiles().value(0);
+        auto* edit = d->findChild<QLineEdit*>("fileNameEdit");
+        edit->setText(name); // typed keys would open the completer's list over the dialog
+        QTest::keyClick(edit, Qt::Key_Return);
+    };
+    QTimer::singleShot(0, answer);
+    QTest::mouseClick(child<QPushButton>(map, "ExportPng"), Qt::LeftButton);
+    return offered;
+}
+
+// A window the overview waits for, opened by a menu entry.
+struct Wait {
+    const char* what;
+    const char* entry;
+    QWidget& (*window)(EditorWindows&);
+};
+const Wait kWaits[] = {
+    {"copy", "language_conversion", [](EditorWindows& w) -> QWidget& { return w.copy_window(); }},
+    {"about", "about", [](EditorWindows& w) -> QWidget& { return w.about(); }},
+    {"folder settings", "Set_edit",
+     [](EditorWindows& w) -> QWidget& { return w.folder_settings(); }},
+};
 
 } // namespace
 
@@ -104,12 +147,12 @@ class CampaignMapWindowTest : public QObject {
         QVERIFY(!findings->findItems("reaches scenario 2", Qt::MatchContains).isEmpty());
 
         TempDir dir;
-        QVERIFY(w.export_to(toQ(dir.file("map.png"))));
-        QVERIFY(QImage(toQ(dir.file("map.png"))).width() > 100);
-        QVERIFY(w.export_to(toQ(dir.file("map.svg"))));
-        QVERIFY(QSvgRenderer(toQ(dir.file("map.svg"))).isValid());
+        QVERIFY(w.export_to(pathToQ(dir.file("map.png"))));
+        QVERIFY(QImage(pathToQ(dir.file("map.png"))).width() > 100);
+        QVERIFY(w.export_to(pathToQ(dir.file("map.svg"))));
+        QVERIFY(QSvgRenderer(pathToQ(dir.file("map.svg"))).isValid());
         QCOMPARE(node_lines(w, 0), QStringList({"0", "A\\x01B\\x1b.SCN"}));
-        QFile svg(toQ(dir.file("map.svg")));
+        QFile svg(pathToQ(dir.file("map.svg")));
         QVERIFY(svg.open(QIODevice::ReadOnly));
         QVERIFY(svg.readAll().contains("A\\x01B\\x1b.SCN"));
         QVERIFY(msgs.texts().empty());
@@ -134,8 +177,66 @@ class CampaignMapWindowTest : public QObject {
         QVERIFY(show_active(w));
         w.scene().setSceneRect(0, 0, 30000, 1000);
         TempDir dir;
-        QVERIFY(w.export_to(toQ(dir.file("big.png"))));
-        QCOMPARE(QImageReader(toQ(dir.file("big.png"))).size(), QSize(16384, 546));
+        QVERIFY(w.export_to(pathToQ(dir.file("big.png"))));
+        QCOMPARE(QImageReader(pathToQ(dir.file("big.png"))).size(), QSize(16384, 546));
+    }
+
+    // While the overview waits for a window, so does the map: a double-click there edits nothing
+    // until that window returns (the copy hides the overview instead of disabling it).
+    void waitsWhileTheOverviewWaits_data() { case_rows(kWaits); }
+    void waitsWhileTheOverviewWaits() {
+        const Wait& c = fetched(kWaits);
+        Editor e(kOpened);
+        e.trigger("mnu_map");
+        CampaignMapWindow& map = e.windows.campaign_map();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        e.trigger(c.entry);
+        QWidget& waited_for = c.window(e.windows);
+        QVERIFY(waited_for.isVisible());
+        QTest::mouseClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
+        QTest::mouseDClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
+        QVERIFY(!e.windows.created(WindowId::ScenarioEditor) || !e.windows.editor().isVisible());
+        QCOMPARE(e.list1()->currentRow(), -1);
+        waited_for.close();
+        QVERIFY(e.overview().isVisible() && map.isEnabled());
+        QTest::mouseDClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
+        QVERIFY(e.windows.editor().isVisible());
+    }
+
+    // Export offers campaign-map.png in a report folder of any letters and writes where the user
+    // chose; a name typed without its extension is asked about before an old file is replaced.
+    void exportsIntoAFolderOfAnyNameAndAsksBeforeReplacing() {
+        Editor e(kOpened);
+        TempDir dir;
+        const std::string folder = dir.file("Łukasz/Игры");
+        std::filesystem::create_directories(to_native(folder));
+        e.state.settings.mf7_rep = folder;
+        e.state.cam_name = "Łódź.cam";
+        e.trigger("mnu_map");
+        CampaignMapWindow& map = e.windows.campaign_map();
+        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        QCOMPARE(map.windowTitle(), QString::fromUtf8("Campaign map - Łódź.cam"));
+        QCOMPARE(export_typing(map, "ziel"), pathToQ(join_path(folder, "campaign-map.png")));
+        const std::string target = join_path(folder, "ziel.png");
+        QVERIFY(QImage(pathToQ(target)).width() > 100);
+        QVERIFY(e.msgs.texts().empty());
+
+        QVERIFY(demo::write_bytes(target, "old"));
+        e.msgs.answers = {Answer::No, Answer::Yes};
+        export_typing(map, "ziel");
+        QCOMPARE(e.msgs.shown.size(), std::size_t(1));
+        QVERIFY(
+            e.msgs.shown[0].text.ends_with("ziel.png already exists.\nDo you want to replace it?"));
+        QCOMPARE(e.msgs.shown[0].buttons, Buttons::YesNo);
+        QCOMPARE(read_all(target), std::string("old"));
+        export_typing(map, "ziel");
+        QCOMPARE(e.msgs.shown.size(), std::size_t(2));
+        QVERIFY(QImage(pathToQ(target)).width() > 100);
+        // The name in other letters is the same file to the game's platform: asked too (No).
+        QVERIFY(demo::write_bytes(target, "old"));
+        export_typing(map, "ZIEL.PNG");
+        QCOMPARE(e.msgs.shown.size(), std::size_t(3));
+        QCOMPARE(read_all(target), std::string("old"));
     }
 
     // Reports > Campaign map on the demo: a click selects, a double-click edits, and the map

@@ -98,7 +98,8 @@ class FolderSettingsWindowTest : public QObject {
         QCOMPARE(e.windows.folder_picker().dir_path(), drive_root(main_drive()));
     }
     // Enter on the text folder opens the picker there, showing its text files; a double-click
-    // on the game folder or Enter on one of its folders moves there; Cancel leaves the field.
+    // on the game folder or Enter on one of its folders moves there; Cancel leaves the field, with
+    // the focus back in it.
     // The colours come from the last folder check, so a folder the picker found stays red.
     void thePickerMovesThroughFoldersAndWhatItFindsStaysRedUntilSaved() {
         Editor e;
@@ -107,6 +108,7 @@ class FolderSettingsWindowTest : public QObject {
         check_paths(e.state.settings);
         FolderSettingsWindow& w = open_settings(e);
         QCOMPARE(colours(w)[1], QString("red"));
+        QTRY_VERIFY(QApplication::activeWindow() == &w);
         w.field(6)->setFocus();
         QTest::keyClick(w.field(6), Qt::Key_Return);
         FolderPicker& p = e.windows.folder_picker();
@@ -127,6 +129,7 @@ class FolderSettingsWindowTest : public QObject {
         QCOMPARE(p.dir_path(), e.state.settings.mf7_scn);
         click(p, "Command2");
         QVERIFY(!p.isVisible() && w.isEnabled());
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.field(6)));
         QCOMPARE(w.field(6)->text().toStdString(), e.state.settings.mf7_txt);
 
         // The missing folder opens at its nearest existing parent, the game folder.
