@@ -17,23 +17,6 @@ constexpr const char* kBlack = "#202020";
 // The overview row: number in 2, three blanks, the file name in 20, four gotos in 10, the date.
 constexpr std::size_t kRowFile = 5, kRowFileSize = 20, kRowDate = 65;
 
-// A name as a picture shows it: a control byte would be invisible, or break the picture (an SVG
-// file may hold none of them), so it is written out as \x01.
-std::string visible_controls(const std::string& text) {
-    static const char kHex[] = "0123456789abcdef";
-    std::string out;
-    for (unsigned char c : text) {
-        if (c < 0x20) {
-            out += "\\x";
-            out += kHex[c >> 4];
-            out += kHex[c & 15];
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out;
-}
-
 bool contains(const std::vector<int>& v, int x) {
     return std::find(v.begin(), v.end(), x) != v.end();
 }
@@ -103,8 +86,9 @@ std::string node_label(GotoKind kind, int to, const CampaignGraph& graph) {
         break;
     }
     const GraphScenario& s = graph.scenarios[static_cast<std::size_t>(to)];
-    std::string label = std::to_string(to) + "\n" + cp1252_to_utf8(visible_controls(s.file));
-    return s.date.empty() ? label : label + "\n" + cp1252_to_utf8(visible_controls(s.date));
+    // A control byte would be invisible, or break the picture (an SVG may hold none of them).
+    std::string label = std::to_string(to) + "\n" + show_controls(cp1252_to_utf8(s.file));
+    return s.date.empty() ? label : label + "\n" + show_controls(cp1252_to_utf8(s.date));
 }
 
 std::string edge_label(const GraphEdge& edge) {

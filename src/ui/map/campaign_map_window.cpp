@@ -176,12 +176,12 @@ bool CampaignMapWindow::export_to(const QString& path) {
     std::string target = pathFromQ(path);
     QByteArray bytes = render_map(*scene_, QFileInfo(path).suffix().toLower());
     if (bytes.isEmpty()) {
-        messages_.show("A campaign map is exported as .png or .svg: " + path_as_text(target));
+        messages_.show("A campaign map is exported as .png or .svg: " + path_in_message(target));
         return false;
     }
     FileError error;
     if (!write_file_atomic(target, bytes.toStdString(), error)) {
-        report_file_error(messages_, path_as_text(target), "write the campaign map: ", error.text);
+        report_file_error(messages_, path_in_message(target), "write the campaign map: ", error.text);
         return false;
     }
     return true;
@@ -198,7 +198,7 @@ void CampaignMapWindow::export_as(const QString& format) {
     // file found under another letter case, is a file it never saw.
     bool chooser_asked = path == chosen && QFileInfo::exists(chosen);
     if (!chooser_asked && file_exists(pathFromQ(path)) &&
-        messages_.show(path_as_text(pathFromQ(path)) +
+        messages_.show(path_in_message(pathFromQ(path)) +
                            " already exists.\nDo you want to replace it?",
                        Buttons::YesNo) != Answer::Yes)
         return;

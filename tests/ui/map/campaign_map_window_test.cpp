@@ -1,5 +1,6 @@
 // The campaign map on a small campaign, and wired into the editor on the demo game.
 #include "model/overview.h"
+#include "platform/messages.h"
 #include "support/editor_fixture.h"
 #include "support/temp_dir.h"
 #include "ui/common/qt_text.h"
@@ -151,10 +152,10 @@ class CampaignMapWindowTest : public QObject {
         QVERIFY(QImage(pathToQ(dir.file("map.png"))).width() > 100);
         QVERIFY(w.export_to(pathToQ(dir.file("map.svg"))));
         QVERIFY(QSvgRenderer(pathToQ(dir.file("map.svg"))).isValid());
-        QCOMPARE(node_lines(w, 0), QStringList({"0", "A\\x01B\\x1b.SCN"}));
+        QCOMPARE(node_lines(w, 0), QStringList({"0", "A\\x01B\\x1B.SCN"}));
         QFile svg(pathToQ(dir.file("map.svg")));
         QVERIFY(svg.open(QIODevice::ReadOnly));
-        QVERIFY(svg.readAll().contains("A\\x01B\\x1b.SCN"));
+        QVERIFY(svg.readAll().contains("A\\x01B\\x1B.SCN"));
         QVERIFY(msgs.texts().empty());
     }
 
@@ -225,8 +226,8 @@ class CampaignMapWindowTest : public QObject {
         e.msgs.answers = {Answer::No, Answer::Yes};
         export_typing(map, "ziel");
         QCOMPARE(e.msgs.shown.size(), std::size_t(1));
-        QVERIFY(
-            e.msgs.shown[0].text.ends_with("ziel.png already exists.\nDo you want to replace it?"));
+        QCOMPARE(message_to_utf8(e.msgs.shown[0].text),
+                 target + " already exists.\nDo you want to replace it?");
         QCOMPARE(e.msgs.shown[0].buttons, Buttons::YesNo);
         QCOMPARE(read_all(target), std::string("old"));
         export_typing(map, "ziel");
