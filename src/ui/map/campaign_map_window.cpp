@@ -181,7 +181,8 @@ bool CampaignMapWindow::export_to(const QString& path) {
     }
     FileError error;
     if (!write_file_atomic(target, bytes.toStdString(), error)) {
-        report_file_error(messages_, path_in_message(target), "write the campaign map: ", error.text);
+        report_file_error(messages_, path_in_message(target),
+                          "write the campaign map: ", error.text);
         return false;
     }
     return true;
