@@ -122,30 +122,29 @@ void CampaignHistory::move(bool back) {
 }
 
 // The stack's own actions would move before a name still being typed became a step.
-QAction* CampaignHistory::make_undo_action(QObject* parent) {
+QAction* CampaignHistory::make_move_action(QObject* parent, bool back) {
     auto* a = new QAction(parent);
-    auto update = [this, a] {
-        a->setEnabled(stack_->canUndo());
-        a->setText(QStringLiteral("&Undo %1").arg(stack_->undoText()).trimmed());
+    auto update = [this, a, back] {
+        a->setEnabled(back ? stack_->canUndo() : stack_->canRedo());
+        const QString step = back ? stack_->undoText() : stack_->redoText();
+        a->setText(
+            (back ? QStringLiteral("&Undo %1") : QStringLiteral("&Redo %1")).arg(step).trimmed());
     };
-    connect(stack_, &QUndoStack::canUndoChanged, a, update);
-    connect(stack_, &QUndoStack::undoTextChanged, a, update);
-    connect(a, &QAction::triggered, this, [this] { move(true); });
+    for (auto changed : {&QUndoStack::canUndoChanged, &QUndoStack::canRedoChanged})
+        connect(stack_, changed, a, update);
+    for (auto changed : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
+        connect(stack_, changed, a, update);
+    connect(a, &QAction::triggered, this, [this, back] { move(back); });
     update();
     return a;
 }
 
+QAction* CampaignHistory::make_undo_action(QObject* parent) {
+    return make_move_action(parent, true);
+}
+
 QAction* CampaignHistory::make_redo_action(QObject* parent) {
-    auto* a = new QAction(parent);
-    auto update = [this, a] {
-        a->setEnabled(stack_->canRedo());
-        a->setText(QStringLiteral("&Redo %1").arg(stack_->redoText()).trimmed());
-    };
-    connect(stack_, &QUndoStack::canRedoChanged, a, update);
-    connect(stack_, &QUndoStack::redoTextChanged, a, update);
-    connect(a, &QAction::triggered, this, [this] { move(false); });
-    update();
-    return a;
+    return make_move_action(parent, false);
 }
 
 } // namespace mf7

@@ -71,6 +71,7 @@ class CampaignHistory : public QObject {
     void restored();
 
     void move(bool back);
+    QAction* make_move_action(QObject* parent, bool back);
 
     EditorState& state_;
     std::function<TypedNames()> typed_;
