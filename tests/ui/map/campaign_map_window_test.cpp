@@ -10,7 +10,6 @@
 #include "ui/help/about_window.h"
 #include "ui/map/campaign_map_window.h"
 #include "ui/map/map_scene.h"
-#include "ui/settings/folder_settings_window.h"
 
 #include <QAbstractGraphicsShapeItem>
 #include <QFileDialog>
@@ -98,8 +97,6 @@ struct Wait {
 const Wait kWaits[] = {
     {"copy", "language_conversion", [](EditorWindows& w) -> QWidget& { return w.copy_window(); }},
     {"about", "about", [](EditorWindows& w) -> QWidget& { return w.about(); }},
-    {"folder settings", "Set_edit",
-     [](EditorWindows& w) -> QWidget& { return w.folder_settings(); }},
 };
 
 } // namespace
