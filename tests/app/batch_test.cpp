@@ -133,11 +133,8 @@ TEST(Batch, ExitStatus) {
 #ifndef _WIN32
 // Output that does not reach its file (a full disk) is an error, though the command went well.
 TEST(Batch, OutputThatCannotBeWrittenExitsTwo) {
-    const std::vector<std::string> cases[] = {{"show", "$cam"},
-                                              {"flow", "$cam", "--json"},
-                                              {"graph", "$cam"},
-                                              {"check", "$cam"},
-                                              {"show", "--help"}};
+    // Every command's output passes one check after it has run: two commands stand for all.
+    const std::vector<std::string> cases[] = {{"show", "$cam"}, {"check", "$cam"}};
     for (const auto& args : cases) {
         SCOPED_TRACE(args.back());
         DemoBatch game;

@@ -64,18 +64,6 @@ const Return kReturns[] = {
          QVERIFY(!e.overview().isVisible());
          e.windows.copy_window().close();
      }},
-    {"prestige, About, OK", "Text2",
-     [](Editor& e) {
-         QTest::mouseClick(e.field("Text2"), Qt::LeftButton);
-         e.trigger("about");
-         click(e.windows.about(), "Command1");
-     }},
-    {"win SMK, chooser, close box", "Text3",
-     [](Editor& e) {
-         QTest::mouseDClick(e.field("Text3"), Qt::LeftButton);
-         QVERIFY(e.windows.chooser().isVisible());
-         e.windows.chooser().close();
-     }},
     {"description, text window, close box", "Text5",
      [](Editor& e) {
          e.field("Text5")->setText("brief");

@@ -148,8 +148,9 @@ class OverviewDesktopTest : public QObject {
     }
 
     // Save as, which puts the typed names into the record, and Use these settings with nothing
-    // changed record no step, and the latter leaves the saved campaign unmarked.
-    void stepsThatChangeNothingAreNotRecorded() {
+    // changed record no step, and the latter leaves the saved campaign unmarked. Undo back to the
+    // last save is clean again; Open starts a new history.
+    void savingMarksTheCleanStateAndRecordsNoStep() {
         Editor e(kOpened);
         QVERIFY(show_active(e.overview()));
         type_over(e, "Text3", "new");
@@ -162,10 +163,6 @@ class OverviewDesktopTest : public QObject {
         click(e.windows.editor(), "Command1");
         QCOMPARE(e.overview().action("Mundo")->text(), typed);
         QVERIFY(!e.state.campaign_changed && !e.overview().isWindowModified());
-    }
-
-    void savingMarksTheCleanState() {
-        Editor e(kOpened);
         kUndo[3].change(e);
         e.msgs.answers = {Answer::Yes};
         e.save_as("demo"); // over DEMO.CAM
