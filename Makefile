@@ -8,6 +8,8 @@ DEMO_DIR := $(CURDIR)/build/demo-game
 # ccache, when present, shares compiled objects between build folders and clones.
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR := $(CURDIR)
+# Debug objects would otherwise be cached per folder, so a fresh clone would compile everything.
+export CCACHE_NOHASHDIR := 1
 
 .PHONY: run test test-windows setup build-run build-test build-fuzz fuzz screenshots bench package clean
 
