@@ -124,9 +124,11 @@ void CampaignHistory::move(bool back) {
 // The stack's own actions would move before a name still being typed became a step.
 QAction* CampaignHistory::make_move_action(QObject* parent, bool back) {
     auto* a = new QAction(parent);
-    auto update = [this, a, back] {
-        a->setEnabled(back ? stack_->canUndo() : stack_->canRedo());
-        const QString step = back ? stack_->undoText() : stack_->redoText();
+    // The stack outlives the history's own members while it is torn down: use it, not this.
+    QUndoStack* stack = stack_;
+    auto update = [stack, a, back] {
+        a->setEnabled(back ? stack->canUndo() : stack->canRedo());
+        const QString step = back ? stack->undoText() : stack->redoText();
         a->setText(
             (back ? QStringLiteral("&Undo %1") : QStringLiteral("&Redo %1")).arg(step).trimmed());
     };
