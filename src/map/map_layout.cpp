@@ -171,6 +171,53 @@ std::vector<double> bends(const std::vector<std::pair<int, int>>& ends,
     return out;
 }
 
+MapPoint bezier_at(const std::vector<MapPoint>& c, double t) {
+    double u = 1 - t;
+    return c[0] * (u * u * u) + c[1] * (3 * u * u * t) + c[2] * (3 * u * t * t) +
+           c[3] * (t * t * t);
+}
+
+// How many other nodes the arrow's curve runs through, sampled along its length.
+int nodes_crossed(const MapEdge& e, const std::vector<MapNode>& nodes, const MapNode& from,
+                  const MapNode& to) {
+    constexpr int kSamples = 16;
+    constexpr double kMargin = 4;
+    int crossed = 0;
+    for (const MapNode& n : nodes) {
+        if (&n == &from || &n == &to)
+            continue;
+        double hw = n.width / 2 + kMargin, hh = n.height / 2 + kMargin;
+        for (int k = 1; k < kSamples; ++k) {
+            MapPoint p = bezier_at(e.curve, static_cast<double>(k) / kSamples);
+            if (std::fabs(p.x - n.centre.x) < hw && std::fabs(p.y - n.centre.y) < hh) {
+                ++crossed;
+                break;
+            }
+        }
+    }
+    return crossed;
+}
+
+// The arrow bent by `bend`, or further to one side or the other when that runs through fewer
+// other nodes (an arrow that skips ranks would otherwise cross the boxes in between).
+MapEdge arrow_around_nodes(const MapNode& from, const MapNode& to, double bend,
+                           const std::vector<MapNode>& nodes) {
+    constexpr double kDetours[] = {0, 50, -50, 100, -100, 160, -160, 240, -240};
+    MapEdge best;
+    int fewest = -1;
+    for (double detour : kDetours) {
+        MapEdge e = arrow_between(from, to, bend + detour);
+        int crossed = &from == &to ? 0 : nodes_crossed(e, nodes, from, to);
+        if (fewest < 0 || crossed < fewest) {
+            best = std::move(e);
+            fewest = crossed;
+        }
+        if (crossed == 0)
+            break;
+    }
+    return best;
+}
+
 // One context for the whole run: Graphviz 2.42's text-measuring plugin reads freed memory when
 // a second context is made after the first was freed.
 GVC_t* graphviz() {
@@ -223,7 +270,7 @@ MapLayout layout_map(const CampaignGraph& graph, const CampaignFlow&) {
     for (std::size_t i = 0; i < arrows.size(); ++i) {
         const MapNode& from = layout.nodes[static_cast<std::size_t>(ends[i].first)];
         const MapNode& to = layout.nodes[static_cast<std::size_t>(ends[i].second)];
-        MapEdge edge = arrow_between(from, to, bend[i]);
+        MapEdge edge = arrow_around_nodes(from, to, bend[i], layout.nodes);
         edge.edges = arrows[i];
         layout.edges.push_back(std::move(edge));
     }

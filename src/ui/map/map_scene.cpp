@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QGraphicsPathItem>
+#include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QImage>
@@ -110,6 +111,12 @@ void add_arrow_label(QGraphicsScene& scene, QGraphicsItem* arrow, const MapEdge&
     for (const auto& part : parts)
         width += metrics.horizontalAdvance(part.first) + space;
     double x = e.label_centre->x - width / 2;
+    // A pale ground keeps the words readable over the arrow's own bands and other arrows.
+    double height = metrics.height();
+    auto* ground =
+        new QGraphicsRectItem(x - 1, e.label_centre->y - height / 2, width + 2, height, arrow);
+    ground->setPen(Qt::NoPen);
+    ground->setBrush(QColor(255, 255, 255, 220));
     for (const auto& part : parts) {
         double w = metrics.horizontalAdvance(part.first);
         add_text(scene, arrow, part.first, QPointF(x + w / 2, e.label_centre->y), kLabelSize,
