@@ -273,6 +273,8 @@ QByteArray render_map(QGraphicsScene& scene, const QString& format) {
 QByteArray render_campaign_map(const CampaignGraph& graph, const CampaignFlow& flow,
                                const QString& format) {
     QGraphicsScene scene;
+    // Drawn once: an index of the items would cost more to build than it saves.
+    scene.setItemIndexMethod(QGraphicsScene::NoIndex);
     draw_map(scene, graph, flow, layout_map(graph, flow));
     return render_map(scene, format);
 }
