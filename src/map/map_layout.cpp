@@ -120,10 +120,6 @@ MapPoint border_point(const MapNode& n, MapPoint towards) {
     return n.centre + d * t;
 }
 
-MapPoint bezier_middle(const std::vector<MapPoint>& c) {
-    return (c[0] + c[3]) * 0.125 + (c[1] + c[2]) * 0.375;
-}
-
 // An arrow from one node to another, bent sideways by `bend` points; a loop on the node's right
 // when both are the same.
 MapEdge arrow_between(const MapNode& from, const MapNode& to, double bend) {
@@ -144,18 +140,24 @@ MapEdge arrow_between(const MapNode& from, const MapNode& to, double bend) {
     MapPoint end = tip - unit(tip - c2) * kArrowLength;
     out.curve = {start, c1, c2, end};
     out.arrow_tip = tip;
-    out.label_centre = bezier_middle(out.curve);
     return out;
 }
 
-// How far each arrow bends: arrows between the same two nodes spread apart, and a lone arrow
-// back up (or along a rank) bends away from the straight arrows of the other direction.
-std::vector<double> bends(const std::vector<std::pair<int, int>>& ends,
-                          const std::vector<MapNode>& nodes) {
+// How far an arrow bends, and where along it its label sits.
+struct Spread {
+    double bend = 0;
+    double label_at = 0.5;
+};
+
+// Arrows between the same two nodes spread apart, their labels staggered along them so that
+// they do not cover each other; a lone arrow back up (or along a rank) bends away from the
+// straight arrows of the other direction.
+std::vector<Spread> spreads(const std::vector<std::pair<int, int>>& ends,
+                            const std::vector<MapNode>& nodes) {
     std::map<std::pair<int, int>, std::vector<std::size_t>> by_pair;
     for (std::size_t i = 0; i < ends.size(); ++i)
         by_pair[std::minmax(ends[i].first, ends[i].second)].push_back(i);
-    std::vector<double> out(ends.size(), 0);
+    std::vector<Spread> out(ends.size());
     for (const auto& [pair, members] : by_pair) {
         for (std::size_t j = 0; j < members.size(); ++j) {
             auto [a, b] = ends[members[j]];
@@ -164,8 +166,10 @@ std::vector<double> bends(const std::vector<std::pair<int, int>>& ends,
             double spread = (static_cast<double>(j) - (members.size() - 1) / 2.0) * kParallelBend;
             // The same pair seen from the other end turns the normal round: keep the spread.
             double sign = a <= b ? 1 : -1;
-            out[members[j]] =
-                members.size() > 1 ? spread * sign : (upwards && a != b ? kBackBend : 0);
+            Spread& at = out[members[j]];
+            at.bend = members.size() > 1 ? spread * sign : (upwards && a != b ? kBackBend : 0);
+            if (members.size() > 1)
+                at.label_at = 0.3 + 0.4 * static_cast<double>(j) / (members.size() - 1);
         }
     }
     return out;
@@ -266,11 +270,12 @@ MapLayout layout_map(const CampaignGraph& graph, const CampaignFlow&) {
         const GraphEdge& e = graph.edges[static_cast<std::size_t>(arrow[0])];
         ends.emplace_back(node_at[node_name('s', e.from)], node_at[target_name(e)]);
     }
-    std::vector<double> bend = bends(ends, layout.nodes);
+    std::vector<Spread> spread = spreads(ends, layout.nodes);
     for (std::size_t i = 0; i < arrows.size(); ++i) {
         const MapNode& from = layout.nodes[static_cast<std::size_t>(ends[i].first)];
         const MapNode& to = layout.nodes[static_cast<std::size_t>(ends[i].second)];
-        MapEdge edge = arrow_around_nodes(from, to, bend[i], layout.nodes);
+        MapEdge edge = arrow_around_nodes(from, to, spread[i].bend, layout.nodes);
+        edge.label_centre = bezier_at(edge.curve, spread[i].label_at);
         edge.edges = arrows[i];
         layout.edges.push_back(std::move(edge));
     }
