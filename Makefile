@@ -62,6 +62,7 @@ screenshots: build-run
 bench: build-run
 	@$(BIN)/mf7bench
 	@$(BIN)/mf7copybench
+	@$(BIN)/mf7mapbench
 
 clean:
 	rm -rf build

@@ -1,6 +1,6 @@
 #pragma once
-// The campaign graph written out: JSON for scripts and Graphviz source for the layout (the map
-// window lays out exactly this source).
+// The campaign graph written out: JSON for scripts and Graphviz source of the plain drawing (an
+// arrow per outcome into one WIN and one LOSE node) for those who draw it with Graphviz's tools.
 #include "model/campaign_graph.h"
 
 #include <string>

@@ -4,6 +4,8 @@
 #include <QCursor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QGraphicsPathItem>
+#include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QImage>
@@ -48,7 +50,9 @@ QGraphicsSimpleTextItem* add_text(QGraphicsScene& scene, QGraphicsItem* parent, 
 
 void add_node(QGraphicsScene& scene, const MapNode& n, const CampaignGraph& graph,
               const CampaignFlow& flow) {
-    Look look = node_look(n.kind, n.number, flow);
+    // A marker looks like the ending it stands for; its number is the scenario it belongs to.
+    int to = n.kind == GotoKind::Win ? kGotoWin : n.kind == GotoKind::Lose ? kGotoLose : n.number;
+    Look look = node_look(n.kind, to, flow);
     QRectF box(n.centre.x - n.width / 2, n.centre.y - n.height / 2, n.width, n.height);
     QPainterPath path;
     if (n.kind == GotoKind::Scenario)
@@ -59,17 +63,17 @@ void add_node(QGraphicsScene& scene, const MapNode& n, const CampaignGraph& grap
         scene.addPath(path, QPen(QColor(look.line), look.line_width), QBrush(QColor(look.fill)));
     tag(item, goto_kind_name(n.kind), n.number);
     item->setCursor(Qt::PointingHandCursor);
-    // Each line centred, as Graphviz measured them.
-    QStringList lines = QString::fromStdString(node_label(n.kind, n.number, graph)).split('\n');
-    double line_height = QFontMetricsF(map_font(kFontSize)).lineSpacing();
+    double size = n.kind == GotoKind::Scenario ? kFontSize : kLabelSize;
+    QStringList lines = QString::fromStdString(node_label(n.kind, to, graph)).split('\n');
+    double line_height = QFontMetricsF(map_font(size)).lineSpacing();
     QPointF centre = box.center() - QPointF(0, line_height * (lines.size() - 1) / 2);
     for (const QString& line : lines) {
-        add_text(scene, item, line, centre, kFontSize, QColor(look.text));
+        add_text(scene, item, line, centre, size, QColor(look.text));
         centre.ry() += line_height;
     }
 }
 
-// Arrow head from the curve's end to the tip Graphviz left room for.
+// Arrow head from the curve's end to the tip.
 QPolygonF arrow_head(QPointF from, QPointF tip) {
     QLineF line(tip, from);
     double angle = qDegreesToRadians(line.angle());
@@ -77,29 +81,92 @@ QPolygonF arrow_head(QPointF from, QPointF tip) {
     return QPolygonF({tip, from + side, from - side});
 }
 
-void add_edge(QGraphicsScene& scene, const MapEdge& e, const CampaignGraph& graph) {
-    if (e.edge < 0 || e.edge >= static_cast<int>(graph.edges.size()) || e.curve.empty())
+QPainterPath curve_path(const std::vector<MapPoint>& c) {
+    QPainterPath path(QPointF(c[0].x, c[0].y));
+    for (std::size_t i = 1; i + 2 < c.size(); i += 3)
+        path.cubicTo(c[i].x, c[i].y, c[i + 1].x, c[i + 1].y, c[i + 2].x, c[i + 2].y);
+    return path;
+}
+
+// The outcomes an arrow carries, each named in its colour, then an alternative's condition:
+// "BV V" or "L if 2 not played". A lone plain outcome needs no words: its colour names it.
+void add_arrow_label(QGraphicsScene& scene, QGraphicsItem* arrow, const MapEdge& e,
+                     const CampaignGraph& graph) {
+    const GraphEdge& first = graph.edges[static_cast<std::size_t>(e.edges[0])];
+    bool named = e.edges.size() > 1 || first.kind == GotoKind::Invalid;
+    QList<QPair<QString, QColor>> parts;
+    for (int i : e.edges) {
+        const GraphEdge& ge = graph.edges[static_cast<std::size_t>(i)];
+        if (named)
+            parts.append({QString::fromLatin1(outcome_name(ge.outcome)),
+                          QColor(outcome_colour(ge.outcome))});
+    }
+    if (first.if_played > 0)
+        parts.append({QString::fromStdString(edge_label(first)), QColor(edge_colour(first))});
+    if (parts.isEmpty() || !e.label_centre)
         return;
-    const GraphEdge& ge = graph.edges[static_cast<std::size_t>(e.edge)];
-    QColor colour(edge_colour(ge));
-    QPainterPath path(QPointF(e.curve[0].x, e.curve[0].y));
-    for (std::size_t i = 1; i + 2 < e.curve.size(); i += 3)
-        path.cubicTo(e.curve[i].x, e.curve[i].y, e.curve[i + 1].x, e.curve[i + 1].y,
-                     e.curve[i + 2].x, e.curve[i + 2].y);
-    QPen pen(colour, 1.2);
-    if (ge.if_played > 0)
-        pen.setStyle(Qt::DashLine);
-    auto* item = scene.addPath(path, pen);
-    tag(item, "edge", e.edge);
+    QFontMetricsF metrics(map_font(kLabelSize));
+    double space = metrics.horizontalAdvance(' ');
+    double width = -space;
+    for (const auto& part : parts)
+        width += metrics.horizontalAdvance(part.first) + space;
+    double x = e.label_centre->x - width / 2;
+    // A pale ground keeps the words readable over the arrow's own bands and other arrows.
+    double height = metrics.height();
+    auto* ground =
+        new QGraphicsRectItem(x - 1, e.label_centre->y - height / 2, width + 2, height, arrow);
+    ground->setPen(Qt::NoPen);
+    ground->setBrush(QColor(255, 255, 255, 220));
+    for (const auto& part : parts) {
+        double w = metrics.horizontalAdvance(part.first);
+        add_text(scene, arrow, part.first, QPointF(x + w / 2, e.label_centre->y), kLabelSize,
+                 part.second);
+        x += w + space;
+    }
+}
+
+// An arrow drawn as parallel bands, one per outcome it carries in that outcome's colour (red for
+// a broken goto), dashed for an alternative.
+void add_edge(QGraphicsScene& scene, const MapEdge& e, const CampaignGraph& graph) {
+    if (e.edges.empty() || e.curve.size() < 4)
+        return;
+    for (int i : e.edges)
+        if (i < 0 || i >= static_cast<int>(graph.edges.size()))
+            return;
+    QPainterPath path = curve_path(e.curve);
+    QPointF chord(e.curve.back().x - e.curve[0].x, e.curve.back().y - e.curve[0].y);
+    double length = std::max(1e-9, std::hypot(chord.x(), chord.y()));
+    QPointF normal(-chord.y() / length, chord.x() / length);
+    constexpr double kBand = 1.6;
+    QGraphicsPathItem* item = nullptr;
+    QVariantList carried;
+    for (std::size_t k = 0; k < e.edges.size(); ++k) {
+        const GraphEdge& ge = graph.edges[static_cast<std::size_t>(e.edges[k])];
+        QPen pen(QColor(edge_colour(ge)), e.edges.size() > 1 ? kBand : 1.2);
+        if (ge.if_played > 0)
+            pen.setStyle(Qt::DashLine);
+        double offset = (static_cast<double>(k) - (e.edges.size() - 1) / 2.0) * kBand;
+        QPainterPath band = path.translated(normal * offset);
+        if (!item) {
+            item = scene.addPath(band, pen);
+        } else {
+            auto* b = new QGraphicsPathItem(band, item);
+            b->setPen(pen);
+        }
+        carried << e.edges[k];
+    }
+    tag(item, "edge", e.edges[0]);
+    item->setData(kMapItemEdges, carried);
+    const GraphEdge& first = graph.edges[static_cast<std::size_t>(e.edges[0])];
+    QColor head_colour(e.edges.size() > 1 && first.kind != GotoKind::Invalid ? "#202020"
+                                                                             : edge_colour(first));
     if (e.arrow_tip) {
         QPointF end(e.curve.back().x, e.curve.back().y);
         auto* head = scene.addPolygon(arrow_head(end, QPointF(e.arrow_tip->x, e.arrow_tip->y)),
-                                      QPen(colour, 1), QBrush(colour));
+                                      QPen(head_colour, 1), QBrush(head_colour));
         head->setParentItem(item);
     }
-    if (e.label_centre)
-        add_text(scene, item, QString::fromStdString(edge_label(ge)),
-                 QPointF(e.label_centre->x, e.label_centre->y), kLabelSize, colour);
+    add_arrow_label(scene, item, e, graph);
 }
 
 // The legend: a row of samples above the map's top left corner.
@@ -206,6 +273,8 @@ QByteArray render_map(QGraphicsScene& scene, const QString& format) {
 QByteArray render_campaign_map(const CampaignGraph& graph, const CampaignFlow& flow,
                                const QString& format) {
     QGraphicsScene scene;
+    // Drawn once: an index of the items would cost more to build than it saves.
+    scene.setItemIndexMethod(QGraphicsScene::NoIndex);
     draw_map(scene, graph, flow, layout_map(graph, flow));
     return render_map(scene, format);
 }

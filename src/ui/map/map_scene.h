@@ -1,5 +1,5 @@
 #pragma once
-// The campaign map drawn with Qt's graphics items from Graphviz's layout: the picture the map
+// The campaign map drawn with Qt's graphics items from its layout: the picture the map
 // window shows and the batch tool exports.
 #include "map/map_layout.h"
 
@@ -13,9 +13,12 @@ class QGraphicsScene;
 namespace mf7 {
 
 // What an item of the map is, in QGraphicsItem::data: kMapItemKind holds "scenario", "win",
-// "lose", "invalid", "edge" or "legend"; kMapItemNumber the scenario, goto or edge index.
+// "lose", "invalid", "edge" or "legend"; kMapItemNumber the scenario (for a WIN or LOSE marker
+// the scenario it stands beside), the goto of a broken end, or an arrow's first edge index;
+// kMapItemEdges the indices of every edge an arrow carries.
 constexpr int kMapItemKind = 0;
 constexpr int kMapItemNumber = 1;
+constexpr int kMapItemEdges = 2;
 
 // Fills the scene (emptied first) with the laid-out graph and a legend above it.
 void draw_map(QGraphicsScene& scene, const CampaignGraph& graph, const CampaignFlow& flow,

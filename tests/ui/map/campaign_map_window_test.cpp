@@ -1,4 +1,5 @@
 // The campaign map on a small campaign, and wired into the editor on the demo game.
+#include "model/campaign_graph.h"
 #include "model/overview.h"
 #include "platform/messages.h"
 #include "support/editor_fixture.h"
@@ -13,6 +14,8 @@
 
 #include <QAbstractGraphicsShapeItem>
 #include <QFileDialog>
+#include <QGraphicsPathItem>
+#include <QGraphicsPolygonItem>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsView>
@@ -28,6 +31,48 @@ using namespace mf7;
 using namespace mf7::test;
 
 namespace {
+
+// 0 goes to 1 or to -3; 1 wins, or loses once 2 was played, else goes back to 0; 2 is never
+// reached. Edges 0-3 are 0's outcomes, 4-8 1's (8 the alternative), 9-12 2's.
+std::vector<std::string> small_campaign(EditorState& state) {
+    reset_campaign(state.campaign);
+    state.campaign.scenario_count = 3;
+    std::vector<std::string> rows;
+    int gotos[3][4] = {{1, 1, -3, 255}, {254, 254, 254, 255}, {254, 254, 254, 255}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        for (std::size_t k = 0; k < 4; ++k)
+            state.campaign.scenarios[i].outcome[k].goto_scn = static_cast<int16_t>(gotos[i][k]);
+        rows.push_back(overview_row(state.campaign.scenarios[i], static_cast<int>(i), ""));
+    }
+    state.campaign.scenarios[1].outcome[L].if_played = 2;
+    state.campaign.scenarios[1].outcome[L].then_goto = 0;
+    // A control byte in a name shows in every picture, and keeps the SVG well-formed (valid).
+    state.campaign.scenarios[0].scn_file = make_text_field("A\x01"
+                                                           "B\x1b.SCN");
+    rows[0] = overview_row(state.campaign.scenarios[0], 0, "");
+    return rows;
+}
+
+// An arrow of the small campaign: the edges it carries, the words beside it, the colours of its
+// bands and the node its head touches.
+struct Arrow {
+    QList<int> carried;
+    QStringList words;
+    QStringList bands;
+    const char* to_kind;
+    int to_number;
+};
+const char *kBV = "#1b7f3b", *kV = "#1f5fbf", *kTV = "#8d6e00", *kL = "#6a1b9a", *kRed = "#d32f2f";
+const Arrow kArrows[] = {
+    {{0, 1}, {"BV", "V"}, {kBV, kV}, "scenario", 1},
+    {{2}, {"TV"}, {kRed}, "invalid", -3},
+    {{3}, {}, {kL}, "lose", 0},
+    {{4, 5, 6}, {"BV", "V", "TV"}, {kBV, kV, kTV}, "win", 1},
+    {{7}, {}, {kL}, "lose", 1},
+    {{8}, {"if 2 not played"}, {kL}, "scenario", 0},
+    {{9, 10, 11}, {"BV", "V", "TV"}, {kBV, kV, kTV}, "win", 2},
+    {{12}, {}, {kL}, "lose", 2},
+};
 
 // Items of the map by their kind ("scenario", "edge" ...) and number.
 QList<QGraphicsItem*> items_of(const CampaignMapWindow& w, const char* kind, int number = -1) {
@@ -108,21 +153,7 @@ class CampaignMapWindowTest : public QObject {
     // reached.
     void drawsNodesEdgesAndFindingsThenExports() {
         EditorState state;
-        reset_campaign(state.campaign);
-        state.campaign.scenario_count = 3;
-        std::vector<std::string> rows;
-        int gotos[3][4] = {{1, 1, -3, 255}, {254, 254, 254, 255}, {254, 254, 254, 255}};
-        for (std::size_t i = 0; i < 3; ++i) {
-            for (std::size_t k = 0; k < 4; ++k)
-                state.campaign.scenarios[i].outcome[k].goto_scn = static_cast<int16_t>(gotos[i][k]);
-            rows.push_back(overview_row(state.campaign.scenarios[i], static_cast<int>(i), ""));
-        }
-        state.campaign.scenarios[1].outcome[L].if_played = 2;
-        state.campaign.scenarios[1].outcome[L].then_goto = 0;
-        // A control byte in a name shows in every picture, and keeps the SVG well-formed (valid).
-        state.campaign.scenarios[0].scn_file = make_text_field("A\x01"
-                                                               "B\x1b.SCN");
-        rows[0] = overview_row(state.campaign.scenarios[0], 0, "");
+        std::vector<std::string> rows = small_campaign(state);
         RecordingMessages msgs;
         CampaignMapWindow w(state, msgs);
         w.show_campaign(rows);
@@ -130,9 +161,9 @@ class CampaignMapWindowTest : public QObject {
         QVERIFY(show_active(w));
 
         QCOMPARE(items_of(w, "scenario").size(), 3);
-        QCOMPARE(items_of(w, "win").size() + items_of(w, "lose").size(), 2);
+        QCOMPARE(items_of(w, "win").size(), 2); // a marker beside 1 and one beside 2
+        QCOMPARE(items_of(w, "lose").size(), 3);
         QCOMPARE(items_of(w, "invalid").size(), 1);
-        QCOMPARE(items_of(w, "edge").size(), 13);
         QCOMPARE(shape(w, "scenario", 2)->brush().color(), QColor("#eeeeee"));
         QCOMPARE(shape(w, "scenario", 0)->brush().color(), QColor(Qt::white));
         QColor red("#d32f2f");
@@ -154,6 +185,62 @@ class CampaignMapWindowTest : public QObject {
         w.scene().setSceneRect(0, 0, 30000, 1000);
         QVERIFY(w.export_to(pathToQ(dir.file("big.png"))));
         QCOMPARE(QImageReader(pathToQ(dir.file("big.png"))).size(), QSize(16384, 546));
+    }
+
+    // Outcomes to one target share one arrow, in a band of each one's colour and named beside it;
+    // WIN and LOSE are markers beside each scenario; every arrow's head touches its target.
+    void drawsEveryOutcomeOnOneArrowPerTarget() {
+        EditorState state;
+        std::vector<std::string> rows = small_campaign(state);
+        RecordingMessages msgs;
+        CampaignMapWindow w(state, msgs);
+        w.show_campaign(rows);
+        QVERIFY(show_active(w));
+        QCOMPARE(items_of(w, "edge").size(), int(std::size(kArrows)));
+        for (const Arrow& a : kArrows) {
+            QGraphicsItem* arrow = items_of(w, "edge", a.carried[0]).value(0);
+            QVERIFY(arrow);
+            QList<int> carried;
+            for (const QVariant& v : arrow->data(kMapItemEdges).toList())
+                carried << v.toInt();
+            QCOMPARE(carried, a.carried);
+            QStringList words, bands;
+            QPointF tip;
+            for (QGraphicsItem* i : QList<QGraphicsItem*>{arrow} + arrow->childItems()) {
+                if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(i))
+                    words << text->text();
+                else if (auto* band = dynamic_cast<QGraphicsPathItem*>(i))
+                    bands << band->pen().color().name();
+                else if (auto* head = dynamic_cast<QGraphicsPolygonItem*>(i))
+                    tip = head->mapToScene(head->polygon().value(0));
+            }
+            QCOMPARE(words, a.words);
+            QCOMPARE(bands, a.bands);
+            QGraphicsItem* target = items_of(w, a.to_kind, a.to_number).value(0);
+            QVERIFY(target);
+            QVERIFY2(target->sceneBoundingRect().adjusted(-1, -1, 1, 1).contains(tip),
+                     qPrintable(QString::number(a.carried[0])));
+        }
+    }
+
+    // The layout reads the structure only: a scenario renamed to the longest name a slot holds
+    // and re-dated moves no node and no arrow, so the window can keep its layout.
+    void laysOutTheSameWhateverTheNames() {
+        EditorState state;
+        std::vector<std::string> rows = small_campaign(state);
+        CampaignFlow flow = analyse_flow(state.campaign);
+        MapLayout before = layout_map(campaign_graph(state.campaign, rows, ""), flow);
+        state.campaign.scenarios[1].scn_file = make_text_field("WWWWWWWWWWWWWWWW.SCN");
+        rows[1] = overview_row(state.campaign.scenarios[1], 1, "30 SEP 1944");
+        MapLayout after = layout_map(campaign_graph(state.campaign, rows, ""), flow);
+        QCOMPARE(after.nodes.size(), before.nodes.size());
+        for (std::size_t i = 0; i < before.nodes.size(); ++i) {
+            QCOMPARE(after.nodes[i].centre.x, before.nodes[i].centre.x);
+            QCOMPARE(after.nodes[i].centre.y, before.nodes[i].centre.y);
+            QCOMPARE(after.nodes[i].width, before.nodes[i].width);
+        }
+        QCOMPARE(after.width, before.width);
+        QCOMPARE(after.height, before.height);
     }
 
     // A PNG is drawn at twice the scene's size, scaled down evenly beyond a side of 16384 pixels
@@ -236,6 +323,14 @@ class CampaignMapWindowTest : public QObject {
         CampaignMapWindow& map = e.windows.campaign_map();
         QVERIFY(QTest::qWaitForWindowExposed(&map));
         QCOMPARE(items_of(map, "scenario").size(), 8);
+        // The demo's skips are bent around the boxes they pass: no arrow runs through a box.
+        for (QGraphicsItem* arrow : items_of(map, "edge"))
+            for (QGraphicsItem* box : items_of(map, "scenario"))
+                for (int k = 1; k < 50; ++k) {
+                    QPainterPath path = dynamic_cast<QGraphicsPathItem*>(arrow)->path();
+                    QPointF p = path.pointAtPercent(k / 50.0);
+                    QVERIFY(!box->sceneBoundingRect().adjusted(3, 3, -3, -3).contains(p));
+                }
         QTest::mouseClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 5));
         QCOMPARE(e.list1()->currentRow(), 5);
         QTest::mouseDClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
