@@ -37,4 +37,9 @@ struct MapLayout {
 // Lays out graph_dot(graph, flow) with the dot engine. Empty when Graphviz fails.
 MapLayout layout_map(const CampaignGraph& graph, const CampaignFlow& flow);
 
+// What the layout depends on, as a string: the number of scenarios and each arrow's ends, outcome,
+// kind and condition (broken gotos included). Names, dates and prestige change no arrow: two
+// graphs with the same key are laid out alike.
+std::string layout_key(const CampaignGraph& graph);
+
 } // namespace mf7
