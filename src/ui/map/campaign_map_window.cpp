@@ -312,7 +312,12 @@ void CampaignMapWindow::resizeEvent(QResizeEvent* event) {
 
 bool CampaignMapWindow::export_to(const QString& path) {
     std::string target = pathFromQ(path);
+    // The overview's selection is this window's, not the campaign's: the picture goes without it.
+    if (highlight_)
+        highlight_->hide();
     QByteArray bytes = render_map(*scene_, QFileInfo(path).suffix().toLower());
+    if (highlight_)
+        highlight_->show();
     if (bytes.isEmpty()) {
         messages_.show("A campaign map is exported as .png or .svg: " + path_in_message(target));
         return false;

@@ -240,6 +240,7 @@ class CampaignMapWindowTest : public QObject {
         state.campaign.scenarios[0].scn_file = make_text_field("A\x01"
                                                                "B\x1b.SCN");
         rows[0] = overview_row(state.campaign.scenarios[0], 0, "");
+        state.selected_scn = 1;
         RecordingMessages msgs;
         CampaignMapWindow w(state, msgs);
         w.show_campaign(rows);
@@ -263,7 +264,14 @@ class CampaignMapWindowTest : public QObject {
 
         TempDir dir;
         QVERIFY(w.export_to(pathToQ(dir.file("map.png"))));
-        QVERIFY(QImage(pathToQ(dir.file("map.png"))).width() > 100);
+        QImage png(pathToQ(dir.file("map.png")));
+        QVERIFY(png.width() > 100);
+        // The selection is outlined on screen, never in the picture.
+        QCOMPARE(items_of(w, "selection", 1).size(), 1);
+        for (int y = 0; y < png.height(); ++y)
+            for (int x = 0; x < png.width(); ++x)
+                if (png.pixelColor(x, y) == QColor("#bbdefb"))
+                    QFAIL("the selection is in the picture");
         QVERIFY(w.export_to(pathToQ(dir.file("map.svg"))));
         QVERIFY(QSvgRenderer(pathToQ(dir.file("map.svg"))).isValid());
         QCOMPARE(node_lines(w, 0), QStringList({"0", "A\\x01B\\x1B.SCN"}));
