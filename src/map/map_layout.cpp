@@ -282,4 +282,13 @@ MapLayout layout_map(const CampaignGraph& graph, const CampaignFlow&) {
     return layout;
 }
 
+std::string layout_key(const CampaignGraph& graph) {
+    std::string key = std::to_string(graph.scenarios.size());
+    for (const GraphEdge& e : graph.edges)
+        key += ';' + std::to_string(e.from) + ',' + std::to_string(e.outcome) + ',' +
+               std::to_string(e.to) + ',' + std::to_string(static_cast<int>(e.kind)) + ',' +
+               std::to_string(e.if_played);
+    return key;
+}
+
 } // namespace mf7

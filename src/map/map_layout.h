@@ -56,4 +56,9 @@ std::vector<std::vector<int>> merged_arrows(const CampaignGraph& graph);
 // when Graphviz fails. Callable from a worker thread, one call at a time.
 MapLayout layout_map(const CampaignGraph& graph, const CampaignFlow& flow);
 
+// What the layout depends on, as a string: the number of scenarios and each arrow's ends, outcome,
+// kind and condition (broken gotos included). Names, dates and prestige change no arrow: two
+// graphs with the same key are laid out alike.
+std::string layout_key(const CampaignGraph& graph);
+
 } // namespace mf7

@@ -20,6 +20,7 @@
 #include "ui/settings/folder_settings_window.h"
 
 #include <QCoreApplication>
+#include <QListWidget>
 
 namespace mf7 {
 
@@ -122,6 +123,9 @@ CampaignMapWindow& EditorWindows::campaign_map() {
             f1->select_row(n);
             edit_scenario();
         });
+        // Queued: the overview records the selected row after the list has moved its highlight.
+        connect(f1->findChild<QListWidget*>("List1"), &QListWidget::itemSelectionChanged,
+                campaign_map_, &CampaignMapWindow::show_selection, Qt::QueuedConnection);
     }
     return *campaign_map_;
 }

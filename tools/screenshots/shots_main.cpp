@@ -31,6 +31,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QThread>
 
 #include <filesystem>
 #include <iostream>
@@ -137,6 +138,11 @@ int main(int argc, char** argv) {
         ok &= save(&f1, out, "overview", suffix);
 
         f1.action("mnu_map")->trigger();
+        // The map is laid out on a worker: the picture is the finished one.
+        while (windows.campaign_map().updating()) {
+            QApplication::processEvents();
+            QThread::msleep(10);
+        }
         ok &= save(&windows.campaign_map(), out, "campaign_map", suffix, QSize(1100, 1000));
         windows.campaign_map().close();
 

@@ -9,19 +9,26 @@
 #include "ui/common/qt_text.h"
 #include "ui/map/map_scene.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QGraphicsView>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
+#include <QThreadPool>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
 
 namespace mf7 {
 
@@ -71,6 +78,44 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     return b;
 }
 
+// Graphviz is not thread-safe: one layout at a time, on a pool of one thread. The application
+// owns the pool, so a layout still running when the program ends finishes before the pool goes
+// (at exit, when no window waits for it); a closed map only stops watching it.
+QThreadPool& layout_pool() {
+    static QPointer<QThreadPool> pool;
+    if (!pool) {
+        pool = new QThreadPool(QCoreApplication::instance());
+        pool->setMaxThreadCount(1);
+    }
+    return *pool;
+}
+
+using LayoutCache = std::vector<std::pair<std::string, std::shared_ptr<const MapLayout>>>;
+using LayOut = std::function<MapLayout(const CampaignGraph&, const CampaignFlow&)>;
+
+// On the worker: everything here is a copy the window no longer touches.
+MapPicture analyse_and_lay_out(int generation, const CampaignRecord& campaign,
+                               const std::vector<std::string>& rows, const std::string& folder,
+                               const LayOut& lay_out, const LayoutCache& cache) {
+    MapPicture p;
+    p.generation = generation;
+    p.graph = campaign_graph(campaign, rows, folder);
+    // The overview shows at least one row; the analysis plays the slots the rows show.
+    CampaignRecord shown = campaign;
+    shown.scenario_count = static_cast<int16_t>(p.graph.scenarios.size());
+    p.flow = analyse_flow(shown);
+    p.key = layout_key(p.graph);
+    auto cached = std::find_if(cache.begin(), cache.end(),
+                               [&](const auto& entry) { return entry.first == p.key; });
+    p.layout = cached != cache.end() ? cached->second
+                                     : std::make_shared<const MapLayout>(lay_out(p.graph, p.flow));
+    return p;
+}
+
+// Scenario labels are 10 px at scale 1: below this scale they are too small to read.
+constexpr double kReadableScale = 0.8;
+constexpr std::size_t kCachedLayouts = 8;
+
 } // namespace
 
 CampaignMapWindow::CampaignMapWindow(EditorState& state, Messages& messages, QWidget* parent)
@@ -91,6 +136,10 @@ CampaignMapWindow::CampaignMapWindow(EditorState& state, Messages& messages, QWi
     for (QPushButton* b : {zoom_in, zoom_out, fit_all, png, svg})
         buttons->addWidget(b);
     buttons->addStretch();
+    updating_ = new QLabel("Updating the map...", this);
+    updating_->setObjectName("Updating");
+    updating_->hide();
+    buttons->addWidget(updating_);
     auto* split = new QSplitter(this);
     split->addWidget(view_);
     split->addWidget(findings_);
@@ -115,6 +164,9 @@ CampaignMapWindow::CampaignMapWindow(EditorState& state, Messages& messages, QWi
         return QFileDialog::getSaveFileName(this, "Export the campaign map", name,
                                             format.toUpper() + " (*." + format + ")");
     };
+    watcher_ = new QFutureWatcher<MapPicture>(this);
+    connect(watcher_, &QFutureWatcher<MapPicture>::finished, this,
+            &CampaignMapWindow::layout_finished);
     resize(1000, 700);
 }
 
@@ -133,19 +185,105 @@ void CampaignMapWindow::showEvent(QShowEvent* event) {
 
 void CampaignMapWindow::redraw() {
     stale_ = false;
-    graph_ = campaign_graph(state_.campaign, rows_, state_.settings.mf7_scn);
-    // The overview shows at least one row; the analysis plays the slots the rows show.
-    CampaignRecord shown = state_.campaign;
-    shown.scenario_count = static_cast<int16_t>(graph_.scenarios.size());
-    flow_ = analyse_flow(shown);
-    draw_map(*scene_, graph_, flow_, layout_map(graph_, flow_));
+    ++generation_;
+    // A layout on its way is not stopped (Graphviz cannot be): when it comes back, the newest
+    // request starts instead of it being shown.
+    if (!running_)
+        start_layout();
+}
+
+void CampaignMapWindow::start_layout() {
+    running_ = true;
+    updating_->show();
+    watcher_->setFuture(QtConcurrent::run(&layout_pool(), analyse_and_lay_out, generation_,
+                                          state_.campaign, rows_, state_.settings.mf7_scn, lay_out,
+                                          cache_));
+}
+
+void CampaignMapWindow::layout_finished() {
+    running_ = false;
+    MapPicture picture = watcher_->result();
+    remember(picture.key, picture.layout);
+    if (picture.generation != generation_) {
+        start_layout();
+        return;
+    }
+    updating_->hide();
+    show_picture(picture);
+}
+
+void CampaignMapWindow::remember(const std::string& key, std::shared_ptr<const MapLayout> layout) {
+    auto old = std::find_if(cache_.begin(), cache_.end(),
+                            [&](const auto& entry) { return entry.first == key; });
+    if (old != cache_.end())
+        cache_.erase(old);
+    else if (cache_.size() == kCachedLayouts)
+        cache_.erase(cache_.begin());
+    cache_.emplace_back(key, std::move(layout));
+}
+
+void CampaignMapWindow::show_picture(const MapPicture& picture) {
+    graph_ = picture.graph;
+    flow_ = picture.flow;
+    highlight_ = nullptr; // the scene's items go with the old picture
+    draw_map(*scene_, graph_, flow_, *picture.layout);
     findings_->clear();
     std::string text = flow_text(flow_, static_cast<int>(graph_.scenarios.size()));
     for (const QString& line : QString::fromStdString(text).split('\n', Qt::SkipEmptyParts))
         findings_->addItem(line);
     setWindowTitle("Campaign map - " +
                    pathToQ(state_.cam_name.empty() ? "untitled" : state_.cam_name));
-    fit();
+    show_selection();
+    if (!shown_once_)
+        first_view();
+    else if (fitted_)
+        fit();
+    shown_once_ = true;
+    emit laidOut();
+}
+
+bool CampaignMapWindow::updating() const {
+    return running_;
+}
+
+void CampaignMapWindow::show_selection() {
+    delete highlight_;
+    highlight_ = nullptr;
+    QGraphicsItem* node = scenario_item(state_.selected_scn);
+    if (!node)
+        return;
+    QRectF box = node->sceneBoundingRect().adjusted(-4, -4, 4, 4);
+    highlight_ = scene_->addRect(box, QPen(QColor("#1565c0"), 3), QBrush(QColor("#bbdefb")));
+    highlight_->setZValue(node->zValue() - 1);
+    highlight_->setData(kMapItemKind, QString("selection"));
+    highlight_->setData(kMapItemNumber, state_.selected_scn);
+}
+
+void CampaignMapWindow::first_view() {
+    QRectF all = scene_->sceneRect();
+    QSize port = view_->viewport()->size();
+    if (all.isEmpty() || port.isEmpty())
+        return fit();
+    double whole = std::min(port.width() / all.width(), port.height() / all.height());
+    if (whole >= kReadableScale)
+        return fit();
+    fitted_ = false;
+    double scale = std::clamp(port.width() / all.width(), kReadableScale, 1.0);
+    view_->setTransform(QTransform::fromScale(scale, scale));
+    if (highlight_)
+        return view_->centerOn(highlight_);
+    // The top of the map, above the first scenario (where the campaign starts).
+    QGraphicsItem* first = scenario_item(0);
+    double x = first ? first->sceneBoundingRect().center().x() : all.center().x();
+    view_->centerOn(x, all.top() + port.height() / scale / 2);
+}
+
+QGraphicsItem* CampaignMapWindow::scenario_item(int scenario) const {
+    for (QGraphicsItem* item : scene_->items())
+        if (item->data(kMapItemKind).toString() == "scenario" &&
+            item->data(kMapItemNumber).toInt() == scenario)
+            return item;
+    return nullptr;
 }
 
 QGraphicsScene& CampaignMapWindow::scene() const {
@@ -174,7 +312,12 @@ void CampaignMapWindow::resizeEvent(QResizeEvent* event) {
 
 bool CampaignMapWindow::export_to(const QString& path) {
     std::string target = pathFromQ(path);
+    // The overview's selection is this window's, not the campaign's: the picture goes without it.
+    if (highlight_)
+        highlight_->hide();
     QByteArray bytes = render_map(*scene_, QFileInfo(path).suffix().toLower());
+    if (highlight_)
+        highlight_->show();
     if (bytes.isEmpty()) {
         messages_.show("A campaign map is exported as .png or .svg: " + path_in_message(target));
         return false;

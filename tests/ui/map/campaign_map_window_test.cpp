@@ -1,4 +1,5 @@
 // The campaign map on a small campaign, and wired into the editor on the demo game.
+#include "map/map_layout.h"
 #include "model/campaign_graph.h"
 #include "model/overview.h"
 #include "platform/messages.h"
@@ -13,6 +14,7 @@
 #include "ui/map/map_scene.h"
 
 #include <QAbstractGraphicsShapeItem>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGraphicsPathItem>
 #include <QGraphicsPolygonItem>
@@ -21,11 +23,17 @@
 #include <QGraphicsView>
 #include <QImage>
 #include <QImageReader>
+#include <QLabel>
 #include <QSvgRenderer>
 #include <QTimer>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <mutex>
 
 using namespace mf7;
 using namespace mf7::test;
@@ -133,6 +141,115 @@ QString export_typing(CampaignMapWindow& map, const QString& name) {
     return offered;
 }
 
+// Waits until the map's newest layout is on screen.
+bool settle(CampaignMapWindow& map) {
+    return QTest::qWaitFor([&] { return !map.updating(); }, 30000);
+}
+
+CampaignMapWindow& open_map(Editor& e) {
+    e.trigger("mnu_map");
+    CampaignMapWindow& map = e.windows.campaign_map();
+    if (!QTest::qWaitForWindowExposed(&map) || !settle(map))
+        qWarning("the map did not open");
+    return map;
+}
+
+// Holds the map's layouts on the worker while closed, and counts them. Shared with the layout
+// function, which may outlive the window; a forgotten gate opens by itself after 10 s.
+struct Gate {
+    std::mutex m;
+    std::condition_variable cv;
+    bool open = true;
+    std::atomic<int> started{0}, done{0};
+    void close() {
+        std::lock_guard lock(m);
+        open = false;
+    }
+    void release() {
+        {
+            std::lock_guard lock(m);
+            open = true;
+        }
+        cv.notify_all();
+    }
+};
+
+std::shared_ptr<Gate> count_layouts(CampaignMapWindow& map) {
+    auto gate = std::make_shared<Gate>();
+    map.lay_out = [gate](const CampaignGraph& graph, const CampaignFlow& flow) {
+        ++gate->started;
+        {
+            std::unique_lock lock(gate->m);
+            gate->cv.wait_for(lock, std::chrono::seconds(10), [&] { return gate->open; });
+        }
+        MapLayout layout = layout_map(graph, flow);
+        ++gate->done;
+        return layout;
+    };
+    return gate;
+}
+
+void insert_at_3(Editor& e) {
+    click_row(e.list1(), 3);
+    click(e.overview(), "Command2");
+}
+void undo(Editor& e) {
+    e.trigger("Mundo");
+}
+
+// A second change while the insert's layout still runs: only its picture is shown.
+struct During {
+    const char* what;
+    void (*change)(Editor&);
+    int scenarios;
+};
+const During kDuring[] = {
+    {"insert again", insert_at_3, 10},
+    {"undo", undo, 8},
+};
+
+// Changes the map draws from a layout it already has.
+struct Reuse {
+    const char* what;
+    void (*change)(Editor&, CampaignMapWindow&);
+    int layouts;   // laid out on the way
+    QString file3; // the file name scenario 3 shows
+};
+const Reuse kReuse[] = {
+    {"renamed scenario",
+     [](Editor& e, CampaignMapWindow&) {
+         double_click_row(e.list1(), 3);
+         ScenarioEditor& editor = e.windows.editor();
+         editor.field(6)->setText("RENAMED.SCN");
+         editor.field(5)->setText("777"); // prestige
+         click(editor, "Command3");
+         click(editor, "Command1");
+     },
+     0, "RENAMED.SCN"},
+    {"undo of an insert",
+     [](Editor& e, CampaignMapWindow& map) {
+         insert_at_3(e);
+         QVERIFY(settle(map));
+         QCOMPARE(items_of(map, "scenario").size(), 9);
+         undo(e);
+     },
+     1, "DUNKIRK.SCN"},
+};
+
+// Leaving the map while a layout runs: closing it, or quitting the program.
+struct Leave {
+    const char* what;
+    bool quit;
+};
+const Leave kLeave[] = {{"close the map", false}, {"quit", true}};
+
+// The first view of 50 scenarios in a line: at the top, or around the selected scenario.
+struct FirstView {
+    const char* what;
+    int selected;
+};
+const FirstView kFirstView[] = {{"nothing selected", -1}, {"scenario 30 selected", 30}};
+
 // A window the overview waits for, opened by a menu entry.
 struct Wait {
     const char* what;
@@ -154,11 +271,13 @@ class CampaignMapWindowTest : public QObject {
     void drawsNodesEdgesAndFindingsThenExports() {
         EditorState state;
         std::vector<std::string> rows = small_campaign(state);
+        state.selected_scn = 1;
         RecordingMessages msgs;
         CampaignMapWindow w(state, msgs);
         w.show_campaign(rows);
         QVERIFY(items_of(w, "scenario").isEmpty()); // drawn once shown
         QVERIFY(show_active(w));
+        QVERIFY(settle(w));
 
         QCOMPARE(items_of(w, "scenario").size(), 3);
         QCOMPARE(items_of(w, "win").size(), 2); // a marker beside 1 and one beside 2
@@ -176,7 +295,14 @@ class CampaignMapWindowTest : public QObject {
 
         TempDir dir;
         QVERIFY(w.export_to(pathToQ(dir.file("map.png"))));
-        QVERIFY(QImage(pathToQ(dir.file("map.png"))).width() > 100);
+        QImage png(pathToQ(dir.file("map.png")));
+        QVERIFY(png.width() > 100);
+        // The selection is outlined on screen, never in the picture.
+        QCOMPARE(items_of(w, "selection", 1).size(), 1);
+        for (int y = 0; y < png.height(); ++y)
+            for (int x = 0; x < png.width(); ++x)
+                if (png.pixelColor(x, y) == QColor("#bbdefb"))
+                    QFAIL("the selection is in the picture");
         QVERIFY(w.export_to(pathToQ(dir.file("map.svg"))));
         QVERIFY(QSvgRenderer(pathToQ(dir.file("map.svg"))).isValid());
         QCOMPARE(node_lines(w, 0), QStringList({"0", "A\\x01B\\x1B.SCN"}));
@@ -262,9 +388,7 @@ class CampaignMapWindowTest : public QObject {
     void waitsWhileTheOverviewWaits() {
         const Wait& c = fetched(kWaits);
         Editor e(kOpened);
-        e.trigger("mnu_map");
-        CampaignMapWindow& map = e.windows.campaign_map();
-        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        CampaignMapWindow& map = open_map(e);
         e.trigger(c.entry);
         QWidget& waited_for = c.window(e.windows);
         QVERIFY(waited_for.isVisible());
@@ -287,9 +411,7 @@ class CampaignMapWindowTest : public QObject {
         std::filesystem::create_directories(to_native(folder));
         e.state.settings.mf7_rep = folder;
         e.state.cam_name = "Łódź.cam";
-        e.trigger("mnu_map");
-        CampaignMapWindow& map = e.windows.campaign_map();
-        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        CampaignMapWindow& map = open_map(e);
         QCOMPARE(map.windowTitle(), QString::fromUtf8("Campaign map - Łódź.cam"));
         QCOMPARE(export_typing(map, "ziel"), pathToQ(join_path(folder, "campaign-map.png")));
         const std::string target = join_path(folder, "ziel.png");
@@ -316,13 +438,13 @@ class CampaignMapWindowTest : public QObject {
 
     // Reports > Campaign map on the demo: a click selects, a double-click edits, and the map
     // waits while the editor is open and follows the stored edit and an insert. The editor's
-    // scenario list shows the overview's rows and follows the insert too.
+    // scenario list shows the overview's rows and follows the insert too. The scenario selected
+    // in the overview is outlined on the map.
     void followsTheOverviewAndOpensTheEditor() {
         Editor e(kOpened);
-        e.trigger("mnu_map");
-        CampaignMapWindow& map = e.windows.campaign_map();
-        QVERIFY(QTest::qWaitForWindowExposed(&map));
+        CampaignMapWindow& map = open_map(e);
         QCOMPARE(items_of(map, "scenario").size(), 8);
+        QVERIFY(items_of(map, "selection").isEmpty());
         // The demo's skips are bent around the boxes they pass: no arrow runs through a box.
         for (QGraphicsItem* arrow : items_of(map, "edge"))
             for (QGraphicsItem* box : items_of(map, "scenario"))
@@ -333,6 +455,10 @@ class CampaignMapWindowTest : public QObject {
                 }
         QTest::mouseClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 5));
         QCOMPARE(e.list1()->currentRow(), 5);
+        QTRY_COMPARE(items_of(map, "selection", 5).size(), 1);
+        click_row(e.list1(), 2);
+        QTRY_COMPARE(items_of(map, "selection", 2).size(), 1);
+        QCOMPARE(items_of(map, "selection").size(), 1);
         QTest::mouseDClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
         ScenarioEditor& editor = e.windows.editor();
         QVERIFY(editor.isVisible());
@@ -346,10 +472,138 @@ class CampaignMapWindowTest : public QObject {
         QCOMPARE(list.lines()[3].left(25), e.list1()->item(3)->text().left(25));
         click(editor, "Command1");
         QVERIFY(map.isEnabled());
+        QVERIFY(settle(map));
         QCOMPARE(items_of(map, "invalid", 20).size(), 1);
         click(e.overview(), "Command2");
-        QCOMPARE(items_of(map, "scenario").size(), 9);
         QCOMPARE(list.lines().size(), 9);
+        QVERIFY(settle(map));
+        QCOMPARE(items_of(map, "scenario").size(), 9);
+    }
+
+    // While a layout runs the map keeps its picture, marked as updating, and the editor answers
+    // at once; a change made meanwhile ends with its own picture, the older one never shown.
+    void aNewerChangeWinsOverARunningLayout_data() { case_rows(kDuring); }
+    void aNewerChangeWinsOverARunningLayout() {
+        const During& c = fetched(kDuring);
+        Editor e(kOpened);
+        CampaignMapWindow& map = open_map(e);
+        auto gate = count_layouts(map);
+        gate->close();
+        std::vector<qsizetype> shown;
+        connect(&map, &CampaignMapWindow::laidOut, &map,
+                [&] { shown.push_back(items_of(map, "scenario").size()); });
+        insert_at_3(e);
+        QTRY_COMPARE(gate->started.load(), 1);
+        QVERIFY(map.updating() && child<QLabel>(map, "Updating")->isVisible());
+        QCOMPARE(items_of(map, "scenario").size(), 8);
+        c.change(e);
+        QCOMPARE(e.list1()->count(), c.scenarios);
+        gate->release();
+        QVERIFY(settle(map));
+        QCOMPARE(shown, std::vector<qsizetype>{c.scenarios});
+        QVERIFY(!child<QLabel>(map, "Updating")->isVisible());
+    }
+
+    // A change of names or prestige moves no arrow, and undo comes back to a structure laid out
+    // before: both are drawn from the layout the map has.
+    void reusesALayoutOfTheSameStructure_data() { case_rows(kReuse); }
+    void reusesALayoutOfTheSameStructure() {
+        const Reuse& c = fetched(kReuse);
+        Editor e(kOpened);
+        CampaignMapWindow& map = open_map(e);
+        auto gate = count_layouts(map);
+        int pictures = 0;
+        connect(&map, &CampaignMapWindow::laidOut, &map, [&] { ++pictures; });
+        c.change(e, map);
+        QTRY_VERIFY(pictures >= c.layouts + 1);
+        QVERIFY(settle(map));
+        QCOMPARE(gate->done.load(), c.layouts);
+        QCOMPARE(items_of(map, "scenario").size(), 8);
+        QCOMPARE(node_lines(map, 3).value(1), c.file3);
+    }
+
+    // The key of a layout: the arrows and the number of scenarios, never names nor dates.
+    void keysALayoutByTheArrowsOnly() {
+        CampaignGraph base;
+        base.scenarios = {{0, "A.SCN", "1 SEP 1939", true}, {1, "B.SCN", "", true}};
+        base.edges = {{0, V, 1, GotoKind::Scenario, 0}, {0, L, 1, GotoKind::Scenario, 3}};
+        const std::pair<const char*, void (*)(CampaignGraph&)> changes[] = {
+            {"file", [](CampaignGraph& g) { g.scenarios[0].file = "Z.SCN"; }},
+            {"date", [](CampaignGraph& g) { g.scenarios[1].date = "2 SEP 1939"; }},
+            {"found", [](CampaignGraph& g) { g.scenarios[1].found = false; }},
+            {"count",
+             [](CampaignGraph& g) {
+                 g.scenarios.push_back({2, "", "", false});
+             }},
+            {"from", [](CampaignGraph& g) { g.edges[0].from = 1; }},
+            {"outcome", [](CampaignGraph& g) { g.edges[0].outcome = TV; }},
+            {"to", [](CampaignGraph& g) { g.edges[0].to = 0; }},
+            {"kind", [](CampaignGraph& g) { g.edges[1].kind = GotoKind::Invalid; }},
+            {"if played", [](CampaignGraph& g) { g.edges[1].if_played = 4; }},
+            {"arrow less", [](CampaignGraph& g) { g.edges.pop_back(); }},
+        };
+        const std::string key = layout_key(base);
+        for (const auto& [what, change] : changes) {
+            CampaignGraph changed = base;
+            change(changed);
+            bool label_only = std::string(what) == "file" || std::string(what) == "date" ||
+                              std::string(what) == "found";
+            if ((layout_key(changed) == key) != label_only)
+                QFAIL(what);
+        }
+    }
+
+    // Closing the map or quitting while a layout runs waits for nothing; the layout finishing
+    // afterwards touches no window that is gone, and a map opened again shows the newest.
+    void leavingDuringALayoutNeitherWaitsNorCrashes_data() { case_rows(kLeave); }
+    void leavingDuringALayoutNeitherWaitsNorCrashes() {
+        const Leave& c = fetched(kLeave);
+        auto e = std::make_unique<Editor>(kOpened);
+        CampaignMapWindow& map = open_map(*e);
+        auto gate = count_layouts(map);
+        gate->close();
+        insert_at_3(*e);
+        QTRY_COMPARE(gate->started.load(), 1);
+        QElapsedTimer timer;
+        timer.start();
+        if (c.quit)
+            e.reset();
+        else
+            QVERIFY(map.close());
+        QVERIFY(timer.elapsed() < 5000);
+        gate->release();
+        QTRY_COMPARE(gate->done.load(), 1);
+        QTest::qWait(100); // the finished layout's report arrives
+        if (c.quit)
+            return;
+        CampaignMapWindow& again = open_map(*e);
+        QCOMPARE(items_of(again, "scenario").size(), 9);
+    }
+
+    // Fifty scenarios open with readable labels, at the top or around the selected scenario,
+    // and Fit to window shows them all.
+    void opensReadableOnALargeCampaign_data() { case_rows(kFirstView); }
+    void opensReadableOnALargeCampaign() {
+        const FirstView& c = fetched(kFirstView);
+        EditorState state;
+        state.campaign = demo::full_campaign(50);
+        std::vector<std::string> rows;
+        for (int i = 0; i < 50; ++i)
+            rows.push_back(overview_row(state.campaign.scenarios[i], i, ""));
+        state.selected_scn = static_cast<int16_t>(c.selected);
+        RecordingMessages msgs;
+        CampaignMapWindow w(state, msgs);
+        w.show_campaign(rows);
+        QVERIFY(show_active(w));
+        QVERIFY(settle(w));
+        QVERIFY(w.view().transform().m11() >= 0.8); // labels of 8 px or more
+        QRect port = w.view().viewport()->rect();
+        QVERIFY(port.contains(node_point(w, std::max(c.selected, 0))));
+        QCOMPARE(items_of(w, "selection").size(), c.selected < 0 ? 0 : 1);
+        QTest::mouseClick(child<QPushButton>(w, "Fit"), Qt::LeftButton);
+        QVERIFY(w.view().transform().m11() < 0.8);
+        QVERIFY(port.adjusted(-1, -1, 1, 1)
+                    .contains(w.view().mapFromScene(w.scene().sceneRect()).boundingRect()));
     }
 };
 
