@@ -322,6 +322,7 @@ class CampaignMapWindowTest : public QObject {
         CampaignMapWindow w(state, msgs);
         w.show_campaign(rows);
         QVERIFY(show_active(w));
+        QVERIFY(settle(w));
         QCOMPARE(items_of(w, "edge").size(), int(std::size(kArrows)));
         for (const Arrow& a : kArrows) {
             QGraphicsItem* arrow = items_of(w, "edge", a.carried[0]).value(0);
