@@ -1,9 +1,10 @@
-// The campaign map on a small campaign, and wired into the editor on the demo game.
+// The campaign map window in the editor: waiting, export, following the overview, the worker.
 #include "map/map_layout.h"
 #include "model/campaign_graph.h"
 #include "model/overview.h"
 #include "platform/messages.h"
 #include "support/editor_fixture.h"
+#include "support/map_items.h"
 #include "support/temp_dir.h"
 #include "ui/common/qt_text.h"
 #include "ui/copy/copy_window.h"
@@ -13,18 +14,14 @@
 #include "ui/map/campaign_map_window.h"
 #include "ui/map/map_scene.h"
 
-#include <QAbstractGraphicsShapeItem>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGraphicsPathItem>
-#include <QGraphicsPolygonItem>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsView>
 #include <QImage>
-#include <QImageReader>
 #include <QLabel>
-#include <QSvgRenderer>
 #include <QTimer>
 
 #include <atomic>
@@ -39,85 +36,6 @@ using namespace mf7;
 using namespace mf7::test;
 
 namespace {
-
-// 0 goes to 1 or to -3; 1 wins, or loses once 2 was played, else goes back to 0; 2 is never
-// reached. Edges 0-3 are 0's outcomes, 4-8 1's (8 the alternative), 9-12 2's.
-std::vector<std::string> small_campaign(EditorState& state) {
-    reset_campaign(state.campaign);
-    state.campaign.scenario_count = 3;
-    std::vector<std::string> rows;
-    int gotos[3][4] = {{1, 1, -3, 255}, {254, 254, 254, 255}, {254, 254, 254, 255}};
-    for (std::size_t i = 0; i < 3; ++i) {
-        for (std::size_t k = 0; k < 4; ++k)
-            state.campaign.scenarios[i].outcome[k].goto_scn = static_cast<int16_t>(gotos[i][k]);
-        rows.push_back(overview_row(state.campaign.scenarios[i], static_cast<int>(i), ""));
-    }
-    state.campaign.scenarios[1].outcome[L].if_played = 2;
-    state.campaign.scenarios[1].outcome[L].then_goto = 0;
-    // A control byte in a name shows in every picture, and keeps the SVG well-formed (valid).
-    state.campaign.scenarios[0].scn_file = make_text_field("A\x01"
-                                                           "B\x1b.SCN");
-    rows[0] = overview_row(state.campaign.scenarios[0], 0, "");
-    return rows;
-}
-
-// An arrow of the small campaign: the edges it carries, the words beside it, the colours of its
-// bands and the node its head touches.
-struct Arrow {
-    QList<int> carried;
-    QStringList words;
-    QStringList bands;
-    const char* to_kind;
-    int to_number;
-};
-const char *kBV = "#1b7f3b", *kV = "#1f5fbf", *kTV = "#8d6e00", *kL = "#6a1b9a", *kRed = "#d32f2f";
-const Arrow kArrows[] = {
-    {{0, 1}, {"BV", "V"}, {kBV, kV}, "scenario", 1},
-    {{2}, {"TV"}, {kRed}, "invalid", -3},
-    {{3}, {}, {kL}, "lose", 0},
-    {{4, 5, 6}, {"BV", "V", "TV"}, {kBV, kV, kTV}, "win", 1},
-    {{7}, {}, {kL}, "lose", 1},
-    {{8}, {"if 2 not played"}, {kL}, "scenario", 0},
-    {{9, 10, 11}, {"BV", "V", "TV"}, {kBV, kV, kTV}, "win", 2},
-    {{12}, {}, {kL}, "lose", 2},
-};
-
-// Items of the map by their kind ("scenario", "edge" ...) and number.
-QList<QGraphicsItem*> items_of(const CampaignMapWindow& w, const char* kind, int number = -1) {
-    QList<QGraphicsItem*> out;
-    for (QGraphicsItem* i : w.scene().items())
-        if (i->data(kMapItemKind).toString() == kind &&
-            (number < 0 || i->data(kMapItemNumber).toInt() == number))
-            out << i;
-    return out;
-}
-
-QAbstractGraphicsShapeItem* shape(const CampaignMapWindow& w, const char* kind, int number) {
-    auto items = items_of(w, kind, number);
-    return items.size() == 1 ? dynamic_cast<QAbstractGraphicsShapeItem*>(items[0]) : nullptr;
-}
-
-// The text of an edge's label.
-QString label_of(const CampaignMapWindow& w, int edge) {
-    for (QGraphicsItem* child : items_of(w, "edge", edge).value(0)->childItems())
-        if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(child))
-            return text->text();
-    return {};
-}
-
-// The lines of text in a scenario's box.
-QStringList node_lines(const CampaignMapWindow& w, int scenario) {
-    QStringList lines;
-    for (QGraphicsItem* child : items_of(w, "scenario", scenario).value(0)->childItems())
-        if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(child))
-            lines << text->text();
-    return lines;
-}
-
-QPoint node_point(const CampaignMapWindow& w, int scenario) {
-    QGraphicsItem* node = items_of(w, "scenario", scenario).value(0);
-    return w.view().mapFromScene(node->sceneBoundingRect().center());
-}
 
 // Clicks Export PNG and answers the file dialog it opens with `name` and Return; gives back the
 // file the dialog offered first.
@@ -139,19 +57,6 @@ QString export_typing(CampaignMapWindow& map, const QString& name) {
     QTimer::singleShot(0, answer);
     QTest::mouseClick(child<QPushButton>(map, "ExportPng"), Qt::LeftButton);
     return offered;
-}
-
-// Waits until the map's newest layout is on screen.
-bool settle(CampaignMapWindow& map) {
-    return QTest::qWaitFor([&] { return !map.updating(); }, 30000);
-}
-
-CampaignMapWindow& open_map(Editor& e) {
-    e.trigger("mnu_map");
-    CampaignMapWindow& map = e.windows.campaign_map();
-    if (!QTest::qWaitForWindowExposed(&map) || !settle(map))
-        qWarning("the map did not open");
-    return map;
 }
 
 // Holds the map's layouts on the worker while closed, and counts them. Shared with the layout
@@ -266,123 +171,6 @@ const Wait kWaits[] = {
 class CampaignMapWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    // 0 goes to 1 or to -3; 1 wins, or loses once 2 was played, else goes back to 0; 2 is never
-    // reached.
-    void drawsNodesEdgesAndFindingsThenExports() {
-        EditorState state;
-        std::vector<std::string> rows = small_campaign(state);
-        state.selected_scn = 1;
-        RecordingMessages msgs;
-        CampaignMapWindow w(state, msgs);
-        w.show_campaign(rows);
-        QVERIFY(items_of(w, "scenario").isEmpty()); // drawn once shown
-        QVERIFY(show_active(w));
-        QVERIFY(settle(w));
-
-        QCOMPARE(items_of(w, "scenario").size(), 3);
-        QCOMPARE(items_of(w, "win").size(), 2); // a marker beside 1 and one beside 2
-        QCOMPARE(items_of(w, "lose").size(), 3);
-        QCOMPARE(items_of(w, "invalid").size(), 1);
-        QCOMPARE(shape(w, "scenario", 2)->brush().color(), QColor("#eeeeee"));
-        QCOMPARE(shape(w, "scenario", 0)->brush().color(), QColor(Qt::white));
-        QColor red("#d32f2f");
-        QCOMPARE(shape(w, "invalid", -3)->pen().color(), red);
-        QCOMPARE(shape(w, "edge", 2)->pen().color(), red);          // 0's TV
-        QCOMPARE(shape(w, "edge", 8)->pen().style(), Qt::DashLine); // 1's L unless 2 played
-        QCOMPARE(label_of(w, 8), QString("if 2 not played"));
-        auto* findings = child<QListWidget>(w, "Findings");
-        QVERIFY(!findings->findItems("reaches scenario 2", Qt::MatchContains).isEmpty());
-
-        TempDir dir;
-        QVERIFY(w.export_to(pathToQ(dir.file("map.png"))));
-        QImage png(pathToQ(dir.file("map.png")));
-        QVERIFY(png.width() > 100);
-        // The selection is outlined on screen, never in the picture.
-        QCOMPARE(items_of(w, "selection", 1).size(), 1);
-        for (int y = 0; y < png.height(); ++y)
-            for (int x = 0; x < png.width(); ++x)
-                if (png.pixelColor(x, y) == QColor("#bbdefb"))
-                    QFAIL("the selection is in the picture");
-        QVERIFY(w.export_to(pathToQ(dir.file("map.svg"))));
-        QVERIFY(QSvgRenderer(pathToQ(dir.file("map.svg"))).isValid());
-        QCOMPARE(node_lines(w, 0), QStringList({"0", "A\\x01B\\x1B.SCN"}));
-        QVERIFY(msgs.texts().empty());
-        // Export draws a PNG as the batch tool does: bounded as png_size bounds it.
-        w.scene().setSceneRect(0, 0, 30000, 1000);
-        QVERIFY(w.export_to(pathToQ(dir.file("big.png"))));
-        QCOMPARE(QImageReader(pathToQ(dir.file("big.png"))).size(), QSize(16384, 546));
-    }
-
-    // Outcomes to one target share one arrow, in a band of each one's colour and named beside it;
-    // WIN and LOSE are markers beside each scenario; every arrow's head touches its target.
-    void drawsEveryOutcomeOnOneArrowPerTarget() {
-        EditorState state;
-        std::vector<std::string> rows = small_campaign(state);
-        RecordingMessages msgs;
-        CampaignMapWindow w(state, msgs);
-        w.show_campaign(rows);
-        QVERIFY(show_active(w));
-        QVERIFY(settle(w));
-        QCOMPARE(items_of(w, "edge").size(), int(std::size(kArrows)));
-        for (const Arrow& a : kArrows) {
-            QGraphicsItem* arrow = items_of(w, "edge", a.carried[0]).value(0);
-            QVERIFY(arrow);
-            QList<int> carried;
-            for (const QVariant& v : arrow->data(kMapItemEdges).toList())
-                carried << v.toInt();
-            QCOMPARE(carried, a.carried);
-            QStringList words, bands;
-            QPointF tip;
-            for (QGraphicsItem* i : QList<QGraphicsItem*>{arrow} + arrow->childItems()) {
-                if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(i))
-                    words << text->text();
-                else if (auto* band = dynamic_cast<QGraphicsPathItem*>(i))
-                    bands << band->pen().color().name();
-                else if (auto* head = dynamic_cast<QGraphicsPolygonItem*>(i))
-                    tip = head->mapToScene(head->polygon().value(0));
-            }
-            QCOMPARE(words, a.words);
-            QCOMPARE(bands, a.bands);
-            QGraphicsItem* target = items_of(w, a.to_kind, a.to_number).value(0);
-            QVERIFY(target);
-            QVERIFY2(target->sceneBoundingRect().adjusted(-1, -1, 1, 1).contains(tip),
-                     qPrintable(QString::number(a.carried[0])));
-        }
-    }
-
-    // The layout reads the structure only: a scenario renamed to the longest name a slot holds
-    // and re-dated moves no node and no arrow, so the window can keep its layout.
-    void laysOutTheSameWhateverTheNames() {
-        EditorState state;
-        std::vector<std::string> rows = small_campaign(state);
-        CampaignFlow flow = analyse_flow(state.campaign);
-        MapLayout before = layout_map(campaign_graph(state.campaign, rows, ""), flow);
-        state.campaign.scenarios[1].scn_file = make_text_field("WWWWWWWWWWWWWWWW.SCN");
-        rows[1] = overview_row(state.campaign.scenarios[1], 1, "30 SEP 1944");
-        MapLayout after = layout_map(campaign_graph(state.campaign, rows, ""), flow);
-        QCOMPARE(after.nodes.size(), before.nodes.size());
-        for (std::size_t i = 0; i < before.nodes.size(); ++i) {
-            QCOMPARE(after.nodes[i].centre.x, before.nodes[i].centre.x);
-            QCOMPARE(after.nodes[i].centre.y, before.nodes[i].centre.y);
-            QCOMPARE(after.nodes[i].width, before.nodes[i].width);
-        }
-        QCOMPARE(after.width, before.width);
-        QCOMPARE(after.height, before.height);
-    }
-
-    // A PNG is drawn at twice the scene's size, scaled down evenly beyond a side of 16384 pixels
-    // or 32 Mi pixels in all.
-    void boundsThePngPicture() {
-        const std::pair<QSizeF, QSize> cases[] = {
-            {{100, 50}, {200, 100}},
-            {{30000, 1000}, {16384, 546}},
-            {{1000, 30000}, {546, 16384}},
-            {{10000, 10000}, {5792, 5792}},
-        };
-        for (const auto& [scene, pixels] : cases)
-            QCOMPARE(png_size(scene), pixels);
-    }
-
     // While the overview waits for a window, so does the map: a double-click there edits nothing
     // until that window returns (the copy hides the overview instead of disabling it).
     void waitsWhileTheOverviewWaits_data() { case_rows(kWaits); }
@@ -521,37 +309,6 @@ class CampaignMapWindowTest : public QObject {
         QCOMPARE(gate->done.load(), c.layouts);
         QCOMPARE(items_of(map, "scenario").size(), 8);
         QCOMPARE(node_lines(map, 3).value(1), c.file3);
-    }
-
-    // The key of a layout: the arrows and the number of scenarios, never names nor dates.
-    void keysALayoutByTheArrowsOnly() {
-        CampaignGraph base;
-        base.scenarios = {{0, "A.SCN", "1 SEP 1939", true}, {1, "B.SCN", "", true}};
-        base.edges = {{0, V, 1, GotoKind::Scenario, 0}, {0, L, 1, GotoKind::Scenario, 3}};
-        const std::pair<const char*, void (*)(CampaignGraph&)> changes[] = {
-            {"file", [](CampaignGraph& g) { g.scenarios[0].file = "Z.SCN"; }},
-            {"date", [](CampaignGraph& g) { g.scenarios[1].date = "2 SEP 1939"; }},
-            {"found", [](CampaignGraph& g) { g.scenarios[1].found = false; }},
-            {"count",
-             [](CampaignGraph& g) {
-                 g.scenarios.push_back({2, "", "", false});
-             }},
-            {"from", [](CampaignGraph& g) { g.edges[0].from = 1; }},
-            {"outcome", [](CampaignGraph& g) { g.edges[0].outcome = TV; }},
-            {"to", [](CampaignGraph& g) { g.edges[0].to = 0; }},
-            {"kind", [](CampaignGraph& g) { g.edges[1].kind = GotoKind::Invalid; }},
-            {"if played", [](CampaignGraph& g) { g.edges[1].if_played = 4; }},
-            {"arrow less", [](CampaignGraph& g) { g.edges.pop_back(); }},
-        };
-        const std::string key = layout_key(base);
-        for (const auto& [what, change] : changes) {
-            CampaignGraph changed = base;
-            change(changed);
-            bool label_only = std::string(what) == "file" || std::string(what) == "date" ||
-                              std::string(what) == "found";
-            if ((layout_key(changed) == key) != label_only)
-                QFAIL(what);
-        }
     }
 
     // Closing the map or quitting while a layout runs waits for nothing; the layout finishing
