@@ -1,5 +1,6 @@
 // mf7bench [--runs N]: times the editor's work on a generated campaign of 50 scenarios with
 // every file present, in-process, and prints the median of N runs per operation.
+#include "bench_common/bench_runs.h"
 #include "demo/demo_game.h"
 #include "model/campaign_file.h"
 #include "model/campaign_flow.h"
@@ -123,29 +124,13 @@ std::vector<Operation> operations() {
     };
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     ignore_file_size_signal();
-    const char* usage = "usage: mf7bench [--runs N]\n";
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (auto status = answer_command_line(args, {{"--runs", true}}, usage, std::cout, std::cerr))
-        return *status;
-    int runs = 21;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--runs") {
-            runs = std::max(1, std::atoi(args[++i].c_str()));
-        } else {
-            std::cerr << usage;
-            return 2;
-        }
-    }
+    auto [runs, exit_status] = bench::read_runs(argc, argv, "usage: mf7bench [--runs N]\n", 21);
+    if (exit_status)
+        return *exit_status;
     std::random_device rd;
     fs::path dir = fs::temp_directory_path() / ("mf7bench-" + std::to_string(rd()));
     Bench bench;
@@ -168,7 +153,7 @@ int main(int argc, char** argv) {
             auto end = std::chrono::steady_clock::now();
             ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
         }
-        std::printf("  %-22s %8.3f ms\n", op.name, median(ms));
+        std::printf("  %-22s %8.3f ms\n", op.name, bench::median(ms));
     }
     std::error_code ec;
     fs::remove_all(dir, ec);

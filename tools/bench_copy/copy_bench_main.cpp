@@ -1,5 +1,6 @@
 // mf7copybench: times the international copy of a generated 50-scenario campaign (scenario files
 // of 300 KB) against the system's `cp` on the same files, in the same run, and prints the ratio.
+#include "bench_common/bench_runs.h"
 #include "copy/international_copy.h"
 #include "demo/demo_game.h"
 #include "model/state.h"
@@ -128,11 +129,6 @@ double time_cp(const std::vector<std::string>& sources, const std::string& targe
     return t;
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -158,7 +154,7 @@ int main(int argc, char** argv) {
             copy_times.push_back(time_copy(state, (root / ("copy" + n)).string()));
             cp_times.push_back(time_cp(sources, (root / ("cp" + n)).string()));
         }
-        double copy = median(copy_times), cp = median(cp_times);
+        double copy = bench::median(copy_times), cp = bench::median(cp_times);
         double ratio = copy / cp;
         std::printf("international copy: %d scenarios of %zu KB, %zu files, median of %d rounds\n",
                     kScenarios, kScenarioSize / 1024, sources.size(), kRounds);

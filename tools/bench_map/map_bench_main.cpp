@@ -2,6 +2,7 @@
 // campaigns shaped as campaign makers write them and on one with gotos all over it, against
 // Graphviz's own `dot -Tsvg` on a plain drawing of the same campaign (a box per scenario, one WIN,
 // one LOSE, an arrow per outcome), run side by side here. Prints medians and the ratio.
+#include "bench_common/bench_runs.h"
 #include "model/campaign_flow.h"
 #include "model/campaign_graph.h"
 #include "model/overview.h"
@@ -102,27 +103,12 @@ double seconds_of(const std::function<void()>& run) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    std::size_t n = v.size();
-    return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    const char* usage = "usage: mf7mapbench [--runs N]\n";
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (auto status = answer_command_line(args, {{"--runs", true}}, usage, std::cout, std::cerr))
-        return *status;
-    int runs = 3;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] != "--runs") {
-            std::cerr << usage;
-            return 2;
-        }
-        runs = std::max(1, std::atoi(args[++i].c_str()));
-    }
+    auto [runs, exit_status] = bench::read_runs(argc, argv, "usage: mf7mapbench [--runs N]\n", 3);
+    if (exit_status)
+        return *exit_status;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -150,7 +136,7 @@ int main(int argc, char** argv) {
                     std::fprintf(stderr, "mf7mapbench: dot failed\n");
             }));
         }
-        double a = median(ours), b = median(theirs);
+        double a = bench::median(ours), b = bench::median(theirs);
         std::printf("  %-14s map %7.3f s   dot -Tsvg %7.3f s   ratio %.3f\n", c.name, a, b, a / b);
     }
     std::error_code ec;
