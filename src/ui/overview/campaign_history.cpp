@@ -43,6 +43,12 @@ bool same_content(const CampaignSnapshot& a, const CampaignSnapshot& b) {
 
 } // namespace
 
+QString name_step(const char* verb, int control) {
+    static const char* const kNames[] = {"Win Campaign SMK", "Lose Campaign SMK",
+                                         "description text"};
+    return QStringLiteral("%1 %2").arg(QLatin1String(verb), QLatin1String(kNames[control - 3]));
+}
+
 CampaignHistory::CampaignHistory(EditorState& state, std::function<TypedNames()> typed,
                                  std::function<void(const TypedNames&)> show, QObject* parent)
     : QObject(parent), state_(state), typed_(std::move(typed)), show_(std::move(show)),

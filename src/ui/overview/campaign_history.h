@@ -21,6 +21,10 @@ struct EditorState;
 // typed names reach the record only at Save as.
 using TypedNames = std::array<std::string, 3>;
 
+// An undo step's name for typing or picking the name of header field `control` (3 to 5), such
+// as "Type Win Campaign SMK".
+QString name_step(const char* verb, int control);
+
 // What a step puts back: the record, the typed names, whether it counted as unsaved, and the
 // selected row.
 struct CampaignSnapshot {

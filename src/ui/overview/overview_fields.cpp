@@ -83,8 +83,7 @@ void OverviewWindow::leave_field(QLineEdit* field) {
         state_.campaign_changed = true;
     }
     // The name typed is a step of its own, so that undo and redo never drop it.
-    const char* names[] = {"Win Campaign SMK", "Lose Campaign SMK", "description text"};
-    history_->end_step(QStringLiteral("Type %1").arg(QLatin1String(names[field_index(field) - 3])));
+    history_->end_step(name_step("Type", field_index(field)));
     sync_modified();
 }
 
@@ -228,7 +227,7 @@ void OverviewWindow::list_command(int which) {
         state_.selected_scn = static_cast<int16_t>(r.select);
         // The fill blanks the first scenario's name as shown: part of the step. Names typed
         // into the header stay: they reach the record only at Save as.
-        std::array<std::string, 3> typed = header_file_texts();
+        TypedNames typed = header_file_texts();
         fill_overview();
         show_typed_names(typed);
         history_->end_step(QString::fromLatin1(names[which]).arg(row));

@@ -183,8 +183,7 @@ void OverviewWindow::chooser_picked(const ChooserPick& pick) {
             else
                 state_.campaign.description_txt = stored;
         }
-        const char* names[] = {"Win Campaign SMK", "Lose Campaign SMK", "description text"};
-        history_->end_step(QStringLiteral("Pick %1").arg(QLatin1String(names[control - 3])));
+        history_->end_step(name_step("Pick", control));
     } else if (pick.target.kind == ChooserTarget::Kind::Open) {
         open_picked(pick);
     } else if (pick.target.kind == ChooserTarget::Kind::SaveAs) {
