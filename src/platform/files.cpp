@@ -229,9 +229,9 @@ class Output {
     // give them (root may; others keep at most a group they belong to). The owner goes first, as
     // changing it clears the set-user-ID bits.
     void keep_owner_and_mode(const struct stat& st) {
-        if (::fchown(fd_, st.st_uid, st.st_gid) != 0 && ::fchown(fd_, -1, st.st_gid) != 0) {
-            // the new file stays this user's, as a new file would be
-        }
+        // Failing both, the file stays this user's, as a new file would be.
+        [[maybe_unused]] bool kept =
+            ::fchown(fd_, st.st_uid, st.st_gid) == 0 || ::fchown(fd_, -1, st.st_gid) == 0;
         ::fchmod(fd_, st.st_mode & 07777);
     }
 
