@@ -71,8 +71,9 @@ const Arrow kArrows[] = {
 class MapDrawingTest : public QObject {
     Q_OBJECT
   private slots:
-    // 0 goes to 1 or to -3; 1 wins, or loses once 2 was played, else goes back to 0; 2 is never
-    // reached.
+    // Outcomes to one target share one arrow, in a band of each one's colour and named beside it;
+    // WIN and LOSE are markers beside each scenario; every arrow's head touches its target. The
+    // findings, the PNG and the SVG follow.
     void drawsNodesEdgesAndFindingsThenExports() {
         EditorState state;
         std::vector<std::string> rows = small_campaign(state);
@@ -90,44 +91,8 @@ class MapDrawingTest : public QObject {
         QCOMPARE(items_of(w, "invalid").size(), 1);
         QCOMPARE(shape(w, "scenario", 2)->brush().color(), QColor("#eeeeee"));
         QCOMPARE(shape(w, "scenario", 0)->brush().color(), QColor(Qt::white));
-        QColor red("#d32f2f");
-        QCOMPARE(shape(w, "invalid", -3)->pen().color(), red);
-        QCOMPARE(shape(w, "edge", 2)->pen().color(), red);          // 0's TV
+        QCOMPARE(shape(w, "invalid", -3)->pen().color(), QColor(kRed));
         QCOMPARE(shape(w, "edge", 8)->pen().style(), Qt::DashLine); // 1's L unless 2 played
-        QCOMPARE(label_of(w, 8), QString("if 2 not played"));
-        auto* findings = child<QListWidget>(w, "Findings");
-        QVERIFY(!findings->findItems("reaches scenario 2", Qt::MatchContains).isEmpty());
-
-        TempDir dir;
-        QVERIFY(w.export_to(pathToQ(dir.file("map.png"))));
-        QImage png(pathToQ(dir.file("map.png")));
-        QVERIFY(png.width() > 100);
-        // The selection is outlined on screen, never in the picture.
-        QCOMPARE(items_of(w, "selection", 1).size(), 1);
-        for (int y = 0; y < png.height(); ++y)
-            for (int x = 0; x < png.width(); ++x)
-                if (png.pixelColor(x, y) == QColor("#bbdefb"))
-                    QFAIL("the selection is in the picture");
-        QVERIFY(w.export_to(pathToQ(dir.file("map.svg"))));
-        QVERIFY(QSvgRenderer(pathToQ(dir.file("map.svg"))).isValid());
-        QCOMPARE(node_lines(w, 0), QStringList({"0", "A\\x01B\\x1B.SCN"}));
-        QVERIFY(msgs.texts().empty());
-        // Export draws a PNG as the batch tool does: bounded as png_size bounds it.
-        w.scene().setSceneRect(0, 0, 30000, 1000);
-        QVERIFY(w.export_to(pathToQ(dir.file("big.png"))));
-        QCOMPARE(QImageReader(pathToQ(dir.file("big.png"))).size(), QSize(16384, 546));
-    }
-
-    // Outcomes to one target share one arrow, in a band of each one's colour and named beside it;
-    // WIN and LOSE are markers beside each scenario; every arrow's head touches its target.
-    void drawsEveryOutcomeOnOneArrowPerTarget() {
-        EditorState state;
-        std::vector<std::string> rows = small_campaign(state);
-        RecordingMessages msgs;
-        CampaignMapWindow w(state, msgs);
-        w.show_campaign(rows);
-        QVERIFY(show_active(w));
-        QVERIFY(settle(w));
         QCOMPARE(items_of(w, "edge").size(), int(std::size(kArrows)));
         for (const Arrow& a : kArrows) {
             QGraphicsItem* arrow = items_of(w, "edge", a.carried[0]).value(0);
@@ -153,6 +118,27 @@ class MapDrawingTest : public QObject {
             QVERIFY2(target->sceneBoundingRect().adjusted(-1, -1, 1, 1).contains(tip),
                      qPrintable(QString::number(a.carried[0])));
         }
+        auto* findings = child<QListWidget>(w, "Findings");
+        QVERIFY(!findings->findItems("reaches scenario 2", Qt::MatchContains).isEmpty());
+
+        TempDir dir;
+        QVERIFY(w.export_to(pathToQ(dir.file("map.png"))));
+        QImage png(pathToQ(dir.file("map.png")));
+        QVERIFY(png.width() > 100);
+        // The selection is outlined on screen, never in the picture.
+        QCOMPARE(items_of(w, "selection", 1).size(), 1);
+        for (int y = 0; y < png.height(); ++y)
+            for (int x = 0; x < png.width(); ++x)
+                if (png.pixelColor(x, y) == QColor("#bbdefb"))
+                    QFAIL("the selection is in the picture");
+        QVERIFY(w.export_to(pathToQ(dir.file("map.svg"))));
+        QVERIFY(QSvgRenderer(pathToQ(dir.file("map.svg"))).isValid());
+        QCOMPARE(node_lines(w, 0), QStringList({"0", "A\\x01B\\x1B.SCN"}));
+        QVERIFY(msgs.texts().empty());
+        // Export draws a PNG as the batch tool does: bounded as png_size bounds it.
+        w.scene().setSceneRect(0, 0, 30000, 1000);
+        QVERIFY(w.export_to(pathToQ(dir.file("big.png"))));
+        QCOMPARE(QImageReader(pathToQ(dir.file("big.png"))).size(), QSize(16384, 546));
     }
 
     // The layout reads the structure only: a scenario renamed to the longest name a slot holds
@@ -180,7 +166,6 @@ class MapDrawingTest : public QObject {
     void boundsThePngPicture() {
         const std::pair<QSizeF, QSize> cases[] = {
             {{100, 50}, {200, 100}},
-            {{30000, 1000}, {16384, 546}},
             {{1000, 30000}, {546, 16384}},
             {{10000, 10000}, {5792, 5792}},
         };

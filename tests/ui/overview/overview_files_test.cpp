@@ -1,10 +1,13 @@
-// The overview's file commands: Open through the chooser, Save as, Clear, Exit and the close
-// box, with the questions that guard unsaved work and the menu states they leave.
+// The overview's file commands: the menu states at start, New, Open through the chooser, Save as,
+// Clear, Exit and the close box, with the questions that guard unsaved work and the menu states
+// they leave.
 #include "support/editor_fixture.h"
 
 #include "ui/common/message_boxes.h"
+#include "ui/help/about_window.h"
 #include "ui/overview/new_campaign_dialog.h"
 #include "ui/overview/recent_campaigns.h"
+#include "ui/settings/folder_settings_window.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -76,11 +79,104 @@ const struct Replacement {
      }},
 };
 
+// What Save as proposes: folder and name.
+std::pair<std::string, QString> save_as_proposal(Editor& e) {
+    e.trigger("Msave_as");
+    auto out = std::make_pair(e.windows.chooser().folder(),
+                              child<QLineEdit>(e.windows.chooser(), "Text1")->text());
+    click(e.windows.chooser(), "Command2");
+    return out;
+}
+
+const struct Name {
+    const char* what;
+    QString typed, name;
+} kNames[] = {{"without extension", " abc ", "abc.cam"}, {"with extension", "ABC.CAM", "ABC.CAM"}};
+
 } // namespace
 
 class OverviewWindowFilesTest : public QObject {
     Q_OBJECT
   private slots:
+    // Without a settings file, or with a folder missing, only the folder settings are usable, also
+    // after a return from a window. The title carries the unsaved mark, and every platform gets the
+    // usual keys, also one whose theme has none for Save as or Quit.
+    void withoutUsableSettings_data() {
+        QTest::addColumn<bool>("has_file");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no settings file") << false << "The error: >";
+        QTest::newRow("a missing folder") << true << "You have to setup the directory settings";
+    }
+    void withoutUsableSettings() {
+        QFETCH(bool, has_file);
+        QFETCH(QString, message);
+        DemoGame game;
+        game.state.settings.mf7_rep = game.dir.file("no-reports");
+        if (has_file)
+            QVERIFY(write_settings(game.state.settings, "3.0.1", game.dir.str(), game.msgs));
+        RecordingMessages msgs;
+        EditorState state;
+        state.start_folder = game.dir.str() + "/";
+        EditorWindows windows(state, msgs);
+        windows.start();
+        OverviewWindow& w = windows.overview();
+        QCOMPARE(w.windowTitle(), QString("MF7-editor, Campaign overview.[*]"));
+        QCOMPARE(w.action("Mnew")->shortcut(), QKeySequence(QKeySequence::New));
+        QCOMPARE(w.action("Mopen")->shortcut(), QKeySequence(QKeySequence::Open));
+        QVERIFY(!w.action("Msave_as")->shortcut().isEmpty());
+        QVERIFY(!w.action("exit")->shortcut().isEmpty());
+        QCOMPARE(state.settings.program_folder, game.dir.str());
+        QCOMPARE(msgs.shown.size(), size_t(1));
+        QVERIFY(QString::fromStdString(msgs.shown[0].text).startsWith(message));
+        QCOMPARE(enabled_actions(w), kAlways);
+        w.action("about")->trigger();
+        QVERIFY(windows.about().close());
+        w.action("Set_edit")->trigger();
+        QVERIFY(windows.folder_settings().close());
+        QCOMPARE(enabled_actions(w), kAlways);
+        QCOMPARE(child<QGroupBox>(w, "Frame2")->title(),
+                 QString("Selected scenario # = None - (an asterix (*) indicates an alternative "
+                         "GOTO)"));
+        QVERIFY(!child<QPushButton>(w, "Command1")->isEnabled());
+    }
+
+    // New asks nothing, even with unsaved changes: OK makes an empty campaign to be saved
+    // under the typed name.
+    void okMakesAnEmptyCampaignUnderTheTypedName_data() { case_rows(kNames); }
+    void okMakesAnEmptyCampaignUnderTheTypedName() {
+        const auto& [what, typed, name] = fetched(kNames);
+        Editor e(kOpened);
+        click_row(e.list1(), 1);
+        e.state.campaign_changed = true;
+        QSignalSpy hide(&e.overview(), &OverviewWindow::scenarioListWindowHideRequested);
+        e.trigger("Mnew");
+        NewCampaignDialog& d = e.windows.new_campaign_dialog();
+        QLineEdit* text1 = child<QLineEdit>(d, "Text1");
+        QPushButton* ok = child<QPushButton>(d, "OKButton");
+        QVERIFY(show_active(d) && !ok->isEnabled());
+        QCOMPARE(e.frame2(), QString());
+        QVERIFY(hide.count() == 1 && e.msgs.shown.empty());
+        QTest::keyClicks(text1, typed);
+        QTest::mouseClick(ok, Qt::LeftButton);
+        QVERIFY(!d.isVisible() && e.overview().isEnabled());
+        QCOMPARE(e.list1()->count(), 1); // one empty scenario
+        QVERIFY(!e.state.campaign_changed);
+        QCOMPARE(save_as_proposal(e), std::make_pair(e.state.settings.mf7_cam, name));
+        // The dialog keeps the last name for the next New, with OK disabled. Cancel keeps the
+        // campaign on screen with its unsaved changes, but without a file name.
+        e.state.campaign_changed = true;
+        e.trigger("Mnew");
+        QCOMPARE(text1->text(), name);
+        QVERIFY(!ok->isEnabled());
+        text1->setText("abc");
+        click(d, "CancelButton");
+        QCOMPARE(text1->text(), QString());
+        QCOMPARE(e.state.cam_path + e.state.cam_folder + e.state.cam_name, std::string());
+        QVERIFY(e.state.campaign_changed);
+        QCOMPARE(save_as_proposal(e),
+                 std::make_pair(e.state.settings.mf7_cam, QString("newcamp.cam")));
+    }
+
     // Open through the chooser shows the campaign (a double-click or Enter on the file opens it as
     // well: the chooser's and the editor flow's tests). Save as offers the campaign's own name and
     // folder, and writes the record byte for byte. The change counts until a write succeeds: not
