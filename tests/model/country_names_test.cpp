@@ -9,6 +9,8 @@ using namespace mf7::test;
 
 class CountryTest : public ::testing::Test, public DemoGame {};
 
+// The names come from the game file, read once per run. A first scenario not found has an
+// unknown main country, an unnamed one none (the overview's test shows one found).
 TEST_F(CountryTest, GameFileNamesCodesOneToTwentySixOncePerRun) {
     // Lines ended by LF alone and lines beyond the 26th are fine.
     std::string text;
@@ -20,6 +22,10 @@ TEST_F(CountryTest, GameFileNamesCodesOneToTwentySixOncePerRun) {
     EXPECT_EQ(country_lookup(state, 27, msgs), "");
     state.settings.mf7main = "/nowhere";
     EXPECT_EQ(country_lookup(state, 8, msgs), "Land 8");
+    state.campaign.scenarios[0].scn_file = make_text_field("gone.scn");
+    EXPECT_EQ(get_main_country(state, msgs), "Main Country = Unknown");
+    state.campaign.scenarios[0].scn_file = nul_field();
+    EXPECT_EQ(get_main_country(state, msgs), std::nullopt);
     EXPECT_TRUE(msgs.shown.empty());
 }
 
@@ -37,13 +43,4 @@ TEST_F(CountryTest, ShortFileFallsBackOnceWithTheMessage) {
             join_path(state.settings.mf7main, "GUI97.deu") +
             "\n\rCheck directory settings, and make sure that the mf7main directory points "
             "to the directory where GUI97.deu is located, if you want to use the real names."});
-}
-
-// The overview's test shows the country of a scenario that is found.
-TEST_F(CountryTest, MainCountryOfTheFirstScenario) {
-    state.campaign.scenarios[0].scn_file = make_text_field("gone.scn");
-    EXPECT_EQ(get_main_country(state, msgs), "Main Country = Unknown");
-    state.campaign.scenarios[0].scn_file = nul_field();
-    EXPECT_EQ(get_main_country(state, msgs), std::nullopt);
-    EXPECT_TRUE(msgs.shown.empty());
 }

@@ -161,16 +161,15 @@ TEST(MissingFilesCheck, MapsGraphicsIntroTextsAndBlankNames) {
             has(r, head + " for map-file: " + game.scn("MAP0" + std::to_string(s) + ".MAP")));
         EXPECT_TRUE(has(r, head + ": " + shp + maps[s - 3].second + "nn.SHP"));
     }
+    // The statistics; what follows them the example shows.
     auto lines = split_lines_cr(r.text);
-    EXPECT_EQ(std::vector<std::string>(lines.end() - 10, lines.end()),
-              (std::vector<std::string>{
-                  "-- file-checker - statistics --", "Total number of files not found:  1",
-                  "Total number of scn-names not found in cam-file:  1",
-                  "Total number of map-names not found in scn-file:  1",
-                  "Total number of map-files not found            :  1",
-                  "Total number of missing MAP-graphichs          :  3",
-                  "Campaign seems 'not playable'.", "You can Win the Campaign.",
-                  "You can Loose the Campaign.", "-- end of file-check --"}));
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 10, lines.end() - 4),
+              (std::vector<std::string>{"-- file-checker - statistics --",
+                                        "Total number of files not found:  1",
+                                        "Total number of scn-names not found in cam-file:  1",
+                                        "Total number of map-names not found in scn-file:  1",
+                                        "Total number of map-files not found            :  1",
+                                        "Total number of missing MAP-graphichs          :  3"}));
 }
 
 TEST(MissingFilesCheck, WinAndLoseAnywhereInTheUsedSlots) {

@@ -87,6 +87,12 @@ TEST(SettingsFolder, BesideTheProgramOnlyWhenItIsThereOrWritable) {
 }
 
 TEST(SettingsFile, EncodingsWrittenAndRead) {
+    auto read_back = [](const std::string& bytes) {
+        Settings back;
+        for (const auto& line : split_lines_any(settings_text_as_utf8(bytes)))
+            apply_settings_line(back, line);
+        return back.mf7_cam;
+    };
     struct Case {
         std::string folder;     // a settings value, as the platform names it
         bool windows_form;      // how it is written
@@ -107,17 +113,10 @@ TEST(SettingsFile, EncodingsWrittenAndRead) {
         bool bom = c.windows_form && !is_ascii(c.value_line) && is_utf8(c.value_line);
         EXPECT_EQ(bytes.starts_with("\xEF\xBB\xBF"), bom);
         EXPECT_NE(bytes.find("\r\n" + c.value_line + "\r\n"), std::string::npos);
-        Settings back;
-        for (const auto& line : split_lines_any(settings_text_as_utf8(bytes)))
-            apply_settings_line(back, line);
-        EXPECT_EQ(back.mf7_cam, c.read_back);
+        EXPECT_EQ(read_back(bytes), c.read_back);
     }
     // Files edited by hand: a byte-order mark kept before a Windows-1252 letter is no UTF-8.
     for (const std::string bytes :
-         {"\xEF\xBB\xBFmf7_cam=C:\\J\xFCrgen\r\n", "\xEF\xBB\xBFmf7_cam=C:\\J\xC3\xBCrgen\n"}) {
-        Settings back;
-        for (const auto& line : split_lines_any(settings_text_as_utf8(bytes)))
-            apply_settings_line(back, line);
-        EXPECT_EQ(back.mf7_cam, "C:\\J\xC3\xBCrgen") << bytes;
-    }
+         {"\xEF\xBB\xBFmf7_cam=C:\\J\xFCrgen\r\n", "\xEF\xBB\xBFmf7_cam=C:\\J\xC3\xBCrgen\n"})
+        EXPECT_EQ(read_back(bytes), "C:\\J\xC3\xBCrgen") << bytes;
 }
