@@ -29,14 +29,6 @@ inline QAbstractGraphicsShapeItem* shape(const CampaignMapWindow& w, const char*
     return items.size() == 1 ? dynamic_cast<QAbstractGraphicsShapeItem*>(items[0]) : nullptr;
 }
 
-// The text of an edge's label.
-inline QString label_of(const CampaignMapWindow& w, int edge) {
-    for (QGraphicsItem* child : items_of(w, "edge", edge).value(0)->childItems())
-        if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(child))
-            return text->text();
-    return {};
-}
-
 // The lines of text in a scenario's box.
 inline QStringList node_lines(const CampaignMapWindow& w, int scenario) {
     QStringList lines;
