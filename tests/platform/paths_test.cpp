@@ -26,7 +26,11 @@ TEST(Paths, FilesAndFileListsIgnoreLetterCase) {
 #endif
     EXPECT_EQ(list_files(dir.str(), "*.cam"), (std::vector<std::string>{"new.cam", "Old.CAM"}));
     EXPECT_EQ(list_files(dir.str(), "GUI97.txt"), std::vector<std::string>{});
+#ifdef _WIN32
+    EXPECT_EQ(list_files(dir.str(), "*.*").size(), 5u); // Exact.txt and exact.TXT are one file
+#else
     EXPECT_EQ(list_files(dir.str(), "*.*").size(), 6u);
+#endif
     EXPECT_EQ(list_folders(dir.str()), std::vector<std::string>{"map"});
 }
 
