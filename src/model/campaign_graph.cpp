@@ -37,7 +37,7 @@ const char* goto_kind_name(GotoKind kind) {
 }
 
 CampaignGraph campaign_graph(const CampaignRecord& cam, const std::vector<std::string>& rows,
-                             const std::string& scenario_folder) {
+                             const NativePath& scenario_folder) {
     CampaignGraph g;
     int count = static_cast<int>(std::min(rows.size(), layout::kMaxScenarios));
     for (int i = 0; i < count; ++i) {
@@ -46,7 +46,7 @@ CampaignGraph campaign_graph(const CampaignRecord& cam, const std::vector<std::s
         s.number = i;
         s.file = trim(row.size() > kRowFile ? row.substr(kRowFile, kRowFileSize) : "");
         s.date = trim(row.size() > kRowDate ? row.substr(kRowDate) : "");
-        s.found = !s.file.empty() && file_exists(join_path(scenario_folder, s.file));
+        s.found = !s.file.empty() && file_exists(join_game_name(scenario_folder, s.file));
         g.scenarios.push_back(s);
         const ScenarioSlot& slot = cam.scenarios[static_cast<std::size_t>(i)];
         for (int k = 0; k < kOutcomes; ++k) {

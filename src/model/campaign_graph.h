@@ -2,6 +2,7 @@
 // The campaign as a graph: a node per scenario as the overview shows it, and an arrow per
 // outcome (and per alternative goto), with the colours the map and its Graphviz source use.
 #include "model/campaign_flow.h"
+#include "platform/native_path.h"
 
 #include <string>
 #include <vector>
@@ -37,7 +38,7 @@ const char* goto_kind_name(GotoKind kind);
 
 // A node per overview row (file and date read from the row) and the edges of those slots.
 CampaignGraph campaign_graph(const CampaignRecord& cam, const std::vector<std::string>& rows,
-                             const std::string& scenario_folder);
+                             const NativePath& scenario_folder);
 
 // Graphviz node names: "s3", "win", "lose", and "x60" (or "x-5") for a goto to no scenario.
 std::string node_id(GotoKind kind, int to);

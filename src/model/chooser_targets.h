@@ -2,6 +2,7 @@
 // The scenario editor's side of the file chooser: how the chooser is set up for each file-name
 // field, and where a chosen name goes (the fields Text6 to Text44).
 #include "model/handover.h"
+#include "platform/native_path.h"
 
 #include <optional>
 #include <string>
@@ -22,7 +23,7 @@ std::string name_extension(NameKind kind, const Settings& settings);
 
 struct EditorChooserSetup {
     std::string caption;        // "Select filename."
-    std::string folder;         // the folder the list shows
+    NativePath folder;          // the folder the list shows
     std::string pattern;        // "*.smk", or the edition's text pattern
     std::string button_caption; // "Use smk-filename"
 };

@@ -24,7 +24,7 @@ namespace {
 void load_country_names(EditorState& state, Messages& messages) {
     const Settings& s = state.settings;
     CountryTable& t = state.countries;
-    std::string path = join_path(s.mf7main, "GUI97" + s.text_ext);
+    NativePath path = join_path(s.mf7main, NativePath("GUI97" + s.text_ext));
     std::string text;
     FileError error;
     std::vector<std::string> lines;

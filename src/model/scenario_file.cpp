@@ -101,7 +101,7 @@ void get_scn_data(EditorState& state, const std::string& name, Messages& message
 bool read_scenario_details(EditorState& state, Messages& messages, FolderListings* listings) {
     state.scn_path = join_game_name(state.settings.mf7_scn, state.current_scn_name, listings);
     if (!file_exists(state.scn_path, listings)) {
-        state.scn_path = "Scenariofile not found.";
+        state.scn_path.clear();
         return false;
     }
     return read_scenario_data(state, messages);

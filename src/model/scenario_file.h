@@ -74,8 +74,8 @@ std::string scn_date(const ScenarioData& data);
 // Reads scenario N for the overview: date text and main country, with the campaign's checks.
 void get_scn_data(EditorState& state, const std::string& name, Messages& messages,
                   FolderListings* listings = nullptr);
-// Reads `current_scn_name` for the reports; a missing file leaves scenario as it was and sets
-// scn_path to "Scenariofile not found.". Returns whether the file was read. A run of reads
+// Reads `current_scn_name` for the reports; a missing file leaves scenario as it was and
+// scn_path empty. Returns whether the file was read. A run of reads
 // passes its listings of the scenario folder.
 bool read_scenario_details(EditorState& state, Messages& messages,
                            FolderListings* listings = nullptr);

@@ -22,8 +22,8 @@ struct EditorState {
 
     bool campaign_changed = false;
     int16_t selected_scn = 0;
-    // Paths in the platform's form, like start_folder and the settings' folders.
-    std::string cam_path, cam_folder, cam_name;
+    // The campaign file: its whole path, its folder and its leaf as found on the disk.
+    NativePath cam_path, cam_folder, cam_name;
 
     // Hand-over between windows: which window to return to, which field asked the chooser.
     WindowId return_window = WindowId::Overview;
@@ -32,10 +32,11 @@ struct EditorState {
 
     std::string version_text = kVersionText;
     // The folder the program was started from.
-    std::string start_folder;
+    NativePath start_folder;
 
-    // What the scenario reader left behind.
-    std::string current_scn_name, scn_path, scn_date_text, scn_country_text, main_country_text;
+    // What the scenario reader left behind (game text, but for the path it read).
+    std::string current_scn_name, scn_date_text, scn_country_text, main_country_text;
+    NativePath scn_path;
     bool stock_map = false;
 
     // Empties cam_path, cam_folder and cam_name.

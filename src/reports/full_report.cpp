@@ -122,7 +122,7 @@ std::vector<std::string> full_report_scenario_lines(EditorState& state, int inde
     bool read = read_scenario_details(state, messages);
     lines.push_back("Scenario number:  " + i);
     lines.push_back(" ");
-    if (!read && state.scn_path == "Scenariofile not found.") {
+    if (!read && state.scn_path.empty()) {
         lines.push_back("Scenariofile not found. Scenario filename in campaign file = " +
                         state.current_scn_name);
         return lines;

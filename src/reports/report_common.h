@@ -2,6 +2,7 @@
 // What the four reports share: where they go and under which name, the date line, the test of
 // the report folder, and the writing of the lines with CR LF through a temporary file.
 #include "model/campaign.h"
+#include "platform/native_path.h"
 
 #include <functional>
 #include <optional>
@@ -25,13 +26,13 @@ constexpr const char* kRowNotFound = "*not found**";
 bool row_not_found(const std::string& row);
 
 // "newcamp" for a campaign never saved; the name without ".cam" (any case); else the whole name.
-std::string report_base_name(const std::string& cam_name);
+NativePath report_base_name(const NativePath& cam_name);
 // report folder + prefix + base + the edition's text extension.
-std::string report_path(const Settings& settings, const std::string& prefix,
-                        const std::string& cam_name);
+NativePath report_path(const Settings& settings, const std::string& prefix,
+                       const NativePath& cam_name);
 // The campaign file the reports name: its own folder, or the campaign folder of the settings
 // for a campaign that was never opened from or saved to one.
-std::string campaign_file_path(const EditorState& state);
+NativePath campaign_file_path(const EditorState& state);
 
 std::string date_time_line(const ReportTime& time);
 
@@ -39,7 +40,7 @@ std::string date_time_line(const ReportTime& time);
 bool report_folder_ok(const Settings& settings, Messages& messages);
 
 // The first line of a text file, or nothing when it is missing, empty or unreadable.
-std::optional<std::string> first_line_of(const std::string& path);
+std::optional<std::string> first_line_of(const NativePath& path);
 // The campaign's title in the game: the first line of the description text file.
 std::string game_title(EditorState& state);
 
@@ -49,11 +50,11 @@ std::string report_name(TextField& field);
 
 // The lines, each followed by CR LF, written whole through a temporary file. A failure shows the
 // shared file-error message with action + path and leaves no partial file.
-bool write_report_lines(const std::string& path, const std::vector<std::string>& lines,
+bool write_report_lines(const NativePath& path, const std::vector<std::string>& lines,
                         const std::string& action, Messages& messages);
 
 // The outcome of a report that writes straight to the report folder: its path when written.
-using ReportWritten = std::optional<std::string>;
+using ReportWritten = std::optional<NativePath>;
 
 // A report written straight into the report folder: the folder test, the lines (built only
 // when the folder is there), the file, then announcement + path in a message.

@@ -168,7 +168,7 @@ void EditorWindows::open_editor_chooser() {
     s.button_caption = setup->button_caption;
     s.button_enabled = false;
     s.text1_visible = false;
-    s.text1 = "";
+    s.text1 = QString();
     s.target = state_.chooser_target;
     s.return_window = WindowId::ScenarioEditor;
     s.disable_caller = false; // the editor disabled itself already

@@ -28,7 +28,8 @@ TEST_F(ChooserTest, NameFieldsHaveTheirChooserAndTakeTheNormalisedName) {
     const Settings& s = state.settings;
     struct Case {
         int control;
-        std::string folder, pattern, button, in, out;
+        NativePath folder;
+        std::string pattern, button, in, out;
     } cases[] = {
         {6, s.mf7_scn, "*.scn", "Use scn-filename", "SEDAN.SCN", "sedan.scn"},
         {44, s.mf7_smk, "*.smk", "Use smk-filename", "  INTRO ", "intro.smk"},

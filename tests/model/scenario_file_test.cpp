@@ -48,10 +48,10 @@ TEST(ScenarioReader, MissingUnnamedAndShortFiles) {
     EditorState& state = game.state;
     get_scn_data(state, "NOPE.SCN", game.msgs);
     EXPECT_EQ(state.scn_date_text, "**not found**");
-    state.scn_path = "path";
+    state.scn_path = "path"_path;
     get_scn_data(state, "", game.msgs);
     EXPECT_EQ(state.scn_date_text, "**not found**");
-    EXPECT_EQ(state.scn_path, "path");
+    EXPECT_EQ(state.scn_path, "path"_path);
 
     demo::ScnSpec fields;
     fields.size = 500;
@@ -60,7 +60,7 @@ TEST(ScenarioReader, MissingUnnamedAndShortFiles) {
     ASSERT_TRUE(read_scenario_details(state, game.msgs));
     state.current_scn_name = "GONE.SCN";
     EXPECT_FALSE(read_scenario_details(state, game.msgs));
-    EXPECT_EQ(state.scn_path, "Scenariofile not found.");
+    EXPECT_TRUE(state.scn_path.empty());
     EXPECT_EQ(state.scenario.at(300), static_cast<uint8_t>(demo::make_scenario_bytes(fields)[300]));
     EXPECT_EQ(state.scenario.at(11250), 0);
     EXPECT_TRUE(game.msgs.shown.empty());

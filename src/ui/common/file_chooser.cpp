@@ -93,12 +93,15 @@ bool FileChooser::picks_campaign_file() const {
     return t.kind == ChooserTarget::Kind::Open || t.kind == ChooserTarget::Kind::SaveAs;
 }
 
-QString FileChooser::shown(const std::string& name) const {
-    return picks_campaign_file() ? pathToQ(name) : toQ(name);
+void FileChooser::take_entry(const QString& text, ChooserPick& pick) const {
+    if (picks_campaign_file())
+        pick.file = trim_path(pathFromQ(text));
+    else
+        pick.name = trim(fromQ(text));
 }
 
-std::string FileChooser::name_of(const QString& text) const {
-    return picks_campaign_file() ? pathFromQ(text) : fromQ(text);
+QString FileChooser::shown(const ChooserPick& pick) const {
+    return picks_campaign_file() ? pathToQ(pick.file) : toQ(pick.name);
 }
 
 void FileChooser::prepare(const ChooserSetup& setup) {
@@ -111,7 +114,7 @@ void FileChooser::prepare(const ChooserSetup& setup) {
     if (setup.button_enabled)
         command1_->setEnabled(*setup.button_enabled);
     if (setup.text1)
-        text1_->setText(shown(*setup.text1));
+        text1_->setText(*setup.text1);
     text1_->setVisible(setup.text1_visible);
     file_clicked_ = false;
     refresh();
@@ -133,21 +136,22 @@ void FileChooser::drop_save_as() {
     setEnabled(false);
 }
 
-std::string FileChooser::selected_name() const {
+QString FileChooser::selected_entry() const {
     QListWidgetItem* item = file1_->currentItem();
-    return item ? trim(name_of(item->text())) : std::string();
+    return item ? item->text() : QString();
 }
 
 void FileChooser::file_clicked_slot(QListWidgetItem* item) {
-    std::string name = item ? trim(name_of(item->text())) : std::string();
-    if (name.empty()) {
+    ChooserPick pick;
+    take_entry(item ? item->text() : QString(), pick);
+    if (pick.name.empty() && pick.file.empty()) {
         file_clicked_ = false;
         text1_->clear();
         return;
     }
     command1_->setEnabled(true);
     file_clicked_ = true;
-    text1_->setText(shown(name));
+    text1_->setText(shown(pick));
 }
 
 void FileChooser::run_editor_dispatch() {
@@ -163,27 +167,28 @@ void FileChooser::command1_clicked() {
             messages_.show("F2-I02: You have to select a filename first.", Buttons::Ok, true);
             return;
         }
-        state_.chooser_result = selected_name();
+        // The scenario editor's fields take game text.
+        state_.chooser_result = trim(fromQ(selected_entry()));
         run_editor_dispatch();
         return_to_caller();
         return;
     }
-    ChooserPick pick{state_.chooser_target, {}, trim(folder_), false};
+    ChooserPick pick{state_.chooser_target, {}, {}, trim_path(folder_), false};
     const ChooserTarget& target = state_.chooser_target;
     if (target.kind == ChooserTarget::Kind::SaveAs) {
-        pick.name = save_as_name(name_of(text1_->text()));
+        pick.file = save_as_name(pathFromQ(text1_->text()));
         text1_->hide();
     } else if (target == ChooserTarget::overview_field(3) ||
                target == ChooserTarget::overview_field(4)) {
-        pick.name = check_name(name_of(text1_->text()), ".smk");
-        text1_->setText(shown(pick.name));
+        pick.name = check_name(fromQ(text1_->text()), ".smk");
+        text1_->setText(toQ(pick.name));
     } else if (target == ChooserTarget::overview_field(5)) {
-        std::string typed = trim(lcase(name_of(text1_->text())));
-        text1_->setText(shown(typed));
+        std::string typed = trim(lcase(fromQ(text1_->text())));
+        text1_->setText(toQ(typed));
         pick.name = check_name(typed, state_.settings.text_ext);
     } else if (target.kind == ChooserTarget::Kind::Open) {
-        pick.name = selected_name();
-        text1_->setText(shown(pick.name));
+        take_entry(selected_entry(), pick);
+        text1_->setText(shown(pick));
     }
     if (overview_dispatch)
         overview_dispatch(pick);
@@ -195,18 +200,17 @@ void FileChooser::command1_clicked() {
 }
 
 void FileChooser::file_double_clicked(QListWidgetItem* item) {
-    std::string name = item ? trim(name_of(item->text())) : std::string();
-    if (name.empty())
+    ChooserPick pick{state_.chooser_target, {}, {}, trim_path(folder_), true};
+    take_entry(item ? item->text() : QString(), pick);
+    if (pick.name.empty() && pick.file.empty())
         return;
     command1_->setEnabled(true);
     if (state_.return_window == WindowId::ScenarioEditor) {
-        state_.chooser_result = name;
+        state_.chooser_result = pick.name;
         run_editor_dispatch();
     } else {
-        ChooserPick pick{state_.chooser_target, name, trim(folder_), true};
-        if (pick.target.kind == ChooserTarget::Kind::Open ||
-            pick.target.kind == ChooserTarget::Kind::SaveAs)
-            text1_->setText(shown(name));
+        if (picks_campaign_file())
+            text1_->setText(shown(pick));
         if (overview_dispatch)
             overview_dispatch(pick);
         if (pick.target.kind == ChooserTarget::Kind::SaveAs) {

@@ -5,6 +5,7 @@
 // Its object names ("Form2", "Text1", "Command1" ...) are the editor's documented control names:
 // stable handles for tests and automation.
 #include "model/handover.h"
+#include "platform/native_path.h"
 
 #include <QWidget>
 
@@ -23,18 +24,17 @@ namespace mf7 {
 struct EditorState;
 class Messages;
 
-// How a caller prepares the chooser. Texts are Windows-1252 like every text of the core; the
-// folder is a path, and so is text1 when the chooser picks a campaign file.
+// How a caller prepares the chooser. Texts are Windows-1252 like every text of the core.
 struct ChooserSetup {
-    std::string folder;
+    NativePath folder;
     std::string pattern;
     std::string caption;        // window caption
     std::string button_caption; // Command1
     // Command1's enabled state; nothing leaves it as the last use left it.
     std::optional<bool> button_enabled;
     bool text1_visible = false;
-    // Text1's new contents; nothing leaves it as it was.
-    std::optional<std::string> text1;
+    // Text1's new contents as shown (a path for Save as); nothing leaves it as it was.
+    std::optional<QString> text1;
     ChooserTarget target;                        // becomes chooser_target
     WindowId return_window = WindowId::Overview; // becomes return_window
     // The calling window is disabled while the chooser is open (not while saving).
@@ -44,9 +44,11 @@ struct ChooserSetup {
 // What the chooser hands to the overview.
 struct ChooserPick {
     ChooserTarget target;
-    // Command1: Text1 as the target's rule left it; double-click: the name as listed.
+    // Command1: Text1 as the target's rule left it; double-click: the name as listed. A field
+    // takes it as game text in `name`; Open and Save as take the campaign file's leaf in `file`.
     std::string name;
-    std::string folder; // the list's folder
+    NativePath file;
+    NativePath folder; // the list's folder
     bool double_click = false;
 };
 
@@ -62,7 +64,7 @@ class FileChooser : public QWidget {
     void refresh();
     // The campaign a Save as was opened for is gone: a chooser still saving closes unused.
     void drop_save_as();
-    std::string folder() const { return folder_; }
+    NativePath folder() const { return folder_; }
     std::string pattern() const { return pattern_; }
     bool file_clicked() const { return file_clicked_; }
 
@@ -88,16 +90,20 @@ class FileChooser : public QWidget {
     void command2_clicked();
     void return_to_caller();
     void run_editor_dispatch();
-    std::string selected_name() const;
+    // The selected entry as listed (a leaf on the disk), empty without one.
+    QString selected_entry() const;
     // Campaign files (Open, Save as) are named by paths; the other fields take game text.
     bool picks_campaign_file() const;
-    QString shown(const std::string& name) const;
-    std::string name_of(const QString& text) const;
+    // An entry or Text1 as the target takes it: the pick's file or name, blanks trimmed.
+    void take_entry(const QString& text, ChooserPick& pick) const;
+    // The pick's name or file as Text1 shows it.
+    QString shown(const ChooserPick& pick) const;
     void reset();
 
     EditorState& state_;
     Messages& messages_;
-    std::string folder_, pattern_;
+    NativePath folder_;
+    std::string pattern_;
     bool file_clicked_ = false;
     QListWidget* file1_ = nullptr;
     QLineEdit* text1_ = nullptr;

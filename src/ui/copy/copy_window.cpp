@@ -37,11 +37,11 @@ namespace mf7 {
 namespace {
 
 // The folder and every folder above it, the top first, as a folder list shows them open.
-std::vector<std::string> open_folders(const std::string& folder) {
+std::vector<NativePath> open_folders(const NativePath& folder) {
     fs::path p = to_native(folder).lexically_normal();
     if (!p.has_filename() && p != p.root_path())
         p = p.parent_path();
-    std::vector<std::string> chain;
+    std::vector<NativePath> chain;
     for (fs::path q = p;; q = q.parent_path()) {
         chain.push_back(from_native(q));
         if (q.parent_path() == q || q.parent_path().empty())
@@ -51,12 +51,12 @@ std::vector<std::string> open_folders(const std::string& folder) {
     return chain;
 }
 
-std::string shown_name(const std::string& path) {
-    std::string name = from_native(to_native(path).filename());
+NativePath shown_name(const NativePath& path) {
+    NativePath name = from_native(to_native(path).filename());
     return name.empty() ? path : name;
 }
 
-QListWidgetItem* folder_item(const std::string& path, const std::string& name, int depth) {
+QListWidgetItem* folder_item(const NativePath& path, const NativePath& name, int depth) {
     auto* item = new QListWidgetItem(QString(depth * 2, ' ') + pathToQ(name));
     item->setData(Qt::UserRole, pathToQ(path));
     return item;
@@ -153,7 +153,7 @@ CopyWindow::CopyWindow(EditorState& state, Messages& messages, QWidget* parent)
     resize(760, 460);
 
     drives_ = drive_list();
-    for (const std::string& d : drives_)
+    for (const NativePath& d : drives_)
         drive1_->addItem(pathToQ(d));
     connect(drive1_, &QComboBox::activated, this, &CopyWindow::drive_chosen);
     connect(dir1_, &QListWidget::itemActivated, this,
@@ -166,7 +166,7 @@ CopyWindow::CopyWindow(EditorState& state, Messages& messages, QWidget* parent)
     });
 
     // The lists open where the program was started, as the game's own tools did.
-    std::string start = state_.start_folder;
+    NativePath start = state_.start_folder;
     if (start.empty() || !folder_exists(start)) {
         std::error_code ec;
         start = from_native(fs::current_path(ec));
@@ -185,7 +185,7 @@ QString CopyWindow::folder() const {
 void CopyWindow::set_folder(const QString& folder) {
     folder_ = resolve_path(pathFromQ(folder));
     fill_lists();
-    text1_->setText(pathToQ(trim(folder_)));
+    text1_->setText(pathToQ(trim_path(folder_)));
 }
 
 void CopyWindow::fill_lists() {
@@ -194,22 +194,22 @@ void CopyWindow::fill_lists() {
     if (drive < drive1_->count())
         drive1_->setCurrentIndex(drive);
     dir1_->clear();
-    std::vector<std::string> open = open_folders(folder_);
+    std::vector<NativePath> open = open_folders(folder_);
     for (std::size_t i = 0; i < open.size(); ++i)
         dir1_->addItem(folder_item(open[i], shown_name(open[i]), static_cast<int>(i)));
     dir1_->setCurrentRow(static_cast<int>(open.size()) - 1);
-    for (const std::string& sub : list_folders(folder_))
+    for (const NativePath& sub : list_folders(folder_))
         dir1_->addItem(folder_item(from_native(to_native(folder_) / to_native(sub)), sub,
                                    static_cast<int>(open.size())));
     file1_->clear();
-    for (const std::string& f : list_files(folder_, "*.*"))
+    for (const NativePath& f : list_files(folder_, "*.*"))
         file1_->addItem(pathToQ(f));
 }
 
 void CopyWindow::drive_chosen(int index) {
     if (index < 0 || index >= static_cast<int>(drives_.size()))
         return;
-    std::string root = drive_root(drives_[static_cast<std::size_t>(index)]);
+    NativePath root = drive_root(drives_[static_cast<std::size_t>(index)]);
     if (!folder_exists(root)) {
         messages_.show(drive_not_responding(drives_[static_cast<std::size_t>(index)]));
         // The first drive stands for the game's platform's "C:".
@@ -258,7 +258,7 @@ void CopyWindow::make_copy() {
         copy_report_window_ = std::make_unique<CopyReportWindow>();
         connect(copy_report_window_.get(), &CopyReportWindow::done, this, &CopyWindow::closed);
     }
-    copy_report_window_->show_report(pathToQ(result.label), pathToQ(result.report_paths));
+    copy_report_window_->show_report(utf8ToQ(result.label), utf8ToQ(result.report_paths));
     hide();
 }
 
@@ -277,7 +277,7 @@ void CopyWindow::make_new_folder() {
         connect(new_folder_window_.get(), &NewFolderWindow::cancelled, this, back);
     }
     setEnabled(false);
-    new_folder_window_->start(pathToQ(trim(folder_)));
+    new_folder_window_->start(pathToQ(trim_path(folder_)));
 }
 
 void CopyWindow::closeEvent(QCloseEvent* event) {

@@ -3,6 +3,8 @@
 // folder to copy into, chosen in drive, folder and file lists.
 // Its object names ("Form10", "Text1", "Command1" ...) are the editor's documented control names:
 // stable handles for tests and automation.
+#include "platform/native_path.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -58,8 +60,8 @@ class CopyWindow : public QWidget {
 
     EditorState& state_;
     Messages& messages_;
-    std::string folder_;
-    std::vector<std::string> drives_;
+    NativePath folder_;
+    std::vector<NativePath> drives_;
     QRadioButton *option1_, *option2_, *option3_;
     QCheckBox *check1_, *check2_, *check3_, *check4_;
     QComboBox* drive1_;

@@ -104,7 +104,7 @@ void OverviewWindow::open_name_chooser(QLineEdit* field) {
     setup.pattern = names.pattern;
     setup.button_caption = names.button_caption;
     setup.button_enabled = false;
-    setup.text1 = std::string();
+    setup.text1 = QString();
     setup.text1_visible = false;
     setup.return_window = WindowId::Overview;
     setup.target = ChooserTarget::overview_field(field_index(field));
@@ -125,7 +125,7 @@ void OverviewWindow::text5_shift_click() {
     emit textFileRequested();
 }
 
-std::string OverviewWindow::text_file_path() const {
+NativePath OverviewWindow::text_file_path() const {
     return mf7::text_file_path(state_.settings, fromQ(text5_->text()));
 }
 

@@ -92,8 +92,8 @@ void OverviewWindow::save_as_clicked() {
     if (state_.cam_folder.empty())
         state_.cam_folder = state_.settings.mf7_cam;
     if (state_.cam_name.empty())
-        state_.cam_name = "newcamp.cam";
-    state_.cam_path = join_path(trim(state_.cam_folder), trim(state_.cam_name));
+        state_.cam_name = NativePath("newcamp.cam");
+    state_.cam_path = join_path(trim_path(state_.cam_folder), trim_path(state_.cam_name));
     ChooserSetup setup;
     setup.target = ChooserTarget::save_as();
     setup.return_window = WindowId::Overview;
@@ -103,7 +103,7 @@ void OverviewWindow::save_as_clicked() {
     setup.button_caption = "write file to disk";
     // The name to save under stands in Text1 already, so the button works without a click.
     setup.button_enabled = true;
-    setup.text1 = trim(state_.cam_name);
+    setup.text1 = pathToQ(trim_path(state_.cam_name));
     setup.text1_visible = true;
     setup.disable_caller = false;
     state_.return_window = WindowId::Overview;
@@ -195,11 +195,11 @@ void OverviewWindow::chooser_picked(const ChooserPick& pick) {
 }
 
 void OverviewWindow::open_picked(const ChooserPick& pick) {
-    open_file(pick.folder, pick.name);
+    open_file(pick.folder, pick.file);
 }
 
 void OverviewWindow::save_picked(const ChooserPick& pick) {
-    state_.cam_name = pick.name;
+    state_.cam_name = pick.file;
     state_.cam_folder = pick.folder;
     state_.cam_path = join_path(state_.cam_folder, state_.cam_name);
     if (write_campaign_file(state_, messages_) == SaveResult::Saved) {

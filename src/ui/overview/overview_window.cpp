@@ -376,7 +376,7 @@ void OverviewWindow::start() {
     state_.version_text = kVersionText;
     state_.return_window = WindowId::Overview;
     // An installed program's folder cannot be written: its settings go to the user's folder.
-    std::string user_folder =
+    NativePath user_folder =
         pathFromQ(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     state_.settings.program_folder =
         settings_folder(strip_final_separator(state_.start_folder), user_folder);

@@ -24,35 +24,6 @@ namespace {
 
 constexpr int kPathRole = Qt::UserRole;
 
-// The folders from the drive's top down to folder: "/", "/home", "/home/ann".
-std::vector<std::string> folder_chain(const std::string& folder, const std::string& drive) {
-    std::vector<std::string> chain;
-    std::string root = drive_root(drive);
-    std::string f = folder;
-    while (!f.empty()) {
-        chain.insert(chain.begin(), f);
-        if (f == root || f.size() <= root.size())
-            break;
-        std::size_t cut = f.find_last_of(std::string("/") + path_separator());
-        if (cut == std::string::npos)
-            break;
-        std::string parent = cut == 0 ? f.substr(0, 1) : f.substr(0, cut);
-        if (parent.size() < root.size())
-            parent = root;
-        if (parent == f)
-            break;
-        f = parent;
-    }
-    return chain;
-}
-
-// A sub-folder's path; a drive's top folder already ends in its separator.
-std::string child_path(const std::string& folder, const std::string& name) {
-    if (!folder.empty() && (folder.back() == '/' || folder.back() == path_separator()))
-        return folder + name;
-    return join_path(folder, name);
-}
-
 } // namespace
 
 FolderPicker::FolderPicker(EditorState& state, Messages& messages, QWidget* parent)
@@ -128,18 +99,18 @@ void FolderPicker::fill_drives() {
         drive1_->addItem(style()->standardIcon(QStyle::SP_DriveHDIcon), pathToQ(d));
 }
 
-void FolderPicker::show_folder(const std::string& folder) {
+void FolderPicker::show_folder(const NativePath& folder) {
     file1_->clear();
     for (const auto& name : list_files(folder, pattern_))
         file1_->addItem(pathToQ(name));
-    std::string drive = drive_of(folder, drives_);
+    NativePath drive = drive_of(folder, drives_);
     for (std::size_t i = 0; i < drives_.size(); ++i)
         if (drives_[i] == drive)
             drive1_->setCurrentIndex(static_cast<int>(i));
-    text1_->setText(pathToQ(trim(folder)));
+    text1_->setText(pathToQ(trim_path(folder)));
 }
 
-void FolderPicker::set_dir(const std::string& folder) {
+void FolderPicker::set_dir(const NativePath& folder) {
     dir_path_ = nearest_existing_folder(folder);
     dir1_->clear();
     QIcon open_icon = style()->standardIcon(QStyle::SP_DirOpenIcon);
@@ -147,8 +118,7 @@ void FolderPicker::set_dir(const std::string& folder) {
     auto chain = folder_chain(dir_path_, drive_of(dir_path_, drives_));
     int depth = 0;
     for (const auto& f : chain) {
-        std::size_t cut = f.find_last_of(std::string("/") + path_separator());
-        std::string shown = (depth == 0 || cut == std::string::npos) ? f : f.substr(cut + 1);
+        NativePath shown = depth == 0 ? f : leaf_name(f);
         auto* item = new QListWidgetItem(open_icon, QString(depth * 2, ' ') + pathToQ(shown));
         item->setData(kPathRole, pathToQ(f));
         dir1_->addItem(item);
@@ -166,7 +136,7 @@ void FolderPicker::set_dir(const std::string& folder) {
 void FolderPicker::drive_chosen(int index) {
     if (index < 0 || index >= static_cast<int>(drives_.size()))
         return;
-    std::string drive = drives_[static_cast<std::size_t>(index)];
+    NativePath drive = drives_[static_cast<std::size_t>(index)];
     if (!folder_exists(drive_root(drive))) {
         messages_.show(drive_not_responding(drive));
         drive = main_drive();

@@ -3,6 +3,8 @@
 // folder being chosen. It serves one field of the folder settings window at a time.
 // Its object names ("Form5", "Text1", "Command1" ...) are the editor's documented control names:
 // stable handles for tests and automation.
+#include "platform/native_path.h"
+
 #include <QWidget>
 
 #include <string>
@@ -22,7 +24,7 @@ class Messages;
 
 struct PickerSetup {
     int field = 0;      // the settings window's field number: 1 to 7 or 9
-    std::string folder; // where to start
+    NativePath folder; // where to start
     std::string pattern;
     std::string label; // what is being chosen
 };
@@ -34,7 +36,7 @@ class FolderPicker : public QWidget {
 
     void prepare(const PickerSetup& setup);
     // The folder the lists show.
-    std::string dir_path() const { return dir_path_; }
+    NativePath dir_path() const { return dir_path_; }
     int field() const { return field_; }
 
   signals:
@@ -49,8 +51,8 @@ class FolderPicker : public QWidget {
 
   private:
     // Dir1 goes to folder (a missing one shows its nearest existing parent): lists refreshed.
-    void set_dir(const std::string& folder);
-    void show_folder(const std::string& folder);
+    void set_dir(const NativePath& folder);
+    void show_folder(const NativePath& folder);
     void fill_drives();
     void drive_chosen(int index);
     void dir_clicked(QListWidgetItem* item);
@@ -61,8 +63,9 @@ class FolderPicker : public QWidget {
     EditorState& state_;
     Messages& messages_;
     int field_ = 0;
-    std::string dir_path_, pattern_;
-    std::vector<std::string> drives_;
+    NativePath dir_path_;
+    std::string pattern_;
+    std::vector<NativePath> drives_;
     QComboBox* drive1_ = nullptr;
     QListWidget *dir1_ = nullptr, *file1_ = nullptr;
     QLineEdit* text1_ = nullptr;
