@@ -3,6 +3,7 @@
 #include "campaign_graph_input.h"
 #include "demo/demo_game.h"
 #include "model/campaign.h"
+#include "platform/paths.h"
 #include "settings/settings.h"
 
 #include <filesystem>
@@ -58,8 +59,8 @@ int main(int argc, char** argv) {
     fs::path games = out / "games";
     fs::remove_all(games);
     std::string error;
-    if (!demo::write_demo_game((games / "demo").string(), error) ||
-        !demo::write_full_game((games / "full").string(), 6, error)) {
+    if (!demo::write_demo_game(from_native(games / "demo"), error) ||
+        !demo::write_full_game(from_native(games / "full"), 6, error)) {
         std::cerr << "mf7fuzzseeds: " << error << "\n";
         return 1;
     }
@@ -68,7 +69,7 @@ int main(int argc, char** argv) {
     put(out / "campaign_graph", "demo", fuzz::input_of_campaign(demo::demo_campaign()));
     put(out / "campaign_graph", "full", fuzz::input_of_campaign(demo::full_campaign(12)));
     put(out / "settings_file", "mf7edit.ini",
-        settings_file_text(demo::demo_settings((games / "demo").string()), "3.0.1"));
+        settings_file_text(demo::demo_settings(from_native(games / "demo")), "3.0.1"));
     fs::remove_all(games);
     return 0;
 }

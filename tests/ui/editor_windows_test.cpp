@@ -194,13 +194,13 @@ class EditorWindowsTest : public QObject {
     void reportsFromTheMenu() {
         Editor e(kOpened);
         e.trigger("mnu_camlst");
-        std::string list = join_path(e.state.settings.mf7_rep, "Small Campaignlist for DEMO.txt");
+        NativePath list = join_path(e.state.settings.mf7_rep, "Small Campaignlist for DEMO.txt");
         QVERIFY(file_exists(list));
 
         e.trigger("mnu_missing");
         TextWindow& text = e.windows.text_window();
-        std::string report = join_path(e.state.settings.mf7_rep, "Missing-Files-List-DEMO.txt");
-        QCOMPARE(text.windowTitle(), toQ(report));
+        NativePath report = join_path(e.state.settings.mf7_rep, "Missing-Files-List-DEMO.txt");
+        QCOMPARE(text.windowTitle(), pathToQ(report));
         QVERIFY(text.text1()->toPlainText().contains("missing.smk"));
     }
 
@@ -226,7 +226,7 @@ class EditorWindowsTest : public QObject {
         } else {
             QTest::mouseClick(editor.field(25), Qt::LeftButton, Qt::ShiftModifier);
             QCOMPARE(waited_for->windowTitle(),
-                     toQ(join_path(e.state.settings.mf7_txt, "NORv.txt")));
+                     pathToQ(join_path(e.state.settings.mf7_txt, "NORv.txt")));
         }
         QVERIFY(waited_for->isVisible());
         QVERIFY(!editor.close());
