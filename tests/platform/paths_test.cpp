@@ -10,6 +10,13 @@
 using namespace mf7;
 using namespace mf7::test;
 
+// Game text and paths meet only where a function says so.
+static_assert(!std::is_convertible_v<std::string, NativePath> &&
+              !std::is_convertible_v<NativePath, std::string> &&
+              !std::is_convertible_v<const char*, NativePath>);
+static_assert(!std::is_invocable_v<decltype(&path_as_text), const std::string&> &&
+              !std::is_invocable_v<decltype(&path_in_message), const std::string&>);
+
 // Game files are found, and file lists matched, ignoring letter case.
 TEST(Paths, FilesAndFileListsIgnoreLetterCase) {
     TempDir dir;

@@ -10,6 +10,15 @@
 using namespace mf7;
 using namespace mf7::test;
 
+// Each conversion to the screen takes its own kind only: a path shown as game text, or game text
+// shown as a path, does not compile.
+static_assert(std::is_invocable_v<decltype(&toQ), const std::string&> &&
+              !std::is_invocable_v<decltype(&toQ), const NativePath&>);
+static_assert(std::is_invocable_v<decltype(&pathToQ), const NativePath&> &&
+              !std::is_invocable_v<decltype(&pathToQ), const std::string&>);
+static_assert(!std::is_assignable_v<std::string&, decltype(pathFromQ(QString()))> &&
+              !std::is_assignable_v<NativePath&, decltype(fromQ(QString()))>);
+
 namespace {
 const char* const kPolish = "\xC5\x81\xC3\xB3\x64\xC5\xBA \xC5\x81";
 const struct {
