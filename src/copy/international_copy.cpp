@@ -255,10 +255,10 @@ class CopyRun {
     // source is message text already: a path through path_in_message, or the step's words.
     void fail(const std::string& source, const NativePath& dest, const std::string& error_text) {
         ++result_.errors;
-        messages_.show("The error: >" + error_text +
-                       "< was encountered, While trying to copy files into " +
-                       path_in_message(target_) + "\r\n" + "Filenames when the Error occurred: " +
-                       source + " -> " + path_in_message(dest));
+        messages_.show(
+            "The error: >" + error_text + "< was encountered, While trying to copy files into " +
+            path_in_message(target_) + "\r\n" + "Filenames when the Error occurred: " + source +
+            " -> " + path_in_message(dest));
     }
 
     const EditorState& state_;

@@ -26,7 +26,7 @@ struct CopyOptions {
 };
 
 struct CopyResult {
-    bool done = false;        // false when the question was not answered OK: nothing was touched
+    bool done = false; // false when the question was not answered OK: nothing was touched
     // The label and the report's lines with the paths whole are UTF-8 text (paths and fixed
     // ASCII words), for the window and the batch tool; `report` is the same as game text.
     std::string label;        // "This Report has been saved as: " + the path whole

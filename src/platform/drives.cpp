@@ -57,8 +57,7 @@ std::vector<NativePath> drive_list() {
     }
 #else
     drives.emplace_back("/");
-    if (const char* home = std::getenv("HOME");
-        home && *home && folder_exists(NativePath(home))) {
+    if (const char* home = std::getenv("HOME"); home && *home && folder_exists(NativePath(home))) {
         std::string h = home;
         while (h.size() > 1 && h.back() == '/')
             h.pop_back();

@@ -305,8 +305,7 @@ NativePath executable_folder() {
 #endif
 }
 
-std::vector<NativePath> program_arguments([[maybe_unused]] int argc,
-                                          [[maybe_unused]] char** argv) {
+std::vector<NativePath> program_arguments([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
 #ifdef _WIN32
     SetConsoleOutputCP(CP_UTF8);
     int count = 0;

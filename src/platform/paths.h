@@ -64,8 +64,7 @@ NativePath trim_path(const NativePath& path);
 
 // The existing file or folder at path, found as the game's platform finds it: exact names first,
 // then each missing component matched ignoring letter case. Nothing when there is none.
-std::optional<NativePath> find_existing(const NativePath& path,
-                                        FolderListings* listings = nullptr);
+std::optional<NativePath> find_existing(const NativePath& path, FolderListings* listings = nullptr);
 // find_existing, or path itself when nothing exists there.
 NativePath resolve_path(const NativePath& path);
 

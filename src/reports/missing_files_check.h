@@ -28,8 +28,8 @@ struct CheckHeaderTexts {
 };
 
 struct CheckResult {
-    NativePath caption;  // report folder + "Missing-Files-List-" + base + text extension
-    std::string text;    // lines joined by CR LF, none after the last
+    NativePath caption; // report folder + "Missing-Files-List-" + base + text extension
+    std::string text;   // lines joined by CR LF, none after the last
     // The same in UTF-8 with the paths whole (control bytes shown as \xHH), lines joined by LF.
     std::string text_paths;
     CheckCounters counters;

@@ -29,8 +29,7 @@ NativePath report_path(const Settings& settings, const std::string& prefix,
 }
 
 NativePath campaign_file_path(const EditorState& state) {
-    const NativePath& folder =
-        state.cam_folder.empty() ? state.settings.mf7_cam : state.cam_folder;
+    const NativePath& folder = state.cam_folder.empty() ? state.settings.mf7_cam : state.cam_folder;
     return join_path(folder, state.cam_name);
 }
 

@@ -282,7 +282,7 @@ TEST(Batch, ReadsAndWritesInFoldersOfAnyName) {
     // The settings file may hold the folders lower case (on Windows).
     std::string film = join_path(settings.mf7_smk, "missing.smk").str();
     EXPECT_NE(fold_case(run({"check", cam})).find(fold_case(film) + "\n"), std::string::npos);
-    EXPECT_NE(run({"copy", cam, "--to", target.str()})
-                  .find(join_path(target, "POLAND.SCN").str() + "\n"),
-              std::string::npos);
+    EXPECT_NE(
+        run({"copy", cam, "--to", target.str()}).find(join_path(target, "POLAND.SCN").str() + "\n"),
+        std::string::npos);
 }

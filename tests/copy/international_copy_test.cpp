@@ -86,15 +86,15 @@ TEST(InternationalCopy, DeuCopyAsksThenReportsEachFileItsFailuresAndProgress) {
     CopyOptions o;
     o.progress = [&done](int d, int total) { done.push_back(total == 16 ? d : -1); };
     CopyResult r = g.copy("DEU", {}, o);
-    EXPECT_EQ(split_lines_cr(r.report),
-              (std::vector<std::string>{
-                  "The following files are saved: ", in(t, "alphabrf.deu"),
-                  in(s.mf7_txt, "a_bv.txt") + " : COPY FAILED",
-                  in(s.mf7_scn, "ALPHA.SCN") + " : COPY FAILED", in(t, "Beta.deu"),
-                  in(s.mf7_txt, "b_bv.txt") + " : FILE NOT FOUND", in(t, "b.deu"),
-                  in(t, "BETA.txt"), in(s.mf7_scn, "BETA.SCN") + " : FILE NOT FOUND",
-                  in(t, "camp.deu"), in(t, "CAMP.CAM"), " ",
-                  "Number of files copied =  5", "Number of files NOT FOUND =  2"}));
+    EXPECT_EQ(
+        split_lines_cr(r.report),
+        (std::vector<std::string>{
+            "The following files are saved: ", in(t, "alphabrf.deu"),
+            in(s.mf7_txt, "a_bv.txt") + " : COPY FAILED",
+            in(s.mf7_scn, "ALPHA.SCN") + " : COPY FAILED", in(t, "Beta.deu"),
+            in(s.mf7_txt, "b_bv.txt") + " : FILE NOT FOUND", in(t, "b.deu"), in(t, "BETA.txt"),
+            in(s.mf7_scn, "BETA.SCN") + " : FILE NOT FOUND", in(t, "camp.deu"), in(t, "CAMP.CAM"),
+            " ", "Number of files copied =  5", "Number of files NOT FOUND =  2"}));
     EXPECT_EQ(r.errors, 2);
     EXPECT_EQ(read_all(join_path(t, "report.deu")), r.report + "\r\n");
     ASSERT_EQ(g.msgs.shown.size(), 3u);
@@ -102,11 +102,10 @@ TEST(InternationalCopy, DeuCopyAsksThenReportsEachFileItsFailuresAndProgress) {
                                         "\r\nAll textfiles in the campaign will be given the "
                                         "extension: deu\r\nDo yu want me to proceede?");
     EXPECT_EQ(g.msgs.shown[0].buttons, Buttons::OkCancel);
-    EXPECT_EQ(g.msgs.shown[1].text,
-              "The error: >" + kFolderInTheWayText +
-                  "< was encountered, While trying to copy files into " + t.str() +
-                  "\r\nFilenames when the Error occurred: " + in(s.mf7_txt, "a_bv.txt") +
-                  " -> " + in(t, "a_bv.deu"));
+    EXPECT_EQ(g.msgs.shown[1].text, "The error: >" + kFolderInTheWayText +
+                                        "< was encountered, While trying to copy files into " +
+                                        t.str() + "\r\nFilenames when the Error occurred: " +
+                                        in(s.mf7_txt, "a_bv.txt") + " -> " + in(t, "a_bv.deu"));
 
     // The text files keep their bytes; the file found ignoring case ("beta.txt") is copied under
     // the campaign's spelling.

@@ -145,8 +145,8 @@ TEST(WriteFileAtomic, LinksPermissionsAndStaleTemporaryFiles) {
         NativePath real = dir.file("real"), f = join_path(real, "f"),
                    busy = join_path(real, ".mf7~f.xyz789.tmp");
         // All but the stale .mf7~f.abc123.tmp stay.
-        const std::vector<NativePath> stay = paths(
-            {".f.abc123", ".mf7~f.abc.tmp", ".mf7~f.xyz789.tmp", ".mf7~g.abc123.tmp", "f"});
+        const std::vector<NativePath> stay =
+            paths({".f.abc123", ".mf7~f.abc.tmp", ".mf7~f.xyz789.tmp", ".mf7~g.abc123.tmp", "f"});
         for (const NativePath& n : stay)
             ASSERT_TRUE(demo::write_bytes(join_path(real, n), "x"));
         ASSERT_TRUE(demo::write_bytes(join_path(real, ".mf7~f.abc123.tmp"), "x"));

@@ -67,7 +67,7 @@ TEST(Paths, GameNamesFoundInFoldersOfAnyName) {
     }
     // Reports hold game text: what Windows-1252 cannot hold becomes '?'.
     EXPECT_EQ(path_as_text("Łódź Æ"_path), "?\xF3"
-                                      "d? \xC6");
+                                           "d? \xC6");
 }
 
 // Messages are game text too, but the screen shows every path in them whole: a path Windows-1252

@@ -66,17 +66,17 @@ TEST(MissingFilesCheck, ExampleText) {
     CheckResult r =
         check_missing_files(game.state, {"nowin.smk", "  ", "gone.txt"}, fill.rows, game.msgs);
     const Settings& s = game.settings();
-    EXPECT_EQ(r.text + "\r\n",
-              join_lines_crlf(
-                  {"Campaign-file Missing : " + s.mf7_cam.str() + path_separator(),
-                   "Campaign text-file Missing : " + in(s.mf7_txt, "gone.txt"),
-                   "Campaign-win smk-file Missing : " + in(s.mf7_smk, "nowin.smk"), "  ",
-                   "Scn #  2 - Missing scn smk-file: " + in(s.mf7_smk, "INTRO2.SMK"),
-                   "Scn #:  3 - V-goto illegal.", "-- file-checker - statistics --",
-                   "Total number of files not found:  4",
-                   "Total number of GOTO's 'Out-of-range' in campaign:  1",
-                   "Campaign seems 'not playable'.", "You can Win the Campaign.",
-                   "You can Loose the Campaign.", "-- end of file-check --"}));
+    EXPECT_EQ(
+        r.text + "\r\n",
+        join_lines_crlf({"Campaign-file Missing : " + s.mf7_cam.str() + path_separator(),
+                         "Campaign text-file Missing : " + in(s.mf7_txt, "gone.txt"),
+                         "Campaign-win smk-file Missing : " + in(s.mf7_smk, "nowin.smk"), "  ",
+                         "Scn #  2 - Missing scn smk-file: " + in(s.mf7_smk, "INTRO2.SMK"),
+                         "Scn #:  3 - V-goto illegal.", "-- file-checker - statistics --",
+                         "Total number of files not found:  4",
+                         "Total number of GOTO's 'Out-of-range' in campaign:  1",
+                         "Campaign seems 'not playable'.", "You can Win the Campaign.",
+                         "You can Loose the Campaign.", "-- end of file-check --"}));
     EXPECT_EQ(r.caption, join_path(s.mf7_rep, "Missing-Files-List-newcamp.txt"));
     EXPECT_FALSE(r.playable);
     EXPECT_TRUE(game.msgs.shown.empty());

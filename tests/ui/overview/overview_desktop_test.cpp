@@ -173,8 +173,7 @@ class OverviewDesktopTest : public QObject {
         e.trigger("Mundo");
         QVERIFY(e.state.campaign_changed);
         // One recent entry per file, under its name on disk.
-        QCOMPARE(recent_campaigns::list(),
-                 QStringList{pathToQ(e.game.campaign_path())});
+        QCOMPARE(recent_campaigns::list(), QStringList{pathToQ(e.game.campaign_path())});
         // Open starts a new history.
         e.open();
         QVERIFY(!e.overview().action("Mundo")->isEnabled());
@@ -203,8 +202,7 @@ class OverviewDesktopTest : public QObject {
             e.overview().open_argument(pathToQ(path));
         QCOMPARE(e.list1()->count(), c.campaign ? 8 : 50);
         QCOMPARE(e.msgs.shown.size(), std::size_t(c.campaign ? 0 : 1));
-        QCOMPARE(recent_campaigns::list(),
-                 c.campaign ? QStringList{pathToQ(path)} : QStringList{});
+        QCOMPARE(recent_campaigns::list(), c.campaign ? QStringList{pathToQ(path)} : QStringList{});
     }
 
     // A recent entry and a dropped campaign ask about unsaved changes as Open does: a missing
