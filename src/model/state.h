@@ -3,7 +3,6 @@
 // once per run (or per test) and passed by reference.
 #include "model/campaign.h"
 #include "model/country_names.h"
-#include "model/handover.h"
 #include "model/scenario_file.h"
 #include "settings/settings.h"
 
@@ -24,11 +23,6 @@ struct EditorState {
     int16_t selected_scn = 0;
     // Paths in the platform's form, like start_folder and the settings' folders.
     std::string cam_path, cam_folder, cam_name;
-
-    // Hand-over between windows: which window to return to, which field asked the chooser.
-    WindowId return_window = WindowId::Overview;
-    ChooserTarget chooser_target;
-    std::string chooser_result;
 
     std::string version_text = kVersionText;
     // The folder the program was started from.

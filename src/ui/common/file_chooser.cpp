@@ -89,7 +89,7 @@ void FileChooser::reset() {
 }
 
 bool FileChooser::picks_campaign_file() const {
-    const ChooserTarget& t = state_.chooser_target;
+    const ChooserTarget& t = target_;
     return t.kind == ChooserTarget::Kind::Open || t.kind == ChooserTarget::Kind::SaveAs;
 }
 
@@ -104,8 +104,8 @@ std::string FileChooser::name_of(const QString& text) const {
 void FileChooser::prepare(const ChooserSetup& setup) {
     folder_ = setup.folder;
     pattern_ = setup.pattern;
-    state_.chooser_target = setup.target;
-    state_.return_window = setup.return_window;
+    target_ = setup.target;
+    return_window_ = setup.return_window;
     setWindowTitle(toQ(setup.caption));
     command1_->setText(toQ(setup.button_caption));
     if (setup.button_enabled)
@@ -125,9 +125,9 @@ void FileChooser::refresh() {
 }
 
 void FileChooser::drop_save_as() {
-    if (!isVisible() || state_.chooser_target.kind != ChooserTarget::Kind::SaveAs)
+    if (!isVisible() || target_.kind != ChooserTarget::Kind::SaveAs)
         return;
-    state_.chooser_target = {};
+    target_ = {};
     text1_->hide();
     hide();
     setEnabled(false);
@@ -150,34 +150,33 @@ void FileChooser::file_clicked_slot(QListWidgetItem* item) {
     text1_->setText(shown(name));
 }
 
-void FileChooser::run_editor_dispatch() {
+void FileChooser::run_editor_dispatch(const std::string& name) {
     if (editor_dispatch)
-        editor_dispatch();
+        editor_dispatch(target_, name);
     else
         messages_.show("F2-E01: This program has got a bug, please report the errornumber.");
 }
 
 void FileChooser::command1_clicked() {
-    if (state_.return_window == WindowId::ScenarioEditor) {
+    if (return_window_ == WindowId::ScenarioEditor) {
         if (!file_clicked_) {
             messages_.show("F2-I02: You have to select a filename first.", Buttons::Ok, true);
             return;
         }
-        state_.chooser_result = selected_name();
-        run_editor_dispatch();
+        run_editor_dispatch(selected_name());
         return_to_caller();
         return;
     }
-    ChooserPick pick{state_.chooser_target, {}, trim(folder_), false};
-    const ChooserTarget& target = state_.chooser_target;
+    ChooserPick pick{target_, {}, trim(folder_), false};
+    const ChooserTarget& target = target_;
     if (target.kind == ChooserTarget::Kind::SaveAs) {
         pick.name = save_as_name(name_of(text1_->text()));
         text1_->hide();
-    } else if (target == ChooserTarget::overview_field(3) ||
-               target == ChooserTarget::overview_field(4)) {
+    } else if (target == ChooserTarget::overview_field(HeaderField::WinSmk) ||
+               target == ChooserTarget::overview_field(HeaderField::LoseSmk)) {
         pick.name = check_name(name_of(text1_->text()), ".smk");
         text1_->setText(shown(pick.name));
-    } else if (target == ChooserTarget::overview_field(5)) {
+    } else if (target == ChooserTarget::overview_field(HeaderField::Description)) {
         std::string typed = trim(lcase(name_of(text1_->text())));
         text1_->setText(shown(typed));
         pick.name = check_name(typed, state_.settings.text_ext);
@@ -188,7 +187,7 @@ void FileChooser::command1_clicked() {
     if (overview_dispatch)
         overview_dispatch(pick);
     if (pick.target.kind == ChooserTarget::Kind::SaveAs) {
-        state_.chooser_target = {};
+        target_ = {};
         refresh();
     }
     return_to_caller();
@@ -199,11 +198,10 @@ void FileChooser::file_double_clicked(QListWidgetItem* item) {
     if (name.empty())
         return;
     command1_->setEnabled(true);
-    if (state_.return_window == WindowId::ScenarioEditor) {
-        state_.chooser_result = name;
-        run_editor_dispatch();
+    if (return_window_ == WindowId::ScenarioEditor) {
+        run_editor_dispatch(name);
     } else {
-        ChooserPick pick{state_.chooser_target, name, trim(folder_), true};
+        ChooserPick pick{target_, name, trim(folder_), true};
         if (pick.target.kind == ChooserTarget::Kind::Open ||
             pick.target.kind == ChooserTarget::Kind::SaveAs)
             text1_->setText(shown(name));
@@ -211,7 +209,7 @@ void FileChooser::file_double_clicked(QListWidgetItem* item) {
             overview_dispatch(pick);
         if (pick.target.kind == ChooserTarget::Kind::SaveAs) {
             refresh();
-            state_.chooser_target = {};
+            target_ = {};
             text1_->hide();
         }
     }
@@ -219,7 +217,7 @@ void FileChooser::file_double_clicked(QListWidgetItem* item) {
 }
 
 void FileChooser::command2_clicked() {
-    if (state_.return_window == WindowId::Overview)
+    if (return_window_ == WindowId::Overview)
         text1_->hide();
     return_to_caller();
 }
@@ -227,7 +225,7 @@ void FileChooser::command2_clicked() {
 void FileChooser::return_to_caller() {
     hide();
     setEnabled(false);
-    QWidget* caller = resolve_window ? resolve_window(state_.return_window) : nullptr;
+    QWidget* caller = resolve_window ? resolve_window(return_window_) : nullptr;
     if (caller) {
         caller->setEnabled(true);
         caller->activateWindow();

@@ -1,10 +1,10 @@
 #pragma once
 // The file chooser: lists the files of one folder that match one pattern and hands the chosen
 // name to the window that asked. The caller prepares it (ChooserSetup); its button, list and
-// close box then act on `return_window` and `chooser_target` of the state.
+// close box then act on the target and the window to return to that the setup gave.
 // Its object names ("Form2", "Text1", "Command1" ...) are the editor's documented control names:
 // stable handles for tests and automation.
-#include "model/handover.h"
+#include "ui/window_handover.h"
 
 #include <QWidget>
 
@@ -35,8 +35,8 @@ struct ChooserSetup {
     bool text1_visible = false;
     // Text1's new contents; nothing leaves it as it was.
     std::optional<std::string> text1;
-    ChooserTarget target;                        // becomes chooser_target
-    WindowId return_window = WindowId::Overview; // becomes return_window
+    ChooserTarget target;                        // who takes the chosen name
+    WindowId return_window = WindowId::Overview; // the window enabled again on return
     // The calling window is disabled while the chooser is open (not while saving).
     bool disable_caller = true;
 };
@@ -65,14 +65,15 @@ class FileChooser : public QWidget {
     std::string folder() const { return folder_; }
     std::string pattern() const { return pattern_; }
     bool file_clicked() const { return file_clicked_; }
+    // Who the chooser works for now: none once a Save as is done or dropped.
+    const ChooserTarget& target() const { return target_; }
 
-    // Called when returning to the scenario editor once chooser_result holds the chosen name; the
-    // scenario editor puts the name into the field chooser_target names. Without it the target is
-    // unknown and "F2-E01" is shown.
-    std::function<void()> editor_dispatch;
+    // Called when returning to the scenario editor with the chosen name; the scenario editor puts
+    // it into the field the target names. Without it the target is unknown and "F2-E01" is shown.
+    std::function<void(const ChooserTarget&, const std::string&)> editor_dispatch;
     // Called when returning to the overview: the overview takes the name for its field or command.
     std::function<void(const ChooserPick&)> overview_dispatch;
-    // The window return_window names, to enable and activate it on return.
+    // The window a setup's return_window names, to enable and activate it on return.
     std::function<QWidget*(WindowId)> resolve_window;
 
   protected:
@@ -87,7 +88,7 @@ class FileChooser : public QWidget {
     void command1_clicked();
     void command2_clicked();
     void return_to_caller();
-    void run_editor_dispatch();
+    void run_editor_dispatch(const std::string& name);
     std::string selected_name() const;
     // Campaign files (Open, Save as) are named by paths; the other fields take game text.
     bool picks_campaign_file() const;
@@ -98,6 +99,8 @@ class FileChooser : public QWidget {
     EditorState& state_;
     Messages& messages_;
     std::string folder_, pattern_;
+    ChooserTarget target_;
+    WindowId return_window_ = WindowId::Overview;
     bool file_clicked_ = false;
     QListWidget* file1_ = nullptr;
     QLineEdit* text1_ = nullptr;

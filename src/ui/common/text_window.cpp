@@ -169,7 +169,7 @@ bool TextWindow::get_text_file() {
 }
 
 bool TextWindow::open_file(const std::string& path, WindowId return_window) {
-    state_.return_window = return_window;
+    return_window_ = return_window;
     setWindowTitle(pathToQ(path));
     check_text_ = false;
     text1_->clear();
@@ -177,7 +177,9 @@ bool TextWindow::open_file(const std::string& path, WindowId return_window) {
     return get_text_file();
 }
 
-void TextWindow::show_text(const std::string& caption, const std::string& text) {
+void TextWindow::show_text(const std::string& caption, const std::string& text,
+                           WindowId return_window) {
+    return_window_ = return_window;
     setWindowTitle(pathToQ(caption));
     check_text_ = true;
     set_text_bytes(text);
@@ -203,7 +205,7 @@ void TextWindow::save() {
     if (!saved)
         return;
     hide();
-    emit returned(state_.return_window);
+    emit returned(return_window_);
 }
 
 bool TextWindow::may_discard() {
@@ -216,7 +218,7 @@ void TextWindow::cancel() {
     if (!may_discard())
         return;
     hide();
-    emit returned(state_.return_window);
+    emit returned(return_window_);
 }
 
 void TextWindow::closeEvent(QCloseEvent* event) {
@@ -228,7 +230,7 @@ void TextWindow::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     hide();
-    emit returned(state_.return_window);
+    emit returned(return_window_);
 }
 
 void TextWindow::changeEvent(QEvent* event) {

@@ -3,7 +3,7 @@
 // writes. The caption holds the file's path.
 // Its object names ("Form9", "Text1", "Command1" ...) are the editor's documented control names:
 // stable handles for tests and automation.
-#include "model/handover.h"
+#include "ui/window_handover.h"
 
 #include <QChar>
 #include <QWidget>
@@ -22,7 +22,7 @@ class TextWindow : public QWidget {
   public:
     TextWindow(EditorState& state, Messages& messages, QWidget* parent = nullptr);
 
-    // Sets return_window, shows the window captioned with path, loads the file (a missing one gives
+    // Shows the window captioned with path, loads the file (a missing one gives
     // an empty text) and puts the caret into Text1. False when the file exists but cannot be
     // read: the message was shown, the window is open and empty, and saving is disabled so the
     // unread file cannot be overwritten by mistake.
@@ -30,8 +30,8 @@ class TextWindow : public QWidget {
     // Loads the file the caption names into Text1.
     bool get_text_file();
     // Shows a text made elsewhere (the missing-files check); saving writes it to caption. Both
-    // are Windows-1252. return_window is left as the caller set it.
-    void show_text(const std::string& caption, const std::string& text);
+    // are Windows-1252.
+    void show_text(const std::string& caption, const std::string& text, WindowId return_window);
 
     // Text1's contents as the file's bytes (Windows-1252, CR LF line ends), and back.
     std::string text_bytes() const;
@@ -60,6 +60,8 @@ class TextWindow : public QWidget {
 
     EditorState& state_;
     Messages& messages_;
+    // The window that opened this one: enabled again on return.
+    WindowId return_window_ = WindowId::Overview;
     bool check_text_ = false; // showing the check, whose save needs the report folder
     QPlainTextEdit* text1_ = nullptr;
     // What stands for a line feed inside a line (one the font can draw), chosen on loading.

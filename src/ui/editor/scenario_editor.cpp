@@ -64,8 +64,8 @@ void ScenarioEditor::reactivate() {
     activateWindow();
 }
 
-void ScenarioEditor::apply_chooser_result() {
-    ChooserDispatch d = dispatch_to_editor(state_, messages_);
+void ScenarioEditor::apply_chooser_result(int control, const std::string& name) {
+    ChooserDispatch d = dispatch_to_editor(state_, control, name, messages_);
     if (!d.applied)
         return;
     if (QLineEdit* e = field(d.control))
@@ -107,12 +107,9 @@ void ScenarioEditor::leave_field(QLineEdit* edit) {
 }
 
 void ScenarioEditor::open_chooser(int number) {
-    state_.chooser_result.clear();
-    state_.return_window = WindowId::ScenarioEditor;
-    state_.chooser_target = ChooserTarget::editor_field(number);
     state_.campaign_changed = true;
     setEnabled(false);
-    emit chooserRequested();
+    emit chooserRequested(number);
 }
 
 void ScenarioEditor::shift_click(int number) {
@@ -126,7 +123,6 @@ void ScenarioEditor::shift_click(int number) {
         return;
     }
     put_text(edit, toQ(text_name_with_extension(text, ext, test)));
-    state_.return_window = WindowId::ScenarioEditor;
     std::string path = text_file_path(state_.settings, fromQ(edit->text()));
     emit textFileRequested(pathToQ(path));
     setEnabled(false);

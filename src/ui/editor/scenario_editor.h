@@ -30,9 +30,10 @@ class ScenarioEditor : public QWidget {
     // shows, enables and activates the window. False (and nothing shown) for an index outside 0
     // to 49.
     bool open_scenario();
-    // Puts a name the file chooser handed over (`chooser_result` for `chooser_target`) into its
-    // field, Text6 only when the scenario reader accepts the file. Re-enabling is reactivate().
-    void apply_chooser_result();
+    // Puts a name the file chooser handed over into field `control` (0 when the chooser worked
+    // for no field of the editor), Text6 only when the scenario reader accepts the file.
+    // Re-enabling is reactivate().
+    void apply_chooser_result(int control, const std::string& name);
     // Enables and activates the editor again after the chooser or the text window.
     void reactivate();
 
@@ -48,12 +49,12 @@ class ScenarioEditor : public QWidget {
     // The editor closed (accept, cancel or the close box): the overview is to be enabled and
     // activated and the scenarios-in-campaign list rebuilt from the overview's rows.
     void closed();
-    // A file-name field asked for the file chooser; state holds return_window ScenarioEditor,
-    // chooser_target and an empty chooser_result, and the editor is disabled.
-    // editor_chooser_setup(settings, chooser_target) gives folder, pattern and captions.
-    void chooserRequested();
+    // File-name field `control` asked for the file chooser, which returns to the editor; the
+    // editor is disabled. editor_chooser_setup(settings, control) gives folder, pattern and
+    // captions.
+    void chooserRequested(int control);
     // SHIFT + left click on a text-file field with a usable name: the text window is to open the
-    // file at path (return_window is the editor); the editor is disabled.
+    // file at path and return to the editor; the editor is disabled.
     void textFileRequested(const QString& path);
     // "Show scenarios in campaign".
     void scenarioListRequested();

@@ -21,21 +21,28 @@ ReportTime system_report_time() {
             fromQ(locale.toString(now.time(), QLocale::ShortFormat))};
 }
 
-void run_report(const QString& entry, EditorState& state, Messages& messages,
-                OverviewWindow& overview, TextWindow& text_window) {
+void run_report(Report report, EditorState& state, Messages& messages, OverviewWindow& overview,
+                TextWindow& text_window) {
     std::vector<std::string> rows = overview.rows();
-    if (entry == "mnu_camlst") {
+    switch (report) {
+    case Report::CampaignList:
         write_campaign_list(state, rows, system_report_time(), messages);
-    } else if (entry == "skriv") {
+        break;
+    case Report::FullReport:
         write_full_report(state, rows, system_report_time(), messages);
-    } else if (entry == "Filelist") {
+        break;
+    case Report::FileList:
         write_file_list(state, rows, system_report_time(), messages);
-    } else if (entry == "mnu_missing") {
+        break;
+    case Report::MissingFiles: {
         auto texts = overview.header_file_texts();
-        state.return_window = WindowId::Overview;
         CheckResult result = check_missing_files(
             state, CheckHeaderTexts{texts[0], texts[1], texts[2]}, rows, messages);
-        text_window.show_text(result.caption, result.text);
+        text_window.show_text(result.caption, result.text, WindowId::Overview);
+        break;
+    }
+    case Report::Map:
+        break;
     }
 }
 
