@@ -191,11 +191,21 @@ class EditorWindowsTest : public QObject {
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     }
 
+    // Each Reports entry writes its own report.
     void reportsFromTheMenu() {
         Editor e(kOpened);
-        e.trigger("mnu_camlst");
-        std::string list = join_path(e.state.settings.mf7_rep, "Small Campaignlist for DEMO.txt");
-        QVERIFY(file_exists(list));
+        const struct {
+            const char* entry;
+            const char* file;
+        } written[] = {{"mnu_camlst", "Small Campaignlist for DEMO.txt"},
+                       {"skriv", "Full Campaign Report on DEMO.txt"},
+                       {"Filelist", "Filelist for DEMO.txt"}};
+        for (const auto& w : written) {
+            std::string path = join_path(e.state.settings.mf7_rep, w.file);
+            QVERIFY2(!file_exists(path), w.file);
+            e.trigger(w.entry);
+            QVERIFY2(file_exists(path), w.entry);
+        }
 
         e.trigger("mnu_missing");
         TextWindow& text = e.windows.text_window();

@@ -132,12 +132,12 @@ class TextWindowTest : public QObject {
             init();
             state.settings.mf7_rep = folder ? dir->str() : "";
             std::string path = dir->file("Missing-Files-List-1.txt");
-            w->show_text(path, "Line one\r\nLine \xE9two", WindowId::Overview);
+            w->show_text(path, "Line one\r\nLine \xE9two", WindowId::ScenarioEditor);
             click(*w, "Command1");
             QCOMPARE(read_all(path), std::string(folder ? "Line one\r\nLine \xE9two\r\n" : ""));
             QCOMPARE(msgs.shown.size(), size_t(folder ? 0 : 1));
             QVERIFY(w->isVisible() != folder && returned.size() == size_t(folder));
-            QVERIFY(!folder || returned[0] == WindowId::Overview);
+            QVERIFY(!folder || returned[0] == WindowId::ScenarioEditor);
             QCOMPARE(w->text1()->toPlainText(), QString("Line one\nLine \u00E9two"));
         }
     }

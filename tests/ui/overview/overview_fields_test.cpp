@@ -3,6 +3,7 @@
 // chooser's test); and its scenario list: selection, editing requests, and the insert and delete
 // buttons (whose rules the list editing core test covers).
 #include "support/editor_fixture.h"
+#include "ui/common/text_window.h"
 
 #include <QSignalSpy>
 
