@@ -255,6 +255,28 @@ class EditorWindowsTest : public QObject {
         QVERIFY(e.state.campaign.scenarios[5] == slot5);
     }
 
+    // A Save as chooser left open still saves after the scenario editor opened a text file: the
+    // text window's way back is its own, not the chooser's.
+    void aSaveChooserLeftOpenStillSaves() {
+        Editor e(kOpened);
+        QVERIFY(show_active(e.overview()));
+        e.trigger("Msave_as");
+        child<QLineEdit>(e.windows.chooser(), "Text1")->setText("later");
+        QVERIFY(show_active(e.overview()));
+        double_click_row(e.list1(), 1);
+        ScenarioEditor& editor = e.windows.editor();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QTest::mouseClick(editor.field(25), Qt::LeftButton, Qt::ShiftModifier);
+        click(e.windows.text_window(), "Command2");
+        click(editor, "Command2");
+        QVERIFY(e.overview().isEnabled() && e.windows.chooser().isEnabled());
+        e.msgs.clear();
+        e.msgs.answers = {Answer::Yes};
+        click(e.windows.chooser(), "Command1");
+        QVERIFY(file_exists(join_path(e.state.settings.mf7_cam, "later.cam")));
+        QVERIFY(!e.windows.chooser().isVisible());
+    }
+
     // A blank selection caption keeps its line: both clicks of a double-click hit the same row.
     void aDoubleClickAfterSaveAsOpensTheRowUnderThePointer() {
         Editor e(kOpened);
