@@ -125,12 +125,10 @@ ChooserDispatch dispatch_to_editor(EditorState& state, Messages& messages) {
     switch (*kind) {
     case NameKind::Scenario: {
         check_scn(state);
-        // Only a date from this very read counts: a failed read must not pass on an old one.
-        state.scn_date_text.clear();
-        get_scn_data(state, state.chooser_result, messages);
-        if (state.scn_date_text.empty())
+        ScenarioSummary read = get_scn_data(state, state.chooser_result, messages);
+        if (read.date_text.empty())
             return d;
-        d.label3 = "Main country for this scenario is: " + state.scn_country_text;
+        d.label3 = "Main country for this scenario is: " + state.last_scn_country;
         break;
     }
     case NameKind::Film:

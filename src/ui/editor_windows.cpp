@@ -134,14 +134,14 @@ ScenarioEditor& EditorWindows::editor() {
     if (!editor_) {
         editor_ = new ScenarioEditor(state_, messages_, overview_.get());
         OverviewWindow* f1 = overview_.get();
-        connect(
-            editor_, &ScenarioEditor::accepted, this,
-            [f1](int index, const QString& row, bool main_country_changed, const QString& label7) {
-                f1->replace_row(index, fromQ(row));
-                f1->scenario_stored(index);
-                if (main_country_changed)
-                    f1->set_main_country(fromQ(label7));
-            });
+        connect(editor_, &ScenarioEditor::accepted, this,
+                [f1](int index, const OverviewRow& row, bool main_country_changed,
+                     const QString& label7) {
+                    f1->replace_row(index, row);
+                    f1->scenario_stored(index);
+                    if (main_country_changed)
+                        f1->set_main_country(fromQ(label7));
+                });
         connect(editor_, &ScenarioEditor::closed, this, [this, f1] {
             scenario_list().rebuild(f1->rows());
             return_to_overview();

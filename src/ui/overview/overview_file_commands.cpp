@@ -47,7 +47,7 @@ void OverviewWindow::new_clicked() {
 }
 
 void OverviewWindow::new_campaign() {
-    list1_->clear();
+    clear_rows();
     reset_campaign(state_.campaign);
     state_.selected_scn = -1;
     fill_overview();
@@ -118,7 +118,7 @@ void OverviewWindow::clear_clicked() {
     blank_selection_caption();
     if (!yes)
         return;
-    list1_->clear();
+    clear_rows();
     text1_->setText("0");
     text2_->setText("0");
     for (QLineEdit* f : {text3_, text4_, text5_, text6_})

@@ -394,7 +394,7 @@ void OverviewWindow::fill_overview() {
     // Every scenario file of the campaign is read for its date.
     BusyCursor busy;
     OverviewFill fill = mf7::fill_overview(state_, messages_);
-    list1_->clear();
+    clear_rows();
     text1_->setText(toQ(fill.text1));
     text2_->setText(toQ(fill.text2));
     text3_->setText(toQ(fill.text3));
@@ -403,7 +403,8 @@ void OverviewWindow::fill_overview() {
     text6_->setText(toQ(fill.text6));
     text6_->setCursorPosition(0);
     for (const auto& row : fill.rows)
-        list1_->addItem(toQ(row));
+        list1_->addItem(toQ(format_overview_row(row)));
+    rows_ = std::move(fill.rows);
     if (fill.label7)
         label7_->setText(toQ(*fill.label7));
     menu_facts_.campaign_shown = true;
@@ -419,16 +420,16 @@ QAction* OverviewWindow::action(const char* name) const {
 
 namespace mf7 {
 
-std::vector<std::string> OverviewWindow::rows() const {
-    std::vector<std::string> out;
-    for (int i = 0; i < list1_->count(); ++i)
-        out.push_back(fromQ(list1_->item(i)->text()));
-    return out;
+void OverviewWindow::clear_rows() {
+    list1_->clear();
+    rows_.clear();
 }
 
-void OverviewWindow::replace_row(int index, const std::string& row) {
-    if (index >= 0 && index < list1_->count())
-        list1_->item(index)->setText(toQ(row));
+void OverviewWindow::replace_row(int index, const OverviewRow& row) {
+    if (index >= 0 && index < list1_->count()) {
+        list1_->item(index)->setText(toQ(format_overview_row(row)));
+        rows_[static_cast<std::size_t>(index)] = row;
+    }
     emit rowsShown();
 }
 
