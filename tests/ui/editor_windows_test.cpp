@@ -191,13 +191,21 @@ class EditorWindowsTest : public QObject {
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     }
 
+    // A report leaves blanks in the record where the names it read had NULs, as the game's
+    // editor did (a copy of the campaign keeps them): the list its title's name, the check
+    // every name of the scenarios.
     void reportsFromTheMenu() {
         Editor e(kOpened);
+        auto has_nul = [](const TextField& f) { return std::count(f.begin(), f.end(), '\0') > 0; };
+        CampaignRecord& cam = e.state.campaign;
+        QVERIFY(has_nul(cam.description_txt) && has_nul(cam.scenarios[1].outcome[TV].txt));
         e.trigger("mnu_camlst");
         std::string list = join_path(e.state.settings.mf7_rep, "Small Campaignlist for DEMO.txt");
         QVERIFY(file_exists(list));
+        QVERIFY(!has_nul(cam.description_txt) && has_nul(cam.scenarios[1].outcome[TV].txt));
 
         e.trigger("mnu_missing");
+        QVERIFY(!has_nul(cam.scenarios[1].outcome[TV].txt) && has_nul(cam.win_smk));
         TextWindow& text = e.windows.text_window();
         std::string report = join_path(e.state.settings.mf7_rep, "Missing-Files-List-DEMO.txt");
         QCOMPARE(text.windowTitle(), toQ(report));
