@@ -2,6 +2,7 @@
 // The campaign as a graph: a node per scenario as the overview shows it, and an arrow per
 // outcome (and per alternative goto), with the colours the map and its Graphviz source use.
 #include "model/campaign_flow.h"
+#include "model/overview.h"
 
 #include <string>
 #include <vector>
@@ -12,7 +13,7 @@ enum class GotoKind { Scenario, Win, Lose, Invalid };
 
 struct GraphScenario {
     int number = 0;
-    std::string file, date; // Windows-1252, as the overview row shows them, trimmed
+    std::string file, date; // Windows-1252, as the overview row has them, trimmed
     bool found = false;
 };
 
@@ -35,8 +36,8 @@ GotoKind goto_kind(int to, int count);
 // "scenario", "win", "lose" or "invalid".
 const char* goto_kind_name(GotoKind kind);
 
-// A node per overview row (file and date read from the row) and the edges of those slots.
-CampaignGraph campaign_graph(const CampaignRecord& cam, const std::vector<std::string>& rows,
+// A node per overview row (file and date as the row has them) and the edges of those slots.
+CampaignGraph campaign_graph(const CampaignRecord& cam, const std::vector<OverviewRow>& rows,
                              const std::string& scenario_folder);
 
 // Graphviz node names: "s3", "win", "lose", and "x60" (or "x-5") for a goto to no scenario.

@@ -104,11 +104,10 @@ ChooserDispatch dispatch_to_editor(EditorState& state, int control, std::string 
     name = normalised(name, name_extension(*kind, state.settings));
     if (*kind == NameKind::Scenario) {
         // Only a date from this very read counts: a failed read must not pass on an old one.
-        state.scn_date_text.clear();
-        get_scn_data(state, name, messages);
-        if (state.scn_date_text.empty())
+        ScenarioSummary read = get_scn_data(state, name, messages);
+        if (read.date_text.empty())
             return d;
-        d.label3 = "Main country for this scenario is: " + state.scn_country_text;
+        d.label3 = "Main country for this scenario is: " + state.last_scn_country;
     }
     d.applied = true;
     d.text = name;

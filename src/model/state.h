@@ -15,7 +15,6 @@ constexpr const char* kVersionText = "3.0.1";
 
 struct EditorState {
     CampaignRecord campaign;
-    ScenarioData scenario;
     Settings settings;
     CountryTable countries;
 
@@ -28,9 +27,10 @@ struct EditorState {
     // The folder the program was started from.
     std::string start_folder;
 
-    // What the scenario reader left behind.
-    std::string current_scn_name, scn_path, scn_date_text, scn_country_text, main_country_text;
-    bool stock_map = false;
+    // Remembered across windows, as the game's editor did: the main country of the first
+    // scenario as last found (the full report prints it), and the country of the scenario
+    // last read (the scenario editor shows it when its own file cannot be read).
+    std::string main_country_text, last_scn_country;
 
     // Empties cam_path, cam_folder and cam_name.
     void clear_campaign_path() {

@@ -137,9 +137,9 @@ ScenarioEditor& EditorWindows::editor() {
         editor_ = new ScenarioEditor(state_, messages_, overview_.get());
         OverviewWindow* overview = overview_.get();
         connect(editor_, &ScenarioEditor::accepted, this,
-                [overview](int index, const QString& row, bool main_country_changed,
+                [overview](int index, const OverviewRow& row, bool main_country_changed,
                            const QString& label7) {
-                    overview->replace_row(index, fromQ(row));
+                    overview->replace_row(index, row);
                     overview->scenario_stored(index);
                     if (main_country_changed)
                         overview->set_main_country(fromQ(label7));

@@ -191,27 +191,33 @@ class EditorWindowsTest : public QObject {
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     }
 
-    // Each Reports entry writes its own report.
+    // Each Reports entry writes its own report. A report leaves blanks in the record where the
+    // names it read had NULs, as the game's editor did (a copy of the campaign keeps them): the
+    // list its title's name, the check every name of the scenarios.
     void reportsFromTheMenu() {
         Editor e(kOpened);
-        const struct {
-            const char* entry;
-            const char* file;
-        } written[] = {{"mnu_camlst", "Small Campaignlist for DEMO.txt"},
-                       {"skriv", "Full Campaign Report on DEMO.txt"},
-                       {"Filelist", "Filelist for DEMO.txt"}};
-        for (const auto& w : written) {
-            std::string path = join_path(e.state.settings.mf7_rep, w.file);
-            QVERIFY2(!file_exists(path), w.file);
-            e.trigger(w.entry);
-            QVERIFY2(file_exists(path), w.entry);
-        }
+        auto has_nul = [](const TextField& f) { return std::count(f.begin(), f.end(), '\0') > 0; };
+        CampaignRecord& cam = e.state.campaign;
+        QVERIFY(has_nul(cam.description_txt) && has_nul(cam.scenarios[1].outcome[TV].txt));
+        e.trigger("mnu_camlst");
+        std::string list = join_path(e.state.settings.mf7_rep, "Small Campaignlist for DEMO.txt");
+        QVERIFY(file_exists(list));
+        QVERIFY(!has_nul(cam.description_txt) && has_nul(cam.scenarios[1].outcome[TV].txt));
 
         e.trigger("mnu_missing");
+        QVERIFY(!has_nul(cam.scenarios[1].outcome[TV].txt) && has_nul(cam.win_smk));
         TextWindow& text = e.windows.text_window();
         std::string report = join_path(e.state.settings.mf7_rep, "Missing-Files-List-DEMO.txt");
         QCOMPARE(text.windowTitle(), toQ(report));
         QVERIFY(text.text1()->toPlainText().contains("missing.smk"));
+        for (const char* entry : {"skriv", "Filelist"}) {
+            std::string file = entry == std::string("skriv") ? "Full Campaign Report on DEMO.txt"
+                                                             : "Filelist for DEMO.txt";
+            std::string path = join_path(e.state.settings.mf7_rep, file);
+            QVERIFY2(!file_exists(path), entry);
+            e.trigger(entry);
+            QVERIFY2(file_exists(path), entry);
+        }
     }
 
     // The close box of a waiting editor, a click on another row, the return (a cancelled text

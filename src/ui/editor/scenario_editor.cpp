@@ -192,7 +192,7 @@ void ScenarioEditor::accept() {
     }
     std::optional<StoreResult> r = store_scenario_edits(state_, field_texts(), messages_);
     if (r)
-        emit accepted(r->index, toQ(r->row), r->main_country.has_value(),
+        emit accepted(r->index, r->row, r->main_country.has_value(),
                       toQ(r->main_country.value_or(std::string())));
     close_editor();
 }

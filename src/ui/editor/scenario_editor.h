@@ -45,7 +45,8 @@ class ScenarioEditor : public QWidget {
     // The fields were stored into slot `index`; `row` is its rebuilt overview row. When slot 0
     // was stored and the main country was found again, main_country_changed is set and label7 is
     // the overview's new main-country line.
-    void accepted(int index, const QString& row, bool main_country_changed, const QString& label7);
+    void accepted(int index, const mf7::OverviewRow& row, bool main_country_changed,
+                  const QString& label7);
     // The editor closed (accept, cancel or the close box): the overview is to be enabled and
     // activated and the scenarios-in-campaign list rebuilt from the overview's rows.
     void closed();

@@ -63,12 +63,12 @@ void ScenarioListWindow::close_list() {
     list1_->clear();
 }
 
-void ScenarioListWindow::rebuild(const std::vector<std::string>& overview_rows) {
+void ScenarioListWindow::rebuild(const std::vector<OverviewRow>& overview_rows) {
     list1_->clear();
     fill_more(overview_rows);
 }
 
-void ScenarioListWindow::fill_more(const std::vector<std::string>& overview_rows) {
+void ScenarioListWindow::fill_more(const std::vector<OverviewRow>& overview_rows) {
     std::vector<std::string> lines = scenario_list_lines(overview_rows);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         int row = static_cast<int>(i);
@@ -79,7 +79,7 @@ void ScenarioListWindow::fill_more(const std::vector<std::string>& overview_rows
     }
 }
 
-void ScenarioListWindow::show_list(const std::vector<std::string>& overview_rows) {
+void ScenarioListWindow::show_list(const std::vector<OverviewRow>& overview_rows) {
     fill_more(overview_rows);
     // It stays usable beside the editor, while the overview that owns it is disabled.
     setEnabled(true);

@@ -93,7 +93,7 @@ bool OverviewWindow::open_file(const std::string& folder, const std::string& nam
     state_.cam_name = name;
     state_.cam_folder = folder;
     state_.cam_path = join_path(state_.cam_folder, state_.cam_name);
-    scenario_list_->clear();
+    clear_rows();
     if (read_campaign(state_, state_.cam_path, messages_)) {
         state_.campaign_changed = false;
         state_.selected_scn = -1;

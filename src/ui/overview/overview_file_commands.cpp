@@ -47,7 +47,7 @@ void OverviewWindow::new_clicked() {
 }
 
 void OverviewWindow::new_campaign() {
-    scenario_list_->clear();
+    clear_rows();
     reset_campaign(state_.campaign);
     state_.selected_scn = -1;
     fill_overview();
@@ -114,7 +114,7 @@ void OverviewWindow::clear_clicked() {
     blank_selection_caption();
     if (!yes)
         return;
-    scenario_list_->clear();
+    clear_rows();
     scenario_count_->setText("0");
     start_prestige_->setText("0");
     for (QLineEdit* f : {win_film_, lose_film_, description_, trailer_})

@@ -296,7 +296,7 @@ void OverviewWindow::fill_overview() {
     // Every scenario file of the campaign is read for its date.
     BusyCursor busy;
     OverviewFill fill = mf7::fill_overview(state_, messages_);
-    scenario_list_->clear();
+    clear_rows();
     scenario_count_->setText(toQ(fill.text1));
     start_prestige_->setText(toQ(fill.text2));
     win_film_->setText(toQ(fill.text3));
@@ -305,7 +305,8 @@ void OverviewWindow::fill_overview() {
     trailer_->setText(toQ(fill.text6));
     trailer_->setCursorPosition(0);
     for (const auto& row : fill.rows)
-        scenario_list_->addItem(toQ(row));
+        scenario_list_->addItem(toQ(format_overview_row(row)));
+    rows_ = std::move(fill.rows);
     if (fill.label7)
         main_country_->setText(toQ(*fill.label7));
     menu_facts_.campaign_shown = true;
@@ -317,16 +318,16 @@ void OverviewWindow::fill_overview() {
 
 namespace mf7 {
 
-std::vector<std::string> OverviewWindow::rows() const {
-    std::vector<std::string> out;
-    for (int i = 0; i < scenario_list_->count(); ++i)
-        out.push_back(fromQ(scenario_list_->item(i)->text()));
-    return out;
+void OverviewWindow::clear_rows() {
+    scenario_list_->clear();
+    rows_.clear();
 }
 
-void OverviewWindow::replace_row(int index, const std::string& row) {
-    if (index >= 0 && index < scenario_list_->count())
-        scenario_list_->item(index)->setText(toQ(row));
+void OverviewWindow::replace_row(int index, const OverviewRow& row) {
+    if (index >= 0 && index < scenario_list_->count()) {
+        scenario_list_->item(index)->setText(toQ(format_overview_row(row)));
+        rows_[static_cast<std::size_t>(index)] = row;
+    }
     emit rowsShown();
 }
 

@@ -5,6 +5,7 @@
 // Its object names ("Form1", "Text1", "Command1" ...) are the editor's documented control names:
 // stable handles for tests and automation.
 #include "model/menu_states.h"
+#include "model/overview.h"
 #include "ui/overview/overview_commands.h"
 #include "ui/window_handover.h"
 
@@ -68,11 +69,10 @@ class OverviewWindow : public QMainWindow {
     // The text file a SHIFT + left click on Text5 asked for: mf7_txt + separator + Text5.
     std::string text_file_path() const;
 
-    // The scenario rows as the list shows them (Windows-1252), for the reports and
-    // ScenarioListWindow.
-    std::vector<std::string> rows() const;
+    // The scenario rows the list shows, for the reports, the map and ScenarioListWindow.
+    const std::vector<OverviewRow>& rows() const { return rows_; }
     // The scenario editor stored slot `index`: its rebuilt row replaces the old one.
-    void replace_row(int index, const std::string& row);
+    void replace_row(int index, const OverviewRow& row);
     void set_main_country(const std::string& label7);
     // Enables the menu entries as menu_states() gives them for what is known now.
     void apply_menu_states();
@@ -168,6 +168,8 @@ class OverviewWindow : public QMainWindow {
     void show_typed_names(const std::array<std::string, 3>& typed);
     // The title's unsaved-changes mark follows the changed flag.
     void sync_modified();
+    // Empties the list and its rows.
+    void clear_rows();
     void build_recent_menu(QMenu* file, QAction* before);
     void fill_recent_menu();
     void recent_opened(const std::string& path);
@@ -186,6 +188,8 @@ class OverviewWindow : public QMainWindow {
               *lose_film_ = nullptr, *description_ = nullptr, *trailer_ = nullptr;
     QLabel* main_country_ = nullptr;
     QListWidget* scenario_list_ = nullptr;
+    // The rows scenario_list_ shows, one for one.
+    std::vector<OverviewRow> rows_;
     // Frame2's top margin with and without a caption, and its layout's own: a blank caption
     // keeps the height.
     int captioned_top_ = 0, blank_top_ = 0, list_layout_top_ = 0;

@@ -149,7 +149,7 @@ class ScenarioEditorTest : public QObject {
     // The scenario list's lines are cut from the overview rows, rebuilt or written over, and
     // emptied by Close.
     void theScenarioListLinesAreNumberNameAndDate() {
-        std::vector<std::string> rows = e->game.rows();
+        std::vector<OverviewRow> rows = e->game.rows();
         ScenarioListWindow w(state(), e->msgs);
         w.rebuild(rows);
         // Rebuilding starts afresh; the show path writes over what the list holds.
