@@ -1,6 +1,6 @@
 #include "ui/editor_windows.h"
 
-#include "model/chooser_targets.h"
+#include "model/chooser_setup.h"
 #include "model/state.h"
 #include "ui/common/busy_cursor.h"
 #include "ui/common/file_chooser.h"
@@ -158,23 +158,13 @@ ScenarioEditor& EditorWindows::editor() {
 }
 
 void EditorWindows::open_editor_chooser() {
-    auto setup = editor_chooser_setup(state_.settings, state_.chooser_target);
+    std::optional<ChooserSetup> setup =
+        editor_field_chooser(state_.settings, state_.chooser_target);
     if (!setup)
         return;
-    ChooserSetup s;
-    s.folder = setup->folder;
-    s.pattern = setup->pattern;
-    s.caption = setup->caption;
-    s.button_caption = setup->button_caption;
-    s.button_enabled = false;
-    s.text1_visible = false;
-    s.text1 = "";
-    s.target = state_.chooser_target;
-    s.return_window = WindowId::ScenarioEditor;
-    s.disable_caller = false; // the editor disabled itself already
     FileChooser& file_chooser = chooser();
     file_chooser.editor_dispatch = [this] { editor().apply_chooser_result(); };
-    open_chooser(s, nullptr);
+    open_chooser(*setup, nullptr);
 }
 
 ScenarioListWindow& EditorWindows::scenario_list() {

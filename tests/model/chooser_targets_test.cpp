@@ -1,3 +1,4 @@
+#include "model/chooser_setup.h"
 #include "model/chooser_targets.h"
 
 #include "support/fixtures.h"
@@ -21,8 +22,9 @@ class ChooserTest : public ::testing::Test, public DemoGame {
 
 } // namespace
 
-// Each name field's chooser: its folder, pattern and button; the chosen name goes to the field
-// lower case and trimmed, with the field's extension.
+// Each name field's chooser: its folder, pattern and button, and the editor it returns to, which
+// disabled itself; the chosen name goes to the field lower case and trimmed, with the field's
+// extension.
 TEST_F(ChooserTest, NameFieldsHaveTheirChooserAndTakeTheNormalisedName) {
     state.settings.set_mf7text("*.deu");
     const Settings& s = state.settings;
@@ -37,12 +39,14 @@ TEST_F(ChooserTest, NameFieldsHaveTheirChooserAndTakeTheNormalisedName) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.control);
-        auto setup = editor_chooser_setup(s, ChooserTarget::editor_field(c.control));
+        auto setup = editor_field_chooser(s, ChooserTarget::editor_field(c.control));
         ASSERT_TRUE(setup);
         EXPECT_EQ(setup->caption, "Select filename.");
         EXPECT_EQ(setup->folder, c.folder);
         EXPECT_EQ(setup->pattern, c.pattern);
         EXPECT_EQ(setup->button_caption, c.button);
+        EXPECT_EQ(setup->return_window, WindowId::ScenarioEditor);
+        EXPECT_FALSE(setup->disable_caller);
         ChooserDispatch d = pick(ChooserTarget::editor_field(c.control), c.in);
         EXPECT_TRUE(d.applied);
         EXPECT_EQ(d.control, c.control);
@@ -56,7 +60,7 @@ TEST_F(ChooserTest, AnyOtherTargetHasNoChooserAndIsReportedAsABug) {
           ChooserTarget::editor_field(45), ChooserTarget::overview_field(6), ChooserTarget{}}) {
         SCOPED_TRACE(target.control);
         msgs.clear();
-        EXPECT_FALSE(editor_chooser_setup(state.settings, target));
+        EXPECT_FALSE(editor_field_chooser(state.settings, target));
         EXPECT_FALSE(pick(target, "some.smk").applied);
         EXPECT_EQ(msgs.texts(),
                   std::vector<std::string>{

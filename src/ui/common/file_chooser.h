@@ -4,6 +4,7 @@
 // close box then act on `return_window` and `chooser_target` of the state.
 // Its object names ("Form2", "Text1", "Command1" ...) are the editor's documented control names:
 // stable handles for tests and automation.
+#include "model/chooser_setup.h"
 #include "model/handover.h"
 
 #include <QWidget>
@@ -22,24 +23,6 @@ namespace mf7 {
 
 struct EditorState;
 class Messages;
-
-// How a caller prepares the chooser. Texts are Windows-1252 like every text of the core; the
-// folder is a path, and so is text1 when the chooser picks a campaign file.
-struct ChooserSetup {
-    std::string folder;
-    std::string pattern;
-    std::string caption;        // window caption
-    std::string button_caption; // Command1
-    // Command1's enabled state; nothing leaves it as the last use left it.
-    std::optional<bool> button_enabled;
-    bool text1_visible = false;
-    // Text1's new contents; nothing leaves it as it was.
-    std::optional<std::string> text1;
-    ChooserTarget target;                        // becomes chooser_target
-    WindowId return_window = WindowId::Overview; // becomes return_window
-    // The calling window is disabled while the chooser is open (not while saving).
-    bool disable_caller = true;
-};
 
 // What the chooser hands to the overview.
 struct ChooserPick {

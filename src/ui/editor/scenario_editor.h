@@ -50,7 +50,7 @@ class ScenarioEditor : public QWidget {
     void closed();
     // A file-name field asked for the file chooser; state holds return_window ScenarioEditor,
     // chooser_target and an empty chooser_result, and the editor is disabled.
-    // editor_chooser_setup(settings, chooser_target) gives folder, pattern and captions.
+    // editor_field_chooser(settings, chooser_target) gives the chooser's set-up.
     void chooserRequested();
     // SHIFT + left click on a text-file field with a usable name: the text window is to open the
     // file at path (return_window is the editor); the editor is disabled.

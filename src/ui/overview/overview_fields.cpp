@@ -1,7 +1,7 @@
 #include "ui/overview/overview_window.h"
 
 #include "model/campaign_file.h"
-#include "model/chooser_targets.h"
+#include "model/chooser_setup.h"
 #include "model/field_rules.h"
 #include "model/file_commands.h"
 #include "model/list_editing.h"
@@ -96,18 +96,9 @@ void OverviewWindow::commit_focused_field() {
 void OverviewWindow::open_name_chooser(QLineEdit* field) {
     state_.chooser_result.clear();
     state_.return_window = WindowId::Overview;
-    EditorChooserSetup names =
-        name_chooser_setup(field == text5_ ? NameKind::Text : NameKind::Film, state_.settings);
-    ChooserSetup setup;
-    setup.caption = names.caption;
-    setup.folder = names.folder;
-    setup.pattern = names.pattern;
-    setup.button_caption = names.button_caption;
-    setup.button_enabled = false;
-    setup.text1 = std::string();
-    setup.text1_visible = false;
-    setup.return_window = WindowId::Overview;
-    setup.target = ChooserTarget::overview_field(field_index(field));
+    ChooserSetup setup =
+        name_chooser(field == text5_ ? NameKind::Text : NameKind::Film, state_.settings,
+                     ChooserTarget::overview_field(field_index(field)));
     state_.campaign_changed = true;
     emit chooserRequested(setup);
 }
