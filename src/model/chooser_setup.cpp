@@ -57,8 +57,8 @@ ChooserSetup save_campaign_chooser(const std::string& folder, const std::string&
     c.button_caption = "write file to disk";
     // The name to save under stands in Text1 already, so the button works without a click.
     c.button_enabled = true;
-    c.text1 = name;
-    c.text1_visible = true;
+    c.name = name;
+    c.name_visible = true;
     c.disable_caller = false;
     return c;
 }
@@ -68,7 +68,7 @@ ChooserSetup name_chooser(NameKind kind, const Settings& settings, ChooserTarget
     c.caption = "Select filename.";
     set_kind(c, kind, settings);
     c.button_enabled = false;
-    c.text1 = std::string();
+    c.name = std::string();
     c.target = target;
     if (target.kind == ChooserTarget::Kind::EditorField) {
         c.return_window = WindowId::ScenarioEditor;

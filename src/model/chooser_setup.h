@@ -13,7 +13,7 @@ namespace mf7 {
 struct Settings;
 
 // How a caller prepares the chooser. Texts are Windows-1252 like every text of the core; the
-// folder is a path, and so is text1 when the chooser picks a campaign file.
+// folder is a path, and so is name when the chooser picks a campaign file.
 struct ChooserSetup {
     std::string folder;
     std::string pattern;
@@ -21,9 +21,9 @@ struct ChooserSetup {
     std::string button_caption; // Command1
     // Command1's enabled state; nothing leaves it as the last use left it.
     std::optional<bool> button_enabled;
-    bool text1_visible = false;
+    bool name_visible = false;
     // Text1's new contents; nothing leaves it as it was.
-    std::optional<std::string> text1;
+    std::optional<std::string> name;
     ChooserTarget target;                        // becomes chooser_target
     WindowId return_window = WindowId::Overview; // becomes return_window
     // The calling window is disabled while the chooser is open (not while saving).

@@ -65,10 +65,10 @@ class FileChooser : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void file_clicked_slot(QListWidgetItem* item);
+    void file_chosen(QListWidgetItem* item);
     void file_double_clicked(QListWidgetItem* item);
-    void command1_clicked();
-    void command2_clicked();
+    void choose_clicked();
+    void cancel_clicked();
     void return_to_caller();
     void run_editor_dispatch();
     std::string selected_name() const;
@@ -82,9 +82,9 @@ class FileChooser : public QWidget {
     Messages& messages_;
     std::string folder_, pattern_;
     bool file_clicked_ = false;
-    QListWidget* file1_ = nullptr;
-    QLineEdit* text1_ = nullptr;
-    QPushButton *command1_ = nullptr, *command2_ = nullptr;
+    QListWidget* file_list_ = nullptr;
+    QLineEdit* name_field_ = nullptr;
+    QPushButton *choose_button_ = nullptr, *cancel_button_ = nullptr;
     QLabel* folder_label_ = nullptr;
 };
 
