@@ -211,7 +211,7 @@ class EditorWindowsTest : public QObject {
         TextWindow& text = e.windows.text_window();
         std::string report = join_path(e.state.settings.mf7_rep, "Missing-Files-List-DEMO.txt");
         QCOMPARE(text.windowTitle(), toQ(report));
-        QVERIFY(text.text1()->toPlainText().contains("missing.smk"));
+        QVERIFY(text.text_edit()->toPlainText().contains("missing.smk"));
     }
 
     // The close box of a waiting editor, a click on another row, the return (a cancelled text
