@@ -57,41 +57,6 @@ std::string name_extension(NameKind kind, const Settings& settings) {
     return settings.text_ext;
 }
 
-EditorChooserSetup name_chooser_setup(NameKind kind, const Settings& settings) {
-    EditorChooserSetup c;
-    c.caption = "Select filename.";
-    switch (kind) {
-    case NameKind::Scenario:
-        c.folder = settings.mf7_scn;
-        c.pattern = "*.scn";
-        c.button_caption = "Use scn-filename";
-        break;
-    case NameKind::Film:
-        c.folder = settings.mf7_smk;
-        c.pattern = "*.smk";
-        c.button_caption = "Use smk-filename";
-        break;
-    case NameKind::Speech:
-        c.folder = settings.mf7_mus;
-        c.pattern = "*.mus";
-        c.button_caption = "Use mus-filename";
-        break;
-    case NameKind::Text:
-        c.folder = settings.mf7_txt;
-        c.pattern = settings.mf7text;
-        c.button_caption = "Use " + right(settings.mf7text, 3) + "-filename";
-        break;
-    }
-    return c;
-}
-
-std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings, int control) {
-    std::optional<NameKind> kind = editor_name_kind(control);
-    if (!kind)
-        return std::nullopt;
-    return name_chooser_setup(*kind, settings);
-}
-
 ChooserDispatch dispatch_to_editor(EditorState& state, int control, std::string name,
                                    Messages& messages) {
     ChooserDispatch d;

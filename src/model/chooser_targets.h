@@ -1,6 +1,6 @@
 #pragma once
-// The scenario editor's side of the file chooser: how the chooser is set up for each file-name
-// field, and where a chosen name goes (the fields Text6 to Text44, by control number).
+// The scenario editor's side of the file chooser: which fields take file names, and where a
+// chosen name goes (the fields Text6 to Text44, by control number).
 
 #include <optional>
 #include <string>
@@ -18,20 +18,6 @@ std::optional<NameKind> editor_name_kind(int control);
 
 // The extension a field of this kind completes its name with.
 std::string name_extension(NameKind kind, const Settings& settings);
-
-struct EditorChooserSetup {
-    std::string caption;        // "Select filename."
-    std::string folder;         // the folder the list shows
-    std::string pattern;        // "*.smk", or the edition's text pattern
-    std::string button_caption; // "Use smk-filename"
-};
-
-// How the chooser is set up for a file-name field of this kind (the overview's film and text
-// fields use it too).
-EditorChooserSetup name_chooser_setup(NameKind kind, const Settings& settings);
-// How the chooser is set up for editor field `control`; nothing for a control that is not a
-// file-name field.
-std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings, int control);
 
 // What the editor does with a chosen name.
 struct ChooserDispatch {

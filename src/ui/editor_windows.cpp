@@ -1,8 +1,8 @@
 #include "ui/editor_windows.h"
 
-#include "model/chooser_targets.h"
 #include "model/state.h"
 #include "ui/common/busy_cursor.h"
+#include "ui/common/chooser_setup.h"
 #include "ui/common/file_chooser.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/text_window.h"
@@ -160,26 +160,16 @@ ScenarioEditor& EditorWindows::editor() {
 }
 
 void EditorWindows::open_editor_chooser(int control) {
-    auto setup = editor_chooser_setup(state_.settings, control);
+    std::optional<ChooserSetup> setup =
+        editor_field_chooser(state_.settings, ChooserTarget::editor_field(control));
     if (!setup)
         return;
-    ChooserSetup s;
-    s.folder = setup->folder;
-    s.pattern = setup->pattern;
-    s.caption = setup->caption;
-    s.button_caption = setup->button_caption;
-    s.button_enabled = false;
-    s.text1_visible = false;
-    s.text1 = "";
-    s.target = ChooserTarget::editor_field(control);
-    s.return_window = WindowId::ScenarioEditor;
-    s.disable_caller = false; // the editor disabled itself already
     FileChooser& file_chooser = chooser();
     file_chooser.editor_dispatch = [this](const ChooserTarget& target, const std::string& name) {
         bool field = target.kind == ChooserTarget::Kind::EditorField;
         editor().apply_chooser_result(field ? target.control : 0, name);
     };
-    open_chooser(s, nullptr);
+    open_chooser(*setup, nullptr);
 }
 
 ScenarioListWindow& EditorWindows::scenario_list() {

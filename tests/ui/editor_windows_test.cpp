@@ -209,7 +209,7 @@ class EditorWindowsTest : public QObject {
         TextWindow& text = e.windows.text_window();
         std::string report = join_path(e.state.settings.mf7_rep, "Missing-Files-List-DEMO.txt");
         QCOMPARE(text.windowTitle(), toQ(report));
-        QVERIFY(text.text1()->toPlainText().contains("missing.smk"));
+        QVERIFY(text.text_edit()->toPlainText().contains("missing.smk"));
         for (const char* entry : {"skriv", "Filelist"}) {
             std::string file = entry == std::string("skriv") ? "Full Campaign Report on DEMO.txt"
                                                              : "Filelist for DEMO.txt";

@@ -37,52 +37,52 @@ FileChooser::FileChooser(EditorState& state, Messages& messages, QWidget* parent
     folder_label_ = new QLabel(this);
     folder_label_->setObjectName("FolderLabel");
     folder_label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    file1_ = new QListWidget(this);
-    file1_->setObjectName("File1");
-    file1_->setToolTip("Doubleclick to select a file.");
-    file1_->setAccessibleName("Files");
-    file1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    file1_->setMinimumSize(260, 220);
-    text1_ = new QLineEdit(this);
-    text1_->setObjectName("Text1");
-    text1_->setToolTip("Save file as this name. (Overtype to change)");
-    text1_->setAccessibleName("File name");
-    text1_->setMaxLength(20);
-    look::set_background(text1_, look::kCyan);
-    command1_ = new QPushButton(this);
-    command1_->setObjectName("Command1");
-    command2_ = new QPushButton("Cancel", this);
-    command2_->setObjectName("Command2");
+    file_list_ = new QListWidget(this);
+    file_list_->setObjectName("File1");
+    file_list_->setToolTip("Doubleclick to select a file.");
+    file_list_->setAccessibleName("Files");
+    file_list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    file_list_->setMinimumSize(260, 220);
+    name_field_ = new QLineEdit(this);
+    name_field_->setObjectName("Text1");
+    name_field_->setToolTip("Save file as this name. (Overtype to change)");
+    name_field_->setAccessibleName("File name");
+    name_field_->setMaxLength(20);
+    look::set_background(name_field_, look::kCyan);
+    choose_button_ = new QPushButton(this);
+    choose_button_->setObjectName("Command1");
+    cancel_button_ = new QPushButton("Cancel", this);
+    cancel_button_->setObjectName("Command2");
 
     auto* g = new QGridLayout(this);
     g->addWidget(picture, 0, 0, Qt::AlignTop);
     g->addWidget(folder_label_, 0, 1, 1, 2);
-    g->addWidget(file1_, 1, 0, 1, 3);
-    g->addWidget(text1_, 2, 0, 1, 3);
-    g->addWidget(command1_, 3, 1);
-    g->addWidget(command2_, 3, 2);
+    g->addWidget(file_list_, 1, 0, 1, 3);
+    g->addWidget(name_field_, 2, 0, 1, 3);
+    g->addWidget(choose_button_, 3, 1);
+    g->addWidget(cancel_button_, 3, 2);
     g->setColumnStretch(0, 1);
 
-    connect(file1_, &QListWidget::itemClicked, this, &FileChooser::file_clicked_slot);
+    connect(file_list_, &QListWidget::itemClicked, this, &FileChooser::file_chosen);
     // Arrow keys choose a file as a click does.
-    connect(file1_, &QListWidget::itemSelectionChanged, this, [this] {
-        auto items = file1_->selectedItems();
+    connect(file_list_, &QListWidget::itemSelectionChanged, this, [this] {
+        auto items = file_list_->selectedItems();
         if (!items.isEmpty())
-            file_clicked_slot(items.first());
+            file_chosen(items.first());
     });
-    connect(file1_, &QListWidget::itemDoubleClicked, this, &FileChooser::file_double_clicked);
-    file1_->installEventFilter(this);
-    connect(command1_, &QPushButton::clicked, this, &FileChooser::command1_clicked);
-    connect(command2_, &QPushButton::clicked, this, &FileChooser::command2_clicked);
+    connect(file_list_, &QListWidget::itemDoubleClicked, this, &FileChooser::file_double_clicked);
+    file_list_->installEventFilter(this);
+    connect(choose_button_, &QPushButton::clicked, this, &FileChooser::choose_clicked);
+    connect(cancel_button_, &QPushButton::clicked, this, &FileChooser::cancel_clicked);
     reset();
     enter_presses_buttons(*this);
 }
 
 void FileChooser::reset() {
     setWindowTitle(kCaption);
-    command1_->setText(kButton);
-    command1_->setEnabled(true);
-    text1_->hide();
+    choose_button_->setText(kButton);
+    choose_button_->setEnabled(true);
+    name_field_->hide();
     pattern_ = kPattern;
     file_clicked_ = false;
     refresh();
@@ -107,47 +107,47 @@ void FileChooser::prepare(const ChooserSetup& setup) {
     target_ = setup.target;
     return_window_ = setup.return_window;
     setWindowTitle(toQ(setup.caption));
-    command1_->setText(toQ(setup.button_caption));
+    choose_button_->setText(toQ(setup.button_caption));
     if (setup.button_enabled)
-        command1_->setEnabled(*setup.button_enabled);
-    if (setup.text1)
-        text1_->setText(shown(*setup.text1));
-    text1_->setVisible(setup.text1_visible);
+        choose_button_->setEnabled(*setup.button_enabled);
+    if (setup.name)
+        name_field_->setText(shown(*setup.name));
+    name_field_->setVisible(setup.name_visible);
     file_clicked_ = false;
     refresh();
 }
 
 void FileChooser::refresh() {
-    file1_->clear();
+    file_list_->clear();
     folder_label_->setText(pathToQ(folder_));
     for (const auto& name : list_files(folder_, pattern_))
-        file1_->addItem(pathToQ(name));
+        file_list_->addItem(pathToQ(name));
 }
 
 void FileChooser::drop_save_as() {
     if (!isVisible() || target_.kind != ChooserTarget::Kind::SaveAs)
         return;
     target_ = {};
-    text1_->hide();
+    name_field_->hide();
     hide();
     setEnabled(false);
 }
 
 std::string FileChooser::selected_name() const {
-    QListWidgetItem* item = file1_->currentItem();
+    QListWidgetItem* item = file_list_->currentItem();
     return item ? trim(name_of(item->text())) : std::string();
 }
 
-void FileChooser::file_clicked_slot(QListWidgetItem* item) {
+void FileChooser::file_chosen(QListWidgetItem* item) {
     std::string name = item ? trim(name_of(item->text())) : std::string();
     if (name.empty()) {
         file_clicked_ = false;
-        text1_->clear();
+        name_field_->clear();
         return;
     }
-    command1_->setEnabled(true);
+    choose_button_->setEnabled(true);
     file_clicked_ = true;
-    text1_->setText(shown(name));
+    name_field_->setText(shown(name));
 }
 
 void FileChooser::run_editor_dispatch(const std::string& name) {
@@ -157,7 +157,7 @@ void FileChooser::run_editor_dispatch(const std::string& name) {
         messages_.show("F2-E01: This program has got a bug, please report the errornumber.");
 }
 
-void FileChooser::command1_clicked() {
+void FileChooser::choose_clicked() {
     if (return_window_ == WindowId::ScenarioEditor) {
         if (!file_clicked_) {
             messages_.show("F2-I02: You have to select a filename first.", Buttons::Ok, true);
@@ -170,19 +170,19 @@ void FileChooser::command1_clicked() {
     ChooserPick pick{target_, {}, trim(folder_), false};
     const ChooserTarget& target = target_;
     if (target.kind == ChooserTarget::Kind::SaveAs) {
-        pick.name = save_as_name(name_of(text1_->text()));
-        text1_->hide();
+        pick.name = save_as_name(name_of(name_field_->text()));
+        name_field_->hide();
     } else if (target == ChooserTarget::overview_field(HeaderField::WinSmk) ||
                target == ChooserTarget::overview_field(HeaderField::LoseSmk)) {
-        pick.name = check_name(name_of(text1_->text()), ".smk");
-        text1_->setText(shown(pick.name));
+        pick.name = check_name(name_of(name_field_->text()), ".smk");
+        name_field_->setText(shown(pick.name));
     } else if (target == ChooserTarget::overview_field(HeaderField::Description)) {
-        std::string typed = trim(lcase(name_of(text1_->text())));
-        text1_->setText(shown(typed));
+        std::string typed = trim(lcase(name_of(name_field_->text())));
+        name_field_->setText(shown(typed));
         pick.name = check_name(typed, state_.settings.text_ext);
     } else if (target.kind == ChooserTarget::Kind::Open) {
         pick.name = selected_name();
-        text1_->setText(shown(pick.name));
+        name_field_->setText(shown(pick.name));
     }
     if (overview_dispatch)
         overview_dispatch(pick);
@@ -197,28 +197,28 @@ void FileChooser::file_double_clicked(QListWidgetItem* item) {
     std::string name = item ? trim(name_of(item->text())) : std::string();
     if (name.empty())
         return;
-    command1_->setEnabled(true);
+    choose_button_->setEnabled(true);
     if (return_window_ == WindowId::ScenarioEditor) {
         run_editor_dispatch(name);
     } else {
         ChooserPick pick{target_, name, trim(folder_), true};
         if (pick.target.kind == ChooserTarget::Kind::Open ||
             pick.target.kind == ChooserTarget::Kind::SaveAs)
-            text1_->setText(shown(name));
+            name_field_->setText(shown(name));
         if (overview_dispatch)
             overview_dispatch(pick);
         if (pick.target.kind == ChooserTarget::Kind::SaveAs) {
             refresh();
             target_ = {};
-            text1_->hide();
+            name_field_->hide();
         }
     }
     return_to_caller();
 }
 
-void FileChooser::command2_clicked() {
+void FileChooser::cancel_clicked() {
     if (return_window_ == WindowId::Overview)
-        text1_->hide();
+        name_field_->hide();
     return_to_caller();
 }
 
@@ -234,10 +234,10 @@ void FileChooser::return_to_caller() {
 
 bool FileChooser::eventFilter(QObject* watched, QEvent* event) {
     // Enter on a file chooses it as a double-click does.
-    if (watched == file1_ && event->type() == QEvent::KeyPress) {
+    if (watched == file_list_ && event->type() == QEvent::KeyPress) {
         int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && file1_->currentItem()) {
-            file_double_clicked(file1_->currentItem());
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && file_list_->currentItem()) {
+            file_double_clicked(file_list_->currentItem());
             return true;
         }
     }

@@ -4,6 +4,7 @@
 // close box then act on the target and the window to return to that the setup gave.
 // Its object names ("Form2", "Text1", "Command1" ...) are the editor's documented control names:
 // stable handles for tests and automation.
+#include "ui/common/chooser_setup.h"
 #include "ui/window_handover.h"
 
 #include <QWidget>
@@ -22,24 +23,6 @@ namespace mf7 {
 
 struct EditorState;
 class Messages;
-
-// How a caller prepares the chooser. Texts are Windows-1252 like every text of the core; the
-// folder is a path, and so is text1 when the chooser picks a campaign file.
-struct ChooserSetup {
-    std::string folder;
-    std::string pattern;
-    std::string caption;        // window caption
-    std::string button_caption; // Command1
-    // Command1's enabled state; nothing leaves it as the last use left it.
-    std::optional<bool> button_enabled;
-    bool text1_visible = false;
-    // Text1's new contents; nothing leaves it as it was.
-    std::optional<std::string> text1;
-    ChooserTarget target;                        // who takes the chosen name
-    WindowId return_window = WindowId::Overview; // the window enabled again on return
-    // The calling window is disabled while the chooser is open (not while saving).
-    bool disable_caller = true;
-};
 
 // What the chooser hands to the overview.
 struct ChooserPick {
@@ -83,10 +66,10 @@ class FileChooser : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void file_clicked_slot(QListWidgetItem* item);
+    void file_chosen(QListWidgetItem* item);
     void file_double_clicked(QListWidgetItem* item);
-    void command1_clicked();
-    void command2_clicked();
+    void choose_clicked();
+    void cancel_clicked();
     void return_to_caller();
     void run_editor_dispatch(const std::string& name);
     std::string selected_name() const;
@@ -102,9 +85,9 @@ class FileChooser : public QWidget {
     ChooserTarget target_;
     WindowId return_window_ = WindowId::Overview;
     bool file_clicked_ = false;
-    QListWidget* file1_ = nullptr;
-    QLineEdit* text1_ = nullptr;
-    QPushButton *command1_ = nullptr, *command2_ = nullptr;
+    QListWidget* file_list_ = nullptr;
+    QLineEdit* name_field_ = nullptr;
+    QPushButton *choose_button_ = nullptr, *cancel_button_ = nullptr;
     QLabel* folder_label_ = nullptr;
 };
 

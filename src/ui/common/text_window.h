@@ -37,7 +37,7 @@ class TextWindow : public QWidget {
     std::string text_bytes() const;
     void set_text_bytes(const std::string& text);
 
-    QPlainTextEdit* text1() const { return text1_; }
+    QPlainTextEdit* text_edit() const { return text_edit_; }
 
   signals:
     // After a save or a cancel: the window to return to is to be enabled and activated again.
@@ -63,10 +63,10 @@ class TextWindow : public QWidget {
     // The window that opened this one: enabled again on return.
     WindowId return_window_ = WindowId::Overview;
     bool check_text_ = false; // showing the check, whose save needs the report folder
-    QPlainTextEdit* text1_ = nullptr;
+    QPlainTextEdit* text_edit_ = nullptr;
     // What stands for a line feed inside a line (one the font can draw), chosen on loading.
     QChar line_feed_mark_;
-    QPushButton *command1_ = nullptr, *command2_ = nullptr;
+    QPushButton *save_button_ = nullptr, *cancel_button_ = nullptr;
 };
 
 } // namespace mf7

@@ -42,11 +42,11 @@ bool ScenarioEditor::open_scenario() {
         field(kGotoControls[i])->setText(toQ(o->texts.gotos[i]));
     for (std::size_t i = 0; i < kNameFields; ++i)
         field(kNameControls[i])->setText(toQ(o->texts.names[i]));
-    text1_->setPlainText(toQ(o->scn_extra_hex));
+    trailing_bytes_->setPlainText(toQ(o->scn_extra_hex));
     for (std::size_t k = 0; k < kOutcomes; ++k)
         field(kExtraControls[k])->setText(toQ(o->extra_hex[k]));
-    label3_->setText(toQ(o->label3));
-    frame1_->setTitle(toQ(o->frame1));
+    main_country_->setText(toQ(o->label3));
+    header_frame_->setTitle(toQ(o->frame1));
     setEnabled(true);
     show();
     raise();
@@ -71,7 +71,7 @@ void ScenarioEditor::apply_chooser_result(int control, const std::string& name) 
     if (QLineEdit* e = field(d.control))
         e->setText(toQ(d.text));
     if (d.label3)
-        label3_->setText(toQ(*d.label3));
+        main_country_->setText(toQ(*d.label3));
 }
 
 EditorTexts ScenarioEditor::field_texts() const {
@@ -187,7 +187,7 @@ void ScenarioEditor::accept() {
         leave_field(edit);
     if (trim(fromQ(field(6)->text())).empty()) {
         messages_.show("F3-I01: You need to select a Scenario filename", Buttons::Ok, true);
-        label3_->clear();
+        main_country_->clear();
         return;
     }
     std::optional<StoreResult> r = store_scenario_edits(state_, field_texts(), messages_);
@@ -198,7 +198,7 @@ void ScenarioEditor::accept() {
 }
 
 void ScenarioEditor::close_editor() {
-    label3_->clear();
+    main_country_->clear();
     hide();
     setEnabled(false);
     emit closed();
@@ -207,7 +207,7 @@ void ScenarioEditor::close_editor() {
 void ScenarioEditor::keyPressEvent(QKeyEvent* event) {
     // Escape leaves the editor as Cancel does, as it leaves a dialog box.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        command2_->click();
+        cancel_button_->click();
     else
         QWidget::keyPressEvent(event);
 }

@@ -36,8 +36,8 @@ class ScenarioListWindow : public QWidget {
     QStringList lines() const;
 
   private:
-    QListWidget* list1_ = nullptr;
-    QPushButton* command1_ = nullptr;
+    QListWidget* scenario_list_ = nullptr;
+    QPushButton* close_button_ = nullptr;
 };
 
 } // namespace mf7

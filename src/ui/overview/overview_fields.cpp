@@ -96,18 +96,9 @@ void OverviewWindow::commit_focused_field() {
 }
 
 void OverviewWindow::open_name_chooser(QLineEdit* field) {
-    EditorChooserSetup names = name_chooser_setup(
-        field == description_ ? NameKind::Text : NameKind::Film, state_.settings);
-    ChooserSetup setup;
-    setup.caption = names.caption;
-    setup.folder = names.folder;
-    setup.pattern = names.pattern;
-    setup.button_caption = names.button_caption;
-    setup.button_enabled = false;
-    setup.text1 = std::string();
-    setup.text1_visible = false;
-    setup.return_window = WindowId::Overview;
-    setup.target = ChooserTarget::overview_field(header_field(field));
+    ChooserSetup setup =
+        name_chooser(field == description_ ? NameKind::Text : NameKind::Film, state_.settings,
+                     ChooserTarget::overview_field(header_field(field)));
     state_.campaign_changed = true;
     emit chooserRequested(setup);
 }

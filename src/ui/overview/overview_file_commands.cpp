@@ -63,15 +63,7 @@ void OverviewWindow::open_clicked() {
         return;
     // The changed flag is cleared when the chosen file has been read, so that
     // cancelling the chooser keeps the campaign on screen counted as unsaved.
-    ChooserSetup setup;
-    setup.target = ChooserTarget::open();
-    setup.return_window = WindowId::Overview;
-    setup.folder = state_.settings.mf7_cam;
-    setup.pattern = "*.cam";
-    setup.caption = "Open existing Campaign file";
-    setup.button_caption = "Open Campaign";
-    setup.button_enabled = false;
-    setup.text1_visible = false;
+    ChooserSetup setup = open_campaign_chooser(state_.settings);
     emit chooserRequested(setup);
 }
 
@@ -92,18 +84,7 @@ void OverviewWindow::save_as_clicked() {
     if (state_.cam_name.empty())
         state_.cam_name = "newcamp.cam";
     state_.cam_path = join_path(trim(state_.cam_folder), trim(state_.cam_name));
-    ChooserSetup setup;
-    setup.target = ChooserTarget::save_as();
-    setup.return_window = WindowId::Overview;
-    setup.folder = state_.cam_folder;
-    setup.pattern = "*.cam";
-    setup.caption = "Gem campaign fil";
-    setup.button_caption = "write file to disk";
-    // The name to save under stands in Text1 already, so the button works without a click.
-    setup.button_enabled = true;
-    setup.text1 = trim(state_.cam_name);
-    setup.text1_visible = true;
-    setup.disable_caller = false;
+    ChooserSetup setup = save_campaign_chooser(state_.cam_folder, trim(state_.cam_name));
     // The changed flag stays set until the file has been written (save_picked).
     emit chooserRequested(setup);
 }
