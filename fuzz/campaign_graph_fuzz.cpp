@@ -7,6 +7,7 @@
 #include "model/campaign_flow.h"
 #include "model/campaign_graph.h"
 #include "model/overview.h"
+#include "model/scenario_file.h"
 #include "reports/map_source.h"
 
 #include <cgraph.h>
@@ -292,10 +293,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CampaignRecord cam = fuzz::campaign_of_input(fuzz::bytes_of(data, size));
     int count = played_count(cam);
     // The rows as the overview shows them, each name doubling as its date.
-    std::vector<std::string> rows;
+    std::vector<OverviewRow> rows;
     for (int i = 0; i < count; ++i) {
         const ScenarioSlot& slot = cam.scenarios[static_cast<std::size_t>(i)];
-        rows.push_back(overview_row(slot, i, field_text(slot.scn_file)));
+        ScenarioSummary read{
+            .named = true, .found = true, .date_text = field_text(slot.scn_file), .country = {}};
+        rows.push_back(overview_row(slot, i, read));
     }
     CampaignGraph graph = campaign_graph(cam, rows, no_folder);
     require(static_cast<int>(graph.scenarios.size()) == count, "the graph's scenarios miscounted");

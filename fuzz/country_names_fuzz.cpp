@@ -12,6 +12,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     state.settings.set_mf7text("*.txt");
     fuzz::put_file("GUI97.txt", fuzz::bytes_of(data, size));
     for (int code = -1; code <= kCountryCodes; ++code)
-        country_lookup(state, code, messages);
+        country_lookup(state.countries, state.settings, code, messages);
     return 0;
 }

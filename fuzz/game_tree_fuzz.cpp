@@ -13,6 +13,7 @@
 #include "reports/file_list.h"
 #include "reports/full_report.h"
 #include "reports/missing_files_check.h"
+#include "reports/report_nuls.h"
 
 #include <cstdio>
 #include <map>
@@ -90,14 +91,19 @@ std::string scenario_name(const CampaignRecord& cam) {
 }
 
 void run_everything(EditorState& state, fuzz::QuietMessages& messages) {
-    std::vector<std::string> rows = fill_overview(state, messages).rows;
+    std::vector<OverviewRow> rows = fill_overview(state, messages).rows;
+    int count = static_cast<int>(rows.size());
     ReportTime time{"07-12-2026", "04:00:00"};
-    write_campaign_list(state, rows, time, messages);
-    write_full_report(state, rows, time, messages);
-    write_file_list(state, rows, time, messages);
+    blank_campaign_list_nuls(state.campaign, state.settings);
+    write_campaign_list(report_inputs(state, rows), time, messages);
+    blank_full_report_nuls(state.campaign, state.settings, count);
+    write_full_report(report_inputs(state, rows), state.countries, time, messages);
+    blank_file_list_nuls(state.campaign, state.settings, count);
+    write_file_list(report_inputs(state, rows), time, messages);
     OverviewFill fill = fill_overview(state, messages);
-    CheckResult check =
-        check_missing_files(state, {fill.text3, fill.text4, fill.text5}, fill.rows, messages);
+    blank_check_nuls(state.campaign, static_cast<int>(fill.rows.size()));
+    CheckResult check = check_missing_files(report_inputs(state, fill.rows),
+                                            {fill.text3, fill.text4, fill.text5}, messages);
     save_check_report(state.settings, check.caption, check.text, messages);
     CopyOptions options;
     options.target = tree().target;

@@ -16,8 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     state.campaign.scenarios[0].scn_file = make_text_field("FUZZ.SCN");
     get_scn_data(state, "FUZZ.SCN", messages);
     get_main_country(state, messages);
-    state.current_scn_name = "FUZZ.SCN";
-    if (read_scenario_details(state, messages))
-        check_map_type(state);
+    if (auto read = read_scenario_details(state.settings, "FUZZ.SCN", messages).data)
+        check_map_type(*read);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "reports/file_list.h"
 #include "reports/full_report.h"
 #include "reports/missing_files_check.h"
+#include "reports/report_nuls.h"
 
 #include <clocale>
 #include <ctime>
@@ -13,8 +14,27 @@ namespace mf7 {
 
 namespace {
 
-using Writer = ReportWritten (*)(EditorState&, const std::vector<std::string>&, const ReportTime&,
-                                 Messages&);
+// Runs the report over the overview rows: its NUL step on the record, then the report itself.
+using Writer = ReportWritten (*)(EditorState&, const std::vector<OverviewRow>&, Messages&);
+
+ReportWritten campaign_list(EditorState& state, const std::vector<OverviewRow>& rows,
+                            Messages& messages) {
+    blank_campaign_list_nuls(state.campaign, state.settings);
+    return write_campaign_list(report_inputs(state, rows), locale_report_time(), messages);
+}
+
+ReportWritten full_report(EditorState& state, const std::vector<OverviewRow>& rows,
+                          Messages& messages) {
+    blank_full_report_nuls(state.campaign, state.settings, static_cast<int>(rows.size()));
+    return write_full_report(report_inputs(state, rows), state.countries, locale_report_time(),
+                             messages);
+}
+
+ReportWritten file_list(EditorState& state, const std::vector<OverviewRow>& rows,
+                        Messages& messages) {
+    blank_file_list_nuls(state.campaign, state.settings, static_cast<int>(rows.size()));
+    return write_file_list(report_inputs(state, rows), locale_report_time(), messages);
+}
 
 int write_report(BatchContext& c, const char* name, Writer writer) {
     if (!c.options.empty()) {
@@ -22,7 +42,7 @@ int write_report(BatchContext& c, const char* name, Writer writer) {
         return 2;
     }
     OverviewFill fill = fill_overview(c.state, c.messages);
-    ReportWritten path = writer(c.state, fill.rows, locale_report_time(), c.messages);
+    ReportWritten path = writer(c.state, fill.rows, c.messages);
     if (!path)
         return 2;
     c.out << path->str() << "\n";
@@ -54,15 +74,15 @@ ReportTime locale_report_time() {
 }
 
 int batch_list(BatchContext& c) {
-    return write_report(c, "list", write_campaign_list);
+    return write_report(c, "list", campaign_list);
 }
 
 int batch_report(BatchContext& c) {
-    return write_report(c, "report", write_full_report);
+    return write_report(c, "report", full_report);
 }
 
 int batch_files(BatchContext& c) {
-    return write_report(c, "files", write_file_list);
+    return write_report(c, "files", file_list);
 }
 
 int batch_check(BatchContext& c) {
@@ -76,7 +96,8 @@ int batch_check(BatchContext& c) {
     }
     OverviewFill fill = fill_overview(c.state, c.messages);
     CheckHeaderTexts header{fill.text3, fill.text4, fill.text5};
-    CheckResult result = check_missing_files(c.state, header, fill.rows, c.messages);
+    blank_check_nuls(c.state.campaign, static_cast<int>(fill.rows.size()));
+    CheckResult result = check_missing_files(report_inputs(c.state, fill.rows), header, c.messages);
     print_text(c.out, result.text_paths, false);
     c.out << "\n";
     if (save && !save_check_report(c.state.settings, result.caption, result.text, c.messages))

@@ -24,7 +24,7 @@ int batch_show(BatchContext& c) {
     line("Trailer: " + fill.text6);
     line(fill.label7.value_or(""));
     for (const auto& row : fill.rows)
-        line(row);
+        line(format_overview_row(row));
     return 0;
 }
 

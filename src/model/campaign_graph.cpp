@@ -14,9 +14,6 @@ constexpr const char* kRed = "#d32f2f";
 constexpr const char* kOrange = "#f57c00";
 constexpr const char* kBlack = "#202020";
 
-// The overview row: number in 2, three blanks, the file name in 20, four gotos in 10, the date.
-constexpr std::size_t kRowFile = 5, kRowFileSize = 20, kRowDate = 65;
-
 bool contains(const std::vector<int>& v, int x) {
     return std::find(v.begin(), v.end(), x) != v.end();
 }
@@ -36,16 +33,16 @@ const char* goto_kind_name(GotoKind kind) {
     return kNames[static_cast<int>(kind)];
 }
 
-CampaignGraph campaign_graph(const CampaignRecord& cam, const std::vector<std::string>& rows,
+CampaignGraph campaign_graph(const CampaignRecord& cam, const std::vector<OverviewRow>& rows,
                              const NativePath& scenario_folder) {
     CampaignGraph g;
     int count = static_cast<int>(std::min(rows.size(), layout::kMaxScenarios));
     for (int i = 0; i < count; ++i) {
-        const std::string& row = rows[static_cast<std::size_t>(i)];
+        const OverviewRow& row = rows[static_cast<std::size_t>(i)];
         GraphScenario s;
         s.number = i;
-        s.file = trim(row.size() > kRowFile ? row.substr(kRowFile, kRowFileSize) : "");
-        s.date = trim(row.size() > kRowDate ? row.substr(kRowDate) : "");
+        s.file = row.file_name();
+        s.date = trim(row.date);
         s.found = !s.file.empty() && file_exists(join_game_name(scenario_folder, s.file));
         g.scenarios.push_back(s);
         const ScenarioSlot& slot = cam.scenarios[static_cast<std::size_t>(i)];

@@ -3,6 +3,7 @@
 // outcome (and per alternative goto), with the colours the map and its Graphviz source use.
 #include "model/campaign_flow.h"
 #include "platform/native_path.h"
+#include "model/overview.h"
 
 #include <string>
 #include <vector>
@@ -13,7 +14,7 @@ enum class GotoKind { Scenario, Win, Lose, Invalid };
 
 struct GraphScenario {
     int number = 0;
-    std::string file, date; // Windows-1252, as the overview row shows them, trimmed
+    std::string file, date; // Windows-1252, as the overview row has them, trimmed
     bool found = false;
 };
 
@@ -36,8 +37,8 @@ GotoKind goto_kind(int to, int count);
 // "scenario", "win", "lose" or "invalid".
 const char* goto_kind_name(GotoKind kind);
 
-// A node per overview row (file and date read from the row) and the edges of those slots.
-CampaignGraph campaign_graph(const CampaignRecord& cam, const std::vector<std::string>& rows,
+// A node per overview row (file and date as the row has them) and the edges of those slots.
+CampaignGraph campaign_graph(const CampaignRecord& cam, const std::vector<OverviewRow>& rows,
                              const NativePath& scenario_folder);
 
 // Graphviz node names: "s3", "win", "lose", and "x60" (or "x-5") for a goto to no scenario.

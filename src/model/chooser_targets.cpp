@@ -21,9 +21,12 @@ template <std::size_t N> bool among(const std::array<int, N>& controls, int cont
     return std::find(controls.begin(), controls.end(), control) != controls.end();
 }
 
-void normalise(EditorState& state, const std::string& extension) {
-    state.chooser_result = trim(lcase(state.chooser_result));
-    append_extension(state.chooser_result, extension);
+// A chosen name as its field takes it: lower case, trimmed, and the extension appended when
+// the name does not end with it.
+std::string normalised(const std::string& name, const std::string& extension) {
+    std::string out = trim(lcase(name));
+    append_extension(out, extension);
+    return out;
 }
 
 } // namespace
@@ -54,97 +57,25 @@ std::string name_extension(NameKind kind, const Settings& settings) {
     return settings.text_ext;
 }
 
-EditorChooserSetup name_chooser_setup(NameKind kind, const Settings& settings) {
-    EditorChooserSetup c;
-    c.caption = "Select filename.";
-    switch (kind) {
-    case NameKind::Scenario:
-        c.folder = settings.mf7_scn;
-        c.pattern = "*.scn";
-        c.button_caption = "Use scn-filename";
-        break;
-    case NameKind::Film:
-        c.folder = settings.mf7_smk;
-        c.pattern = "*.smk";
-        c.button_caption = "Use smk-filename";
-        break;
-    case NameKind::Speech:
-        c.folder = settings.mf7_mus;
-        c.pattern = "*.mus";
-        c.button_caption = "Use mus-filename";
-        break;
-    case NameKind::Text:
-        c.folder = settings.mf7_txt;
-        c.pattern = settings.mf7text;
-        c.button_caption = "Use " + right(settings.mf7text, 3) + "-filename";
-        break;
-    }
-    return c;
-}
-
-std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings, int control) {
-    std::optional<NameKind> kind = editor_name_kind(control);
-    if (!kind)
-        return std::nullopt;
-    return name_chooser_setup(*kind, settings);
-}
-
-std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings,
-                                                       const ChooserTarget& target) {
-    if (target.kind != ChooserTarget::Kind::EditorField)
-        return std::nullopt;
-    return editor_chooser_setup(settings, target.control);
-}
-
-void check_smk(EditorState& state) {
-    normalise(state, ".smk");
-}
-
-void check_mus(EditorState& state) {
-    normalise(state, ".mus");
-}
-
-void check_txt(EditorState& state) {
-    normalise(state, state.settings.text_ext);
-}
-
-void check_scn(EditorState& state) {
-    normalise(state, ".scn");
-}
-
-ChooserDispatch dispatch_to_editor(EditorState& state, Messages& messages) {
+ChooserDispatch dispatch_to_editor(EditorState& state, int control, std::string name,
+                                   Messages& messages) {
     ChooserDispatch d;
-    const ChooserTarget& target = state.chooser_target;
-    int control = target.kind == ChooserTarget::Kind::EditorField ? target.control : 0;
     std::optional<NameKind> kind = editor_name_kind(control);
     if (!kind) {
         messages.show("F2-E01: This program has got a bug, please report the errornumber.");
         return d;
     }
     d.control = control;
-    switch (*kind) {
-    case NameKind::Scenario: {
-        check_scn(state);
+    name = normalised(name, name_extension(*kind, state.settings));
+    if (*kind == NameKind::Scenario) {
         // Only a date from this very read counts: a failed read must not pass on an old one.
-        state.scn_date_text.clear();
-        get_scn_data(state, state.chooser_result, messages);
-        if (state.scn_date_text.empty())
+        ScenarioSummary read = get_scn_data(state, name, messages);
+        if (read.date_text.empty())
             return d;
-        d.label3 = "Main country for this scenario is: " + state.scn_country_text;
-        break;
-    }
-    case NameKind::Film:
-        check_smk(state);
-        break;
-    case NameKind::Speech:
-        check_mus(state);
-        break;
-    case NameKind::Text:
-        check_txt(state);
-        break;
+        d.label3 = "Main country for this scenario is: " + state.last_scn_country;
     }
     d.applied = true;
-    d.text = state.chooser_result;
+    d.text = name;
     return d;
 }
 

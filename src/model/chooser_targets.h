@@ -1,8 +1,6 @@
 #pragma once
-// The scenario editor's side of the file chooser: how the chooser is set up for each file-name
-// field, and where a chosen name goes (the fields Text6 to Text44).
-#include "model/handover.h"
-#include "platform/native_path.h"
+// The scenario editor's side of the file chooser: which fields take file names, and where a
+// chosen name goes (the fields Text6 to Text44, by control number).
 
 #include <optional>
 #include <string>
@@ -21,30 +19,6 @@ std::optional<NameKind> editor_name_kind(int control);
 // The extension a field of this kind completes its name with.
 std::string name_extension(NameKind kind, const Settings& settings);
 
-struct EditorChooserSetup {
-    std::string caption;        // "Select filename."
-    NativePath folder;          // the folder the list shows
-    std::string pattern;        // "*.smk", or the edition's text pattern
-    std::string button_caption; // "Use smk-filename"
-};
-
-// How the chooser is set up for a file-name field of this kind (the overview's film and text
-// fields use it too).
-EditorChooserSetup name_chooser_setup(NameKind kind, const Settings& settings);
-// How the chooser is set up for editor field `control`; nothing for a control that is not a
-// file-name field.
-std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings, int control);
-// The same for a chooser target; nothing for a target that is no editor field.
-std::optional<EditorChooserSetup> editor_chooser_setup(const Settings& settings,
-                                                       const ChooserTarget& target);
-
-// Normalise `chooser_result` for a field kind: lower case, trimmed, and the extension appended
-// when the name does not end with it.
-void check_smk(EditorState& state);
-void check_mus(EditorState& state);
-void check_txt(EditorState& state);
-void check_scn(EditorState& state);
-
 // What the editor does with a chosen name.
 struct ChooserDispatch {
     bool applied = false; // a field takes the name
@@ -54,9 +28,11 @@ struct ChooserDispatch {
     std::optional<std::string> label3;
 };
 
-// Sends `chooser_result` to the editor field `chooser_target` names. A scenario file reaches
-// Text6 only when the scenario reader leaves a start date (a missing file counts, a 3 or 4 player
-// scenario does not). Any target that is no editor field is reported as the bug it is.
-ChooserDispatch dispatch_to_editor(EditorState& state, Messages& messages);
+// Sends the chosen `name` to editor field `control`, lower case, trimmed and with the field's
+// extension. A scenario file reaches Text6 only when the scenario reader leaves a start date (a
+// missing file counts, a 3 or 4 player scenario does not). A control that is no file-name field
+// (0 for a chooser that worked for no editor field) is reported as the bug it is.
+ChooserDispatch dispatch_to_editor(EditorState& state, int control, std::string name,
+                                   Messages& messages);
 
 } // namespace mf7

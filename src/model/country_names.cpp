@@ -21,9 +21,7 @@ const std::array<std::string, kCountryCodes>& builtin_country_names() {
 
 namespace {
 
-void load_country_names(EditorState& state, Messages& messages) {
-    const Settings& s = state.settings;
-    CountryTable& t = state.countries;
+void load_country_names(CountryTable& t, const Settings& s, Messages& messages) {
     NativePath path = join_path(s.mf7main, NativePath("GUI97" + s.text_ext));
     std::string text;
     FileError error;
@@ -54,13 +52,14 @@ void load_country_names(EditorState& state, Messages& messages) {
 
 } // namespace
 
-std::string country_lookup(EditorState& state, int code, Messages& messages) {
-    state.countries.gui97_missing = false;
-    if (!state.countries.country_names_loaded)
-        load_country_names(state, messages);
+std::string country_lookup(CountryTable& countries, const Settings& settings, int code,
+                           Messages& messages) {
+    countries.gui97_missing = false;
+    if (!countries.country_names_loaded)
+        load_country_names(countries, settings, messages);
     if (code < 0 || code >= kCountryCodes)
         return {};
-    return state.countries.country_names[static_cast<std::size_t>(code)];
+    return countries.country_names[static_cast<std::size_t>(code)];
 }
 
 std::optional<std::string> get_main_country(EditorState& state, Messages& messages) {
@@ -69,27 +68,25 @@ std::optional<std::string> get_main_country(EditorState& state, Messages& messag
     std::string name = field_text(first);
     if (name.empty())
         return std::nullopt;
-    state.scn_path = join_game_name(state.settings.mf7_scn, name);
-    if (!file_exists(state.scn_path))
+    NativePath path = join_game_name(state.settings.mf7_scn, name);
+    if (!file_exists(path))
         return "Main Country = Unknown";
     std::string raw;
     FileError error;
-    if (!read_file(state.scn_path, raw, error, scn_layout::kSize)) {
-        report_file_error(messages, path_in_message(state.scn_path),
+    if (!read_file(path, raw, error, scn_layout::kSize)) {
+        report_file_error(messages, path_in_message(path),
                           "read Main Country from file: ", error.text);
         return "Main Country = Unknown";
     }
-    state.scenario = scenario_data_from_bytes(raw);
-    int code = state.scenario.main_country();
+    int code = scenario_data_from_bytes(raw).main_country();
     if (code >= kCountryCodes) {
         // Make sure the table is loaded so its message, if any, comes first.
-        country_lookup(state, 0, messages);
-        report_file_error(messages, path_in_message(state.scn_path),
-                          "read Main Country from file: ",
+        country_lookup(state.countries, state.settings, 0, messages);
+        report_file_error(messages, path_in_message(path), "read Main Country from file: ",
                           "Main country code " + std::to_string(code) + " is out of range");
         return "Main Country = Unknown";
     }
-    state.main_country_text = country_lookup(state, code, messages);
+    state.main_country_text = country_lookup(state.countries, state.settings, code, messages);
     return "Main Country : " + state.main_country_text;
 }
 

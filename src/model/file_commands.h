@@ -14,9 +14,8 @@ class Messages;
 // ".cam" appended when missing.
 NativePath save_as_name(const NativePath& typed);
 
-// A chosen name normalised for a field of one type (`check_smk`, `check_mus`, `check_txt`,
-// `check_scn`): lower case, trimmed, the extension appended when it is not blank and does
-// not already end with it.
+// A chosen name normalised for a field of one type: lower case, trimmed, the extension appended
+// when it is not blank and does not already end with it.
 std::string check_name(const std::string& name, const std::string& extension);
 
 // Whether the program may end: asks about unsaved campaign and settings changes. A Yes keeps

@@ -8,13 +8,30 @@
 
 namespace mf7 {
 
-std::string overview_row(const ScenarioSlot& scn, int index, const std::string& date_text) {
-    std::string row = pad_left(std::to_string(index), 2) + "   " + field_raw(scn.scn_file);
-    for (const auto& o : scn.outcome) {
-        row += pad_left(std::to_string(o.goto_scn), 9);
-        row += o.if_played > 0 ? '*' : ' ';
+std::string OverviewRow::date_column_end(std::size_t n) const {
+    return right(pad_left(date, 20), n);
+}
+
+OverviewRow overview_row(const ScenarioSlot& scn, int index, const ScenarioSummary& read) {
+    OverviewRow row;
+    row.number = index;
+    row.file = scn.scn_file;
+    for (std::size_t k = 0; k < kOutcomes; ++k) {
+        row.gotos[k] = scn.outcome[k].goto_scn;
+        row.alternative[k] = scn.outcome[k].if_played > 0;
     }
-    return row + pad_left(date_text, 20);
+    row.date = read.date_text;
+    row.file_missing = read.named && !read.found;
+    return row;
+}
+
+std::string format_overview_row(const OverviewRow& row) {
+    std::string text = pad_left(std::to_string(row.number), 2) + "   " + row.file_column();
+    for (std::size_t k = 0; k < kOutcomes; ++k) {
+        text += pad_left(std::to_string(row.gotos[k]), 9);
+        text += row.alternative[k] ? '*' : ' ';
+    }
+    return text + pad_left(row.date, 20);
 }
 
 OverviewFill fill_overview(EditorState& state, Messages& messages) {
@@ -33,11 +50,9 @@ OverviewFill fill_overview(EditorState& state, Messages& messages) {
     FolderListings folders;
     for (int i = 0; i < n; ++i) {
         const ScenarioSlot& scn = cam.scenarios[static_cast<std::size_t>(i)];
-        state.scn_date_text.clear();
-        get_scn_data(state, field_text(scn.scn_file), messages, &folders);
-        fill.rows.push_back(overview_row(scn, i, state.scn_date_text));
+        ScenarioSummary read = get_scn_data(state, field_text(scn.scn_file), messages, &folders);
+        fill.rows.push_back(overview_row(scn, i, read));
     }
-    state.scn_date_text.clear();
     fill.text6 = hex_block(cam.trailer_extra);
     fill.label7 = get_main_country(state, messages);
     return fill;

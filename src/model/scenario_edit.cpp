@@ -113,7 +113,7 @@ std::optional<EditorOpening> open_editor(EditorState& state, Messages& messages)
         // A file that cannot be read leaves the country of the scenario read before; the game's
         // editor shows that one too.
         get_scn_data(state, shown_name(scn_file), messages);
-        o.label3 = "Main country for this scenario is: " + state.scn_country_text;
+        o.label3 = "Main country for this scenario is: " + state.last_scn_country;
     }
     o.frame1 = "Scenario data - Scenario number " + std::to_string(state.selected_scn);
     return o;
@@ -134,24 +134,22 @@ std::optional<StoreResult> store_scenario_edits(EditorState& state, const Editor
     for (int i = 0; i < kNameFields; ++i)
         name_of(s, i) = make_text_field(texts.names[static_cast<std::size_t>(i)]);
 
-    // A date left behind by an earlier read must not stand in the row of this scenario.
-    state.scn_date_text.clear();
-    get_scn_data(state, field_text(s.scn_file), messages);
+    ScenarioSummary read = get_scn_data(state, field_text(s.scn_file), messages);
     StoreResult r;
     r.index = index;
-    r.row = overview_row(s, index, state.scn_date_text);
-    state.scn_date_text.clear();
+    r.row = overview_row(s, index, read);
     if (index == 0)
         r.main_country = get_main_country(state, messages);
     state.campaign_changed = true;
     return r;
 }
 
-std::string scenario_list_line(const std::string& overview_row) {
-    return left(overview_row, 25) + " " + right(overview_row, 12);
+std::string scenario_list_line(const OverviewRow& row) {
+    return pad_left(std::to_string(row.number), 2) + "   " + row.file_column() + " " +
+           row.date_column_end(12);
 }
 
-std::vector<std::string> scenario_list_lines(const std::vector<std::string>& overview_rows) {
+std::vector<std::string> scenario_list_lines(const std::vector<OverviewRow>& overview_rows) {
     std::vector<std::string> out;
     out.reserve(overview_rows.size());
     for (const auto& row : overview_rows)

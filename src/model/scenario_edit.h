@@ -2,6 +2,7 @@
 // The scenario editor's working copy of one slot and the store sequence that writes the editor's
 // fields back into the campaign record.
 #include "model/campaign.h"
+#include "model/overview.h"
 
 #include <array>
 #include <cstdint>
@@ -70,7 +71,7 @@ std::optional<EditorOpening> open_editor(EditorState& state, Messages& messages)
 struct StoreResult {
     int index = 0;
     // The overview row rebuilt from the slot as stored now.
-    std::string row;
+    OverviewRow row;
     // The overview's new main-country line when slot 0 was stored and get_main_country gave one.
     std::optional<std::string> main_country;
 };
@@ -82,9 +83,9 @@ struct StoreResult {
 std::optional<StoreResult> store_scenario_edits(EditorState& state, const EditorTexts& texts,
                                                 Messages& messages);
 
-// A line of the scenarios-in-campaign list: the number and file name (the row's first 25
-// characters), a blank and the end of the start date (its last 12).
-std::string scenario_list_line(const std::string& overview_row);
-std::vector<std::string> scenario_list_lines(const std::vector<std::string>& overview_rows);
+// A line of the scenarios-in-campaign list: the number and file name as the overview row shows
+// them, a blank and the end of the start date (its last 12 characters).
+std::string scenario_list_line(const OverviewRow& row);
+std::vector<std::string> scenario_list_lines(const std::vector<OverviewRow>& overview_rows);
 
 } // namespace mf7

@@ -1,6 +1,7 @@
 #include "model/scenario_file.h"
 
 #include "model/country_names.h"
+#include "model/overview.h"
 #include "model/state.h"
 #include "platform/files.h"
 #include "platform/messages.h"
@@ -61,50 +62,68 @@ std::string scn_date(const ScenarioData& d) {
 
 namespace {
 
-// Reads the record from scn_path; on failure the file-error message with the action "read".
-bool read_scenario_data(EditorState& state, Messages& messages) {
+// Reads the scenario data from path; on failure the file-error message with the action "read".
+std::optional<ScenarioData> read_scenario_data(const NativePath& path, Messages& messages) {
     std::string raw;
     FileError error;
-    if (!read_file(state.scn_path, raw, error, scn_layout::kSize)) {
-        report_file_error(messages, path_in_message(state.scn_path), "read", error.text);
-        return false;
+    if (!read_file(path, raw, error, scn_layout::kSize)) {
+        report_file_error(messages, path_in_message(path), "read", error.text);
+        return std::nullopt;
     }
-    state.scenario = scenario_data_from_bytes(raw);
-    return true;
+    return scenario_data_from_bytes(raw);
 }
 
 } // namespace
 
-void get_scn_data(EditorState& state, const std::string& name, Messages& messages,
-                  FolderListings* listings) {
+ScenarioSummary read_scenario_summary(const Settings& settings, CountryTable& countries,
+                                      const std::string& name, Messages& messages,
+                                      FolderListings* listings) {
+    ScenarioSummary s;
     if (name.empty())
-        return;
-    state.scn_path = join_game_name(state.settings.mf7_scn, name, listings);
-    if (!file_exists(state.scn_path, listings)) {
-        state.scn_date_text = "**not found**";
-        return;
+        return s;
+    s.named = true;
+    NativePath path = join_game_name(settings.mf7_scn, name, listings);
+    s.found = file_exists(path, listings);
+    if (!s.found) {
+        s.date_text = kDateNotFound;
+        return s;
     }
-    if (!read_scenario_data(state, messages))
-        return;
-    state.scn_date_text.clear();
-    const ScenarioData& d = state.scenario;
-    if (d.player3_country() > 0 || d.player4_country() > 0) {
+    std::optional<ScenarioData> d = read_scenario_data(path, messages);
+    if (!d)
+        return s;
+    if (d->player3_country() > 0 || d->player4_country() > 0) {
         messages.show("You have chosen a 3 or 4 player scenario, this will not work in a campaign");
-        return;
+        return s;
     }
-    state.scn_country_text = country_lookup(state, d.main_country(), messages);
-    if (month_letters(d.scn_month()).empty())
+    s.country = country_lookup(countries, settings, d->main_country(), messages);
+    if (month_letters(d->scn_month()).empty())
         messages.show("Error in month for scenario: " + name);
-    state.scn_date_text = scn_date(d);
+    s.date_text = scn_date(*d);
+    return s;
 }
 
-bool read_scenario_details(EditorState& state, Messages& messages, FolderListings* listings) {
-    state.scn_path = join_game_name(state.settings.mf7_scn, state.current_scn_name, listings);
-    if (!file_exists(state.scn_path, listings)) {
-        state.scn_path.clear();
-        return false;
-    }
-    return read_scenario_data(state, messages);
+ScenarioSummary get_scn_data(EditorState& state, const std::string& name, Messages& messages,
+                             FolderListings* listings) {
+    ScenarioSummary s =
+        read_scenario_summary(state.settings, state.countries, name, messages, listings);
+    if (s.country)
+        state.last_scn_country = *s.country;
+    return s;
+}
+
+bool scenario_file_found(const Settings& settings, const std::string& name,
+                         FolderListings* listings) {
+    return file_exists(join_game_name(settings.mf7_scn, name, listings), listings);
+}
+
+ScenarioDetails read_scenario_details(const Settings& settings, const std::string& name,
+                                      Messages& messages, FolderListings* listings) {
+    ScenarioDetails d;
+    NativePath path = join_game_name(settings.mf7_scn, name, listings);
+    d.found = file_exists(path, listings);
+    if (d.found)
+        d.data = read_scenario_data(path, messages);
+    return d;
 }
 
 bool is_stock_map(const std::string& map_name) {
@@ -120,12 +139,9 @@ bool is_stock_map(const std::string& map_name) {
     return std::any_of(std::begin(kStock), std::end(kStock), [&](const char* s) { return m == s; });
 }
 
-bool check_map_type(EditorState& state) {
-    TextField map = state.scenario.map_file();
-    field_nul_to_blank(map);
-    state.scenario.set_map_file(map);
-    state.stock_map = is_stock_map(field_raw(map));
-    return state.stock_map;
+bool check_map_type(const ScenarioData& scenario) {
+    // field_raw reads the name's NULs as blanks, as the game's editor made them before testing.
+    return is_stock_map(field_raw(scenario.map_file()));
 }
 
 } // namespace mf7

@@ -5,11 +5,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace mf7 {
 
 struct EditorState;
+struct Settings;
+struct CountryTable;
 class Messages;
 class FolderListings;
 
@@ -71,16 +74,40 @@ int year_from_code(uint16_t code);
 // " 1 SEP  1939" for day 1, month 9, year code 39; "ERR" for a bad month.
 std::string scn_date(const ScenarioData& data);
 
-// Reads scenario N for the overview: date text and main country, with the campaign's checks.
-void get_scn_data(EditorState& state, const std::string& name, Messages& messages,
-                  FolderListings* listings = nullptr);
-// Reads `current_scn_name` for the reports; a missing file leaves scenario as it was and
-// scn_path empty. Returns whether the file was read. A run of reads
-// passes its listings of the scenario folder.
-bool read_scenario_details(EditorState& state, Messages& messages,
-                           FolderListings* listings = nullptr);
-// Whether the map of the scenario now held is one of the game's 32 stock maps.
-bool check_map_type(EditorState& state);
+// What the overview learns from a scenario file.
+struct ScenarioSummary {
+    bool named = false; // the name is not blank
+    bool found = false; // the file exists
+    // As the overview's date column shows it: the date, kDateNotFound for a file not found,
+    // empty for a blank name, a file that could not be read or a 3 or 4 player scenario.
+    std::string date_text;
+    // The main country, when the file was read and its name looked up.
+    std::optional<std::string> country;
+};
+
+// Reads a scenario file for the overview: date text and main country, with the campaign's
+// checks and their messages. The country names are loaded on the first lookup.
+ScenarioSummary read_scenario_summary(const Settings& settings, CountryTable& countries,
+                                      const std::string& name, Messages& messages,
+                                      FolderListings* listings = nullptr);
+// The same for the editor's windows, which remember the country it found (last_scn_country).
+ScenarioSummary get_scn_data(EditorState& state, const std::string& name, Messages& messages,
+                             FolderListings* listings = nullptr);
+
+// A scenario file read for the reports.
+struct ScenarioDetails {
+    bool found = false;               // the file exists
+    std::optional<ScenarioData> data; // the file was read
+};
+// Whether the scenario file of that name is in the scenario folder.
+bool scenario_file_found(const Settings& settings, const std::string& name,
+                         FolderListings* listings = nullptr);
+// Reads a scenario file for the reports; a file that exists but cannot be read shows the
+// file-error message. A run of reads passes its listings of the scenario folder.
+ScenarioDetails read_scenario_details(const Settings& settings, const std::string& name,
+                                      Messages& messages, FolderListings* listings = nullptr);
+// Whether the scenario's map is one of the game's 32 stock maps.
+bool check_map_type(const ScenarioData& scenario);
 bool is_stock_map(const std::string& map_name);
 
 } // namespace mf7

@@ -3,7 +3,6 @@
 // once per run (or per test) and passed by reference.
 #include "model/campaign.h"
 #include "model/country_names.h"
-#include "model/handover.h"
 #include "model/scenario_file.h"
 #include "settings/settings.h"
 
@@ -16,7 +15,6 @@ constexpr const char* kVersionText = "3.0.1";
 
 struct EditorState {
     CampaignRecord campaign;
-    ScenarioData scenario;
     Settings settings;
     CountryTable countries;
 
@@ -25,19 +23,14 @@ struct EditorState {
     // The campaign file: its whole path, its folder and its leaf as found on the disk.
     NativePath cam_path, cam_folder, cam_name;
 
-    // Hand-over between windows: which window to return to, which field asked the chooser.
-    WindowId return_window = WindowId::Overview;
-    ChooserTarget chooser_target;
-    std::string chooser_result;
-
     std::string version_text = kVersionText;
     // The folder the program was started from.
     NativePath start_folder;
 
-    // What the scenario reader left behind (game text, but for the path it read).
-    std::string current_scn_name, scn_date_text, scn_country_text, main_country_text;
-    NativePath scn_path;
-    bool stock_map = false;
+    // Remembered across windows, as the game's editor did: the main country of the first
+    // scenario as last found (the full report prints it), and the country of the scenario
+    // last read (the scenario editor shows it when its own file cannot be read).
+    std::string main_country_text, last_scn_country;
 
     // Empties cam_path, cam_folder and cam_name.
     void clear_campaign_path() {

@@ -1,10 +1,10 @@
 #include "reports/campaign_list.h"
 
 #include "model/scenario_file.h"
-#include "model/state.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "settings/settings.h"
 
 #include <algorithm>
 
@@ -13,43 +13,43 @@ namespace mf7 {
 namespace {
 
 constexpr const char* kPrefix = "Small Campaignlist for ";
-constexpr std::size_t kRowWidth = 85;
+constexpr int kWin = 254, kLose = 255;
 
 } // namespace
 
-std::string campaign_list_line(EditorState& state, const std::string& row_text,
+std::string campaign_list_line(const Settings& settings, const OverviewRow& row,
                                Messages& messages) {
-    std::string row = pad_right(row_text, kRowWidth);
-    std::string line = row.substr(0, 25);
-    state.current_scn_name = trim(row.substr(5, 20));
-    // A file that could not be read now has no map to show; scenario would still hold the last.
-    if (row_not_found(row) || !read_scenario_details(state, messages))
+    std::string line = pad_left(std::to_string(row.number), 2) + "   " + row.file_column();
+    // A file that could not be read now has no map to show.
+    if (row.file_missing)
         return line + "   **No Scn found**";
-    bool stock = check_map_type(state);
-    // Each goto column is read from its second character: the first is always blank.
-    for (std::size_t c : {26u, 36u, 46u, 56u}) {
-        std::string value = trim(row.substr(c, 8));
-        if (value == "254")
-            line += std::string("     WIN") + row[c + 8];
-        else if (value == "255")
-            line += std::string("    LOSE") + row[c + 8];
+    std::optional<ScenarioData> scenario =
+        read_scenario_details(settings, row.file_name(), messages).data;
+    if (!scenario)
+        return line + "   **No Scn found**";
+    // Each goto column without its first character, which is always blank, then the mark.
+    for (std::size_t k = 0; k < kOutcomes; ++k) {
+        char mark = row.alternative[k] ? '*' : ' ';
+        if (row.gotos[k] == kWin)
+            line += std::string("     WIN") + mark;
+        else if (row.gotos[k] == kLose)
+            line += std::string("    LOSE") + mark;
         else
-            line += row.substr(c, 9);
+            line += pad_left(std::to_string(row.gotos[k]), 8) + mark;
     }
-    line += row.substr(70);
-    line += "  " + ucase(field_raw(state.scenario.map_file()));
-    line += stock ? " (OKD)" : " (User)";
+    line += row.date_column_end(15);
+    line += "  " + ucase(field_raw(scenario->map_file()));
+    line += check_map_type(*scenario) ? " (OKD)" : " (User)";
     return line;
 }
 
-std::vector<std::string> campaign_list_lines(EditorState& state,
-                                             const std::vector<std::string>& rows,
-                                             const ReportTime& time, Messages& messages) {
-    std::string title = game_title(state);
+std::vector<std::string> campaign_list_lines(const ReportInputs& in, const ReportTime& time,
+                                             Messages& messages) {
+    std::string title = game_title(in);
     std::vector<std::string> lines = {
         " ",
         " ",
-        "Campaignlist for: " + path_as_text(campaign_file_path(state)),
+        "Campaignlist for: " + path_as_text(campaign_file_path(in)),
         date_time_line(time),
         " ",
         " ",
@@ -61,19 +61,20 @@ std::vector<std::string> campaign_list_lines(EditorState& state,
         "            Map-type",
         " ",
     };
-    int count = std::min(usable_count(state.campaign), static_cast<int>(rows.size()));
+    int count = std::min(usable_count(in.cam), static_cast<int>(in.rows.size()));
     for (int i = 0; i < count; ++i)
-        lines.push_back(campaign_list_line(state, rows[static_cast<std::size_t>(i)], messages));
+        lines.push_back(
+            campaign_list_line(in.settings, in.rows[static_cast<std::size_t>(i)], messages));
     lines.push_back(" ");
     lines.push_back("End of campaignlist.");
     return lines;
 }
 
-ReportWritten write_campaign_list(EditorState& state, const std::vector<std::string>& rows,
-                                  const ReportTime& time, Messages& messages) {
+ReportWritten write_campaign_list(const ReportInputs& in, const ReportTime& time,
+                                  Messages& messages) {
     return write_direct_report(
-        state, kPrefix, "write Campaignlist: ", "Campaign Filelist is saved as: ",
-        [&] { return campaign_list_lines(state, rows, time, messages); }, messages);
+        in, kPrefix, "write Campaignlist: ", "Campaign Filelist is saved as: ",
+        [&] { return campaign_list_lines(in, time, messages); }, messages);
 }
 
 } // namespace mf7

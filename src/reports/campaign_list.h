@@ -10,16 +10,17 @@ namespace mf7 {
 
 // The line of one overview row: number and file name, the four gotos with 254 and 255 spelled
 // WIN and LOSE, the end of the date column, the map name and "(OKD)" or "(User)". Reads the
-// scenario file into scenario.
-std::string campaign_list_line(EditorState& state, const std::string& row, Messages& messages);
+// scenario file.
+std::string campaign_list_line(const Settings& settings, const OverviewRow& row,
+                               Messages& messages);
 
 // Every line of the list, for the header's scenario count (never more rows than there are).
-std::vector<std::string> campaign_list_lines(EditorState& state,
-                                             const std::vector<std::string>& rows,
-                                             const ReportTime& time, Messages& messages);
+std::vector<std::string> campaign_list_lines(const ReportInputs& in, const ReportTime& time,
+                                             Messages& messages);
 
-// Writes "Small Campaignlist for <base>" into the report folder and announces it.
-ReportWritten write_campaign_list(EditorState& state, const std::vector<std::string>& rows,
-                                  const ReportTime& time, Messages& messages);
+// Writes "Small Campaignlist for <base>" into the report folder and announces it. Run
+// blank_campaign_list_nuls on the record first.
+ReportWritten write_campaign_list(const ReportInputs& in, const ReportTime& time,
+                                  Messages& messages);
 
 } // namespace mf7

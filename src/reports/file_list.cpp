@@ -1,10 +1,10 @@
 #include "reports/file_list.h"
 
 #include "model/scenario_file.h"
-#include "model/state.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "settings/settings.h"
 
 #include <algorithm>
 
@@ -13,7 +13,6 @@ namespace mf7 {
 namespace {
 
 constexpr const char* kPrefix = "Filelist for ";
-constexpr std::size_t kRowWidth = 85;
 constexpr const char* kSeparator = "----------";
 
 struct BlockLabels {
@@ -29,8 +28,7 @@ constexpr BlockLabels kBlocks[kOutcomes] = {
     {"   Lose smk file      : ", "   Lose text file     : ", "   Lose sound file    : "},
 };
 
-std::string raw(TextField& field) {
-    field_nul_to_blank(field);
+std::string raw(const TextField& field) {
     return field_raw(field);
 }
 
@@ -40,14 +38,14 @@ bool blank(const std::string& s) {
 
 } // namespace
 
-std::vector<std::string> file_list_scenario_lines(EditorState& state, int index,
-                                                  const std::string& row_text, Messages& messages) {
-    std::string row = pad_right(row_text, kRowWidth);
-    ScenarioSlot& scn = state.campaign.scenarios.at(static_cast<std::size_t>(index));
+std::vector<std::string> file_list_scenario_lines(const ReportInputs& in, int index,
+                                                  Messages& messages) {
+    const OverviewRow& row = in.rows.at(static_cast<std::size_t>(index));
+    const ScenarioSlot& scn = in.cam.scenarios.at(static_cast<std::size_t>(index));
     std::vector<std::string> lines;
     lines.push_back("Scenario number:  " + std::to_string(index));
-    lines.push_back("   Scn name           : " + row.substr(5, 20) +
-                    "   Scn date           : " + right(row, 12));
+    lines.push_back("   Scn name           : " + row.file_column() +
+                    "   Scn date           : " + row.date_column_end(12));
     std::string smk = raw(scn.scn_smk);
     if (!blank(smk))
         lines.push_back("   Scn smk file       : " + smk);
@@ -55,19 +53,19 @@ std::vector<std::string> file_list_scenario_lines(EditorState& state, int index,
     if (!blank(txt) || !blank(mus))
         lines.push_back("   Scn text file      : " + txt + "   Scn mus file       : " + mus);
     lines.push_back(" ");
-    state.current_scn_name = report_name(scn.scn_file);
-    // Only a file read now gives its map: scenario would otherwise hold the last scenario's.
-    bool read = read_scenario_details(state, messages);
-    if (read && !row_not_found(row))
-        lines.push_back("   Scn map name       : " + field_raw(state.scenario.map_file()) +
-                        "   Scn intro text     : " + field_raw(state.scenario.intro_txt()));
+    // Only a file read now gives its map.
+    std::optional<ScenarioData> read =
+        read_scenario_details(in.settings, field_text(scn.scn_file), messages).data;
+    if (read && !row.file_missing)
+        lines.push_back("   Scn map name       : " + field_raw(read->map_file()) +
+                        "   Scn intro text     : " + field_raw(read->intro_txt()));
     else
         lines.push_back(
             " Scenario details not available, Could not find scenario file, Check scenario "
             "directory.");
     lines.push_back(" ");
     for (int k = 0; k < kOutcomes; ++k) {
-        OutcomeRecord& o = scn.outcome[static_cast<std::size_t>(k)];
+        const OutcomeRecord& o = scn.outcome[static_cast<std::size_t>(k)];
         const BlockLabels& b = kBlocks[k];
         std::string film = raw(o.smk), after = raw(o.smk_after);
         if (!blank(film) || !blank(after))
@@ -80,18 +78,18 @@ std::vector<std::string> file_list_scenario_lines(EditorState& state, int index,
     return lines;
 }
 
-std::vector<std::string> file_list_lines(EditorState& state, const std::vector<std::string>& rows,
-                                         const ReportTime& time, Messages& messages) {
-    CampaignRecord& cam = state.campaign;
+std::vector<std::string> file_list_lines(const ReportInputs& in, const ReportTime& time,
+                                         Messages& messages) {
+    const CampaignRecord& cam = in.cam;
     std::vector<std::string> lines = {
         " ",
         " ",
-        "Filelist for: " + path_as_text(campaign_file_path(state)),
+        "Filelist for: " + path_as_text(campaign_file_path(in)),
         date_time_line(time),
         " ",
         " ",
         // A name longer than 27 characters simply runs on.
-        "Campaign name: " + pad_right(path_as_text(state.cam_name), 27) +
+        "Campaign name: " + pad_right(path_as_text(in.cam_name), 27) +
             "    Campaign description text: " + raw(cam.description_txt),
         " ",
         "No of scn in campaign : " + std::to_string(cam.scenario_count),
@@ -102,21 +100,19 @@ std::vector<std::string> file_list_lines(EditorState& state, const std::vector<s
         lines.push_back(" ");
     }
     lines.push_back(kSeparator);
-    int count = std::min(static_cast<int>(rows.size()), static_cast<int>(layout::kMaxScenarios));
+    int count = std::min(static_cast<int>(in.rows.size()), static_cast<int>(layout::kMaxScenarios));
     for (int i = 0; i < count; ++i) {
-        auto section =
-            file_list_scenario_lines(state, i, rows[static_cast<std::size_t>(i)], messages);
+        auto section = file_list_scenario_lines(in, i, messages);
         lines.insert(lines.end(), section.begin(), section.end());
     }
     lines.push_back("End of campaign filelist.");
     return lines;
 }
 
-ReportWritten write_file_list(EditorState& state, const std::vector<std::string>& rows,
-                              const ReportTime& time, Messages& messages) {
+ReportWritten write_file_list(const ReportInputs& in, const ReportTime& time, Messages& messages) {
     return write_direct_report(
-        state, kPrefix, "write filelist: ", "Campaign Filelist is saved as: \n\r",
-        [&] { return file_list_lines(state, rows, time, messages); }, messages);
+        in, kPrefix, "write filelist: ", "Campaign Filelist is saved as: \n\r",
+        [&] { return file_list_lines(in, time, messages); }, messages);
 }
 
 } // namespace mf7

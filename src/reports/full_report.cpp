@@ -2,10 +2,10 @@
 
 #include "model/country_names.h"
 #include "model/scenario_file.h"
-#include "model/state.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "settings/settings.h"
 
 #include <algorithm>
 
@@ -14,7 +14,6 @@ namespace mf7 {
 namespace {
 
 constexpr const char* kPrefix = "Full Campaign Report on ";
-constexpr std::size_t kRowWidth = 85;
 
 struct BlockLabels {
     const char* prestige;
@@ -36,9 +35,8 @@ constexpr BlockLabels kBlocks[kOutcomes] = {
      "   Lose text file     : ", "   Lose speach file   : "},
 };
 
-// A name field as the report prints it: all 20 characters, NULs made blanks in the record.
-std::string raw(TextField& field) {
-    field_nul_to_blank(field);
+// A name field as the report prints it: all 20 characters, NULs as blanks.
+std::string raw(const TextField& field) {
     return field_raw(field);
 }
 
@@ -54,24 +52,23 @@ int turns(const ScenarioData& d, int outcome) {
 }
 
 // The scenario's title: the first line of its intro text, the extension added when missing.
-std::string scenario_title(EditorState& state) {
-    std::string name = trim(field_raw(state.scenario.intro_txt()));
-    if (right(name, 4) != state.settings.text_ext)
-        name += state.settings.text_ext;
-    return first_line_of(join_game_name(state.settings.mf7_txt, name))
-        .value_or("No gametitel found.");
+std::string scenario_title(const Settings& settings, const ScenarioData& scenario) {
+    std::string name = trim(field_raw(scenario.intro_txt()));
+    if (right(name, 4) != settings.text_ext)
+        name += settings.text_ext;
+    return first_line_of(join_game_name(settings.mf7_txt, name)).value_or("No gametitel found.");
 }
 
-void detail_lines(EditorState& state, std::vector<std::string>& lines, Messages& messages) {
-    const ScenarioData& d = state.scenario;
-    bool stock = check_map_type(state);
+void detail_lines(const Settings& settings, CountryTable& countries, const ScenarioData& d,
+                  std::vector<std::string>& lines, Messages& messages) {
+    bool stock = check_map_type(d);
     lines.push_back(
         "   Scn map name       : " + field_raw(d.map_file()) +
         (stock ? "   Map type           : OKD map" : "   Map type           : User map"));
     lines.push_back("   Scn intro text     : " + field_raw(d.intro_txt()));
     lines.push_back(d.ai_stance() == 1 ? "   AI stance          : Agressive"
                                        : "   AI stance          : Defensive");
-    auto name = [&](int code) { return country_lookup(state, code, messages); };
+    auto name = [&](int code) { return country_lookup(countries, settings, code, messages); };
     lines.push_back("   Main Country       : " + pad_right(name(d.main_country()), 20) +
                     "   AI Main Country    : " + name(d.ai_main_country()));
     for (int k = 1; k <= 4; ++k) {
@@ -85,7 +82,8 @@ void detail_lines(EditorState& state, std::vector<std::string>& lines, Messages&
     }
 }
 
-void outcome_lines(EditorState& state, OutcomeRecord& o, int outcome, bool details,
+// The turn limits come from the scenario when its details are shown.
+void outcome_lines(const OutcomeRecord& o, int outcome, const ScenarioData* details,
                    std::vector<std::string>& lines) {
     const BlockLabels& b = kBlocks[outcome];
     std::string prestige = std::to_string(o.prestige);
@@ -93,7 +91,7 @@ void outcome_lines(EditorState& state, OutcomeRecord& o, int outcome, bool detai
         lines.push_back(b.prestige + prestige);
     else
         lines.push_back(b.prestige + pad_right(prestige, 23) +
-                        (details ? b.turns + str_number(turns(state.scenario, outcome)) : ""));
+                        (details ? b.turns + str_number(turns(*details, outcome)) : ""));
     std::string go = std::to_string(o.goto_scn);
     if (o.if_played != 0 && o.then_goto != 0)
         lines.push_back(b.go + pad_right(go, 23) + "If #: " + std::to_string(o.if_played) +
@@ -111,28 +109,26 @@ void outcome_lines(EditorState& state, OutcomeRecord& o, int outcome, bool detai
 
 } // namespace
 
-std::vector<std::string> full_report_scenario_lines(EditorState& state, int index,
-                                                    const std::string& row_text,
-                                                    Messages& messages) {
-    std::string row = pad_right(row_text, kRowWidth);
-    ScenarioSlot& scn = state.campaign.scenarios.at(static_cast<std::size_t>(index));
+std::vector<std::string> full_report_scenario_lines(const ReportInputs& in, CountryTable& countries,
+                                                    int index, Messages& messages) {
+    const OverviewRow& row = in.rows.at(static_cast<std::size_t>(index));
+    const ScenarioSlot& scn = in.cam.scenarios.at(static_cast<std::size_t>(index));
     std::string i = std::to_string(index);
     std::vector<std::string> lines;
-    state.current_scn_name = report_name(scn.scn_file);
-    bool read = read_scenario_details(state, messages);
+    std::string name = field_text(scn.scn_file);
+    ScenarioDetails read = read_scenario_details(in.settings, name, messages);
     lines.push_back("Scenario number:  " + i);
     lines.push_back(" ");
-    if (!read && state.scn_path.empty()) {
-        lines.push_back("Scenariofile not found. Scenario filename in campaign file = " +
-                        state.current_scn_name);
+    if (!read.found) {
+        lines.push_back("Scenariofile not found. Scenario filename in campaign file = " + name);
         return lines;
     }
-    // A file that exists but could not be read gives no details: scenario still holds the last
-    // scenario that was read.
-    lines.push_back("   Scenario Title     : " +
-                    (read ? scenario_title(state) : std::string("No gametitel found.")));
-    lines.push_back("   Scn Filename       : " + row.substr(5, 20) +
-                    "   Scn date           : " + right(row, 12));
+    // A file that exists but could not be read gives no details.
+    lines.push_back("   Scenario Title     : " + (read.data
+                                                      ? scenario_title(in.settings, *read.data)
+                                                      : std::string("No gametitel found.")));
+    lines.push_back("   Scn Filename       : " + row.file_column() +
+                    "   Scn date           : " + row.date_column_end(12));
     lines.push_back(
         "   Max prestige cap   : " + pad_right(std::to_string(scn.max_prestige_cap), 20) +
         "   Start prestige cap : " + std::to_string(scn.start_prestige_cap));
@@ -148,34 +144,34 @@ std::vector<std::string> full_report_scenario_lines(EditorState& state, int inde
     lines.push_back(" ");
     lines.push_back("   Scenario summary for scenario no: " + i);
     lines.push_back("   " + std::string(44, '-'));
-    bool details = read && !row_not_found(row);
+    const ScenarioData* details = read.data && !row.file_missing ? &*read.data : nullptr;
     if (details)
-        detail_lines(state, lines, messages);
+        detail_lines(in.settings, countries, *details, lines, messages);
     else
         lines.push_back(
             " Scenario details not available, Could not find scenario file, Check scenario "
             "directory.");
     lines.push_back(" ");
     for (int k = 0; k < kOutcomes; ++k)
-        outcome_lines(state, scn.outcome[static_cast<std::size_t>(k)], k, details, lines);
+        outcome_lines(scn.outcome[static_cast<std::size_t>(k)], k, details, lines);
     return lines;
 }
 
-std::vector<std::string> full_report_lines(EditorState& state, const std::vector<std::string>& rows,
+std::vector<std::string> full_report_lines(const ReportInputs& in, CountryTable& countries,
                                            const ReportTime& time, Messages& messages) {
-    CampaignRecord& cam = state.campaign;
-    std::string title = game_title(state);
+    const CampaignRecord& cam = in.cam;
+    std::string title = game_title(in);
     std::vector<std::string> lines = {
         " ",
-        "Report on: " + path_as_text(campaign_file_path(state)),
+        "Report on: " + path_as_text(campaign_file_path(in)),
         date_time_line(time),
         " ",
         "Campaign Name in Game : " + title,
         std::string(88, '-'),
-        "Campaign Filename     : " + path_as_text(state.cam_name),
+        "Campaign Filename     : " + path_as_text(in.cam_name),
         "Description Filename  : " + raw(cam.description_txt),
         " ",
-        "Main Country          : " + state.main_country_text,
+        "Main Country          : " + in.main_country,
         "No of scn in campaign : " + std::to_string(cam.scenario_count),
         "Player Start Prestige : " + std::to_string(cam.player_start_prestige),
     };
@@ -184,20 +180,19 @@ std::vector<std::string> full_report_lines(EditorState& state, const std::vector
         lines.push_back("Campaign Win Smk      : " + win + "Campaign Lose smk     : " + lose);
     lines.push_back(" ");
     lines.push_back(std::string(88, '*'));
-    int count = std::min(static_cast<int>(rows.size()), static_cast<int>(layout::kMaxScenarios));
+    int count = std::min(static_cast<int>(in.rows.size()), static_cast<int>(layout::kMaxScenarios));
     for (int i = 0; i < count; ++i) {
-        auto section =
-            full_report_scenario_lines(state, i, rows[static_cast<std::size_t>(i)], messages);
+        auto section = full_report_scenario_lines(in, countries, i, messages);
         lines.insert(lines.end(), section.begin(), section.end());
     }
     return lines;
 }
 
-ReportWritten write_full_report(EditorState& state, const std::vector<std::string>& rows,
+ReportWritten write_full_report(const ReportInputs& in, CountryTable& countries,
                                 const ReportTime& time, Messages& messages) {
     return write_direct_report(
-        state, kPrefix, "write report: ", "Campaign Report is saved as: \n\r",
-        [&] { return full_report_lines(state, rows, time, messages); }, messages);
+        in, kPrefix, "write report: ", "Campaign Report is saved as: \n\r",
+        [&] { return full_report_lines(in, countries, time, messages); }, messages);
 }
 
 } // namespace mf7

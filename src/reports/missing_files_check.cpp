@@ -1,13 +1,13 @@
 #include "reports/missing_files_check.h"
 
 #include "model/scenario_file.h"
-#include "model/state.h"
 #include "model/text_file.h"
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "settings/settings.h"
 
 #include <algorithm>
 #include <array>
@@ -51,15 +51,13 @@ std::array<int, 8> gotos(const ScenarioSlot& s) {
 
 class Check {
   public:
-    Check(EditorState& state, const CheckHeaderTexts& header, const std::vector<std::string>& rows,
-          Messages& messages)
-        : state_(state), settings_(state.settings), header_(header), messages_(messages),
-          rows_(rows),
-          count_(std::min(static_cast<int>(rows.size()), static_cast<int>(layout::kMaxScenarios))) {
-    }
+    Check(const ReportInputs& in, const CheckHeaderTexts& header, Messages& messages)
+        : in_(in), settings_(in.settings), header_(header), messages_(messages),
+          count_(std::min(static_cast<int>(in.rows.size()),
+                          static_cast<int>(layout::kMaxScenarios))) {}
 
     CheckResult run() {
-        result_.caption = report_path(settings_, kPrefix, state_.cam_name);
+        result_.caption = report_path(settings_, kPrefix, in_.cam_name);
         campaign_header();
         for (int i = 0; i < count_; ++i)
             scenario(i);
@@ -89,9 +87,9 @@ class Check {
 
     // A file test of a record field: nothing for a blank name, one line and one count when the
     // file is not found.
-    void test_file(TextField& field, const NativePath& folder, const std::string& head,
+    void test_file(const TextField& field, const NativePath& folder, const std::string& head,
                    const char* words) {
-        std::string name = report_name(field);
+        std::string name = field_text(field);
         NativePath path;
         if (!name.empty() && missing(folder, name, path)) {
             ++result_.counters.missing_files;
@@ -107,15 +105,17 @@ class Check {
         }
     }
 
-    // The main country of the scenario now named, when its file can be read in this run.
-    std::optional<int> read_main_country() {
-        if (!read_scenario_details(state_, messages_, &folders_))
+    // The main country of the scenario, when its file can be read in this run.
+    std::optional<int> read_main_country(const std::string& name) {
+        std::optional<ScenarioData> d =
+            read_scenario_details(settings_, name, messages_, &folders_).data;
+        if (!d)
             return std::nullopt;
-        return state_.scenario.main_country();
+        return d->main_country();
     }
 
     void campaign_header() {
-        NativePath cam = campaign_file_path(state_);
+        NativePath cam = campaign_file_path(in_);
         if (!file_exists(cam, &folders_)) {
             ++result_.counters.missing_files;
             line("Campaign-file Missing : ", cam);
@@ -124,13 +124,12 @@ class Check {
         header_file(header_.win_smk, settings_.mf7_smk, "Campaign-win smk-file Missing : ");
         header_file(header_.lose_smk, settings_.mf7_smk, "Campaign-lose smk-file Missing : ");
         line("  ");
-        state_.current_scn_name = report_name(state_.campaign.scenarios[0].scn_file);
-        campaign_country_ = read_main_country();
+        campaign_country_ = read_main_country(field_text(in_.cam.scenarios[0].scn_file));
     }
 
     bool used(int i) const {
         for (int j = 0; j < count_; ++j) {
-            auto g = gotos(state_.campaign.scenarios[static_cast<std::size_t>(j)]);
+            auto g = gotos(in_.cam.scenarios[static_cast<std::size_t>(j)]);
             if (std::find(g.begin(), g.end(), i) != g.end())
                 return true;
         }
@@ -138,16 +137,15 @@ class Check {
     }
 
     void scenario(int i) {
-        ScenarioSlot& scn = state_.campaign.scenarios[static_cast<std::size_t>(i)];
+        const ScenarioSlot& scn = in_.cam.scenarios[static_cast<std::size_t>(i)];
         const std::string n = str_number(i);
         const std::string file_head = "Scn # " + n;
         const std::string range_head = "Scn #: " + n;
-        std::string name = report_name(scn.scn_file);
+        std::string name = field_text(scn.scn_file);
         if (name.empty()) {
             ++result_.counters.blank_scn_names;
             line(file_head + " - No Scenario-SCN file-name in Campaign.");
         } else {
-            state_.current_scn_name = name;
             NativePath path;
             if (missing(settings_.mf7_scn, name, path)) {
                 line(range_head + " - Missing scn-file: ", path);
@@ -161,7 +159,7 @@ class Check {
             }
             // Countries are compared only between files read now: a scenario that cannot be
             // read has no country to compare, nor has the campaign when its first one cannot.
-            std::optional<int> country = read_main_country();
+            std::optional<int> country = read_main_country(name);
             if (country && campaign_country_ && *country != *campaign_country_) {
                 line("Error in Country - Campaign Main country is NOT the same as Main Country "
                      "for scn# " +
@@ -180,22 +178,21 @@ class Check {
     }
 
     void details(int i, const std::string& name, const std::string& head) {
-        state_.current_scn_name = name;
-        // A file that cannot be read now has no map to test; scenario still holds the last one.
-        if (row_not_found(rows_[static_cast<std::size_t>(i)]) ||
-            !read_scenario_details(state_, messages_, &folders_)) {
+        // A file that cannot be read now has no map to test.
+        std::optional<ScenarioData> d;
+        if (!in_.rows[static_cast<std::size_t>(i)].file_missing)
+            d = read_scenario_details(settings_, name, messages_, &folders_).data;
+        if (!d) {
             line(head + " - Scenario details not available, Could not find scenario file, Check "
                         "scenario directory.");
             return;
         }
-        map(head);
-        intro_text(head);
+        map(*d, head);
+        intro_text(*d, head);
     }
 
-    void map(const std::string& head) {
-        TextField field = state_.scenario.map_file();
-        std::string map_name = report_name(field);
-        state_.scenario.set_map_file(field);
+    void map(const ScenarioData& scenario, const std::string& head) {
+        std::string map_name = field_text(scenario.map_file());
         if (map_name.empty()) {
             ++result_.counters.blank_map_names;
             line(head + " - No MAP file-name in scenario-file.");
@@ -231,8 +228,8 @@ class Check {
         }
     }
 
-    void intro_text(const std::string& head) {
-        std::string intro = trim(field_raw(state_.scenario.intro_txt()));
+    void intro_text(const ScenarioData& scenario, const std::string& head) {
+        std::string intro = trim(field_raw(scenario.intro_txt()));
         if (intro.empty())
             return;
         if (right(intro, 4) != settings_.text_ext)
@@ -251,7 +248,7 @@ class Check {
         }
     }
 
-    void outcome(OutcomeRecord& o, const OutcomeTexts& t, const std::string& file_head,
+    void outcome(const OutcomeRecord& o, const OutcomeTexts& t, const std::string& file_head,
                  const std::string& range_head) {
         range(o.goto_scn, t.go, range_head);
         range(o.if_played, t.if_played, range_head);
@@ -264,7 +261,7 @@ class Check {
 
     void win_and_lose() {
         for (int j = 0; j < count_; ++j) {
-            auto g = gotos(state_.campaign.scenarios[static_cast<std::size_t>(j)]);
+            auto g = gotos(in_.cam.scenarios[static_cast<std::size_t>(j)]);
             result_.can_win |= std::find(g.begin(), g.end(), 254) != g.end();
             result_.can_lose |= std::find(g.begin(), g.end(), 255) != g.end();
         }
@@ -299,11 +296,10 @@ class Check {
         line("-- end of file-check --");
     }
 
-    EditorState& state_;
+    const ReportInputs& in_;
     const Settings& settings_;
     const CheckHeaderTexts& header_;
     Messages& messages_;
-    const std::vector<std::string>& rows_;
     const int count_;
     CheckResult result_;
     std::string text_;
@@ -315,9 +311,9 @@ class Check {
 
 } // namespace
 
-CheckResult check_missing_files(EditorState& state, const CheckHeaderTexts& header,
-                                const std::vector<std::string>& rows, Messages& messages) {
-    return Check(state, header, rows, messages).run();
+CheckResult check_missing_files(const ReportInputs& in, const CheckHeaderTexts& header,
+                                Messages& messages) {
+    return Check(in, header, messages).run();
 }
 
 bool save_check_report(const Settings& settings, const NativePath& path, const std::string& text,

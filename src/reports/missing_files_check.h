@@ -38,9 +38,10 @@ struct CheckResult {
     bool can_lose = false;
 };
 
-// Runs the whole check over the overview rows (the scenario count is the number of rows).
-CheckResult check_missing_files(EditorState& state, const CheckHeaderTexts& header,
-                                const std::vector<std::string>& rows, Messages& messages);
+// Runs the whole check over the overview rows (the scenario count is the number of rows). Run
+// blank_check_nuls on the record first.
+CheckResult check_missing_files(const ReportInputs& in, const CheckHeaderTexts& header,
+                                Messages& messages);
 
 // Saves the check's text (as the text window holds it, or as the check made it) to path, the
 // text window's save: the report folder test first, then the text and one CR LF. A failure shows

@@ -8,8 +8,9 @@
 
 namespace mf7 {
 
-bool row_not_found(const std::string& row) {
-    return right(row, 12) == kRowNotFound;
+ReportInputs report_inputs(const EditorState& state, const std::vector<OverviewRow>& rows) {
+    return {state.campaign, state.settings,   rows,
+            state.cam_name, state.cam_folder, state.main_country_text};
 }
 
 NativePath report_base_name(const NativePath& cam_name) {
@@ -28,9 +29,9 @@ NativePath report_path(const Settings& settings, const std::string& prefix,
                      NativePath(prefix + report_base_name(cam_name).str() + settings.text_ext));
 }
 
-NativePath campaign_file_path(const EditorState& state) {
-    const NativePath& folder = state.cam_folder.empty() ? state.settings.mf7_cam : state.cam_folder;
-    return join_path(folder, state.cam_name);
+NativePath campaign_file_path(const ReportInputs& in) {
+    const NativePath& folder = in.cam_folder.empty() ? in.settings.mf7_cam : in.cam_folder;
+    return join_path(folder, in.cam_name);
 }
 
 std::string date_time_line(const ReportTime& time) {
@@ -59,15 +60,9 @@ std::optional<std::string> first_line_of(const NativePath& path) {
     return lines.front();
 }
 
-std::string game_title(EditorState& state) {
-    std::string name = report_name(state.campaign.description_txt);
-    return first_line_of(join_game_name(state.settings.mf7_txt, name))
+std::string game_title(const ReportInputs& in) {
+    return first_line_of(join_game_name(in.settings.mf7_txt, field_text(in.cam.description_txt)))
         .value_or("No gametitel found.");
-}
-
-std::string report_name(TextField& field) {
-    field_nul_to_blank(field);
-    return field_text(field);
 }
 
 bool write_report_lines(const NativePath& path, const std::vector<std::string>& lines,
@@ -79,12 +74,12 @@ bool write_report_lines(const NativePath& path, const std::vector<std::string>& 
     return false;
 }
 
-ReportWritten write_direct_report(EditorState& state, const std::string& prefix,
+ReportWritten write_direct_report(const ReportInputs& in, const std::string& prefix,
                                   const std::string& action, const std::string& announcement,
                                   const std::function<std::vector<std::string>()>& build_lines,
                                   Messages& messages) {
-    NativePath path = report_path(state.settings, prefix, state.cam_name);
-    if (!report_folder_ok(state.settings, messages))
+    NativePath path = report_path(in.settings, prefix, in.cam_name);
+    if (!report_folder_ok(in.settings, messages))
         return std::nullopt;
     if (!write_report_lines(path, build_lines(), action, messages))
         return std::nullopt;

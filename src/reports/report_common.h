@@ -3,6 +3,7 @@
 // the report folder, and the writing of the lines with CR LF through a temporary file.
 #include "model/campaign.h"
 #include "platform/native_path.h"
+#include "model/overview.h"
 
 #include <functional>
 #include <optional>
@@ -20,10 +21,17 @@ struct ReportTime {
     std::string date, time;
 };
 
-// The overview row marks a scenario whose file could not be found with these last 12
-// characters; the reports test for them rather than reading the file again.
-constexpr const char* kRowNotFound = "*not found**";
-bool row_not_found(const std::string& row);
+// What a report reads: the record, the settings, the overview's rows (a scenario whose file
+// was not found there is not read again) and the campaign's file. A report changes none of it.
+struct ReportInputs {
+    const CampaignRecord& cam;
+    const Settings& settings;
+    const std::vector<OverviewRow>& rows;
+    NativePath cam_name, cam_folder;
+    // The main country of the first scenario as the overview last found it.
+    std::string main_country;
+};
+ReportInputs report_inputs(const EditorState& state, const std::vector<OverviewRow>& rows);
 
 // "newcamp" for a campaign never saved; the name without ".cam" (any case); else the whole name.
 NativePath report_base_name(const NativePath& cam_name);
@@ -32,7 +40,7 @@ NativePath report_path(const Settings& settings, const std::string& prefix,
                        const NativePath& cam_name);
 // The campaign file the reports name: its own folder, or the campaign folder of the settings
 // for a campaign that was never opened from or saved to one.
-NativePath campaign_file_path(const EditorState& state);
+NativePath campaign_file_path(const ReportInputs& in);
 
 std::string date_time_line(const ReportTime& time);
 
@@ -42,11 +50,7 @@ bool report_folder_ok(const Settings& settings, Messages& messages);
 // The first line of a text file, or nothing when it is missing, empty or unreadable.
 std::optional<std::string> first_line_of(const NativePath& path);
 // The campaign's title in the game: the first line of the description text file.
-std::string game_title(EditorState& state);
-
-// The name a record field holds for the reports: NULs turned into blanks in the record itself
-// (the game's editor did so, and later saves keep it), then trimmed.
-std::string report_name(TextField& field);
+std::string game_title(const ReportInputs& in);
 
 // The lines, each followed by CR LF, written whole through a temporary file. A failure shows the
 // shared file-error message with action + path and leaves no partial file.
@@ -58,7 +62,7 @@ using ReportWritten = std::optional<NativePath>;
 
 // A report written straight into the report folder: the folder test, the lines (built only
 // when the folder is there), the file, then announcement + path in a message.
-ReportWritten write_direct_report(EditorState& state, const std::string& prefix,
+ReportWritten write_direct_report(const ReportInputs& in, const std::string& prefix,
                                   const std::string& action, const std::string& announcement,
                                   const std::function<std::vector<std::string>()>& build_lines,
                                   Messages& messages);

@@ -1,8 +1,8 @@
 #include "ui/editor_windows.h"
 
-#include "model/chooser_targets.h"
 #include "model/state.h"
 #include "ui/common/busy_cursor.h"
+#include "ui/common/chooser_setup.h"
 #include "ui/common/file_chooser.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/text_window.h"
@@ -20,7 +20,6 @@
 #include "ui/settings/folder_settings_window.h"
 
 #include <QCoreApplication>
-#include <QListWidget>
 
 namespace mf7 {
 
@@ -28,22 +27,24 @@ EditorWindows::EditorWindows(EditorState& state, Messages& messages)
     : state_(state), messages_(messages),
       overview_(std::make_unique<OverviewWindow>(state, messages)) {
     quit = [] { QCoreApplication::exit(0); };
-    OverviewWindow* f1 = overview_.get();
-    connect(f1, &OverviewWindow::chooserRequested, this,
-            [this, f1](const ChooserSetup& setup) { open_chooser(setup, f1); });
-    connect(f1, &OverviewWindow::newCampaignRequested, this, [this, f1] {
+    OverviewWindow* overview = overview_.get();
+    connect(overview, &OverviewWindow::chooserRequested, this,
+            [this, overview](const ChooserSetup& setup) { open_chooser(setup, overview); });
+    connect(overview, &OverviewWindow::newCampaignRequested, this, [this, overview] {
         NewCampaignDialog& d = new_campaign_dialog();
-        open_window(&d, f1);
+        open_window(&d, overview);
         d.prepare();
     });
-    connect(f1, &OverviewWindow::folderSettingsRequested, this, [this, f1] {
+    connect(overview, &OverviewWindow::folderSettingsRequested, this, [this, overview] {
         FolderSettingsWindow& w = folder_settings();
         w.open_settings();
-        open_window(&w, f1);
+        open_window(&w, overview);
     });
-    connect(f1, &OverviewWindow::howtoRequested, this, [this, f1] { open_window(&how_to(), f1); });
-    connect(f1, &OverviewWindow::aboutRequested, this, [this, f1] { open_window(&about(), f1); });
-    connect(f1, &OverviewWindow::quitRequested, this, [this] {
+    connect(overview, &OverviewWindow::howtoRequested, this,
+            [this, overview] { open_window(&how_to(), overview); });
+    connect(overview, &OverviewWindow::aboutRequested, this,
+            [this, overview] { open_window(&about(), overview); });
+    connect(overview, &OverviewWindow::quitRequested, this, [this] {
         if (quit)
             quit();
     });
@@ -54,41 +55,41 @@ EditorWindows::EditorWindows(EditorState& state, Messages& messages)
 }
 
 void EditorWindows::connect_overview() {
-    OverviewWindow* f1 = overview_.get();
-    connect(f1, &OverviewWindow::scenarioEditRequested, this, &EditorWindows::edit_scenario);
-    connect(f1, &OverviewWindow::textFileRequested, this, [this, f1] {
-        f1->setEnabled(false);
+    OverviewWindow* overview = overview_.get();
+    connect(overview, &OverviewWindow::scenarioEditRequested, this, &EditorWindows::edit_scenario);
+    connect(overview, &OverviewWindow::textFileRequested, this, [this, overview] {
+        overview->setEnabled(false);
         text_window_holds_overview_ = true;
-        text_window().open_file(f1->text_file_path(), WindowId::Overview);
+        text_window().open_file(overview->text_file_path(), WindowId::Overview);
     });
-    connect(f1, &OverviewWindow::scenarioListChanged, this,
-            [this, f1] { scenario_list().rebuild(f1->rows()); });
-    connect(f1, &OverviewWindow::scenarioListWindowHideRequested, this, [this] {
+    connect(overview, &OverviewWindow::scenarioListChanged, this,
+            [this, overview] { scenario_list().rebuild(overview->rows()); });
+    connect(overview, &OverviewWindow::scenarioListWindowHideRequested, this, [this] {
         if (scenario_list_)
             scenario_list_->close_list();
     });
-    connect(f1, &OverviewWindow::reportRequested, this, [this, f1](const QString& entry) {
+    connect(overview, &OverviewWindow::reportRequested, this, [this, overview](Report report) {
         text_window_holds_overview_ = false; // the check's report leaves the overview usable
-        if (entry == "mnu_map")
+        if (report == Report::Map)
             open_campaign_map();
         else {
             BusyCursor busy; // the reports read every file the campaign names
-            run_report(entry, state_, messages_, *f1, text_window());
+            run_report(report, state_, messages_, *overview, text_window());
         }
     });
-    connect(f1, &OverviewWindow::campaignReplaced, this, [this] {
+    connect(overview, &OverviewWindow::campaignReplaced, this, [this] {
         if (chooser_)
             chooser_->drop_save_as();
     });
-    connect(f1, &OverviewWindow::rowsShown, this, [this, f1] {
+    connect(overview, &OverviewWindow::rowsShown, this, [this, overview] {
         if (campaign_map_)
-            campaign_map_->show_campaign(f1->rows());
+            campaign_map_->show_campaign(overview->rows());
     });
     // The copy hides the overview, and disables it too: the campaign map, which stays on screen,
     // then waits with it, or a double-click there would edit the campaign behind the copy's back.
-    connect(f1, &OverviewWindow::copyRequested, this, [this, f1] {
-        f1->setEnabled(false);
-        f1->hide();
+    connect(overview, &OverviewWindow::copyRequested, this, [this, overview] {
+        overview->setEnabled(false);
+        overview->hide();
         CopyWindow& w = copy_window();
         w.show();
         w.raise();
@@ -99,10 +100,10 @@ void EditorWindows::connect_overview() {
 // The overview is disabled first: disabling a window disables the windows it owns (the campaign
 // map too, which waits with it), and the editor must come out of that enabled.
 void EditorWindows::edit_scenario() {
-    OverviewWindow* f1 = overview_.get();
-    f1->setEnabled(false);
+    OverviewWindow* overview = overview_.get();
+    overview->setEnabled(false);
     if (!editor().open_scenario())
-        f1->setEnabled(true);
+        overview->setEnabled(true);
 }
 
 void EditorWindows::open_campaign_map() {
@@ -115,17 +116,18 @@ void EditorWindows::open_campaign_map() {
 
 CampaignMapWindow& EditorWindows::campaign_map() {
     if (!campaign_map_) {
-        OverviewWindow* f1 = overview_.get();
-        campaign_map_ = new CampaignMapWindow(state_, messages_, f1);
-        connect(campaign_map_, &CampaignMapWindow::scenarioSelected, f1,
+        OverviewWindow* overview = overview_.get();
+        campaign_map_ = new CampaignMapWindow(state_, messages_, overview);
+        connect(campaign_map_, &CampaignMapWindow::scenarioSelected, overview,
                 &OverviewWindow::select_row);
-        connect(campaign_map_, &CampaignMapWindow::scenarioEditRequested, this, [this, f1](int n) {
-            f1->select_row(n);
-            edit_scenario();
-        });
+        connect(campaign_map_, &CampaignMapWindow::scenarioEditRequested, this,
+                [this, overview](int n) {
+                    overview->select_row(n);
+                    edit_scenario();
+                });
         // Queued: the overview records the selected row after the list has moved its highlight.
-        connect(f1->findChild<QListWidget*>("List1"), &QListWidget::itemSelectionChanged,
-                campaign_map_, &CampaignMapWindow::show_selection, Qt::QueuedConnection);
+        connect(overview, &OverviewWindow::rowHighlightChanged, campaign_map_,
+                &CampaignMapWindow::show_selection, Qt::QueuedConnection);
     }
     return *campaign_map_;
 }
@@ -133,48 +135,41 @@ CampaignMapWindow& EditorWindows::campaign_map() {
 ScenarioEditor& EditorWindows::editor() {
     if (!editor_) {
         editor_ = new ScenarioEditor(state_, messages_, overview_.get());
-        OverviewWindow* f1 = overview_.get();
-        connect(
-            editor_, &ScenarioEditor::accepted, this,
-            [f1](int index, const QString& row, bool main_country_changed, const QString& label7) {
-                f1->replace_row(index, fromQ(row));
-                f1->scenario_stored(index);
-                if (main_country_changed)
-                    f1->set_main_country(fromQ(label7));
-            });
-        connect(editor_, &ScenarioEditor::closed, this, [this, f1] {
-            scenario_list().rebuild(f1->rows());
+        OverviewWindow* overview = overview_.get();
+        connect(editor_, &ScenarioEditor::accepted, this,
+                [overview](int index, const OverviewRow& row, bool main_country_changed,
+                           const QString& label7) {
+                    overview->replace_row(index, row);
+                    overview->scenario_stored(index);
+                    if (main_country_changed)
+                        overview->set_main_country(fromQ(label7));
+                });
+        connect(editor_, &ScenarioEditor::closed, this, [this, overview] {
+            scenario_list().rebuild(overview->rows());
             return_to_overview();
         });
         connect(editor_, &ScenarioEditor::chooserRequested, this,
-                [this] { open_editor_chooser(); });
+                &EditorWindows::open_editor_chooser);
         connect(editor_, &ScenarioEditor::textFileRequested, this, [this](const QString& path) {
             text_window().open_file(pathFromQ(path), WindowId::ScenarioEditor);
         });
         connect(editor_, &ScenarioEditor::scenarioListRequested, this,
-                [this, f1] { scenario_list().show_list(f1->rows()); });
+                [this, overview] { scenario_list().show_list(overview->rows()); });
     }
     return *editor_;
 }
 
-void EditorWindows::open_editor_chooser() {
-    auto setup = editor_chooser_setup(state_.settings, state_.chooser_target);
+void EditorWindows::open_editor_chooser(int control) {
+    std::optional<ChooserSetup> setup =
+        editor_field_chooser(state_.settings, ChooserTarget::editor_field(control));
     if (!setup)
         return;
-    ChooserSetup s;
-    s.folder = setup->folder;
-    s.pattern = setup->pattern;
-    s.caption = setup->caption;
-    s.button_caption = setup->button_caption;
-    s.button_enabled = false;
-    s.text1_visible = false;
-    s.text1 = QString();
-    s.target = state_.chooser_target;
-    s.return_window = WindowId::ScenarioEditor;
-    s.disable_caller = false; // the editor disabled itself already
     FileChooser& file_chooser = chooser();
-    file_chooser.editor_dispatch = [this] { editor().apply_chooser_result(); };
-    open_chooser(s, nullptr);
+    file_chooser.editor_dispatch = [this](const ChooserTarget& target, const std::string& name) {
+        bool field = target.kind == ChooserTarget::Kind::EditorField;
+        editor().apply_chooser_result(field ? target.control : 0, name);
+    };
+    open_chooser(*setup, nullptr);
 }
 
 ScenarioListWindow& EditorWindows::scenario_list() {

@@ -2,7 +2,7 @@
 // The window controller: owns the overview, makes every other window on first use and
 // afterwards only shows and hides it. A window that opens another on its behalf is disabled
 // until that one returns. Windows never make each other: they signal, and this connects.
-#include "model/handover.h"
+#include "ui/window_handover.h"
 
 #include <QObject>
 
@@ -96,7 +96,7 @@ class EditorWindows : public QObject {
 
     void connect_overview();
     QWidget* window_above_overview() const;
-    void open_editor_chooser();
+    void open_editor_chooser(int control);
     void edit_scenario();
     void open_campaign_map();
 };

@@ -12,66 +12,51 @@ namespace {
 // The demo game's state and the messages shown.
 class ChooserTest : public ::testing::Test, public DemoGame {
   protected:
-    ChooserDispatch pick(ChooserTarget target, const std::string& name) {
-        state.chooser_target = target;
-        state.chooser_result = name;
-        return dispatch_to_editor(state, msgs);
+    ChooserDispatch pick(int control, const std::string& name) {
+        return dispatch_to_editor(state, control, name, msgs);
     }
 };
 
 } // namespace
 
-// Each name field's chooser: its folder, pattern and button; the chosen name goes to the field
-// lower case and trimmed, with the field's extension.
-TEST_F(ChooserTest, NameFieldsHaveTheirChooserAndTakeTheNormalisedName) {
+// The chosen name goes to the field lower case and trimmed, with the field's extension.
+TEST_F(ChooserTest, NameFieldsTakeTheNormalisedName) {
     state.settings.set_mf7text("*.deu");
-    const Settings& s = state.settings;
     struct Case {
         int control;
-        NativePath folder;
-        std::string pattern, button, in, out;
+        std::string in, out;
     } cases[] = {
-        {6, s.mf7_scn, "*.scn", "Use scn-filename", "SEDAN.SCN", "sedan.scn"},
-        {44, s.mf7_smk, "*.smk", "Use smk-filename", "  INTRO ", "intro.smk"},
-        {42, s.mf7_mus, "*.mus", "Use mus-filename", "a.smk", "a.smk.mus"},
-        {9, s.mf7_txt, "*.deu", "Use deu-filename", "Brief", "brief.deu"},
+        {6, "SEDAN.SCN", "sedan.scn"},
+        {44, "  INTRO ", "intro.smk"},
+        {42, "a.smk", "a.smk.mus"},
+        {9, "Brief", "brief.deu"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.control);
-        auto setup = editor_chooser_setup(s, ChooserTarget::editor_field(c.control));
-        ASSERT_TRUE(setup);
-        EXPECT_EQ(setup->caption, "Select filename.");
-        EXPECT_EQ(setup->folder, c.folder);
-        EXPECT_EQ(setup->pattern, c.pattern);
-        EXPECT_EQ(setup->button_caption, c.button);
-        ChooserDispatch d = pick(ChooserTarget::editor_field(c.control), c.in);
+        ChooserDispatch d = pick(c.control, c.in);
         EXPECT_TRUE(d.applied);
         EXPECT_EQ(d.control, c.control);
         EXPECT_EQ(d.text, c.out);
     }
 }
 
-TEST_F(ChooserTest, AnyOtherTargetHasNoChooserAndIsReportedAsABug) {
-    for (ChooserTarget target :
-         {ChooserTarget::editor_field(1), ChooserTarget::editor_field(10),
-          ChooserTarget::editor_field(45), ChooserTarget::overview_field(6), ChooserTarget{}}) {
-        SCOPED_TRACE(target.control);
+// 0 stands for a chooser that worked for no field of the editor.
+TEST_F(ChooserTest, AnyOtherControlIsReportedAsABug) {
+    for (int control : {1, 10, 45, 0}) {
+        SCOPED_TRACE(control);
         msgs.clear();
-        EXPECT_FALSE(editor_chooser_setup(state.settings, target));
-        EXPECT_FALSE(pick(target, "some.smk").applied);
+        EXPECT_FALSE(pick(control, "some.smk").applied);
         EXPECT_EQ(msgs.texts(),
                   std::vector<std::string>{
                       "F2-E01: This program has got a bug, please report the errornumber."});
-        EXPECT_EQ(state.chooser_result, "some.smk");
     }
 }
 
 TEST_F(ChooserTest, ScenarioFileNeedsAStartDateFromTheReader) {
-    EXPECT_EQ(pick(ChooserTarget::editor_field(6), "MALTA.SCN").label3,
-              "Main country for this scenario is: Italy");
+    EXPECT_EQ(pick(6, "MALTA.SCN").label3, "Main country for this scenario is: Italy");
     // A missing file gives "**not found**", which lets the name through with the country the
     // reader found last.
-    ChooserDispatch d = pick(ChooserTarget::editor_field(6), "nothere");
+    ChooserDispatch d = pick(6, "nothere");
     EXPECT_EQ(d.text, "nothere.scn");
     EXPECT_EQ(d.label3, "Main country for this scenario is: Italy");
     EXPECT_TRUE(msgs.shown.empty());
@@ -79,7 +64,7 @@ TEST_F(ChooserTest, ScenarioFileNeedsAStartDateFromTheReader) {
     demo::ScnSpec three;
     three.player3_country = 7;
     write_scenario(state.settings, "three.scn", three);
-    d = pick(ChooserTarget::editor_field(6), "three.scn");
+    d = pick(6, "three.scn");
     EXPECT_FALSE(d.applied);
     EXPECT_EQ(msgs.shown.size(), 1u); // the reader's message
 }

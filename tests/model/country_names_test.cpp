@@ -17,11 +17,11 @@ TEST_F(CountryTest, GameFileNamesCodesOneToTwentySixOncePerRun) {
     for (int k = 1; k <= 30; ++k)
         text += "Land " + std::to_string(k) + "\n";
     ASSERT_TRUE(demo::write_bytes(join_path(state.settings.mf7main, "GUI97.TXT"), text));
-    EXPECT_EQ(country_lookup(state, 0, msgs), "None");
-    EXPECT_EQ(country_lookup(state, 26, msgs), "Land 26");
-    EXPECT_EQ(country_lookup(state, 27, msgs), "");
+    EXPECT_EQ(country_lookup(state.countries, state.settings, 0, msgs), "None");
+    EXPECT_EQ(country_lookup(state.countries, state.settings, 26, msgs), "Land 26");
+    EXPECT_EQ(country_lookup(state.countries, state.settings, 27, msgs), "");
     state.settings.mf7main = "/nowhere"_path;
-    EXPECT_EQ(country_lookup(state, 8, msgs), "Land 8");
+    EXPECT_EQ(country_lookup(state.countries, state.settings, 8, msgs), "Land 8");
     state.campaign.scenarios[0].scn_file = make_text_field("gone.scn");
     EXPECT_EQ(get_main_country(state, msgs), "Main Country = Unknown");
     state.campaign.scenarios[0].scn_file = nul_field();
@@ -33,8 +33,8 @@ TEST_F(CountryTest, ShortFileFallsBackOnceWithTheMessage) {
     state.settings.set_mf7text("*.deu");
     ASSERT_TRUE(
         demo::write_bytes(join_path(state.settings.mf7main, "gui97.deu"), "one\r\ntwo\r\n"));
-    EXPECT_EQ(country_lookup(state, 20, msgs), "Russia");
-    EXPECT_EQ(country_lookup(state, 23, msgs), "United Kingdom");
+    EXPECT_EQ(country_lookup(state.countries, state.settings, 20, msgs), "Russia");
+    EXPECT_EQ(country_lookup(state.countries, state.settings, 23, msgs), "United Kingdom");
     EXPECT_EQ(
         msgs.texts(),
         std::vector<std::string>{

@@ -18,12 +18,42 @@ TEST(Overview, FillsHeaderRowsAndMainCountry) {
               "8 1200 victory.smk demo.txt");
     EXPECT_EQ(f.text6.substr(0, 9), "4D 46 00 ");
     ASSERT_EQ(f.rows.size(), 8u);
-    EXPECT_EQ(f.rows[0], " 0   POLAND.SCN" + std::string(10, ' ') +
-                             "        1         1         1       255 " +
-                             pad_left(" 1 SEP  1939", 20));
-    EXPECT_EQ(f.rows[3].substr(65), pad_left("**not found**", 20));
-    EXPECT_EQ(f.rows[5].substr(65), std::string(20, ' '));
+    EXPECT_EQ(format_overview_row(f.rows[0]), " 0   POLAND.SCN" + std::string(10, ' ') +
+                                                  "        1         1         1       255 " +
+                                                  pad_left(" 1 SEP  1939", 20));
+    EXPECT_EQ(format_overview_row(f.rows[3]).substr(65), pad_left("**not found**", 20));
+    EXPECT_EQ(format_overview_row(f.rows[5]).substr(65), std::string(20, ' '));
+    EXPECT_TRUE(f.rows[3].file_missing);
+    EXPECT_FALSE(f.rows[0].file_missing || f.rows[5].file_missing);
     EXPECT_EQ(f.label7, "Main Country : Germany");
-    EXPECT_EQ(game.state.scn_date_text, "");
     EXPECT_TRUE(game.msgs.shown.empty());
+}
+
+// The list's fixed columns: number in 2, three blanks, the name in 20, four gotos in 9 each
+// followed by the alternative's mark, the date right-aligned in 20.
+TEST(Overview, FormatsTheFixedColumns) {
+    OverviewRow a;
+    a.number = 12;
+    a.file = make_text_field("AB.SCN");
+    a.file[8] = '\0';
+    a.gotos = {254, -3, 0, 1234};
+    a.alternative = {false, true, false, true};
+    a.date = "12 ERR  1939";
+    OverviewRow b;
+    b.number = 7;
+    b.file = nul_field();
+    b.date = "**not found**";
+    struct Case {
+        const OverviewRow& row;
+        std::string text;
+    } cases[] = {
+        {a, "12   AB.SCN              "
+            "      254        -3*        0      1234*        12 ERR  1939"},
+        {b, " 7                       "
+            "        0         0         0         0        **not found**"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(format_overview_row(c.row), c.text);
+        EXPECT_EQ(format_overview_row(c.row).size(), 85u);
+    }
 }

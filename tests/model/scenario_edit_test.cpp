@@ -101,19 +101,17 @@ TEST_F(ScenarioEditTest, StoreRebuildsTheOverviewRowAndMarksTheCampaign) {
     t.gotos = {"12", "0", "0", "12", "2", "0", "12", "0", "0", "12", "-1", "0"};
     auto r = store_scenario_edits(state, t, msgs);
     ASSERT_TRUE(r);
-    EXPECT_EQ(r->row, " 0   MALTA.SCN" + std::string(11, ' ') +
-                          "       12        12*       12        12 " +
-                          pad_left(" 2 JUL  1942", 20));
+    EXPECT_EQ(format_overview_row(r->row), " 0   MALTA.SCN" + std::string(11, ' ') +
+                                               "       12        12*       12        12 " +
+                                               pad_left(" 2 JUL  1942", 20));
     EXPECT_EQ(r->main_country, "Main Country : Italy");
-    EXPECT_EQ(state.scn_date_text, "");
     EXPECT_TRUE(state.campaign_changed);
 
     t.names[0] = "";
     state.selected_scn = 6;
-    state.scn_date_text = "left over";
     r = store_scenario_edits(state, t, msgs);
     EXPECT_EQ(r->index, 6);
-    EXPECT_EQ(r->row.substr(65), std::string(20, ' '));
+    EXPECT_EQ(r->row.date, "");
     EXPECT_EQ(r->main_country, std::nullopt);
     EXPECT_TRUE(msgs.shown.empty());
 }

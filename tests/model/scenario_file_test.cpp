@@ -33,35 +33,37 @@ TEST(ScenarioReader, DateCountryAndTheCampaignsChecks) {
         std::tie(f.day, f.month, f.year_code, f.player4_country) =
             std::tuple(c.day, c.month, c.year_code, c.player4);
         write_scenario(game.state.settings, "odd.scn", f);
-        game.state.scn_date_text = "left over";
-        get_scn_data(game.state, "Odd.scn", game.msgs); // found ignoring case
-        EXPECT_EQ(game.state.scn_date_text, c.date);
-        EXPECT_EQ(game.state.scn_country_text, c.country);
+        ScenarioSummary read = get_scn_data(game.state, "Odd.scn", game.msgs); // any case
+        EXPECT_EQ(read.date_text, c.date);
+        EXPECT_EQ(read.country.value_or(""), c.country);
+        EXPECT_EQ(game.state.last_scn_country, c.country);
         EXPECT_EQ(game.msgs.texts(), c.message.empty() ? std::vector<std::string>{}
                                                        : std::vector<std::string>{c.message});
     }
 }
 
-// The reports' reader keeps the data of the last file found; a short file reads the rest as zero.
+// A missing file is told apart from a blank name; a short file reads the rest as zero.
 TEST(ScenarioReader, MissingUnnamedAndShortFiles) {
     DemoGame game;
     EditorState& state = game.state;
-    get_scn_data(state, "NOPE.SCN", game.msgs);
-    EXPECT_EQ(state.scn_date_text, "**not found**");
-    state.scn_path = "path"_path;
-    get_scn_data(state, "", game.msgs);
-    EXPECT_EQ(state.scn_date_text, "**not found**");
-    EXPECT_EQ(state.scn_path, "path"_path);
+    state.last_scn_country = "Italy";
+    ScenarioSummary missing = get_scn_data(state, "NOPE.SCN", game.msgs);
+    EXPECT_EQ(missing.date_text, "**not found**");
+    EXPECT_TRUE(missing.named && !missing.found && !missing.country);
+    ScenarioSummary unnamed = get_scn_data(state, "", game.msgs);
+    EXPECT_EQ(unnamed.date_text, "");
+    EXPECT_FALSE(unnamed.named);
+    // The editor goes on showing the country of the last scenario it could read.
+    EXPECT_EQ(state.last_scn_country, "Italy");
 
     demo::ScnSpec fields;
     fields.size = 500;
     write_scenario(state.settings, "short.scn", fields);
-    state.current_scn_name = "short.scn";
-    ASSERT_TRUE(read_scenario_details(state, game.msgs));
-    state.current_scn_name = "GONE.SCN";
-    EXPECT_FALSE(read_scenario_details(state, game.msgs));
-    EXPECT_TRUE(state.scn_path.empty());
-    EXPECT_EQ(state.scenario.at(300), static_cast<uint8_t>(demo::make_scenario_bytes(fields)[300]));
-    EXPECT_EQ(state.scenario.at(11250), 0);
+    ScenarioDetails read = read_scenario_details(state.settings, "short.scn", game.msgs);
+    ASSERT_TRUE(read.found && read.data);
+    EXPECT_EQ(read.data->at(300), static_cast<uint8_t>(demo::make_scenario_bytes(fields)[300]));
+    EXPECT_EQ(read.data->at(11250), 0);
+    ScenarioDetails gone = read_scenario_details(state.settings, "GONE.SCN", game.msgs);
+    EXPECT_FALSE(gone.found || gone.data);
     EXPECT_TRUE(game.msgs.shown.empty());
 }

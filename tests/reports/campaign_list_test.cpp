@@ -42,7 +42,7 @@ TEST(CampaignList, ExampleOfACampaignNeverSaved) {
         {.day = 22, .month = 6, .year_code = 41, .map_file = "MYMAP.MAP", .intro_txt = ""});
     auto rows = game.rows();
     std::filesystem::remove(to_native(join_path(game.settings().mf7_scn, "GONE.SCN")));
-    auto path = write_campaign_list(game.state, rows, kTime, game.msgs);
+    auto path = write_campaign_list(game.inputs(rows), kTime, game.msgs);
     ASSERT_TRUE(path);
     EXPECT_EQ(game.msgs.texts(),
               std::vector<std::string>{"Campaign Filelist is saved as: " + path->str()});
@@ -75,7 +75,7 @@ TEST(CampaignList, ExampleOfACampaignNeverSaved) {
     const std::pair<int16_t, std::size_t> cases[] = {{2, 2}, {9, 4}, {-3, 0}};
     for (const auto& [count, scenario_lines] : cases) {
         cam.scenario_count = count;
-        EXPECT_EQ(campaign_list_lines(game.state, rows, kTime, game.msgs).size(),
+        EXPECT_EQ(campaign_list_lines(game.inputs(rows), kTime, game.msgs).size(),
                   14u + scenario_lines)
             << count;
     }

@@ -30,7 +30,7 @@ TEST(FileList, ExampleSectionsAndTheWrittenList) {
                    {.map_file = "POLAND.MAP", .intro_txt = "POL.TXT"});
     auto rows = game.rows();
     std::vector<std::string> got;
-    for (const auto& line : file_list_scenario_lines(game.state, 0, rows[0], game.msgs))
+    for (const auto& line : file_list_scenario_lines(game.inputs(rows), 0, game.msgs))
         got.push_back(dotted(line));
     std::vector<std::string> example = {
         "Scenario.number:..0",
@@ -60,11 +60,11 @@ TEST(FileList, ExampleSectionsAndTheWrittenList) {
         " ",
         "----------",
     };
-    EXPECT_EQ(file_list_scenario_lines(game.state, 1, rows[1], game.msgs), not_found);
+    EXPECT_EQ(file_list_scenario_lines(game.inputs(rows), 1, game.msgs), not_found);
 
     game.state.cam_name = "DEMO.CAM"_path;
     game.state.cam_folder = game.dir.path();
-    auto path = write_file_list(game.state, rows, kTime, game.msgs);
+    auto path = write_file_list(game.inputs(rows), kTime, game.msgs);
     ASSERT_TRUE(path);
     EXPECT_EQ(game.msgs.texts(),
               std::vector<std::string>{"Campaign Filelist is saved as: \n\r" + path->str()});

@@ -49,7 +49,7 @@ TEST(FullReport, WrittenReportOfTheDemo) {
     game.state.campaign.player_start_prestige = 40000;
     game.state.campaign.scenario_count = 2;
     game.state.campaign.scenarios[1].scn_file = make_text_field("GONE.SCN");
-    auto path = write_full_report(game.state, game.rows(), kTime, game.msgs);
+    auto path = write_full_report(game.inputs(game.rows()), game.state.countries, kTime, game.msgs);
     ASSERT_TRUE(path);
     EXPECT_EQ(game.msgs.texts().back(), "Campaign Report is saved as: \n\r" + path->str());
     EXPECT_EQ(
@@ -122,13 +122,14 @@ TEST(FullReport, LinesOfTwoNamesNeedBothAndARowNotFoundHasNoDetails) {
     game.first().scn_mus = blank_field();
     game.state.campaign.lose_smk = blank_field();
     auto rows = game.rows();
-    auto lines = full_report_lines(game.state, rows, kTime, game.msgs);
+    auto lines = full_report_lines(game.inputs(rows), game.state.countries, kTime, game.msgs);
     EXPECT_EQ(index_of(lines, "Campaign Win Smk"), lines.size());
     EXPECT_EQ(lines[12], " ");
-    lines = full_report_scenario_lines(game.state, 0, rows[0], game.msgs);
+    lines = full_report_scenario_lines(game.inputs(rows), game.state.countries, 0, game.msgs);
     EXPECT_EQ(index_of(lines, "   Scn text file"), lines.size());
-    std::string row = overview_row(game.first(), 0, "**not found**");
-    lines = full_report_scenario_lines(game.state, 0, row, game.msgs);
+    rows[0].file_missing = true;
+    rows[0].date = "**not found**";
+    lines = full_report_scenario_lines(game.inputs(rows), game.state.countries, 0, game.msgs);
     EXPECT_TRUE(has_line(lines, " Scenario details not available, Could not find scenario file, "
                                 "Check scenario directory."));
     EXPECT_EQ(index_of(lines, "   Scn map name"), lines.size());

@@ -31,7 +31,8 @@ struct CheckGame : FullGame {
 
     CheckResult run() {
         OverviewFill fill = fill_overview(state, msgs);
-        return check_missing_files(state, {fill.text3, fill.text4, fill.text5}, fill.rows, msgs);
+        return check_missing_files(report_inputs(state, fill.rows),
+                                   {fill.text3, fill.text4, fill.text5}, msgs);
     }
     NativePath scn(const std::string& name) const {
         return join_path(settings().mf7_scn, NativePath(name));
@@ -64,7 +65,7 @@ TEST(MissingFilesCheck, ExampleText) {
     game.apply({{3, V, Goto, 60}});
     OverviewFill fill = fill_overview(game.state, game.msgs);
     CheckResult r =
-        check_missing_files(game.state, {"nowin.smk", "  ", "gone.txt"}, fill.rows, game.msgs);
+        check_missing_files(game.inputs(fill.rows), {"nowin.smk", "  ", "gone.txt"}, game.msgs);
     const Settings& s = game.settings();
     EXPECT_EQ(
         r.text + "\r\n",

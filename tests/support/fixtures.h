@@ -3,6 +3,7 @@
 // state whose settings point at it.
 #include "demo/demo_game.h"
 #include "model/overview.h"
+#include "model/scenario_file.h"
 #include "model/state.h"
 #include "reports/report_common.h"
 #include "support/recording_messages.h"
@@ -17,6 +18,11 @@
 
 namespace mf7::test {
 
+// The row the overview shows for a scenario whose file was found and gave this date.
+inline OverviewRow dated_row(const ScenarioSlot& scn, int index, const std::string& date) {
+    return overview_row(scn, index, ScenarioSummary{true, true, date, std::nullopt});
+}
+
 // A game tree written into a temporary folder, a state whose settings point at it, and the
 // messages shown.
 struct Game {
@@ -25,7 +31,11 @@ struct Game {
     RecordingMessages msgs;
 
     const Settings& settings() const { return state.settings; }
-    std::vector<std::string> rows() { return fill_overview(state, msgs).rows; }
+    std::vector<OverviewRow> rows() { return fill_overview(state, msgs).rows; }
+    // What a report reads of the state, over rows that outlive it.
+    ReportInputs inputs(const std::vector<OverviewRow>& rows) const {
+        return report_inputs(state, rows);
+    }
 
   protected:
     template <typename Write> explicit Game(Write write) {

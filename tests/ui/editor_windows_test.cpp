@@ -191,17 +191,33 @@ class EditorWindowsTest : public QObject {
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(", ")));
     }
 
+    // Each Reports entry writes its own report. A report leaves blanks in the record where the
+    // names it read had NULs, as the game's editor did (a copy of the campaign keeps them): the
+    // list its title's name, the check every name of the scenarios.
     void reportsFromTheMenu() {
         Editor e(kOpened);
+        auto has_nul = [](const TextField& f) { return std::count(f.begin(), f.end(), '\0') > 0; };
+        CampaignRecord& cam = e.state.campaign;
+        QVERIFY(has_nul(cam.description_txt) && has_nul(cam.scenarios[1].outcome[TV].txt));
         e.trigger("mnu_camlst");
         NativePath list = join_path(e.state.settings.mf7_rep, "Small Campaignlist for DEMO.txt");
         QVERIFY(file_exists(list));
+        QVERIFY(!has_nul(cam.description_txt) && has_nul(cam.scenarios[1].outcome[TV].txt));
 
         e.trigger("mnu_missing");
+        QVERIFY(!has_nul(cam.scenarios[1].outcome[TV].txt) && has_nul(cam.win_smk));
         TextWindow& text = e.windows.text_window();
         NativePath report = join_path(e.state.settings.mf7_rep, "Missing-Files-List-DEMO.txt");
         QCOMPARE(text.windowTitle(), pathToQ(report));
-        QVERIFY(text.text1()->toPlainText().contains("missing.smk"));
+        QVERIFY(text.text_edit()->toPlainText().contains("missing.smk"));
+        for (const char* entry : {"skriv", "Filelist"}) {
+            std::string file = entry == std::string("skriv") ? "Full Campaign Report on DEMO.txt"
+                                                             : "Filelist for DEMO.txt";
+            NativePath path = join_path(e.state.settings.mf7_rep, NativePath(file));
+            QVERIFY2(!file_exists(path), entry);
+            e.trigger(entry);
+            QVERIFY2(file_exists(path), entry);
+        }
     }
 
     // The close box of a waiting editor, a click on another row, the return (a cancelled text
@@ -243,6 +259,28 @@ class EditorWindowsTest : public QObject {
         QVERIFY(e.overview().isEnabled());
         QCOMPARE(e.state.selected_scn, int16_t(1));
         QVERIFY(e.state.campaign.scenarios[5] == slot5);
+    }
+
+    // A Save as chooser left open still saves after the scenario editor opened a text file: the
+    // text window's way back is its own, not the chooser's.
+    void aSaveChooserLeftOpenStillSaves() {
+        Editor e(kOpened);
+        QVERIFY(show_active(e.overview()));
+        e.trigger("Msave_as");
+        child<QLineEdit>(e.windows.chooser(), "Text1")->setText("later");
+        QVERIFY(show_active(e.overview()));
+        double_click_row(e.list1(), 1);
+        ScenarioEditor& editor = e.windows.editor();
+        QVERIFY(QTest::qWaitForWindowActive(&editor));
+        QTest::mouseClick(editor.field(25), Qt::LeftButton, Qt::ShiftModifier);
+        click(e.windows.text_window(), "Command2");
+        click(editor, "Command2");
+        QVERIFY(e.overview().isEnabled() && e.windows.chooser().isEnabled());
+        e.msgs.clear();
+        e.msgs.answers = {Answer::Yes};
+        click(e.windows.chooser(), "Command1");
+        QVERIFY(file_exists(join_path(e.state.settings.mf7_cam, "later.cam")));
+        QVERIFY(!e.windows.chooser().isVisible());
     }
 
     // A blank selection caption keeps its line: both clicks of a double-click hit the same row.

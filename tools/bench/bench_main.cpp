@@ -50,7 +50,7 @@ struct Bench {
     Settings settings;
     NativePath campaign_path;
     EditorState state;
-    std::vector<std::string> rows;
+    std::vector<OverviewRow> rows;
     QuietMessages messages;
     ReportTime time{"06-12-2026", "12:00:00"};
 
@@ -101,15 +101,18 @@ std::vector<Operation> operations() {
     return {
         {"open and fill", [](Bench&) {}, [](Bench& b) { b.open(); }},
         {"campaign list", opened,
-         [](Bench& b) { write_campaign_list(b.state, b.rows, b.time, b.messages); }},
+         [](Bench& b) { write_campaign_list(report_inputs(b.state, b.rows), b.time, b.messages); }},
         {"full report", opened,
-         [](Bench& b) { write_full_report(b.state, b.rows, b.time, b.messages); }},
+         [](Bench& b) {
+             write_full_report(report_inputs(b.state, b.rows), b.state.countries, b.time,
+                               b.messages);
+         }},
         {"file list", opened,
-         [](Bench& b) { write_file_list(b.state, b.rows, b.time, b.messages); }},
+         [](Bench& b) { write_file_list(report_inputs(b.state, b.rows), b.time, b.messages); }},
         {"missing-files check", opened,
          [](Bench& b) {
              CheckHeaderTexts header{"WON.SMK", "LOST.SMK", "full.txt"};
-             check_missing_files(b.state, header, b.rows, b.messages);
+             check_missing_files(report_inputs(b.state, b.rows), header, b.messages);
          }},
         {"flow: demo campaign", [](Bench&) {},
          [](Bench&) {

@@ -7,6 +7,7 @@
 #include "model/campaign_flow.h"
 #include "model/campaign_graph.h"
 #include "model/overview.h"
+#include "model/scenario_file.h"
 #include "platform/command_line.h"
 #include "reports/map_source.h"
 #include "ui/map/map_scene.h"
@@ -75,7 +76,7 @@ struct Case {
 
 struct Map {
     CampaignRecord cam;
-    std::vector<std::string> rows;
+    std::vector<OverviewRow> rows;
 };
 
 Map make_map(const Case& c) {
@@ -87,7 +88,11 @@ Map make_map(const Case& c) {
         ScenarioSlot& s = m.cam.scenarios[static_cast<std::size_t>(i)];
         s.scn_file = make_text_field("SCENARIO" + std::to_string(i) + ".SCN");
         c.gotos(i, c.scenarios, s.outcome.data(), seed);
-        m.rows.push_back(overview_row(s, i, std::to_string(1 + i % 28) + " JUN 1941"));
+        ScenarioSummary read{.named = true,
+                             .found = true,
+                             .date_text = std::to_string(1 + i % 28) + " JUN 1941",
+                             .country = {}};
+        m.rows.push_back(overview_row(s, i, read));
     }
     return m;
 }

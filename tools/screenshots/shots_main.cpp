@@ -126,7 +126,7 @@ int main(int argc, char** argv) {
         mf7::OverviewWindow& f1 = windows.overview();
         f1.resize(f1.sizeHint());
         // Open the demo campaign as a user does, through the chooser.
-        f1.action("Mopen")->trigger();
+        f1.menu_entries().open->trigger();
         mf7::FileChooser& chooser = windows.chooser();
         auto* files = chooser.findChild<QListWidget*>("File1");
         if (auto items = files->findItems("DEMO.CAM", Qt::MatchExactly); !items.isEmpty())
@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
         f1.select_row(2);
         ok &= save(&f1, out, "overview", suffix);
 
-        f1.action("mnu_map")->trigger();
+        f1.menu_entries().campaign_map->trigger();
         // The map is laid out on a worker: the picture is the finished one.
         while (windows.campaign_map().updating()) {
             QApplication::processEvents();
@@ -160,21 +160,21 @@ int main(int argc, char** argv) {
         windows.text_window().findChild<QPushButton*>("Command2")->click();
         editor.findChild<QPushButton*>("Command2")->click();
 
-        f1.action("mnu_missing")->trigger();
+        f1.menu_entries().missing_files->trigger();
         ok &= save(&windows.text_window(), out, "missing_files_check", suffix);
         windows.text_window().findChild<QPushButton*>("Command2")->click();
 
-        f1.action("language_conversion")->trigger();
+        f1.menu_entries().copy->trigger();
         ok &= save(&windows.copy_window(), out, "international_copy", suffix);
         windows.copy_window().findChild<QPushButton*>("Command3")->click();
 
-        f1.action("Mnew")->trigger();
+        f1.menu_entries().new_campaign->trigger();
         auto* name = windows.new_campaign_dialog().findChild<QLineEdit*>("Text1");
         name->setText("mycampaign");
         ok &= save(&windows.new_campaign_dialog(), out, "new_campaign", suffix);
         windows.new_campaign_dialog().findChild<QPushButton*>("CancelButton")->click();
 
-        f1.action("Set_edit")->trigger();
+        f1.menu_entries().folder_settings->trigger();
         ok &= save(&windows.folder_settings(), out, "folder_settings", suffix);
         windows.folder_settings().field(2)->setFocus();
         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
@@ -183,10 +183,10 @@ int main(int argc, char** argv) {
         windows.folder_picker().findChild<QPushButton*>("Command2")->click();
         windows.folder_settings().findChild<QPushButton*>("Command1")->click();
 
-        f1.action("howto")->trigger();
+        f1.menu_entries().how_to->trigger();
         ok &= save(&windows.how_to(), out, "howto", suffix);
         windows.how_to().findChild<QPushButton*>("Command1")->click();
-        f1.action("about")->trigger();
+        f1.menu_entries().about->trigger();
         ok &= save(&windows.about(), out, "about", suffix);
         windows.about().findChild<QPushButton*>("Command1")->click();
     }

@@ -37,59 +37,59 @@ FileChooser::FileChooser(EditorState& state, Messages& messages, QWidget* parent
     folder_label_ = new QLabel(this);
     folder_label_->setObjectName("FolderLabel");
     folder_label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    file1_ = new QListWidget(this);
-    file1_->setObjectName("File1");
-    file1_->setToolTip("Doubleclick to select a file.");
-    file1_->setAccessibleName("Files");
-    file1_->setSelectionMode(QAbstractItemView::SingleSelection);
-    file1_->setMinimumSize(260, 220);
-    text1_ = new QLineEdit(this);
-    text1_->setObjectName("Text1");
-    text1_->setToolTip("Save file as this name. (Overtype to change)");
-    text1_->setAccessibleName("File name");
-    text1_->setMaxLength(20);
-    look::set_background(text1_, look::kCyan);
-    command1_ = new QPushButton(this);
-    command1_->setObjectName("Command1");
-    command2_ = new QPushButton("Cancel", this);
-    command2_->setObjectName("Command2");
+    file_list_ = new QListWidget(this);
+    file_list_->setObjectName("File1");
+    file_list_->setToolTip("Doubleclick to select a file.");
+    file_list_->setAccessibleName("Files");
+    file_list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    file_list_->setMinimumSize(260, 220);
+    name_field_ = new QLineEdit(this);
+    name_field_->setObjectName("Text1");
+    name_field_->setToolTip("Save file as this name. (Overtype to change)");
+    name_field_->setAccessibleName("File name");
+    name_field_->setMaxLength(20);
+    look::set_background(name_field_, look::kCyan);
+    choose_button_ = new QPushButton(this);
+    choose_button_->setObjectName("Command1");
+    cancel_button_ = new QPushButton("Cancel", this);
+    cancel_button_->setObjectName("Command2");
 
     auto* g = new QGridLayout(this);
     g->addWidget(picture, 0, 0, Qt::AlignTop);
     g->addWidget(folder_label_, 0, 1, 1, 2);
-    g->addWidget(file1_, 1, 0, 1, 3);
-    g->addWidget(text1_, 2, 0, 1, 3);
-    g->addWidget(command1_, 3, 1);
-    g->addWidget(command2_, 3, 2);
+    g->addWidget(file_list_, 1, 0, 1, 3);
+    g->addWidget(name_field_, 2, 0, 1, 3);
+    g->addWidget(choose_button_, 3, 1);
+    g->addWidget(cancel_button_, 3, 2);
     g->setColumnStretch(0, 1);
 
-    connect(file1_, &QListWidget::itemClicked, this, &FileChooser::file_clicked_slot);
+    connect(file_list_, &QListWidget::itemClicked, this, &FileChooser::file_chosen);
     // Arrow keys choose a file as a click does.
-    connect(file1_, &QListWidget::itemSelectionChanged, this, [this] {
-        auto items = file1_->selectedItems();
+    connect(file_list_, &QListWidget::itemSelectionChanged, this, [this] {
+        auto items = file_list_->selectedItems();
         if (!items.isEmpty())
-            file_clicked_slot(items.first());
+            file_chosen(items.first());
     });
-    connect(file1_, &QListWidget::itemDoubleClicked, this, &FileChooser::file_double_clicked);
-    file1_->installEventFilter(this);
-    connect(command1_, &QPushButton::clicked, this, &FileChooser::command1_clicked);
-    connect(command2_, &QPushButton::clicked, this, &FileChooser::command2_clicked);
+    connect(file_list_, &QListWidget::itemDoubleClicked, this, &FileChooser::file_double_clicked);
+    file_list_->installEventFilter(this);
+    connect(choose_button_, &QPushButton::clicked, this, &FileChooser::choose_clicked);
+    connect(cancel_button_, &QPushButton::clicked, this, &FileChooser::cancel_clicked);
     reset();
     enter_presses_buttons(*this);
 }
 
 void FileChooser::reset() {
     setWindowTitle(kCaption);
-    command1_->setText(kButton);
-    command1_->setEnabled(true);
-    text1_->hide();
+    choose_button_->setText(kButton);
+    choose_button_->setEnabled(true);
+    name_field_->hide();
     pattern_ = kPattern;
     file_clicked_ = false;
     refresh();
 }
 
 bool FileChooser::picks_campaign_file() const {
-    const ChooserTarget& t = state_.chooser_target;
+    const ChooserTarget& t = target_;
     return t.kind == ChooserTarget::Kind::Open || t.kind == ChooserTarget::Kind::SaveAs;
 }
 
@@ -107,131 +107,129 @@ QString FileChooser::shown(const ChooserPick& pick) const {
 void FileChooser::prepare(const ChooserSetup& setup) {
     folder_ = setup.folder;
     pattern_ = setup.pattern;
-    state_.chooser_target = setup.target;
-    state_.return_window = setup.return_window;
+    target_ = setup.target;
+    return_window_ = setup.return_window;
     setWindowTitle(toQ(setup.caption));
-    command1_->setText(toQ(setup.button_caption));
+    choose_button_->setText(toQ(setup.button_caption));
     if (setup.button_enabled)
-        command1_->setEnabled(*setup.button_enabled);
-    if (setup.text1)
-        text1_->setText(*setup.text1);
-    text1_->setVisible(setup.text1_visible);
+        choose_button_->setEnabled(*setup.button_enabled);
+    if (setup.name)
+        name_field_->setText(*setup.name);
+    name_field_->setVisible(setup.name_visible);
     file_clicked_ = false;
     refresh();
 }
 
 void FileChooser::refresh() {
-    file1_->clear();
+    file_list_->clear();
     folder_label_->setText(pathToQ(folder_));
     for (const auto& name : list_files(folder_, pattern_))
-        file1_->addItem(pathToQ(name));
+        file_list_->addItem(pathToQ(name));
 }
 
 void FileChooser::drop_save_as() {
-    if (!isVisible() || state_.chooser_target.kind != ChooserTarget::Kind::SaveAs)
+    if (!isVisible() || target_.kind != ChooserTarget::Kind::SaveAs)
         return;
-    state_.chooser_target = {};
-    text1_->hide();
+    target_ = {};
+    name_field_->hide();
     hide();
     setEnabled(false);
 }
 
 QString FileChooser::selected_entry() const {
-    QListWidgetItem* item = file1_->currentItem();
+    QListWidgetItem* item = file_list_->currentItem();
     return item ? item->text() : QString();
 }
 
-void FileChooser::file_clicked_slot(QListWidgetItem* item) {
+void FileChooser::file_chosen(QListWidgetItem* item) {
     ChooserPick pick;
     take_entry(item ? item->text() : QString(), pick);
     if (pick.name.empty() && pick.file.empty()) {
         file_clicked_ = false;
-        text1_->clear();
+        name_field_->clear();
         return;
     }
-    command1_->setEnabled(true);
+    choose_button_->setEnabled(true);
     file_clicked_ = true;
-    text1_->setText(shown(pick));
+    name_field_->setText(shown(pick));
 }
 
-void FileChooser::run_editor_dispatch() {
+void FileChooser::run_editor_dispatch(const std::string& name) {
     if (editor_dispatch)
-        editor_dispatch();
+        editor_dispatch(target_, name);
     else
         messages_.show("F2-E01: This program has got a bug, please report the errornumber.");
 }
 
-void FileChooser::command1_clicked() {
-    if (state_.return_window == WindowId::ScenarioEditor) {
+void FileChooser::choose_clicked() {
+    if (return_window_ == WindowId::ScenarioEditor) {
         if (!file_clicked_) {
             messages_.show("F2-I02: You have to select a filename first.", Buttons::Ok, true);
             return;
         }
         // The scenario editor's fields take game text.
-        state_.chooser_result = trim(fromQ(selected_entry()));
-        run_editor_dispatch();
+        run_editor_dispatch(trim(fromQ(selected_entry())));
         return_to_caller();
         return;
     }
-    ChooserPick pick{state_.chooser_target, {}, {}, trim_path(folder_), false};
-    const ChooserTarget& target = state_.chooser_target;
+    ChooserPick pick{target_, {}, {}, trim_path(folder_), false};
+    const ChooserTarget& target = target_;
     if (target.kind == ChooserTarget::Kind::SaveAs) {
-        pick.file = save_as_name(pathFromQ(text1_->text()));
-        text1_->hide();
-    } else if (target == ChooserTarget::overview_field(3) ||
-               target == ChooserTarget::overview_field(4)) {
-        pick.name = check_name(fromQ(text1_->text()), ".smk");
-        text1_->setText(toQ(pick.name));
-    } else if (target == ChooserTarget::overview_field(5)) {
-        std::string typed = trim(lcase(fromQ(text1_->text())));
-        text1_->setText(toQ(typed));
+        pick.file = save_as_name(pathFromQ(name_field_->text()));
+        name_field_->hide();
+    } else if (target == ChooserTarget::overview_field(HeaderField::WinSmk) ||
+               target == ChooserTarget::overview_field(HeaderField::LoseSmk)) {
+        pick.name = check_name(fromQ(name_field_->text()), ".smk");
+        name_field_->setText(toQ(pick.name));
+    } else if (target == ChooserTarget::overview_field(HeaderField::Description)) {
+        std::string typed = trim(lcase(fromQ(name_field_->text())));
+        name_field_->setText(toQ(typed));
         pick.name = check_name(typed, state_.settings.text_ext);
     } else if (target.kind == ChooserTarget::Kind::Open) {
         take_entry(selected_entry(), pick);
-        text1_->setText(shown(pick));
+        name_field_->setText(shown(pick));
     }
     if (overview_dispatch)
         overview_dispatch(pick);
     if (pick.target.kind == ChooserTarget::Kind::SaveAs) {
-        state_.chooser_target = {};
+        target_ = {};
         refresh();
     }
     return_to_caller();
 }
 
 void FileChooser::file_double_clicked(QListWidgetItem* item) {
-    ChooserPick pick{state_.chooser_target, {}, {}, trim_path(folder_), true};
+    ChooserPick pick{target_, {}, {}, trim_path(folder_), true};
     take_entry(item ? item->text() : QString(), pick);
     if (pick.name.empty() && pick.file.empty())
         return;
-    command1_->setEnabled(true);
-    if (state_.return_window == WindowId::ScenarioEditor) {
-        state_.chooser_result = pick.name;
-        run_editor_dispatch();
+    choose_button_->setEnabled(true);
+    if (return_window_ == WindowId::ScenarioEditor) {
+        run_editor_dispatch(pick.name);
     } else {
         if (picks_campaign_file())
-            text1_->setText(shown(pick));
+            name_field_->setText(shown(pick));
         if (overview_dispatch)
             overview_dispatch(pick);
         if (pick.target.kind == ChooserTarget::Kind::SaveAs) {
             refresh();
-            state_.chooser_target = {};
-            text1_->hide();
+            target_ = {};
+            name_field_->hide();
         }
     }
     return_to_caller();
 }
 
-void FileChooser::command2_clicked() {
-    if (state_.return_window == WindowId::Overview)
-        text1_->hide();
+void FileChooser::cancel_clicked() {
+    if (return_window_ == WindowId::Overview)
+        name_field_->hide();
     return_to_caller();
 }
 
 void FileChooser::return_to_caller() {
     hide();
     setEnabled(false);
-    QWidget* caller = resolve_window ? resolve_window(state_.return_window) : nullptr;
+    QWidget* caller = resolve_window ? resolve_window(return_window_) : nullptr;
     if (caller) {
         caller->setEnabled(true);
         caller->activateWindow();
@@ -240,10 +238,10 @@ void FileChooser::return_to_caller() {
 
 bool FileChooser::eventFilter(QObject* watched, QEvent* event) {
     // Enter on a file chooses it as a double-click does.
-    if (watched == file1_ && event->type() == QEvent::KeyPress) {
+    if (watched == file_list_ && event->type() == QEvent::KeyPress) {
         int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && file1_->currentItem()) {
-            file_double_clicked(file1_->currentItem());
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && file_list_->currentItem()) {
+            file_double_clicked(file_list_->currentItem());
             return true;
         }
     }

@@ -1,11 +1,11 @@
 #pragma once
 // The file chooser: lists the files of one folder that match one pattern and hands the chosen
 // name to the window that asked. The caller prepares it (ChooserSetup); its button, list and
-// close box then act on `return_window` and `chooser_target` of the state.
+// close box then act on the target and the window to return to that the setup gave.
 // Its object names ("Form2", "Text1", "Command1" ...) are the editor's documented control names:
 // stable handles for tests and automation.
-#include "model/handover.h"
-#include "platform/native_path.h"
+#include "ui/common/chooser_setup.h"
+#include "ui/window_handover.h"
 
 #include <QWidget>
 
@@ -23,23 +23,6 @@ namespace mf7 {
 
 struct EditorState;
 class Messages;
-
-// How a caller prepares the chooser. Texts are Windows-1252 like every text of the core.
-struct ChooserSetup {
-    NativePath folder;
-    std::string pattern;
-    std::string caption;        // window caption
-    std::string button_caption; // Command1
-    // Command1's enabled state; nothing leaves it as the last use left it.
-    std::optional<bool> button_enabled;
-    bool text1_visible = false;
-    // Text1's new contents as shown (a path for Save as); nothing leaves it as it was.
-    std::optional<QString> text1;
-    ChooserTarget target;                        // becomes chooser_target
-    WindowId return_window = WindowId::Overview; // becomes return_window
-    // The calling window is disabled while the chooser is open (not while saving).
-    bool disable_caller = true;
-};
 
 // What the chooser hands to the overview.
 struct ChooserPick {
@@ -67,14 +50,15 @@ class FileChooser : public QWidget {
     NativePath folder() const { return folder_; }
     std::string pattern() const { return pattern_; }
     bool file_clicked() const { return file_clicked_; }
+    // Who the chooser works for now: none once a Save as is done or dropped.
+    const ChooserTarget& target() const { return target_; }
 
-    // Called when returning to the scenario editor once chooser_result holds the chosen name; the
-    // scenario editor puts the name into the field chooser_target names. Without it the target is
-    // unknown and "F2-E01" is shown.
-    std::function<void()> editor_dispatch;
+    // Called when returning to the scenario editor with the chosen name; the scenario editor puts
+    // it into the field the target names. Without it the target is unknown and "F2-E01" is shown.
+    std::function<void(const ChooserTarget&, const std::string&)> editor_dispatch;
     // Called when returning to the overview: the overview takes the name for its field or command.
     std::function<void(const ChooserPick&)> overview_dispatch;
-    // The window return_window names, to enable and activate it on return.
+    // The window a setup's return_window names, to enable and activate it on return.
     std::function<QWidget*(WindowId)> resolve_window;
 
   protected:
@@ -84,12 +68,12 @@ class FileChooser : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void file_clicked_slot(QListWidgetItem* item);
+    void file_chosen(QListWidgetItem* item);
     void file_double_clicked(QListWidgetItem* item);
-    void command1_clicked();
-    void command2_clicked();
+    void choose_clicked();
+    void cancel_clicked();
     void return_to_caller();
-    void run_editor_dispatch();
+    void run_editor_dispatch(const std::string& name);
     // The selected entry as listed (a leaf on the disk), empty without one.
     QString selected_entry() const;
     // Campaign files (Open, Save as) are named by paths; the other fields take game text.
@@ -104,10 +88,12 @@ class FileChooser : public QWidget {
     Messages& messages_;
     NativePath folder_;
     std::string pattern_;
+    ChooserTarget target_;
+    WindowId return_window_ = WindowId::Overview;
     bool file_clicked_ = false;
-    QListWidget* file1_ = nullptr;
-    QLineEdit* text1_ = nullptr;
-    QPushButton *command1_ = nullptr, *command2_ = nullptr;
+    QListWidget* file_list_ = nullptr;
+    QLineEdit* name_field_ = nullptr;
+    QPushButton *choose_button_ = nullptr, *cancel_button_ = nullptr;
     QLabel* folder_label_ = nullptr;
 };
 

@@ -108,47 +108,49 @@ QStringList unstorable_characters(const QString& raw, QChar mark) {
 TextWindow::TextWindow(EditorState& state, Messages& messages, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), messages_(messages) {
     setObjectName("Form9");
-    text1_ = new QPlainTextEdit(this);
-    text1_->setObjectName("Text1");
-    text1_->setAccessibleName("Text of the file");
-    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text_edit_ = new QPlainTextEdit(this);
+    text_edit_->setObjectName("Text1");
+    text_edit_->setAccessibleName("Text of the file");
+    text_edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text_edit_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     // Room for a report line of the check and a screenful of a game text.
-    text1_->setMinimumSize(text1_->fontMetrics().horizontalAdvance(QString(72, QLatin1Char('x'))),
-                           text1_->fontMetrics().lineSpacing() * 24);
-    command1_ = new QPushButton("Save file", this);
-    command1_->setObjectName("Command1");
-    command1_->setToolTip("Click to save the file. (Path and filename can be seen in the blue box "
-                          "on top of this form.)");
-    command2_ = new QPushButton("Cancel", this);
-    command2_->setObjectName("Command2");
+    text_edit_->setMinimumSize(
+        text_edit_->fontMetrics().horizontalAdvance(QString(72, QLatin1Char('x'))),
+        text_edit_->fontMetrics().lineSpacing() * 24);
+    save_button_ = new QPushButton("Save file", this);
+    save_button_->setObjectName("Command1");
+    save_button_->setToolTip(
+        "Click to save the file. (Path and filename can be seen in the blue box "
+        "on top of this form.)");
+    cancel_button_ = new QPushButton("Cancel", this);
+    cancel_button_->setObjectName("Command2");
     auto* h = new QHBoxLayout(this);
-    h->addWidget(text1_, 1);
+    h->addWidget(text_edit_, 1);
     auto* buttons = new QVBoxLayout;
-    buttons->addWidget(command1_);
-    buttons->addWidget(command2_);
+    buttons->addWidget(save_button_);
+    buttons->addWidget(cancel_button_);
     buttons->addStretch(1);
     h->addLayout(buttons);
-    QFontMetrics fm(text1_->font());
-    resize(fm.horizontalAdvance(QString(80, u'n')) + command1_->sizeHint().width() + 60,
+    QFontMetrics fm(text_edit_->font());
+    resize(fm.horizontalAdvance(QString(80, u'n')) + save_button_->sizeHint().width() + 60,
            fm.lineSpacing() * 25);
-    connect(command1_, &QPushButton::clicked, this, &TextWindow::save);
-    connect(command2_, &QPushButton::clicked, this, &TextWindow::cancel);
+    connect(save_button_, &QPushButton::clicked, this, &TextWindow::save);
+    connect(cancel_button_, &QPushButton::clicked, this, &TextWindow::cancel);
     enter_presses_buttons(*this);
 }
 
 std::string TextWindow::text_bytes() const {
     // toPlainText would turn no-break spaces (byte 0xA0) into blanks; the raw text keeps them.
-    return from_window(text1_->document()->toRawText(), line_feed_mark_);
+    return from_window(text_edit_->document()->toRawText(), line_feed_mark_);
 }
 
 void TextWindow::set_text_bytes(const std::string& text) {
-    line_feed_mark_ = line_feed_mark(text1_->font(), text);
-    text1_->setPlainText(to_window(text, line_feed_mark_));
+    line_feed_mark_ = line_feed_mark(text_edit_->font(), text);
+    text_edit_->setPlainText(to_window(text, line_feed_mark_));
 }
 
 bool TextWindow::storable_or_accepted() {
-    QStringList lost = unstorable_characters(text1_->document()->toRawText(), line_feed_mark_);
+    QStringList lost = unstorable_characters(text_edit_->document()->toRawText(), line_feed_mark_);
     if (lost.isEmpty())
         return true;
     if (lost.size() > 12)
@@ -164,24 +166,26 @@ bool TextWindow::get_text_file() {
     std::string text;
     bool ok = mf7::get_text_file(pathFromQ(windowTitle()), text, messages_);
     set_text_bytes(text);
-    command1_->setEnabled(ok);
+    save_button_->setEnabled(ok);
     return ok;
 }
 
 bool TextWindow::open_file(const NativePath& path, WindowId return_window) {
-    state_.return_window = return_window;
+    return_window_ = return_window;
     setWindowTitle(pathToQ(path));
     check_text_ = false;
-    text1_->clear();
+    text_edit_->clear();
     present();
     return get_text_file();
 }
 
-void TextWindow::show_text(const NativePath& caption, const std::string& text) {
+void TextWindow::show_text(const NativePath& caption, const std::string& text,
+                           WindowId return_window) {
+    return_window_ = return_window;
     setWindowTitle(pathToQ(caption));
     check_text_ = true;
     set_text_bytes(text);
-    command1_->setEnabled(true);
+    save_button_->setEnabled(true);
     present();
 }
 
@@ -190,7 +194,7 @@ void TextWindow::present() {
     show();
     raise();
     activateWindow();
-    text1_->setFocus(Qt::OtherFocusReason);
+    text_edit_->setFocus(Qt::OtherFocusReason);
 }
 
 void TextWindow::save() {
@@ -203,11 +207,11 @@ void TextWindow::save() {
     if (!saved)
         return;
     hide();
-    emit returned(state_.return_window);
+    emit returned(return_window_);
 }
 
 bool TextWindow::may_discard() {
-    return !text1_->document()->isModified() ||
+    return !text_edit_->document()->isModified() ||
            messages_.show("Close without saving your changes to the text?", Buttons::YesNo) ==
                Answer::Yes;
 }
@@ -216,7 +220,7 @@ void TextWindow::cancel() {
     if (!may_discard())
         return;
     hide();
-    emit returned(state_.return_window);
+    emit returned(return_window_);
 }
 
 void TextWindow::closeEvent(QCloseEvent* event) {
@@ -228,22 +232,22 @@ void TextWindow::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     hide();
-    emit returned(state_.return_window);
+    emit returned(return_window_);
 }
 
 void TextWindow::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        text1_->setFocus(Qt::ActiveWindowFocusReason);
+        text_edit_->setFocus(Qt::ActiveWindowFocusReason);
     QWidget::changeEvent(event);
 }
 
 void TextWindow::focusInEvent(QFocusEvent* event) {
-    text1_->setFocus(event->reason());
+    text_edit_->setFocus(event->reason());
 }
 
 void TextWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    text1_->setFocus(Qt::OtherFocusReason);
+    text_edit_->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace mf7

@@ -3,8 +3,8 @@
 // writes. The caption holds the file's path.
 // Its object names ("Form9", "Text1", "Command1" ...) are the editor's documented control names:
 // stable handles for tests and automation.
-#include "model/handover.h"
 #include "platform/native_path.h"
+#include "ui/window_handover.h"
 
 #include <QChar>
 #include <QWidget>
@@ -23,7 +23,7 @@ class TextWindow : public QWidget {
   public:
     TextWindow(EditorState& state, Messages& messages, QWidget* parent = nullptr);
 
-    // Sets return_window, shows the window captioned with path, loads the file (a missing one gives
+    // Shows the window captioned with path, loads the file (a missing one gives
     // an empty text) and puts the caret into Text1. False when the file exists but cannot be
     // read: the message was shown, the window is open and empty, and saving is disabled so the
     // unread file cannot be overwritten by mistake.
@@ -31,14 +31,14 @@ class TextWindow : public QWidget {
     // Loads the file the caption names into Text1.
     bool get_text_file();
     // Shows a text made elsewhere (the missing-files check); saving writes it to caption. Both
-    // are Windows-1252. return_window is left as the caller set it.
-    void show_text(const NativePath& caption, const std::string& text);
+    // are Windows-1252.
+    void show_text(const NativePath& caption, const std::string& text, WindowId return_window);
 
     // Text1's contents as the file's bytes (Windows-1252, CR LF line ends), and back.
     std::string text_bytes() const;
     void set_text_bytes(const std::string& text);
 
-    QPlainTextEdit* text1() const { return text1_; }
+    QPlainTextEdit* text_edit() const { return text_edit_; }
 
   signals:
     // After a save or a cancel: the window to return to is to be enabled and activated again.
@@ -61,11 +61,13 @@ class TextWindow : public QWidget {
 
     EditorState& state_;
     Messages& messages_;
+    // The window that opened this one: enabled again on return.
+    WindowId return_window_ = WindowId::Overview;
     bool check_text_ = false; // showing the check, whose save needs the report folder
-    QPlainTextEdit* text1_ = nullptr;
+    QPlainTextEdit* text_edit_ = nullptr;
     // What stands for a line feed inside a line (one the font can draw), chosen on loading.
     QChar line_feed_mark_;
-    QPushButton *command1_ = nullptr, *command2_ = nullptr;
+    QPushButton *save_button_ = nullptr, *cancel_button_ = nullptr;
 };
 
 } // namespace mf7

@@ -15,27 +15,27 @@ namespace mf7 {
 CopyReportWindow::CopyReportWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("Form12");
     setWindowTitle("MF7-editor, Make International Copy - report.");
-    label1_ = new QLabel(this);
-    label1_->setObjectName("Label1");
-    label1_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    text1_ = new QPlainTextEdit(this);
-    text1_->setObjectName("Text1");
-    text1_->setAccessibleName("Copy report");
-    text1_->setReadOnly(true);
-    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text1_->setFont(look::fixed_font("Courier New", 9));
-    look::set_background(text1_, look::kGrey);
-    command1_ = new QPushButton("OK", this);
-    command1_->setObjectName("Command1");
+    saved_as_ = new QLabel(this);
+    saved_as_->setObjectName("Label1");
+    saved_as_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    report_text_ = new QPlainTextEdit(this);
+    report_text_->setObjectName("Text1");
+    report_text_->setAccessibleName("Copy report");
+    report_text_->setReadOnly(true);
+    report_text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    report_text_->setFont(look::fixed_font("Courier New", 9));
+    look::set_background(report_text_, look::kGrey);
+    ok_button_ = new QPushButton("OK", this);
+    ok_button_->setObjectName("Command1");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(command1_);
+    buttons->addWidget(ok_button_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label1_);
-    layout->addWidget(text1_, 1);
+    layout->addWidget(saved_as_);
+    layout->addWidget(report_text_, 1);
     layout->addLayout(buttons);
     resize(720, 480);
-    connect(command1_, &QPushButton::clicked, this, [this] {
+    connect(ok_button_, &QPushButton::clicked, this, [this] {
         hide();
         emit done();
     });
@@ -43,10 +43,10 @@ CopyReportWindow::CopyReportWindow(QWidget* parent) : QWidget(parent, Qt::Window
 }
 
 void CopyReportWindow::show_report(const QString& label, const QString& report) {
-    label1_->setText(label);
+    saved_as_->setText(label);
     QString text = report;
     text.replace("\r\n", "\n");
-    text1_->setPlainText(text);
+    report_text_->setPlainText(text);
     show();
     raise();
     activateWindow();
@@ -54,7 +54,7 @@ void CopyReportWindow::show_report(const QString& label, const QString& report) 
 
 void CopyReportWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    command1_->click();
+    ok_button_->click();
 }
 
 } // namespace mf7

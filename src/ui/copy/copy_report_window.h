@@ -26,9 +26,9 @@ class CopyReportWindow : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QLabel* label1_;
-    QPlainTextEdit* text1_;
-    QPushButton* command1_;
+    QLabel* saved_as_;
+    QPlainTextEdit* report_text_;
+    QPushButton* ok_button_;
 };
 
 } // namespace mf7

@@ -2,11 +2,11 @@
 
 #include "copy/international_copy.h"
 #include "model/state.h"
-#include "platform/drives.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "ui/common/busy_cursor.h"
+#include "ui/common/folder_browser.h"
 #include "ui/common/look.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/window_behaviour.h"
@@ -15,8 +15,6 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,43 +24,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-#include <algorithm>
 #include <filesystem>
 
 namespace fs = std::filesystem;
 
 namespace mf7 {
-
-namespace {
-
-// The folder and every folder above it, the top first, as a folder list shows them open.
-std::vector<NativePath> open_folders(const NativePath& folder) {
-    fs::path p = to_native(folder).lexically_normal();
-    if (!p.has_filename() && p != p.root_path())
-        p = p.parent_path();
-    std::vector<NativePath> chain;
-    for (fs::path q = p;; q = q.parent_path()) {
-        chain.push_back(from_native(q));
-        if (q.parent_path() == q || q.parent_path().empty())
-            break;
-    }
-    std::reverse(chain.begin(), chain.end());
-    return chain;
-}
-
-NativePath shown_name(const NativePath& path) {
-    NativePath name = from_native(to_native(path).filename());
-    return name.empty() ? path : name;
-}
-
-QListWidgetItem* folder_item(const NativePath& path, const NativePath& name, int depth) {
-    auto* item = new QListWidgetItem(QString(depth * 2, ' ') + pathToQ(name));
-    item->setData(Qt::UserRole, pathToQ(path));
-    return item;
-}
-
-} // namespace
 
 CopyWindow::CopyWindow(EditorState& state, Messages& messages, QWidget* parent)
     : QWidget(parent, Qt::Window), state_(state), messages_(messages) {
@@ -71,52 +37,43 @@ CopyWindow::CopyWindow(EditorState& state, Messages& messages, QWidget* parent)
 
     auto* frame_ext = new QGroupBox("Textfile extension", this);
     frame_ext->setObjectName("Frame1");
-    option1_ = new QRadioButton("txt", frame_ext);
-    option2_ = new QRadioButton("deu", frame_ext);
-    option3_ = new QRadioButton("fra", frame_ext);
+    ext_txt_ = new QRadioButton("txt", frame_ext);
+    ext_deu_ = new QRadioButton("deu", frame_ext);
+    ext_fra_ = new QRadioButton("fra", frame_ext);
     auto* ext_layout = new QHBoxLayout(frame_ext);
     int n = 1;
-    for (QRadioButton* o : {option1_, option2_, option3_}) {
+    for (QRadioButton* o : {ext_txt_, ext_deu_, ext_fra_}) {
         o->setObjectName(QString("Option%1").arg(n++));
         ext_layout->addWidget(o);
     }
-    option1_->setChecked(true);
+    ext_txt_->setChecked(true);
 
-    check1_ = new QCheckBox("Copy Scenario Files", this);
-    check2_ = new QCheckBox("Copy Campaign File", this);
-    check3_ = new QCheckBox("Make scenarios grey. (OKD-made)", this);
-    check4_ = new QCheckBox("Don't show scenario in the scenario list in game.", this);
+    copy_scenarios_ = new QCheckBox("Copy Scenario Files", this);
+    copy_campaign_ = new QCheckBox("Copy Campaign File", this);
+    make_grey_ = new QCheckBox("Make scenarios grey. (OKD-made)", this);
+    hide_in_game_ = new QCheckBox("Don't show scenario in the scenario list in game.", this);
     n = 1;
-    for (QCheckBox* c : {check1_, check2_, check3_, check4_}) {
+    for (QCheckBox* c : {copy_scenarios_, copy_campaign_, make_grey_, hide_in_game_}) {
         c->setObjectName(QString("Check%1").arg(n++));
         c->setChecked(true);
     }
 
-    drive1_ = new QComboBox(this);
-    drive1_->setObjectName("Drive1");
-    drive1_->setAccessibleName("Drive");
-    dir1_ = new QListWidget(this);
-    dir1_->setObjectName("Dir1");
-    dir1_->setAccessibleName("Folders");
-    dir1_->setToolTip("Double-click a folder to open it.");
-    file1_ = new QListWidget(this);
-    file1_->setObjectName("File1");
-    file1_->setAccessibleName("Files in the folder");
-    file1_->setSelectionMode(QAbstractItemView::NoSelection);
+    browser_ = new FolderBrowser(messages_, {}, this);
+    browser_->folder_list()->setToolTip("Double-click a folder to open it.");
     auto* frame_path = new QGroupBox("Current Path", this);
     frame_path->setObjectName("Frame2");
-    text1_ = new QLineEdit(frame_path);
-    text1_->setObjectName("Text1");
-    text1_->setAccessibleName("Folder to copy into");
+    target_folder_ = new QLineEdit(frame_path);
+    target_folder_->setObjectName("Text1");
+    target_folder_->setAccessibleName("Folder to copy into");
     auto* path_layout = new QVBoxLayout(frame_path);
-    path_layout->addWidget(text1_);
+    path_layout->addWidget(target_folder_);
 
-    command1_ = new QPushButton("Make Copy", this);
-    command1_->setObjectName("Command1");
-    command2_ = new QPushButton("Make New Folder", this);
-    command2_->setObjectName("Command2");
-    command3_ = new QPushButton("Cancel", this);
-    command3_->setObjectName("Command3");
+    copy_button_ = new QPushButton("Make Copy", this);
+    copy_button_->setObjectName("Command1");
+    new_folder_button_ = new QPushButton("Make New Folder", this);
+    new_folder_button_->setObjectName("Command2");
+    cancel_button_ = new QPushButton("Cancel", this);
+    cancel_button_->setObjectName("Command3");
 
     auto* guide = new QLabel(
         "Copies the open campaign's text files under the chosen extension and, as checked, its "
@@ -128,23 +85,17 @@ CopyWindow::CopyWindow(EditorState& state, Messages& messages, QWidget* parent)
 
     auto* options = new QVBoxLayout;
     options->addWidget(frame_ext);
-    for (QCheckBox* c : {check1_, check2_, check3_, check4_})
+    for (QCheckBox* c : {copy_scenarios_, copy_campaign_, make_grey_, hide_in_game_})
         options->addWidget(c);
     options->addStretch(1);
-    auto* lists = new QGridLayout;
-    lists->addWidget(drive1_, 0, 0);
-    lists->addWidget(dir1_, 1, 0);
-    lists->addWidget(file1_, 0, 1, 2, 1);
-    lists->setColumnStretch(0, 3);
-    lists->setColumnStretch(1, 2);
     auto* top = new QHBoxLayout;
     top->addLayout(options);
-    top->addLayout(lists, 1);
+    top->addWidget(browser_, 1);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(command1_);
-    buttons->addWidget(command2_);
+    buttons->addWidget(copy_button_);
+    buttons->addWidget(new_folder_button_);
     buttons->addStretch(1);
-    buttons->addWidget(command3_);
+    buttons->addWidget(cancel_button_);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(guide);
     layout->addLayout(top, 1);
@@ -152,15 +103,13 @@ CopyWindow::CopyWindow(EditorState& state, Messages& messages, QWidget* parent)
     layout->addLayout(buttons);
     resize(760, 460);
 
-    drives_ = drive_list();
-    for (const NativePath& d : drives_)
-        drive1_->addItem(pathToQ(d));
-    connect(drive1_, &QComboBox::activated, this, &CopyWindow::drive_chosen);
-    connect(dir1_, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { set_folder(item->data(Qt::UserRole).toString()); });
-    connect(command1_, &QPushButton::clicked, this, &CopyWindow::make_copy);
-    connect(command2_, &QPushButton::clicked, this, &CopyWindow::make_new_folder);
-    connect(command3_, &QPushButton::clicked, this, [this] {
+    // A folder shown in the lists becomes the folder to copy into.
+    connect(browser_, &FolderBrowser::folder_shown, this, [this](const QString& folder) {
+        target_folder_->setText(pathToQ(trim_path(pathFromQ(folder))));
+    });
+    connect(copy_button_, &QPushButton::clicked, this, &CopyWindow::make_copy);
+    connect(new_folder_button_, &QPushButton::clicked, this, &CopyWindow::make_new_folder);
+    connect(cancel_button_, &QPushButton::clicked, this, [this] {
         hide();
         emit closed();
     });
@@ -179,61 +128,29 @@ CopyWindow::CopyWindow(EditorState& state, Messages& messages, QWidget* parent)
 CopyWindow::~CopyWindow() = default;
 
 QString CopyWindow::folder() const {
-    return pathToQ(folder_);
+    return pathToQ(browser_->folder());
 }
 
 void CopyWindow::set_folder(const QString& folder) {
-    folder_ = resolve_path(pathFromQ(folder));
-    fill_lists();
-    text1_->setText(pathToQ(trim_path(folder_)));
-}
-
-void CopyWindow::fill_lists() {
-    int drive = static_cast<int>(
-        std::find(drives_.begin(), drives_.end(), drive_of(folder_, drives_)) - drives_.begin());
-    if (drive < drive1_->count())
-        drive1_->setCurrentIndex(drive);
-    dir1_->clear();
-    std::vector<NativePath> open = open_folders(folder_);
-    for (std::size_t i = 0; i < open.size(); ++i)
-        dir1_->addItem(folder_item(open[i], shown_name(open[i]), static_cast<int>(i)));
-    dir1_->setCurrentRow(static_cast<int>(open.size()) - 1);
-    for (const NativePath& sub : list_folders(folder_))
-        dir1_->addItem(folder_item(from_native(to_native(folder_) / to_native(sub)), sub,
-                                   static_cast<int>(open.size())));
-    file1_->clear();
-    for (const NativePath& f : list_files(folder_, "*.*"))
-        file1_->addItem(pathToQ(f));
-}
-
-void CopyWindow::drive_chosen(int index) {
-    if (index < 0 || index >= static_cast<int>(drives_.size()))
-        return;
-    NativePath root = drive_root(drives_[static_cast<std::size_t>(index)]);
-    if (!folder_exists(root)) {
-        messages_.show(drive_not_responding(drives_[static_cast<std::size_t>(index)]));
-        // The first drive stands for the game's platform's "C:".
-        root = drive_root(drives_.front());
-    }
-    set_folder(pathToQ(root));
+    browser_->go_to(pathFromQ(folder));
 }
 
 QString CopyWindow::new_ext() const {
-    if (option2_->isChecked())
+    if (ext_deu_->isChecked())
         return "deu";
-    if (option3_->isChecked())
+    if (ext_fra_->isChecked())
         return "fra";
     return "txt";
 }
 
 void CopyWindow::make_copy() {
     CopyOptions options;
-    options.target = pathFromQ(text1_->text());
+    options.target = pathFromQ(target_folder_->text());
     options.new_ext = fromQ(new_ext());
-    options.copy_scenarios = check1_->isChecked();
-    options.copy_campaign = check2_->isChecked();
-    options.grey = check3_->isChecked();
-    options.hidden = check4_->isChecked();
+    options.copy_scenarios = copy_scenarios_->isChecked();
+    options.copy_campaign = copy_campaign_->isChecked();
+    options.grey = make_grey_->isChecked();
+    options.hidden = hide_in_game_->isChecked();
     // The wait starts once the question before the copy has been answered.
     BusyCursor busy(false);
     std::unique_ptr<QProgressDialog> progress;
@@ -253,7 +170,7 @@ void CopyWindow::make_copy() {
     progress.reset();
     if (!result.done)
         return;
-    fill_lists();
+    browser_->refresh();
     if (!copy_report_window_) {
         copy_report_window_ = std::make_unique<CopyReportWindow>();
         connect(copy_report_window_.get(), &CopyReportWindow::done, this, &CopyWindow::closed);
@@ -277,12 +194,12 @@ void CopyWindow::make_new_folder() {
         connect(new_folder_window_.get(), &NewFolderWindow::cancelled, this, back);
     }
     setEnabled(false);
-    new_folder_window_->start(pathToQ(trim_path(folder_)));
+    new_folder_window_->start(pathToQ(trim_path(browser_->folder())));
 }
 
 void CopyWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    command3_->click();
+    cancel_button_->click();
 }
 
 } // namespace mf7

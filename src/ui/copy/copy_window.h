@@ -3,19 +3,12 @@
 // folder to copy into, chosen in drive, folder and file lists.
 // Its object names ("Form10", "Text1", "Command1" ...) are the editor's documented control names:
 // stable handles for tests and automation.
-#include "platform/native_path.h"
-
 #include <QWidget>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 class QCheckBox;
-class QComboBox;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 
@@ -25,6 +18,7 @@ struct EditorState;
 class Messages;
 class NewFolderWindow;
 class CopyReportWindow;
+class FolderBrowser;
 
 class CopyWindow : public QWidget {
     Q_OBJECT
@@ -54,20 +48,15 @@ class CopyWindow : public QWidget {
 
     void make_copy();
     void make_new_folder();
-    void drive_chosen(int index);
-    void fill_lists();
     QString new_ext() const;
 
     EditorState& state_;
     Messages& messages_;
-    NativePath folder_;
-    std::vector<NativePath> drives_;
-    QRadioButton *option1_, *option2_, *option3_;
-    QCheckBox *check1_, *check2_, *check3_, *check4_;
-    QComboBox* drive1_;
-    QListWidget *dir1_, *file1_;
-    QLineEdit* text1_;
-    QPushButton *command1_, *command2_, *command3_;
+    QRadioButton *ext_txt_, *ext_deu_, *ext_fra_;
+    QCheckBox *copy_scenarios_, *copy_campaign_, *make_grey_, *hide_in_game_;
+    FolderBrowser* browser_;
+    QLineEdit* target_folder_;
+    QPushButton *copy_button_, *new_folder_button_, *cancel_button_;
     // Windows of their own, not children: disabling this window while the new-folder window is
     // open must not disable that one too.
     std::unique_ptr<NewFolderWindow> new_folder_window_;

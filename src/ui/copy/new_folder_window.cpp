@@ -21,44 +21,44 @@ NewFolderWindow::NewFolderWindow(Messages& messages, QWidget* parent)
     : QWidget(parent, Qt::Window), messages_(messages) {
     setObjectName("Form11");
     setWindowTitle("MF7-editor, New Foldername");
-    text1_ = new QLineEdit(this);
-    text1_->setObjectName("Text1");
-    text1_->setReadOnly(true);
-    look::set_background(text1_, look::kGrey);
-    text2_ = new QLineEdit(this);
-    text2_->setObjectName("Text2");
-    text2_->setToolTip("Type the name of the new folder.");
-    command1_ = new QPushButton("Make Folder", this);
-    command1_->setObjectName("Command1");
-    command2_ = new QPushButton("Cancel", this);
-    command2_->setObjectName("Command2");
+    parent_folder_ = new QLineEdit(this);
+    parent_folder_->setObjectName("Text1");
+    parent_folder_->setReadOnly(true);
+    look::set_background(parent_folder_, look::kGrey);
+    folder_name_ = new QLineEdit(this);
+    folder_name_->setObjectName("Text2");
+    folder_name_->setToolTip("Type the name of the new folder.");
+    make_button_ = new QPushButton("Make Folder", this);
+    make_button_->setObjectName("Command1");
+    cancel_button_ = new QPushButton("Cancel", this);
+    cancel_button_->setObjectName("Command2");
 
     auto* grid = new QGridLayout;
     auto* inside = new QLabel("The new folder is made inside:", this);
-    inside->setBuddy(text1_);
+    inside->setBuddy(parent_folder_);
     grid->addWidget(inside, 0, 0);
-    grid->addWidget(text1_, 0, 1);
+    grid->addWidget(parent_folder_, 0, 1);
     auto* name = new QLabel("Name of the new folder:", this);
-    name->setBuddy(text2_);
+    name->setBuddy(folder_name_);
     grid->addWidget(name, 1, 0);
-    grid->addWidget(text2_, 1, 1);
+    grid->addWidget(folder_name_, 1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(command1_);
-    buttons->addWidget(command2_);
+    buttons->addWidget(make_button_);
+    buttons->addWidget(cancel_button_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addLayout(buttons);
     resize(520, 120);
 
     // The name loses its blanks at both ends at every change, as the game's tools trim names.
-    connect(text2_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    connect(folder_name_, &QLineEdit::textChanged, this, [this](const QString& text) {
         QString trimmed = pathToQ(trim_path(pathFromQ(text)));
         if (trimmed != text)
-            text2_->setText(trimmed);
+            folder_name_->setText(trimmed);
     });
-    connect(command1_, &QPushButton::clicked, this, &NewFolderWindow::make_folder);
-    connect(command2_, &QPushButton::clicked, this, [this] {
+    connect(make_button_, &QPushButton::clicked, this, &NewFolderWindow::make_folder);
+    connect(cancel_button_, &QPushButton::clicked, this, [this] {
         hide();
         emit cancelled();
     });
@@ -66,15 +66,16 @@ NewFolderWindow::NewFolderWindow(Messages& messages, QWidget* parent)
 }
 
 void NewFolderWindow::start(const QString& parent_folder) {
-    text1_->setText(pathToQ(trim_path(pathFromQ(parent_folder))));
+    parent_folder_->setText(pathToQ(trim_path(pathFromQ(parent_folder))));
     show();
     raise();
     activateWindow();
-    text2_->setFocus();
+    folder_name_->setFocus();
 }
 
 void NewFolderWindow::make_folder() {
-    auto folder = make_copy_folder(pathFromQ(text1_->text()), pathFromQ(text2_->text()), messages_);
+    auto folder = make_copy_folder(pathFromQ(parent_folder_->text()),
+                                   pathFromQ(folder_name_->text()), messages_);
     if (!folder)
         return;
     hide();
@@ -83,7 +84,7 @@ void NewFolderWindow::make_folder() {
 
 void NewFolderWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
-    command2_->click();
+    cancel_button_->click();
 }
 
 } // namespace mf7

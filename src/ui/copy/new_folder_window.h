@@ -30,8 +30,8 @@ class NewFolderWindow : public QWidget {
     void make_folder();
 
     Messages& messages_;
-    QLineEdit *text1_, *text2_;
-    QPushButton *command1_, *command2_;
+    QLineEdit *parent_folder_, *folder_name_;
+    QPushButton *make_button_, *cancel_button_;
 };
 
 } // namespace mf7

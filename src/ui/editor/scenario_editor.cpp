@@ -42,11 +42,11 @@ bool ScenarioEditor::open_scenario() {
         field(kGotoControls[i])->setText(toQ(o->texts.gotos[i]));
     for (std::size_t i = 0; i < kNameFields; ++i)
         field(kNameControls[i])->setText(toQ(o->texts.names[i]));
-    text1_->setPlainText(toQ(o->scn_extra_hex));
+    trailing_bytes_->setPlainText(toQ(o->scn_extra_hex));
     for (std::size_t k = 0; k < kOutcomes; ++k)
         field(kExtraControls[k])->setText(toQ(o->extra_hex[k]));
-    label3_->setText(toQ(o->label3));
-    frame1_->setTitle(toQ(o->frame1));
+    main_country_->setText(toQ(o->label3));
+    header_frame_->setTitle(toQ(o->frame1));
     setEnabled(true);
     show();
     raise();
@@ -64,14 +64,14 @@ void ScenarioEditor::reactivate() {
     activateWindow();
 }
 
-void ScenarioEditor::apply_chooser_result() {
-    ChooserDispatch d = dispatch_to_editor(state_, messages_);
+void ScenarioEditor::apply_chooser_result(int control, const std::string& name) {
+    ChooserDispatch d = dispatch_to_editor(state_, control, name, messages_);
     if (!d.applied)
         return;
     if (QLineEdit* e = field(d.control))
         e->setText(toQ(d.text));
     if (d.label3)
-        label3_->setText(toQ(*d.label3));
+        main_country_->setText(toQ(*d.label3));
 }
 
 EditorTexts ScenarioEditor::field_texts() const {
@@ -107,12 +107,9 @@ void ScenarioEditor::leave_field(QLineEdit* edit) {
 }
 
 void ScenarioEditor::open_chooser(int number) {
-    state_.chooser_result.clear();
-    state_.return_window = WindowId::ScenarioEditor;
-    state_.chooser_target = ChooserTarget::editor_field(number);
     state_.campaign_changed = true;
     setEnabled(false);
-    emit chooserRequested();
+    emit chooserRequested(number);
 }
 
 void ScenarioEditor::shift_click(int number) {
@@ -126,7 +123,6 @@ void ScenarioEditor::shift_click(int number) {
         return;
     }
     put_text(edit, toQ(text_name_with_extension(text, ext, test)));
-    state_.return_window = WindowId::ScenarioEditor;
     NativePath path = text_file_path(state_.settings, fromQ(edit->text()));
     emit textFileRequested(pathToQ(path));
     setEnabled(false);
@@ -191,18 +187,18 @@ void ScenarioEditor::accept() {
         leave_field(edit);
     if (trim(fromQ(field(6)->text())).empty()) {
         messages_.show("F3-I01: You need to select a Scenario filename", Buttons::Ok, true);
-        label3_->clear();
+        main_country_->clear();
         return;
     }
     std::optional<StoreResult> r = store_scenario_edits(state_, field_texts(), messages_);
     if (r)
-        emit accepted(r->index, toQ(r->row), r->main_country.has_value(),
+        emit accepted(r->index, r->row, r->main_country.has_value(),
                       toQ(r->main_country.value_or(std::string())));
     close_editor();
 }
 
 void ScenarioEditor::close_editor() {
-    label3_->clear();
+    main_country_->clear();
     hide();
     setEnabled(false);
     emit closed();
@@ -211,7 +207,7 @@ void ScenarioEditor::close_editor() {
 void ScenarioEditor::keyPressEvent(QKeyEvent* event) {
     // Escape leaves the editor as Cancel does, as it leaves a dialog box.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
-        command2_->click();
+        cancel_button_->click();
     else
         QWidget::keyPressEvent(event);
 }

@@ -30,30 +30,32 @@ class ScenarioEditor : public QWidget {
     // shows, enables and activates the window. False (and nothing shown) for an index outside 0
     // to 49.
     bool open_scenario();
-    // Puts a name the file chooser handed over (`chooser_result` for `chooser_target`) into its
-    // field, Text6 only when the scenario reader accepts the file. Re-enabling is reactivate().
-    void apply_chooser_result();
+    // Puts a name the file chooser handed over into field `control` (0 when the chooser worked
+    // for no field of the editor), Text6 only when the scenario reader accepts the file.
+    // Re-enabling is reactivate().
+    void apply_chooser_result(int control, const std::string& name);
     // Enables and activates the editor again after the chooser or the text window.
     void reactivate();
 
-    // The field "Text" + number (2 to 45); Text1 is the multi-line view, text1().
+    // The field "Text" + number (2 to 45); Text1 is the multi-line view, trailing_bytes().
     QLineEdit* field(int number) const;
-    QPlainTextEdit* text1() const { return text1_; }
+    QPlainTextEdit* trailing_bytes() const { return trailing_bytes_; }
 
   signals:
     // The fields were stored into slot `index`; `row` is its rebuilt overview row. When slot 0
-    // was stored and the main country was found again, main_country_changed is set and label7 is
-    // the overview's new main-country line.
-    void accepted(int index, const QString& row, bool main_country_changed, const QString& label7);
+    // was stored and the main country was found again, main_country_changed is set and
+    // main_country_line is the overview's new main-country line.
+    void accepted(int index, const mf7::OverviewRow& row, bool main_country_changed,
+                  const QString& main_country_line);
     // The editor closed (accept, cancel or the close box): the overview is to be enabled and
     // activated and the scenarios-in-campaign list rebuilt from the overview's rows.
     void closed();
-    // A file-name field asked for the file chooser; state holds return_window ScenarioEditor,
-    // chooser_target and an empty chooser_result, and the editor is disabled.
-    // editor_chooser_setup(settings, chooser_target) gives folder, pattern and captions.
-    void chooserRequested();
+    // File-name field `control` asked for the file chooser, which returns to the editor; the
+    // editor is disabled. editor_field_chooser(settings, ChooserTarget::editor_field(control))
+    // gives the chooser's set-up.
+    void chooserRequested(int control);
     // SHIFT + left click on a text-file field with a usable name: the text window is to open the
-    // file at path (return_window is the editor); the editor is disabled.
+    // file at path and return to the editor; the editor is disabled.
     void textFileRequested(const QString& path);
     // "Show scenarios in campaign".
     void scenarioListRequested();
@@ -82,10 +84,10 @@ class ScenarioEditor : public QWidget {
     Messages& messages_;
     std::optional<ScenarioEdits> scn_temp_;
     std::array<QLineEdit*, 46> fields_{};
-    QPlainTextEdit* text1_ = nullptr;
-    QGroupBox* frame1_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QPushButton *command1_ = nullptr, *command2_ = nullptr, *command3_ = nullptr;
+    QPlainTextEdit* trailing_bytes_ = nullptr;
+    QGroupBox* header_frame_ = nullptr;
+    QLabel* main_country_ = nullptr;
+    QPushButton *accept_button_ = nullptr, *cancel_button_ = nullptr, *list_button_ = nullptr;
 };
 
 } // namespace mf7

@@ -123,27 +123,27 @@ ScenarioEditor::ScenarioEditor(EditorState& state, Messages& messages, QWidget* 
     for (int k = 0; k < kOutcomes; ++k)
         v->addWidget(build_outcome(k));
     auto* buttons = new QHBoxLayout;
-    command1_ = new QPushButton("Use these settings for this scenario", this);
-    command1_->setObjectName("Command1");
-    command1_->setToolTip(
+    accept_button_ = new QPushButton("Use these settings for this scenario", this);
+    accept_button_->setObjectName("Command1");
+    accept_button_->setToolTip(
         "Click this buton to insert these values in the current scenario number in the campaign.");
-    command2_ = new QPushButton("Cancel", this);
-    command2_->setObjectName("Command2");
-    command2_->setToolTip("Don't use these settings for current scenario.");
-    command3_ = new QPushButton("Show scenarios in campaign", this);
-    command3_->setObjectName("Command3");
+    cancel_button_ = new QPushButton("Cancel", this);
+    cancel_button_->setObjectName("Command2");
+    cancel_button_->setToolTip("Don't use these settings for current scenario.");
+    list_button_ = new QPushButton("Show scenarios in campaign", this);
+    list_button_->setObjectName("Command3");
     // Without a tab stop, but a click still takes the focus so that the field being left is
     // corrected before the button acts.
-    command2_->setFocusPolicy(Qt::ClickFocus);
-    command3_->setFocusPolicy(Qt::ClickFocus);
-    buttons->addWidget(command3_);
+    cancel_button_->setFocusPolicy(Qt::ClickFocus);
+    list_button_->setFocusPolicy(Qt::ClickFocus);
+    buttons->addWidget(list_button_);
     buttons->addStretch(1);
-    buttons->addWidget(command1_);
-    buttons->addWidget(command2_);
+    buttons->addWidget(accept_button_);
+    buttons->addWidget(cancel_button_);
     v->addLayout(buttons);
-    connect(command1_, &QPushButton::clicked, this, &ScenarioEditor::accept);
-    connect(command2_, &QPushButton::clicked, this, &ScenarioEditor::close_editor);
-    connect(command3_, &QPushButton::clicked, this, &ScenarioEditor::scenarioListRequested);
+    connect(accept_button_, &QPushButton::clicked, this, &ScenarioEditor::accept);
+    connect(cancel_button_, &QPushButton::clicked, this, &ScenarioEditor::close_editor);
+    connect(list_button_, &QPushButton::clicked, this, &ScenarioEditor::scenarioListRequested);
     set_tab_order();
     enter_presses_buttons(*this);
     return_focus_after_waiting(*this);
@@ -232,9 +232,9 @@ QLineEdit* ScenarioEditor::make_field(QWidget* parent, int number, const char* t
 }
 
 QWidget* ScenarioEditor::build_header() {
-    frame1_ = new QGroupBox(this);
-    frame1_->setObjectName("Frame1");
-    auto* g = new QGridLayout(frame1_);
+    header_frame_ = new QGroupBox(this);
+    header_frame_->setObjectName("Frame1");
+    auto* g = new QGridLayout(header_frame_);
     struct Row {
         int number;
         const char* caption;
@@ -253,36 +253,37 @@ QWidget* ScenarioEditor::build_header() {
         {8, "Scenario mus filename:", kSpeechTip},
         {9, "Scenario txt filename:", kTextTip}};
     for (int r = 0; r < 4; ++r) {
-        g->addWidget(make_caption(frame1_, prestige[r].number, prestige[r].caption), r, 0);
-        g->addWidget(make_field(frame1_, prestige[r].number, prestige[r].tip), r, 1, Qt::AlignLeft);
-        g->addWidget(make_caption(frame1_, names[r].number, names[r].caption), r, 2);
-        g->addWidget(make_field(frame1_, names[r].number, names[r].tip), r, 3);
+        g->addWidget(make_caption(header_frame_, prestige[r].number, prestige[r].caption), r, 0);
+        g->addWidget(make_field(header_frame_, prestige[r].number, prestige[r].tip), r, 1,
+                     Qt::AlignLeft);
+        g->addWidget(make_caption(header_frame_, names[r].number, names[r].caption), r, 2);
+        g->addWidget(make_field(header_frame_, names[r].number, names[r].tip), r, 3);
     }
-    text1_ = new QPlainTextEdit(frame1_);
-    text1_->setObjectName("Text1");
-    text1_->setToolTip("Content of the 100 byte field in the end of every scenario.");
-    text1_->setAccessibleName("Unused bytes at the end of the scenario");
-    text1_->setReadOnly(true);
-    text1_->setFont(look::fixed_font("Terminal", 9));
-    look::set_background(text1_, look::kGrey);
-    text1_->setFocusPolicy(Qt::ClickFocus);
-    text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    text1_->setWordWrapMode(QTextOption::WordWrap);
-    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    trailing_bytes_ = new QPlainTextEdit(header_frame_);
+    trailing_bytes_->setObjectName("Text1");
+    trailing_bytes_->setToolTip("Content of the 100 byte field in the end of every scenario.");
+    trailing_bytes_->setAccessibleName("Unused bytes at the end of the scenario");
+    trailing_bytes_->setReadOnly(true);
+    trailing_bytes_->setFont(look::fixed_font("Terminal", 9));
+    look::set_background(trailing_bytes_, look::kGrey);
+    trailing_bytes_->setFocusPolicy(Qt::ClickFocus);
+    trailing_bytes_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    trailing_bytes_->setWordWrapMode(QTextOption::WordWrap);
+    trailing_bytes_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     {
         // Twenty bytes to a line: the 100 bytes in five lines.
-        QFontMetrics fm(text1_->font());
-        int margins = static_cast<int>(2 * text1_->document()->documentMargin()) +
-                      2 * text1_->frameWidth() + 4;
-        text1_->setFixedWidth(fm.horizontalAdvance(QString(60, u'0')) + margins);
-        text1_->setMinimumHeight(fm.lineSpacing() * 5 + margins);
+        QFontMetrics fm(trailing_bytes_->font());
+        int margins = static_cast<int>(2 * trailing_bytes_->document()->documentMargin()) +
+                      2 * trailing_bytes_->frameWidth() + 4;
+        trailing_bytes_->setFixedWidth(fm.horizontalAdvance(QString(60, u'0')) + margins);
+        trailing_bytes_->setMinimumHeight(fm.lineSpacing() * 5 + margins);
     }
-    g->addWidget(text1_, 0, 4, 5, 1);
-    label3_ = new QLabel(frame1_);
-    label3_->setObjectName("Label3");
-    g->addWidget(label3_, 4, 0, 1, 4);
+    g->addWidget(trailing_bytes_, 0, 4, 5, 1);
+    main_country_ = new QLabel(header_frame_);
+    main_country_->setObjectName("Label3");
+    g->addWidget(main_country_, 4, 0, 1, 4);
     g->setColumnStretch(3, 1);
-    return frame1_;
+    return header_frame_;
 }
 
 QWidget* ScenarioEditor::build_outcome(int outcome) {
@@ -328,7 +329,7 @@ void ScenarioEditor::set_tab_order() {
             setTabOrder(previous, w);
         previous = w;
     }
-    setTabOrder(previous, command1_);
+    setTabOrder(previous, accept_button_);
 }
 
 } // namespace mf7

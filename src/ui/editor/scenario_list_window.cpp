@@ -39,47 +39,47 @@ ScenarioListWindow::ScenarioListWindow(EditorState&, Messages&, QWidget* parent)
         headings->addWidget(l);
     }
     headings->addStretch(1);
-    list1_ = new QListWidget(this);
-    list1_->setObjectName("List1");
-    list1_->setAccessibleName("Scenarios in the campaign");
-    list1_->setFont(fixed);
-    look::set_background(list1_, look::kGrey);
-    list1_->setMinimumWidth(fm.horizontalAdvance(QString(38, u'M')) + 30);
-    list1_->setMinimumHeight(fm.lineSpacing() * 16);
-    command1_ = new QPushButton("Close", this);
-    command1_->setObjectName("Command1");
+    scenario_list_ = new QListWidget(this);
+    scenario_list_->setObjectName("List1");
+    scenario_list_->setAccessibleName("Scenarios in the campaign");
+    scenario_list_->setFont(fixed);
+    look::set_background(scenario_list_, look::kGrey);
+    scenario_list_->setMinimumWidth(fm.horizontalAdvance(QString(38, u'M')) + 30);
+    scenario_list_->setMinimumHeight(fm.lineSpacing() * 16);
+    close_button_ = new QPushButton("Close", this);
+    close_button_->setObjectName("Command1");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(command1_);
+    buttons->addWidget(close_button_);
     v->addLayout(headings);
-    v->addWidget(list1_, 1);
+    v->addWidget(scenario_list_, 1);
     v->addLayout(buttons);
-    connect(command1_, &QPushButton::clicked, this, &ScenarioListWindow::close_list);
+    connect(close_button_, &QPushButton::clicked, this, &ScenarioListWindow::close_list);
     enter_presses_buttons(*this);
 }
 
 void ScenarioListWindow::close_list() {
     hide();
-    list1_->clear();
+    scenario_list_->clear();
 }
 
-void ScenarioListWindow::rebuild(const std::vector<std::string>& overview_rows) {
-    list1_->clear();
+void ScenarioListWindow::rebuild(const std::vector<OverviewRow>& overview_rows) {
+    scenario_list_->clear();
     fill_more(overview_rows);
 }
 
-void ScenarioListWindow::fill_more(const std::vector<std::string>& overview_rows) {
+void ScenarioListWindow::fill_more(const std::vector<OverviewRow>& overview_rows) {
     std::vector<std::string> lines = scenario_list_lines(overview_rows);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         int row = static_cast<int>(i);
-        if (row < list1_->count())
-            list1_->item(row)->setText(toQ(lines[i]));
+        if (row < scenario_list_->count())
+            scenario_list_->item(row)->setText(toQ(lines[i]));
         else
-            list1_->addItem(toQ(lines[i]));
+            scenario_list_->addItem(toQ(lines[i]));
     }
 }
 
-void ScenarioListWindow::show_list(const std::vector<std::string>& overview_rows) {
+void ScenarioListWindow::show_list(const std::vector<OverviewRow>& overview_rows) {
     fill_more(overview_rows);
     // It stays usable beside the editor, while the overview that owns it is disabled.
     setEnabled(true);
@@ -90,8 +90,8 @@ void ScenarioListWindow::show_list(const std::vector<std::string>& overview_rows
 
 QStringList ScenarioListWindow::lines() const {
     QStringList out;
-    for (int i = 0; i < list1_->count(); ++i)
-        out << list1_->item(i)->text();
+    for (int i = 0; i < scenario_list_->count(); ++i)
+        out << scenario_list_->item(i)->text();
     return out;
 }
 

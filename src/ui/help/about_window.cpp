@@ -25,37 +25,37 @@ AboutWindow::AboutWindow(const std::string& version_text, QWidget* parent)
     auto* picture = new QLabel(this);
     picture->setObjectName("Picture1");
     picture->setPixmap(style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(48, 48));
-    QLabel* label4 = label("Label4", "Marchfield Campaign editor.");
-    QFont big = label4->font();
+    QLabel* title = label("Label4", "Marchfield Campaign editor.");
+    QFont big = title->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.4);
-    label4->setFont(big);
-    QLabel* label1 = label("Label1", "An easy-to-use editor for Marchfield campaigns. File names "
-                                     "are picked from the game's own folders by doubleclick, and "
-                                     "the campaign is saved in the game's own layout.");
+    title->setFont(big);
+    QLabel* summary = label("Label1", "An easy-to-use editor for Marchfield campaigns. File names "
+                                      "are picked from the game's own folders by doubleclick, and "
+                                      "the campaign is saved in the game's own layout.");
     // Set when the window is made; the version never changes during a run.
-    QLabel* label5 = label("Label5", "Version: " + toQ(version_text));
-    QLabel* label2 = label("Label2", "Free to use and to share. Keep a copy of your campaign "
-                                     "files before you edit them: the editor overwrites the file "
-                                     "you save to.");
-    QLabel* label3 = label("Label3", "Made by Marchfield campaign makers, for campaign makers.");
-    auto* command1 = new QPushButton("OK", this);
-    command1->setObjectName("Command1");
-    command1->setDefault(true);
+    QLabel* version = label("Label5", "Version: " + toQ(version_text));
+    QLabel* licence = label("Label2", "Free to use and to share. Keep a copy of your campaign "
+                                      "files before you edit them: the editor overwrites the file "
+                                      "you save to.");
+    QLabel* credits = label("Label3", "Made by Marchfield campaign makers, for campaign makers.");
+    auto* ok_button = new QPushButton("OK", this);
+    ok_button->setObjectName("Command1");
+    ok_button->setDefault(true);
     auto* g = new QGridLayout(this);
     g->addWidget(picture, 0, 0, 2, 1, Qt::AlignTop);
-    g->addWidget(label4, 0, 1);
-    g->addWidget(label1, 1, 1);
-    g->addWidget(label5, 2, 1);
-    g->addWidget(label2, 3, 1);
-    g->addWidget(label3, 4, 1);
+    g->addWidget(title, 0, 1);
+    g->addWidget(summary, 1, 1);
+    g->addWidget(version, 2, 1);
+    g->addWidget(licence, 3, 1);
+    g->addWidget(credits, 4, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(command1);
+    buttons->addWidget(ok_button);
     g->addLayout(buttons, 5, 0, 1, 2);
     g->setColumnStretch(1, 1);
     setMinimumWidth(420);
-    connect(command1, &QPushButton::clicked, this, &AboutWindow::leave);
+    connect(ok_button, &QPushButton::clicked, this, &AboutWindow::leave);
     enter_presses_buttons(*this);
 }
 

@@ -59,23 +59,25 @@ HowToWindow::HowToWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     auto* picture = new QLabel(this);
     picture->setObjectName("Picture1");
     picture->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(48, 48));
-    auto* label1 = wrapped(
+    auto* campaign_note = wrapped(
         this, "Label1",
         "A campaign is a chain of up to 50 scenarios. For each scenario you choose the scenario "
         "file, the films, speech and texts shown before and after it, the prestige given, and "
         "which scenario is played next after each of the four ways the battle can end.");
-    auto* label2 = wrapped(this, "Label2",
-                           "To try to guide you, I have chosen to color the data-fields, "
-                           "according to how to use them. The following legend should tell you "
-                           "what you need.");
-    auto* label4 = wrapped(this, "Label4",
-                           "Instead of a help file, this page and the tooltips of the fields "
-                           "explain how the editor is used: rest the mouse on a field to read "
-                           "what it holds.");
-    auto* label3 =
+    auto* legend_note =
+        wrapped(this, "Label2",
+                "To try to guide you, I have chosen to color the data-fields, "
+                "according to how to use them. The following legend should tell you "
+                "what you need.");
+    auto* tooltips_note =
+        wrapped(this, "Label4",
+                "Instead of a help file, this page and the tooltips of the fields "
+                "explain how the editor is used: rest the mouse on a field to read "
+                "what it holds.");
+    auto* menus_note =
         wrapped(this, "Label3",
                 "Menu's are used in normal Windows style - they should give you no problems. ");
-    auto* label5 = wrapped(
+    auto* keys_note = wrapped(
         this, "Label5",
         "Generally it is possible to use the TAB-key to move from field to field. Using the "
         "SHIFT-LEFTARROW will select the text in the field, and it will be possible to write the "
@@ -83,9 +85,9 @@ HowToWindow::HowToWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         "doubleclicking the field.");
     auto* g = new QGridLayout(this);
     g->addWidget(picture, 0, 0, Qt::AlignTop);
-    g->addWidget(label1, 0, 1);
-    g->addWidget(label4, 1, 1);
-    g->addWidget(label2, 2, 1);
+    g->addWidget(campaign_note, 0, 1);
+    g->addWidget(tooltips_note, 1, 1);
+    g->addWidget(legend_note, 2, 1);
     int row = 3;
     QFontMetrics fm(font());
     for (const auto& l : legend) {
@@ -102,17 +104,17 @@ HowToWindow::HowToWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
             look::set_background(t, *l.colour);
         g->addWidget(t, row++, 1);
     }
-    g->addWidget(label3, row++, 1);
-    g->addWidget(label5, row++, 1);
-    auto* command1 = new QPushButton("Return to the program", this);
-    command1->setObjectName("Command1");
+    g->addWidget(menus_note, row++, 1);
+    g->addWidget(keys_note, row++, 1);
+    auto* return_button = new QPushButton("Return to the program", this);
+    return_button->setObjectName("Command1");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(command1);
+    buttons->addWidget(return_button);
     g->addLayout(buttons, row, 0, 1, 2);
     g->setColumnStretch(1, 1);
     setMinimumWidth(780);
-    connect(command1, &QPushButton::clicked, this, &HowToWindow::leave);
+    connect(return_button, &QPushButton::clicked, this, &HowToWindow::leave);
     enter_presses_buttons(*this);
 }
 

@@ -95,7 +95,7 @@ using LayOut = std::function<MapLayout(const CampaignGraph&, const CampaignFlow&
 
 // On the worker: everything here is a copy the window no longer touches.
 MapPicture analyse_and_lay_out(int generation, const CampaignRecord& campaign,
-                               const std::vector<std::string>& rows, const NativePath& folder,
+                               const std::vector<OverviewRow>& rows, const NativePath& folder,
                                const LayOut& lay_out, const LayoutCache& cache) {
     MapPicture p;
     p.generation = generation;
@@ -170,7 +170,7 @@ CampaignMapWindow::CampaignMapWindow(EditorState& state, Messages& messages, QWi
     resize(1000, 700);
 }
 
-void CampaignMapWindow::show_campaign(const std::vector<std::string>& overview_rows) {
+void CampaignMapWindow::show_campaign(const std::vector<OverviewRow>& overview_rows) {
     rows_ = overview_rows;
     stale_ = true;
     if (isVisible())

@@ -48,7 +48,7 @@ class CampaignMapWindow : public QWidget {
 
     // Draws the campaign the state holds, named as the overview's rows show it; a hidden window
     // draws when it is shown next.
-    void show_campaign(const std::vector<std::string>& overview_rows);
+    void show_campaign(const std::vector<OverviewRow>& overview_rows);
     // Writes the map as PNG or SVG, by the name's extension; false (with a message) on failure.
     bool export_to(const QString& path);
 
@@ -94,7 +94,7 @@ class CampaignMapWindow : public QWidget {
 
     EditorState& state_;
     Messages& messages_;
-    std::vector<std::string> rows_;
+    std::vector<OverviewRow> rows_;
     bool stale_ = false;
     bool fitted_ = true;
     bool shown_once_ = false;

@@ -30,23 +30,24 @@ class CampaignStep : public QUndoCommand {
     bool pushed_ = false;
 };
 
-// The bytes Save as writes: the scenario editor stores blanks where the file had NULs, and
-// Save as turns them back, so a record that differs only there holds no change.
-std::string saved_bytes(CampaignRecord cam) {
+// The record as Save as writes it: the scenario editor stores blanks where the file had NULs,
+// and Save as turns them back, so a record that differs only there holds no change.
+CampaignRecord as_saved(CampaignRecord cam) {
     blanks_to_nul(cam);
-    return campaign_to_bytes(cam);
+    return cam;
 }
 
 bool same_content(const CampaignSnapshot& a, const CampaignSnapshot& b) {
-    return a.typed == b.typed && saved_bytes(a.campaign) == saved_bytes(b.campaign);
+    return a.typed == b.typed && as_saved(a.campaign) == as_saved(b.campaign);
 }
 
 } // namespace
 
-QString name_step(const char* verb, int control) {
-    static const char* const kNames[] = {"Win Campaign SMK", "Lose Campaign SMK",
-                                         "description text"};
-    return QStringLiteral("%1 %2").arg(QLatin1String(verb), QLatin1String(kNames[control - 3]));
+QString name_step(const char* verb, HeaderField field) {
+    const char* name = field == HeaderField::WinSmk    ? "Win Campaign SMK"
+                       : field == HeaderField::LoseSmk ? "Lose Campaign SMK"
+                                                       : "description text";
+    return QStringLiteral("%1 %2").arg(QLatin1String(verb), QLatin1String(name));
 }
 
 CampaignHistory::CampaignHistory(EditorState& state, std::function<TypedNames()> typed,

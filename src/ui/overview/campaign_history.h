@@ -3,6 +3,7 @@
 // into the header or trailer, is one step that holds the whole record and the typed names before
 // and after it (31,944 bytes each, small enough to keep them all).
 #include "model/campaign.h"
+#include "ui/window_handover.h"
 
 #include <QObject>
 
@@ -21,9 +22,9 @@ struct EditorState;
 // typed names reach the record only at Save as.
 using TypedNames = std::array<std::string, 3>;
 
-// An undo step's name for typing or picking the name of header field `control` (3 to 5), such
-// as "Type Win Campaign SMK".
-QString name_step(const char* verb, int control);
+// An undo step's name for typing or picking the name of a header field, such as
+// "Type Win Campaign SMK".
+QString name_step(const char* verb, HeaderField field);
 
 // What a step puts back: the record, the typed names, whether it counted as unsaved, and the
 // selected row.
@@ -48,7 +49,9 @@ class CampaignHistory : public QObject {
     CampaignHistory(EditorState& state, std::function<TypedNames()> typed,
                     std::function<void(const TypedNames&)> show, QObject* parent);
 
-    // The record as it stands becomes the base of the next step.
+    // The record as it stands becomes the base of the next step; a change made since the last
+    // step (none should be) becomes a step of its own first. A change made within one function
+    // is a HistoryStep; this is for the scenario editor, whose stores end steps later.
     void begin_step();
     // Records a step named `name` when the record or a typed name differs from the base; returns
     // whether it did.
@@ -84,6 +87,24 @@ class CampaignHistory : public QObject {
     CampaignSnapshot base_;
     TypedNames restored_typed_;
     bool restoring_ = false;
+};
+
+// One change as an undo step: the step begins when this is made and ends, under its name, when
+// it goes out of scope, however the change returns. A change that changed nothing records
+// nothing.
+class HistoryStep {
+  public:
+    HistoryStep(CampaignHistory& history, QString name)
+        : history_(history), name_(std::move(name)) {
+        history_.begin_step();
+    }
+    ~HistoryStep() { history_.end_step(name_); }
+    HistoryStep(const HistoryStep&) = delete;
+    HistoryStep& operator=(const HistoryStep&) = delete;
+
+  private:
+    CampaignHistory& history_;
+    QString name_;
 };
 
 } // namespace mf7

@@ -40,21 +40,21 @@ void OverviewWindow::show_restored(const TypedNames& typed) {
     fill_overview();
     show_typed_names(typed);
     emit scenarioListChanged();
-    if (selected >= 0 && selected < list1_->count()) {
+    if (selected >= 0 && selected < scenario_list_->count()) {
         select_row(selected);
     } else {
         state_.selected_scn = -1;
         set_selection_caption(-1);
-        for (QPushButton* b : {command1_, command2_, command3_})
+        for (QPushButton* b : {insert_before_, insert_after_, delete_scn_})
             b->setEnabled(false);
     }
     sync_modified();
 }
 
 void OverviewWindow::show_typed_names(const TypedNames& typed) {
-    text3_->setText(toQ(typed[0]));
-    text4_->setText(toQ(typed[1]));
-    text5_->setText(toQ(typed[2]));
+    win_film_->setText(toQ(typed[0]));
+    lose_film_->setText(toQ(typed[1]));
+    description_->setText(toQ(typed[2]));
 }
 
 void OverviewWindow::sync_modified() {
@@ -82,7 +82,7 @@ bool OverviewWindow::open_campaign_path(const NativePath& path, bool ask) {
 }
 
 void OverviewWindow::open_argument(const QString& path) {
-    if (action("Mopen")->isEnabled())
+    if (menu_.open->isEnabled())
         open_campaign_path(pathFromQ(QFileInfo(path).absoluteFilePath()), false);
 }
 
@@ -93,7 +93,7 @@ bool OverviewWindow::open_file(const NativePath& folder, const NativePath& name)
     state_.cam_name = name;
     state_.cam_folder = folder;
     state_.cam_path = join_path(state_.cam_folder, state_.cam_name);
-    list1_->clear();
+    clear_rows();
     if (read_campaign(state_, state_.cam_path, messages_)) {
         state_.campaign_changed = false;
         state_.selected_scn = -1;
@@ -120,7 +120,7 @@ bool OverviewWindow::open_file(const NativePath& folder, const NativePath& name)
 }
 
 void OverviewWindow::dragEnterEvent(QDragEnterEvent* event) {
-    if (action("Mopen")->isEnabled() && !dropped_campaign(event->mimeData()).isEmpty())
+    if (menu_.open->isEnabled() && !dropped_campaign(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
 
@@ -155,7 +155,7 @@ void OverviewWindow::fill_recent_menu() {
         connect(a, &QAction::triggered, this,
                 [this, path] { open_campaign_path(pathFromQ(path), true); });
     }
-    recent_menu_->menuAction()->setEnabled(!paths.isEmpty() && action("Mopen")->isEnabled());
+    recent_menu_->menuAction()->setEnabled(!paths.isEmpty() && menu_.open->isEnabled());
 }
 
 void OverviewWindow::recent_opened(const NativePath& path) {

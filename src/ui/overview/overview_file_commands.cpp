@@ -1,40 +1,40 @@
+// The overview's file commands (New, Open, Save as, Clear, Exit) and the names the file chooser
+// hands back.
 #include "ui/overview/overview_window.h"
 
 #include "model/campaign_file.h"
-#include "model/chooser_targets.h"
-#include "model/field_rules.h"
 #include "model/file_commands.h"
-#include "model/list_editing.h"
-#include "model/overview.h"
 #include "model/state.h"
-#include "model/text_file.h"
-#include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/text.h"
-#include "settings/settings.h"
 #include "ui/common/file_chooser.h"
-#include "ui/common/look.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/window_behaviour.h"
 #include "ui/overview/campaign_history.h"
-#include "ui/overview/recent_campaigns.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QStyle>
-
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 namespace mf7 {
+
+namespace {
+
+// Where the record keeps the name a header field shows.
+TextField& stored_name(CampaignRecord& cam, HeaderField field) {
+    switch (field) {
+    case HeaderField::WinSmk:
+        return cam.win_smk;
+    case HeaderField::LoseSmk:
+        return cam.lose_smk;
+    case HeaderField::Description:
+        break;
+    }
+    return cam.description_txt;
+}
+
+} // namespace
 
 // ---- File commands --------------------------------------------------------------------------
 
@@ -47,7 +47,7 @@ void OverviewWindow::new_clicked() {
 }
 
 void OverviewWindow::new_campaign() {
-    list1_->clear();
+    clear_rows();
     reset_campaign(state_.campaign);
     state_.selected_scn = -1;
     fill_overview();
@@ -63,17 +63,7 @@ void OverviewWindow::open_clicked() {
         return;
     // The changed flag is cleared when the chosen file has been read, so that
     // cancelling the chooser keeps the campaign on screen counted as unsaved.
-    ChooserSetup setup;
-    setup.target = ChooserTarget::open();
-    setup.return_window = WindowId::Overview;
-    setup.folder = state_.settings.mf7_cam;
-    setup.pattern = "*.cam";
-    setup.caption = "Open existing Campaign file";
-    setup.button_caption = "Open Campaign";
-    setup.button_enabled = false;
-    setup.text1_visible = false;
-    state_.return_window = WindowId::Overview;
-    state_.chooser_target = ChooserTarget::open();
+    ChooserSetup setup = open_campaign_chooser(state_.settings);
     emit chooserRequested(setup);
 }
 
@@ -85,29 +75,16 @@ void OverviewWindow::save_as_clicked() {
     // Typed file names reach the record here. Typing them was a step already, and the fields
     // show the same names after as before: no step of its own.
     history_->begin_step();
-    cam.lose_smk = make_text_field(fromQ(text4_->text()));
-    cam.win_smk = make_text_field(fromQ(text3_->text()));
-    cam.description_txt = make_text_field(fromQ(text5_->text()));
+    cam.lose_smk = make_text_field(fromQ(lose_film_->text()));
+    cam.win_smk = make_text_field(fromQ(win_film_->text()));
+    cam.description_txt = make_text_field(fromQ(description_->text()));
     history_->take_as_base();
     if (state_.cam_folder.empty())
         state_.cam_folder = state_.settings.mf7_cam;
     if (state_.cam_name.empty())
         state_.cam_name = NativePath("newcamp.cam");
     state_.cam_path = join_path(trim_path(state_.cam_folder), trim_path(state_.cam_name));
-    ChooserSetup setup;
-    setup.target = ChooserTarget::save_as();
-    setup.return_window = WindowId::Overview;
-    setup.folder = state_.cam_folder;
-    setup.pattern = "*.cam";
-    setup.caption = "Gem campaign fil";
-    setup.button_caption = "write file to disk";
-    // The name to save under stands in Text1 already, so the button works without a click.
-    setup.button_enabled = true;
-    setup.text1 = pathToQ(trim_path(state_.cam_name));
-    setup.text1_visible = true;
-    setup.disable_caller = false;
-    state_.return_window = WindowId::Overview;
-    state_.chooser_target = ChooserTarget::save_as();
+    ChooserSetup setup = save_campaign_chooser(state_.cam_folder, trim_path(state_.cam_name));
     // The changed flag stays set until the file has been written (save_picked).
     emit chooserRequested(setup);
 }
@@ -118,12 +95,12 @@ void OverviewWindow::clear_clicked() {
     blank_selection_caption();
     if (!yes)
         return;
-    list1_->clear();
-    text1_->setText("0");
-    text2_->setText("0");
-    for (QLineEdit* f : {text3_, text4_, text5_, text6_})
+    clear_rows();
+    scenario_count_->setText("0");
+    start_prestige_->setText("0");
+    for (QLineEdit* f : {win_film_, lose_film_, description_, trailer_})
         f->clear();
-    label7_->clear();
+    main_country_->clear();
     state_.clear_campaign_path();
     reset_campaign(state_.campaign);
     state_.campaign_changed = false;
@@ -168,22 +145,12 @@ void OverviewWindow::settings_saved(bool folders_ok) {
 
 void OverviewWindow::chooser_picked(const ChooserPick& pick) {
     if (pick.target.kind == ChooserTarget::Kind::OverviewField) {
-        int control = pick.target.control;
-        QLineEdit* field = control == 3 ? text3_ : control == 4 ? text4_ : text5_;
-        history_->begin_step();
-        field->setText(toQ(pick.name));
-        if (pick.double_click) {
-            // A double-click stores the name in the record at once (`insert_w_smk`, ...).
-            state_.chooser_result = pick.name;
-            TextField stored = make_text_field(state_.chooser_result);
-            if (control == 3)
-                state_.campaign.win_smk = stored;
-            else if (control == 4)
-                state_.campaign.lose_smk = stored;
-            else
-                state_.campaign.description_txt = stored;
-        }
-        history_->end_step(name_step("Pick", control));
+        HeaderField picked = pick.target.field;
+        HistoryStep step(*history_, name_step("Pick", picked));
+        field_of(picked)->setText(toQ(pick.name));
+        // A double-click stores the name in the record at once (`insert_w_smk`, ...).
+        if (pick.double_click)
+            stored_name(state_.campaign, picked) = make_text_field(pick.name);
     } else if (pick.target.kind == ChooserTarget::Kind::Open) {
         open_picked(pick);
     } else if (pick.target.kind == ChooserTarget::Kind::SaveAs) {

@@ -6,8 +6,13 @@
 // stable handles for tests and automation.
 #include "model/menu_states.h"
 #include "platform/native_path.h"
+#include "model/overview.h"
+#include "ui/overview/overview_commands.h"
+#include "ui/window_handover.h"
 
 #include <QMainWindow>
+
+#include <QHash>
 
 #include <array>
 #include <string>
@@ -31,6 +36,17 @@ struct ChooserSetup;
 struct ChooserPick;
 class CampaignHistory;
 
+// The overview's menu entries, for enabling them and for tests and automation to trigger.
+struct OverviewMenuEntries {
+    QAction *new_campaign = nullptr, *open = nullptr, *save_as = nullptr, *clear = nullptr,
+            *exit = nullptr;
+    QAction *undo = nullptr, *redo = nullptr;
+    QAction* copy = nullptr;
+    QAction *missing_files = nullptr, *campaign_list = nullptr, *full_report = nullptr,
+            *file_list = nullptr, *campaign_map = nullptr;
+    QAction *folder_settings = nullptr, *how_to = nullptr, *about = nullptr;
+};
+
 class OverviewWindow : public QMainWindow {
     Q_OBJECT
   public:
@@ -41,9 +57,9 @@ class OverviewWindow : public QMainWindow {
     // Shows the record; the list is emptied first.
     void fill_overview();
 
-    QAction* action(const char* name) const;
+    const OverviewMenuEntries& menu_entries() const { return menu_; }
 
-    // The chooser hands over a name for Text3, Text4 or Text5, or for Open or Save as.
+    // The chooser hands over a name for a header field, or for Open or Save as.
     void chooser_picked(const ChooserPick& pick);
     // OK in the new-campaign dialog: an empty campaign with one empty scenario.
     void new_campaign();
@@ -54,11 +70,10 @@ class OverviewWindow : public QMainWindow {
     // The text file a SHIFT + left click on Text5 asked for: mf7_txt + separator + Text5.
     NativePath text_file_path() const;
 
-    // The scenario rows as the list shows them (Windows-1252), for the reports and
-    // ScenarioListWindow.
-    std::vector<std::string> rows() const;
+    // The scenario rows the list shows, for the reports, the map and ScenarioListWindow.
+    const std::vector<OverviewRow>& rows() const { return rows_; }
     // The scenario editor stored slot `index`: its rebuilt row replaces the old one.
-    void replace_row(int index, const std::string& row);
+    void replace_row(int index, const OverviewRow& row);
     void set_main_country(const std::string& label7);
     // Enables the menu entries as menu_states() gives them for what is known now.
     void apply_menu_states();
@@ -84,14 +99,16 @@ class OverviewWindow : public QMainWindow {
     void aboutRequested();
     // "Make Copy As..": the international copy window.
     void copyRequested();
-    // A Reports entry, by its object name: mnu_missing, mnu_camlst, skriv, Filelist, mnu_map.
-    void reportRequested(const QString& entry);
+    // A Reports entry was chosen.
+    void reportRequested(mf7::Report report);
     // SHIFT + left click on Text5 passed its checks: open text_file_path() in the text window.
     void textFileRequested();
     // Double-click or Enter on a row: edit scenario selected_scn.
     void scenarioEditRequested();
     // The rows were filled, replaced or cleared: the campaign map follows them.
     void rowsShown();
+    // The highlighted row of the list changed: the campaign map shows it too.
+    void rowHighlightChanged();
     // An insert or delete changed the scenario rows.
     void scenarioListChanged();
     // New, Open, Save as and Clear hide the scenarios-in-campaign window and empty it.
@@ -111,28 +128,32 @@ class OverviewWindow : public QMainWindow {
 
   private:
     void build_menus();
+    void build_reports_menu();
     QWidget* build_header();
     QWidget* build_list();
     QWidget* build_trailer();
     void connect_fields();
+    void connect_menus();
     void set_selection_caption(int index);
     void blank_selection_caption();
-    void set_frame2_caption(const QString& caption);
+    void set_scenario_frame_caption(const QString& caption);
 
     // Field rules.
-    int field_index(const QLineEdit* field) const; // 2 to 5 for Text2 to Text5
+    // The header field a file-name field is, and back.
+    HeaderField header_field(const QLineEdit* field) const;
+    QLineEdit* field_of(HeaderField field) const;
     void trim_on_change(QLineEdit* field, bool drop_nul);
     void field_edited(QLineEdit* field, const QString& text);
     void leave_field(QLineEdit* field);
     void open_name_chooser(QLineEdit* field);
-    void text5_shift_click();
+    void description_shift_click();
     void commit_focused_field();
 
     // List.
     void row_clicked(int row);
     void keep_row_highlighted();
     void edit_row(int row);
-    void list_command(int which);
+    void list_command(ListCommand command);
 
     // File commands.
     void new_clicked();
@@ -148,6 +169,8 @@ class OverviewWindow : public QMainWindow {
     void show_typed_names(const std::array<std::string, 3>& typed);
     // The title's unsaved-changes mark follows the changed flag.
     void sync_modified();
+    // Empties the list and its rows.
+    void clear_rows();
     void build_recent_menu(QMenu* file, QAction* before);
     void fill_recent_menu();
     void recent_opened(const NativePath& path);
@@ -159,18 +182,21 @@ class OverviewWindow : public QMainWindow {
     QMenu* recent_menu_ = nullptr;
     bool ending_ = false;
     MenuFacts menu_facts_;
-    QMenu* reports_ = nullptr;
-    QGroupBox* frame2_ = nullptr;
-    QLineEdit *text1_ = nullptr, *text2_ = nullptr, *text3_ = nullptr, *text4_ = nullptr,
-              *text5_ = nullptr, *text6_ = nullptr;
-    QLabel* label7_ = nullptr;
-    QListWidget* list1_ = nullptr;
+    OverviewMenuEntries menu_;
+    QMenu* reports_menu_ = nullptr;
+    QGroupBox* scenario_frame_ = nullptr;
+    QLineEdit *scenario_count_ = nullptr, *start_prestige_ = nullptr, *win_film_ = nullptr,
+              *lose_film_ = nullptr, *description_ = nullptr, *trailer_ = nullptr;
+    QLabel* main_country_ = nullptr;
+    QListWidget* scenario_list_ = nullptr;
+    // The rows scenario_list_ shows, one for one.
+    std::vector<OverviewRow> rows_;
     // Frame2's top margin with and without a caption, and its layout's own: a blank caption
     // keeps the height.
     int captioned_top_ = 0, blank_top_ = 0, list_layout_top_ = 0;
-    QPushButton *command1_ = nullptr, *command2_ = nullptr, *command3_ = nullptr;
-    // The text of Text2 to Text5 after its last change, to tell a real edit from blanks.
-    QString last_text_[6];
+    QPushButton *insert_before_ = nullptr, *insert_after_ = nullptr, *delete_scn_ = nullptr;
+    // The text of each editable field after its last change, to tell a real edit from blanks.
+    QHash<const QLineEdit*, QString> last_text_;
 };
 
 } // namespace mf7

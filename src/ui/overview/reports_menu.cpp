@@ -5,6 +5,7 @@
 #include "reports/file_list.h"
 #include "reports/full_report.h"
 #include "reports/missing_files_check.h"
+#include "reports/report_nuls.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/text_window.h"
 #include "ui/overview/overview_window.h"
@@ -21,21 +22,34 @@ ReportTime system_report_time() {
             fromQ(locale.toString(now.time(), QLocale::ShortFormat))};
 }
 
-void run_report(const QString& entry, EditorState& state, Messages& messages,
-                OverviewWindow& overview, TextWindow& text_window) {
-    std::vector<std::string> rows = overview.rows();
-    if (entry == "mnu_camlst") {
-        write_campaign_list(state, rows, system_report_time(), messages);
-    } else if (entry == "skriv") {
-        write_full_report(state, rows, system_report_time(), messages);
-    } else if (entry == "Filelist") {
-        write_file_list(state, rows, system_report_time(), messages);
-    } else if (entry == "mnu_missing") {
+void run_report(Report report, EditorState& state, Messages& messages, OverviewWindow& overview,
+                TextWindow& text_window) {
+    const std::vector<OverviewRow>& rows = overview.rows();
+    int count = static_cast<int>(rows.size());
+    switch (report) {
+    case Report::CampaignList:
+        blank_campaign_list_nuls(state.campaign, state.settings);
+        write_campaign_list(report_inputs(state, rows), system_report_time(), messages);
+        break;
+    case Report::FullReport:
+        blank_full_report_nuls(state.campaign, state.settings, count);
+        write_full_report(report_inputs(state, rows), state.countries, system_report_time(),
+                          messages);
+        break;
+    case Report::FileList:
+        blank_file_list_nuls(state.campaign, state.settings, count);
+        write_file_list(report_inputs(state, rows), system_report_time(), messages);
+        break;
+    case Report::MissingFiles: {
         auto texts = overview.header_file_texts();
-        state.return_window = WindowId::Overview;
+        blank_check_nuls(state.campaign, count);
         CheckResult result = check_missing_files(
-            state, CheckHeaderTexts{texts[0], texts[1], texts[2]}, rows, messages);
-        text_window.show_text(result.caption, result.text);
+            report_inputs(state, rows), CheckHeaderTexts{texts[0], texts[1], texts[2]}, messages);
+        text_window.show_text(result.caption, result.text, WindowId::Overview);
+        break;
+    }
+    case Report::Map:
+        break;
     }
 }
 

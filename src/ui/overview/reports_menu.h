@@ -2,8 +2,7 @@
 // The Reports menu: the three reports written straight into the report folder, and the
 // missing-files check shown in the text window.
 #include "reports/report_common.h"
-
-#include <QString>
+#include "ui/overview/overview_commands.h"
 
 namespace mf7 {
 
@@ -15,9 +14,9 @@ class TextWindow;
 // The current date and time in the user's short regional formats.
 ReportTime system_report_time();
 
-// Runs the entry named by its menu object name: "mnu_camlst", "skriv", "Filelist" or
-// "mnu_missing" (which fills and shows the text window).
-void run_report(const QString& entry, EditorState& state, Messages& messages,
-                OverviewWindow& overview, TextWindow& text_window);
+// Runs a report written to the report folder, or the missing-files check (which fills and shows
+// the text window). The campaign map is a window of its own: it is no report here.
+void run_report(Report report, EditorState& state, Messages& messages, OverviewWindow& overview,
+                TextWindow& text_window);
 
 } // namespace mf7

@@ -8,22 +8,19 @@
 #include <QWidget>
 
 #include <string>
-#include <vector>
 
-class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 
 namespace mf7 {
 
 struct EditorState;
+class FolderBrowser;
 class Messages;
 
 struct PickerSetup {
-    int field = 0;     // the settings window's field number: 1 to 7 or 9
+    int field = 0;      // the settings window's field number: 1 to 7 or 9
     NativePath folder; // where to start
     std::string pattern;
     std::string label; // what is being chosen
@@ -36,7 +33,7 @@ class FolderPicker : public QWidget {
 
     void prepare(const PickerSetup& setup);
     // The folder the lists show.
-    NativePath dir_path() const { return dir_path_; }
+    NativePath dir_path() const;
     int field() const { return field_; }
 
   signals:
@@ -47,30 +44,18 @@ class FolderPicker : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Dir1 goes to folder (a missing one shows its nearest existing parent): lists refreshed.
-    void set_dir(const NativePath& folder);
-    void show_folder(const NativePath& folder);
-    void fill_drives();
-    void drive_chosen(int index);
-    void dir_clicked(QListWidgetItem* item);
     void ok_clicked();
     void cancel_clicked();
     void leave();
 
     EditorState& state_;
-    Messages& messages_;
     int field_ = 0;
-    NativePath dir_path_;
-    std::string pattern_;
-    std::vector<NativePath> drives_;
-    QComboBox* drive1_ = nullptr;
-    QListWidget *dir1_ = nullptr, *file1_ = nullptr;
-    QLineEdit* text1_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QPushButton *command1_ = nullptr, *command2_ = nullptr;
+    FolderBrowser* browser_ = nullptr;
+    QLineEdit* chosen_folder_ = nullptr;
+    QLabel* what_label_ = nullptr;
+    QPushButton *ok_button_ = nullptr, *cancel_button_ = nullptr;
 };
 
 } // namespace mf7

@@ -95,10 +95,10 @@ FolderSettingsWindow::FolderSettingsWindow(EditorState& state, Messages& message
         }
         ++row;
     }
-    command2_ = new QPushButton("Save Settings", this);
-    command2_->setObjectName("Command2");
-    command1_ = new QPushButton("Cancel", this);
-    command1_->setObjectName("Command1");
+    save_button_ = new QPushButton("Save Settings", this);
+    save_button_->setObjectName("Command2");
+    cancel_button_ = new QPushButton("Cancel", this);
+    cancel_button_->setObjectName("Command1");
     saves_to_ = new QLabel(this);
     saves_to_->setObjectName("LabelSavesTo");
     saves_to_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -106,13 +106,13 @@ FolderSettingsWindow::FolderSettingsWindow(EditorState& state, Messages& message
     connect(text_[1], &QLineEdit::textChanged, this, &FolderSettingsWindow::show_settings_file);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(command2_);
-    buttons->addWidget(command1_);
+    buttons->addWidget(save_button_);
+    buttons->addWidget(cancel_button_);
     g->addLayout(buttons, row, 0, 1, 2);
     g->setColumnStretch(1, 1);
     connect(text_[8], &QLineEdit::textChanged, this, &FolderSettingsWindow::text8_changed);
-    connect(command2_, &QPushButton::clicked, this, &FolderSettingsWindow::save_clicked);
-    connect(command1_, &QPushButton::clicked, this, &FolderSettingsWindow::cancel_clicked);
+    connect(save_button_, &QPushButton::clicked, this, &FolderSettingsWindow::save_clicked);
+    connect(cancel_button_, &QPushButton::clicked, this, &FolderSettingsWindow::cancel_clicked);
     color_texts();
     enter_presses_buttons(*this);
     return_focus_after_waiting(*this);
@@ -224,7 +224,7 @@ void FolderSettingsWindow::save_clicked() {
     if (!write_settings(s, state_.version_text, state_.start_folder, messages_))
         return;
     s.settings_changed = false;
-    command1_->setEnabled(true);
+    cancel_button_->setEnabled(true);
     emit settingsSaved(true);
     leave();
 }

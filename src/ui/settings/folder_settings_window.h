@@ -57,7 +57,7 @@ class FolderSettingsWindow : public QWidget {
     Messages& messages_;
     bool filling_ = false;
     std::array<QLineEdit*, 10> text_{}; // Text1 to Text9 at their numbers
-    QPushButton *command1_ = nullptr, *command2_ = nullptr;
+    QPushButton *cancel_button_ = nullptr, *save_button_ = nullptr;
     // Which settings file Save Settings writes: the ini-file folder's mf7edit.ini.
     QLabel* saves_to_ = nullptr;
     void show_settings_file();

@@ -2,6 +2,7 @@
 // to the scenario editor.
 #include "demo/demo_game.h"
 #include "support/editor_fixture.h"
+#include "ui/common/chooser_setup.h"
 #include "ui/editor/scenario_editor.h"
 
 using namespace mf7;
@@ -63,6 +64,41 @@ class FileChooserTest : public QObject {
         QCOMPARE(field_text(stored), keys ? std::string(listed) : before);
         QCOMPARE(e.frame2(), keys ? caption : QString());
         QVERIFY(!e.windows.chooser().isVisible() && e.overview().isEnabled());
+    }
+
+    // Each editor name field's chooser: its folder, pattern and button, and the editor it
+    // returns to, which disabled itself; any other field has none.
+    void theEditorsFieldSetUps() {
+        Settings s;
+        s.mf7_scn = "scn"_path;
+        s.mf7_smk = "smk"_path;
+        s.mf7_mus = "mus"_path;
+        s.mf7_txt = "txt"_path;
+        s.set_mf7text("*.deu");
+        const struct {
+            int control;
+            const char *folder, *pattern, *button;
+        } cases[] = {
+            {6, "scn", "*.scn", "Use scn-filename"},
+            {44, "smk", "*.smk", "Use smk-filename"},
+            {42, "mus", "*.mus", "Use mus-filename"},
+            {9, "txt", "*.deu", "Use deu-filename"},
+        };
+        for (const auto& c : cases) {
+            auto setup = editor_field_chooser(s, ChooserTarget::editor_field(c.control));
+            QVERIFY2(setup, c.folder);
+            QCOMPARE(setup->caption, std::string("Select filename."));
+            QCOMPARE(setup->folder, NativePath(c.folder));
+            QCOMPARE(setup->pattern, std::string(c.pattern));
+            QCOMPARE(setup->button_caption, std::string(c.button));
+            QCOMPARE(setup->target, ChooserTarget::editor_field(c.control));
+            QVERIFY(setup->return_window == WindowId::ScenarioEditor && !setup->disable_caller);
+        }
+        for (ChooserTarget other :
+             {ChooserTarget::editor_field(1), ChooserTarget::editor_field(10),
+              ChooserTarget::editor_field(45), ChooserTarget::overview_field(HeaderField::LoseSmk),
+              ChooserTarget{}})
+            QVERIFY(!editor_field_chooser(s, other));
     }
 
     // For the scenario editor the button needs a clicked file: a click counts until another

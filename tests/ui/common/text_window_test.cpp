@@ -37,7 +37,7 @@ class TextWindowTest : public QObject {
     std::unique_ptr<TextWindow> w;
 
     QStringList blocks() const {
-        return w->text1()->document()->toRawText().split(QChar::ParagraphSeparator);
+        return w->text_edit()->document()->toRawText().split(QChar::ParagraphSeparator);
     }
     // The windows the text window handed control back to, in order.
     std::vector<WindowId> returned;
@@ -74,8 +74,8 @@ class TextWindowTest : public QObject {
         // The mark is one the window's font can draw, not an empty box.
         const QChar mark = blocks().value(1).size() == 3 ? blocks()[1][1] : QChar();
         QCOMPARE(blocks().mid(0, 2), (QStringList{"a", QString("b") + mark + "c"}));
-        QVERIFY(QFontMetrics(w->text1()->font()).inFont(mark) && mark.isPrint() && mark != ' ');
-        QCOMPARE(QApplication::focusWidget(), w->text1());
+        QVERIFY(QFontMetrics(w->text_edit()->font()).inFont(mark) && mark.isPrint() && mark != ' ');
+        QCOMPARE(QApplication::focusWidget(), w->text_edit());
         click(*w, "Command1");
         QCOMPARE(read_all(path), original + "\r\n");
         QVERIFY(!w->isVisible() && msgs.shown.empty());
@@ -90,12 +90,12 @@ class TextWindowTest : public QObject {
         click(*w, "Command2");
         QVERIFY(msgs.shown.empty() && !w->isVisible());
         open("keep.txt", nullptr, WindowId::Overview);
-        QTest::keyClicks(w->text1(), "changed");
+        QTest::keyClicks(w->text_edit(), "changed");
         click(*w, "Command2");
         QVERIFY(w->close() == false);
         QCOMPARE(msgs.texts(), Texts(2, "Close without saving your changes to the text?"));
         QVERIFY(msgs.shown[1].buttons == Buttons::YesNo && w->isVisible() && returned.size() == 1);
-        QVERIFY(w->text1()->toPlainText().startsWith("changed"));
+        QVERIFY(w->text_edit()->toPlainText().startsWith("changed"));
         msgs.answers = {Answer::Yes};
         click(*w, "Command2");
         QVERIFY(read_all(keep) == "keep\r\n" && !w->isVisible() && returned.size() == 2);
@@ -104,7 +104,7 @@ class TextWindowTest : public QObject {
         click(*w, "Command1");
         QVERIFY(msgs.shown.size() == 1 && w->isVisible() && returned.size() == 2);
         NativePath path = open("new.txt", nullptr, WindowId::Overview);
-        QTest::keyClicks(w->text1(), "Hello");
+        QTest::keyClicks(w->text_edit(), "Hello");
         click(*w, "Command1");
         QCOMPARE(read_all(path), std::string("Hello\r\n"));
         QVERIFY(returned == std::vector<WindowId>(3, WindowId::Overview));
@@ -124,14 +124,14 @@ class TextWindowTest : public QObject {
     void unstorableCharactersAskFirst() {
         const auto& [what, answer, file] = fetched(kUnstorable);
         NativePath path = open("brief.txt", "old\r\n");
-        w->text1()->setPlainText(QString::fromUtf8(kPolish));
+        w->text_edit()->setPlainText(QString::fromUtf8(kPolish));
         msgs.answers = {answer};
         click(*w, "Command1");
         QCOMPARE(msgs.texts().size(), size_t(1));
         QVERIFY(msgs.texts()[0].find("U+0141 U+017A.\n") != std::string::npos);
         QCOMPARE(read_all(path), std::string(file));
         QCOMPARE(w->isVisible(), answer == Answer::No);
-        QCOMPARE(w->text1()->toPlainText(), QString::fromUtf8(kPolish));
+        QCOMPARE(w->text_edit()->toPlainText(), QString::fromUtf8(kPolish));
     }
 
     // The check's text is saved to its caption only when the report folder exists; a failed save
@@ -141,12 +141,13 @@ class TextWindowTest : public QObject {
             init();
             state.settings.mf7_rep = folder ? dir->path() : NativePath();
             NativePath path = dir->file("Missing-Files-List-1.txt");
-            w->show_text(path, "Line one\r\nLine \xE9two");
+            w->show_text(path, "Line one\r\nLine \xE9two", WindowId::ScenarioEditor);
             click(*w, "Command1");
             QCOMPARE(read_all(path), std::string(folder ? "Line one\r\nLine \xE9two\r\n" : ""));
             QCOMPARE(msgs.shown.size(), size_t(folder ? 0 : 1));
             QVERIFY(w->isVisible() != folder && returned.size() == size_t(folder));
-            QCOMPARE(w->text1()->toPlainText(), QString("Line one\nLine \u00E9two"));
+            QVERIFY(!folder || returned[0] == WindowId::ScenarioEditor);
+            QCOMPARE(w->text_edit()->toPlainText(), QString("Line one\nLine \u00E9two"));
         }
     }
 };

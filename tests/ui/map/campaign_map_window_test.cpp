@@ -345,9 +345,9 @@ class CampaignMapWindowTest : public QObject {
         const FirstView& c = fetched(kFirstView);
         EditorState state;
         state.campaign = demo::full_campaign(50);
-        std::vector<std::string> rows;
+        std::vector<OverviewRow> rows;
         for (int i = 0; i < 50; ++i)
-            rows.push_back(overview_row(state.campaign.scenarios[i], i, ""));
+            rows.push_back(dated_row(state.campaign.scenarios[i], i, ""));
         state.selected_scn = static_cast<int16_t>(c.selected);
         RecordingMessages msgs;
         CampaignMapWindow w(state, msgs);

@@ -26,22 +26,22 @@ namespace {
 
 // 0 goes to 1 or to -3; 1 wins, or loses once 2 was played, else goes back to 0; 2 is never
 // reached. Edges 0-3 are 0's outcomes, 4-8 1's (8 the alternative), 9-12 2's.
-std::vector<std::string> small_campaign(EditorState& state) {
+std::vector<OverviewRow> small_campaign(EditorState& state) {
     reset_campaign(state.campaign);
     state.campaign.scenario_count = 3;
-    std::vector<std::string> rows;
+    std::vector<OverviewRow> rows;
     int gotos[3][4] = {{1, 1, -3, 255}, {254, 254, 254, 255}, {254, 254, 254, 255}};
     for (std::size_t i = 0; i < 3; ++i) {
         for (std::size_t k = 0; k < 4; ++k)
             state.campaign.scenarios[i].outcome[k].goto_scn = static_cast<int16_t>(gotos[i][k]);
-        rows.push_back(overview_row(state.campaign.scenarios[i], static_cast<int>(i), ""));
+        rows.push_back(dated_row(state.campaign.scenarios[i], static_cast<int>(i), ""));
     }
     state.campaign.scenarios[1].outcome[L].if_played = 2;
     state.campaign.scenarios[1].outcome[L].then_goto = 0;
     // A control byte in a name shows in every picture, and keeps the SVG well-formed (valid).
     state.campaign.scenarios[0].scn_file = make_text_field("A\x01"
                                                            "B\x1b.SCN");
-    rows[0] = overview_row(state.campaign.scenarios[0], 0, "");
+    rows[0] = dated_row(state.campaign.scenarios[0], 0, "");
     return rows;
 }
 
@@ -76,7 +76,7 @@ class MapDrawingTest : public QObject {
     // findings, the PNG and the SVG follow.
     void drawsNodesEdgesAndFindingsThenExports() {
         EditorState state;
-        std::vector<std::string> rows = small_campaign(state);
+        std::vector<OverviewRow> rows = small_campaign(state);
         state.selected_scn = 1;
         RecordingMessages msgs;
         CampaignMapWindow w(state, msgs);
@@ -145,11 +145,11 @@ class MapDrawingTest : public QObject {
     // and re-dated moves no node and no arrow, so the window can keep its layout.
     void laysOutTheSameWhateverTheNames() {
         EditorState state;
-        std::vector<std::string> rows = small_campaign(state);
+        std::vector<OverviewRow> rows = small_campaign(state);
         CampaignFlow flow = analyse_flow(state.campaign);
         MapLayout before = layout_map(campaign_graph(state.campaign, rows, NativePath()), flow);
         state.campaign.scenarios[1].scn_file = make_text_field("WWWWWWWWWWWWWWWW.SCN");
-        rows[1] = overview_row(state.campaign.scenarios[1], 1, "30 SEP 1944");
+        rows[1] = dated_row(state.campaign.scenarios[1], 1, "30 SEP 1944");
         MapLayout after = layout_map(campaign_graph(state.campaign, rows, NativePath()), flow);
         QCOMPARE(after.nodes.size(), before.nodes.size());
         for (std::size_t i = 0; i < before.nodes.size(); ++i) {

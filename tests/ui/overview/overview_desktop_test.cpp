@@ -2,11 +2,13 @@
 // from the command line or by a drop.
 #include "support/editor_fixture.h"
 #include "ui/editor/scenario_editor.h"
+#include "ui/overview/campaign_history.h"
 #include "ui/overview/recent_campaigns.h"
 
 #include <QApplication>
 #include <QMenu>
 #include <QMimeData>
+#include <QUndoStack>
 
 using namespace mf7;
 using namespace mf7::test;
@@ -105,7 +107,7 @@ class OverviewDesktopTest : public QObject {
         c.change(e);
         std::string after = bytes(e);
         QVERIFY(after != before && e.state.campaign_changed && e.overview().isWindowModified());
-        QCOMPARE(e.overview().action("Mundo")->text(), "&Undo " + c.step);
+        QCOMPARE(menu_action(e.overview(), "Mundo")->text(), "&Undo " + c.step);
         e.trigger("Mundo");
         QVERIFY(bytes(e) == before);
         QVERIFY(!e.state.campaign_changed && !e.overview().isWindowModified());
@@ -157,11 +159,11 @@ class OverviewDesktopTest : public QObject {
         e.msgs.answers = {Answer::Yes};
         e.save_as("DEMO");
         const QString typed = "&Undo Type Win Campaign SMK";
-        QCOMPARE(e.overview().action("Mundo")->text(), typed);
+        QCOMPARE(menu_action(e.overview(), "Mundo")->text(), typed);
         QVERIFY(show_active(e.overview()));
         double_click_row(e.list1(), 2);
         click(e.windows.editor(), "Command1");
-        QCOMPARE(e.overview().action("Mundo")->text(), typed);
+        QCOMPARE(menu_action(e.overview(), "Mundo")->text(), typed);
         QVERIFY(!e.state.campaign_changed && !e.overview().isWindowModified());
         kUndo[3].change(e);
         e.msgs.answers = {Answer::Yes};
@@ -176,7 +178,34 @@ class OverviewDesktopTest : public QObject {
         QCOMPARE(recent_campaigns::list(), QStringList{pathToQ(e.game.campaign_path())});
         // Open starts a new history.
         e.open();
-        QVERIFY(!e.overview().action("Mundo")->isEnabled());
+        QVERIFY(!menu_action(e.overview(), "Mundo")->isEnabled());
+    }
+
+    // A step ends however its change leaves the scope, an early return included; a step that
+    // changed nothing records nothing.
+    void aStepEndsOnEveryWayOutOfIt() {
+        EditorState state;
+        CampaignHistory history(
+            state, [] { return TypedNames{}; }, [](const TypedNames&) {}, nullptr);
+        auto change = [&](uint16_t prestige, bool early) {
+            HistoryStep step(history, QString::number(prestige));
+            state.campaign.player_start_prestige = prestige;
+            if (early)
+                return;
+            state.campaign.scenario_count = 1;
+        };
+        const struct {
+            uint16_t prestige;
+            bool early;
+            int steps;
+        } changes[] = {{7, true, 1}, {7, true, 1}, {8, false, 2}};
+        for (const auto& c : changes) {
+            change(c.prestige, c.early);
+            QCOMPARE(history.stack().count(), c.steps);
+        }
+        QCOMPARE(history.stack().undoText(), QString("8"));
+        history.stack().undo();
+        QVERIFY(state.campaign.player_start_prestige == 7 && state.campaign.scenario_count == 0);
     }
 
     void recentListKeepsTheLastEightNewestFirst() {

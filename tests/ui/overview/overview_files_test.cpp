@@ -121,17 +121,17 @@ class OverviewWindowFilesTest : public QObject {
         windows.start();
         OverviewWindow& w = windows.overview();
         QCOMPARE(w.windowTitle(), QString("MF7-editor, Campaign overview.[*]"));
-        QCOMPARE(w.action("Mnew")->shortcut(), QKeySequence(QKeySequence::New));
-        QCOMPARE(w.action("Mopen")->shortcut(), QKeySequence(QKeySequence::Open));
-        QVERIFY(!w.action("Msave_as")->shortcut().isEmpty());
-        QVERIFY(!w.action("exit")->shortcut().isEmpty());
+        QCOMPARE(menu_action(w, "Mnew")->shortcut(), QKeySequence(QKeySequence::New));
+        QCOMPARE(menu_action(w, "Mopen")->shortcut(), QKeySequence(QKeySequence::Open));
+        QVERIFY(!menu_action(w, "Msave_as")->shortcut().isEmpty());
+        QVERIFY(!menu_action(w, "exit")->shortcut().isEmpty());
         QCOMPARE(state.settings.program_folder, game.dir.path());
         QCOMPARE(msgs.shown.size(), size_t(1));
         QVERIFY(QString::fromStdString(msgs.shown[0].text).startsWith(message));
         QCOMPARE(enabled_actions(w), kAlways);
-        w.action("about")->trigger();
+        menu_action(w, "about")->trigger();
         QVERIFY(windows.about().close());
-        w.action("Set_edit")->trigger();
+        menu_action(w, "Set_edit")->trigger();
         QVERIFY(windows.folder_settings().close());
         QCOMPARE(enabled_actions(w), kAlways);
         QCOMPARE(child<QGroupBox>(w, "Frame2")->title(),
@@ -227,7 +227,7 @@ class OverviewWindowFilesTest : public QObject {
         expected[3] = char(4465 >> 8);
         QVERIFY(read_all(path) == expected);
         QVERIFY(!e.state.campaign_changed && !chooser.isVisible());
-        QVERIFY(e.state.chooser_target == ChooserTarget{});
+        QVERIFY(e.windows.chooser().target() == ChooserTarget{});
 
         // A double-click saves under the name as listed.
         NativePath old = join_path(folder, "Old.CAM");
@@ -256,7 +256,7 @@ class OverviewWindowFilesTest : public QObject {
         QVERIFY(chooser.isVisible());
         c.replace(e, pathToQ(c2));
         QVERIFY(!chooser.isVisible());
-        QVERIFY(e.state.chooser_target.kind != ChooserTarget::Kind::SaveAs);
+        QVERIFY(e.windows.chooser().target().kind != ChooserTarget::Kind::SaveAs);
         if (QByteArray(c.what) == "Clear")
             return; // nothing left to save
         e.trigger("Msave_as");

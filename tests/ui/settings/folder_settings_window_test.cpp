@@ -2,9 +2,12 @@
 // opens.
 #include "platform/drives.h"
 #include "support/editor_fixture.h"
+#include "support/temp_dir.h"
 #include "ui/common/look.h"
 #include "ui/settings/folder_picker.h"
 #include "ui/settings/folder_settings_window.h"
+
+#include <QComboBox>
 
 #include <filesystem>
 
@@ -146,6 +149,37 @@ class FolderSettingsWindowTest : public QObject {
         click(w, "Command2");
         QCOMPARE(e.state.settings.mf7_cam, good);
         QCOMPARE(colours(w), kAllGreen);
+    }
+
+    // A folder on a drive of its own (the home folder) lists from that drive's top; a drive that
+    // stops answering gets the game's message and the picker goes on at the main drive.
+    void aDriveListsFromItsTopAndOneNotAnsweringFallsBackToTheMainDrive() {
+        TempDir dir;
+        NativePath home = dir.file("ann");
+        std::filesystem::create_directories(to_native(join_path(home, "films")));
+        QByteArray old_home = qgetenv("HOME");
+        qputenv("HOME", QByteArray::fromStdString(home.str()));
+        Editor e;
+        e.state.settings.mf7_smk = join_path(home, "films");
+        FolderSettingsWindow& w = open_settings(e);
+        QVERIFY(show_active(w));
+        w.field(5)->setFocus();
+        QTest::keyClick(w.field(5), Qt::Key_Return);
+        qputenv("HOME", old_home); // the picker has read its drives
+        FolderPicker& p = e.windows.folder_picker();
+        QCOMPARE(rows(child<QListWidget>(p, "Dir1")),
+                 (QStringList{pathToQ(home), "  films"}));
+
+        std::filesystem::remove_all(to_native(home));
+        auto* drives = child<QComboBox>(p, "Drive1");
+        QCOMPARE(pathFromQ(drives->currentText()), home);
+        drives->setFocus();
+        QTest::keyClick(drives, Qt::Key_Up);
+        QTest::keyClick(drives, Qt::Key_Down);
+        QCOMPARE(e.msgs.texts(), Texts{drive_not_responding(home)});
+        QCOMPARE(p.dir_path(), drive_root(main_drive()));
+        QCOMPARE(drives->currentIndex(), 0);
+        QCOMPARE(pathFromQ(child<QLineEdit>(p, "Text1")->text()), drive_root(main_drive()));
     }
 };
 
