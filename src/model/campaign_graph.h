@@ -2,8 +2,8 @@
 // The campaign as a graph: a node per scenario as the overview shows it, and an arrow per
 // outcome (and per alternative goto), with the colours the map and its Graphviz source use.
 #include "model/campaign_flow.h"
-#include "platform/native_path.h"
 #include "model/overview.h"
+#include "platform/native_path.h"
 
 #include <string>
 #include <vector>

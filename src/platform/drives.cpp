@@ -141,38 +141,4 @@ NativePath nearest_existing_folder(const NativePath& folder) {
     return drive_root(main_drive());
 }
 
-std::vector<NativePath> folder_chain(const NativePath& folder, const NativePath& drive) {
-    std::vector<NativePath> chain;
-    std::string root = drive_root(drive).str();
-    std::string f = folder.str();
-    while (!f.empty()) {
-        chain.insert(chain.begin(), NativePath(f));
-        if (f == root || f.size() <= root.size())
-            break;
-        std::size_t cut = f.find_last_of(std::string("/") + path_separator());
-        if (cut == std::string::npos)
-            break;
-        std::string parent = cut == 0 ? f.substr(0, 1) : f.substr(0, cut);
-        if (parent.size() < root.size())
-            parent = root;
-        if (parent == f)
-            break;
-        f = parent;
-    }
-    return chain;
-}
-
-NativePath child_path(const NativePath& folder, const NativePath& name) {
-    const std::string& f = folder.str();
-    if (!f.empty() && (f.back() == '/' || f.back() == path_separator()))
-        return NativePath(f + name.str());
-    return join_path(folder, name);
-}
-
-NativePath leaf_name(const NativePath& path) {
-    const std::string& p = path.str();
-    std::size_t cut = p.find_last_of(std::string("/") + path_separator());
-    return cut == std::string::npos ? path : NativePath(p.substr(cut + 1));
-}
-
 } // namespace mf7

@@ -22,13 +22,6 @@ NativePath main_drive();
 NativePath drive_root(const NativePath& drive);
 // The message for a drive that does not answer (game text, the drive as path_in_message).
 std::string drive_not_responding(const NativePath& drive);
-// The folders from the drive's top down to folder, as the folder picker shows them open: "/",
-// "/home", "/home/ann".
-std::vector<NativePath> folder_chain(const NativePath& folder, const NativePath& drive);
-// A sub-folder's path; a drive's top folder already ends in its separator.
-NativePath child_path(const NativePath& folder, const NativePath& name);
-// The last component of a path, or the path itself when it has no separator.
-NativePath leaf_name(const NativePath& path);
 // The folder itself when it exists, else its nearest existing parent, else the drive's root.
 NativePath nearest_existing_folder(const NativePath& folder);
 

@@ -2,8 +2,8 @@
 // What the four reports share: where they go and under which name, the date line, the test of
 // the report folder, and the writing of the lines with CR LF through a temporary file.
 #include "model/campaign.h"
-#include "platform/native_path.h"
 #include "model/overview.h"
+#include "platform/native_path.h"
 
 #include <functional>
 #include <optional>

@@ -5,8 +5,8 @@
 // Its object names ("Form1", "Text1", "Command1" ...) are the editor's documented control names:
 // stable handles for tests and automation.
 #include "model/menu_states.h"
-#include "platform/native_path.h"
 #include "model/overview.h"
+#include "platform/native_path.h"
 #include "ui/overview/overview_commands.h"
 #include "ui/window_handover.h"
 

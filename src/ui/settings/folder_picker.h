@@ -20,7 +20,7 @@ class FolderBrowser;
 class Messages;
 
 struct PickerSetup {
-    int field = 0;      // the settings window's field number: 1 to 7 or 9
+    int field = 0;     // the settings window's field number: 1 to 7 or 9
     NativePath folder; // where to start
     std::string pattern;
     std::string label; // what is being chosen

@@ -167,8 +167,7 @@ class FolderSettingsWindowTest : public QObject {
         QTest::keyClick(w.field(5), Qt::Key_Return);
         qputenv("HOME", old_home); // the picker has read its drives
         FolderPicker& p = e.windows.folder_picker();
-        QCOMPARE(rows(child<QListWidget>(p, "Dir1")),
-                 (QStringList{pathToQ(home), "  films"}));
+        QCOMPARE(rows(child<QListWidget>(p, "Dir1")), (QStringList{pathToQ(home), "  films"}));
 
         std::filesystem::remove_all(to_native(home));
         auto* drives = child<QComboBox>(p, "Drive1");
