@@ -172,7 +172,7 @@ std::string cp1252_bytes(const json::Value& v, bool raw, const std::string& wher
             std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
             fail(v.line, where,
                  "the character " + std::string(code) + " has no Windows-1252 byte" +
-                     (raw ? "" : " (bytes Windows-1252 leaves undefined need the raw form)"));
+                     (lossy ? "" : " (bytes Windows-1252 leaves undefined need the raw form)"));
         }
         if (!raw && byte == 0)
             fail(v.line, where, "a name holds no NUL character (use the raw form)");
