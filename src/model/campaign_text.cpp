@@ -7,7 +7,6 @@
 #include <charconv>
 #include <cstdio>
 #include <limits>
-#include <set>
 
 namespace mf7 {
 
@@ -244,21 +243,25 @@ void read_value(const json::Value& v, const json::Value*& out, const std::string
 // Reads the members of obj into the fields visit names: every key once, no other key.
 template <typename Visit>
 void read_object(const json::Value& obj, const std::string& where, Visit visit) {
-    std::set<std::string> known;
-    visit([&](const std::string& key, auto&) { known.insert(key); });
-    std::set<std::string> seen;
+    std::vector<std::string> keys;
+    visit([&](const std::string& key, auto&) { keys.push_back(key); });
+    // The member that gives each key, in the order of keys.
+    std::vector<const json::Member*> given(keys.size(), nullptr);
     for (const json::Member& m : obj.members) {
-        if (!known.count(m.key))
+        auto it = std::find(keys.begin(), keys.end(), m.key);
+        if (it == keys.end())
             fail(m.line, where, "unknown key \"" + m.key + "\"");
-        if (!seen.insert(m.key).second)
+        const json::Member*& slot = given[static_cast<std::size_t>(it - keys.begin())];
+        if (slot)
             fail(m.line, where, "key \"" + m.key + "\" stands twice");
+        slot = &m;
     }
+    std::size_t i = 0;
     visit([&](const std::string& key, auto& field) {
-        auto it = std::find_if(obj.members.begin(), obj.members.end(),
-                               [&](const json::Member& m) { return m.key == key; });
-        if (it == obj.members.end())
+        const json::Member* m = given[i++];
+        if (!m)
             fail(obj.line, where, "missing key \"" + key + "\"");
-        read_value(*it->value, field, where.empty() ? key : where + "." + key);
+        read_value(*m->value, field, where.empty() ? key : where + "." + key);
     });
 }
 

@@ -71,6 +71,7 @@ TEST(BatchText, ImportRefusesFaultyTextsAndWritesNothing) {
         {[](std::vector<std::string>& l) { l.erase(l.begin() + 35); },
          "line 7: scenarios[0]: missing key \"bv_goto\""},
         {line(36, "      \"bv_gotto\": 1,"), "line 36: scenarios[0]: unknown key \"bv_gotto\""},
+        {line(37, "      \"bv_goto\": 1,"), "line 37: scenarios[0]: key \"bv_goto\" stands twice"},
         {line(36, "      \"bv_goto\": 32768,"),
          "line 36: scenarios[0].bv_goto: 32768 is out of range -32768 to 32767"},
         {line(36, "      \"bv_goto\": 1.5,"),
