@@ -119,6 +119,7 @@ void OverviewWindow::build_menus() {
     separator(file, "skil01");
     add(file, "Msave_as", "Save &as")
         ->setShortcut(standard_or(QKeySequence::SaveAs, "Ctrl+Shift+S"));
+    add(file, "Mexport", "&Export as text...");
     add(file, "Mclose", "&Clear");
     separator(file, "skil03");
     QAction* exit = add(file, "exit", "E&xit program");
@@ -318,6 +319,7 @@ void OverviewWindow::connect_fields() {
     connect(action("Mnew"), &QAction::triggered, this, &OverviewWindow::new_clicked);
     connect(action("Mopen"), &QAction::triggered, this, &OverviewWindow::open_clicked);
     connect(action("Msave_as"), &QAction::triggered, this, &OverviewWindow::save_as_clicked);
+    connect(action("Mexport"), &QAction::triggered, this, &OverviewWindow::export_text_clicked);
     connect(action("Mclose"), &QAction::triggered, this, &OverviewWindow::clear_clicked);
     connect(action("exit"), &QAction::triggered, this, &OverviewWindow::exit_clicked);
     connect(action("language_conversion"), &QAction::triggered, this,
@@ -335,7 +337,7 @@ void OverviewWindow::apply_menu_states() {
     MenuStates states = menu_states(menu_facts_);
     for (const char* name : {"Mnew", "Mopen"})
         action(name)->setEnabled(states.file_entries);
-    for (const char* name : {"language_conversion", "Msave_as", "Mclose"})
+    for (const char* name : {"language_conversion", "Msave_as", "Mexport", "Mclose"})
         action(name)->setEnabled(states.campaign_entries);
     // The menu itself, not only its entry in the bar: a re-enabled window enables every menu it
     // holds that was not disabled on its own, and the menu's entry in the bar follows the menu.

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,10 @@ class OverviewWindow : public QMainWindow {
     void apply_menu_states();
     // What Text3, Text4 and Text5 show, typed names included: the check tests these.
     std::array<std::string, 3> header_file_texts() const;
+
+    // Asks where File > Export as text writes, proposing a path; empty for cancel. Tests set it;
+    // unset, a save dialog asks.
+    std::function<QString(const QString& proposed)> ask_text_export_path;
 
     // The undo history of the campaign record.
     CampaignHistory& history() const { return *history_; }
@@ -137,6 +142,7 @@ class OverviewWindow : public QMainWindow {
     void new_clicked();
     void open_clicked();
     void save_as_clicked();
+    void export_text_clicked();
     void clear_clicked();
     void exit_clicked();
     void open_picked(const ChooserPick& pick);
