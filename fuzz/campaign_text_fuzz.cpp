@@ -1,6 +1,7 @@
 // The campaign text: import of any text, and the round trip of any file image. Import either
-// refuses with a message or gives a record whose text imports to the same record; every
-// 31,944-byte image comes back from its text byte for byte.
+// refuses with a message naming the line or gives a record whose text imports to the same
+// record; every 31,944-byte image (the input cut or padded with NULs) comes back from its text
+// byte for byte.
 #include "fuzz_support.h"
 #include "model/campaign_text.h"
 
@@ -40,6 +41,9 @@ void round_trip_image(std::string bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::string input = fuzz::bytes_of(data, size);
     import_any_text(input);
-    round_trip_image(input);
+    // Texts are imported only: a text's round trip as a file image would only repeat what the
+    // property test does, at the cost of half the runs.
+    if (!input.starts_with('{'))
+        round_trip_image(input);
     return 0;
 }
