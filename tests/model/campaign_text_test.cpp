@@ -129,9 +129,9 @@ TEST(CampaignText, NamesArePlainStringsOnlyWhenTheyComeBackSo) {
     }
 }
 
-// Hand edits land at exactly their bytes: a header prestige (offset 2), slot 1's scenario file
-// (44 + 636 + 8 = 688), slot 2's brilliant-victory goto (44 + 1272 + 416 = 1732) and slot 4's
-// loss prestige (44 + 2544 + 334 = 2922).
+// Hand edits land at exactly their bytes, wherever their keys stand: a header prestige (offset 2),
+// slot 1's scenario file (44 + 636 + 8 = 688), slot 2's brilliant-victory goto (44 + 1272 + 416 =
+// 1732) and slot 4's loss prestige (44 + 2544 + 334 = 2922).
 TEST(CampaignText, HandEditsChangeExactlyTheirBytes) {
     std::string bytes = campaign_to_bytes(demo::demo_campaign());
     std::string text = text_of(bytes);
@@ -139,6 +139,12 @@ TEST(CampaignText, HandEditsChangeExactlyTheirBytes) {
     text = with_line(text, slot_line(1, kScnFile), "      \"scn_file\": \"NEU\xC3\x89.SCN\",");
     text = with_line(text, slot_line(2, kBvGoto), "      \"bv_goto\": -2,");
     text = with_line(text, slot_line(4, kLPrestige), "      \"l_prestige\": 65535,");
+    // Keys may stand in any order: slot 0's bv_goto and bv_if_played swapped change nothing.
+    std::vector<std::string> lines = split_lines_any(text);
+    std::swap(lines[slot_line(0, kBvGoto) - 1], lines[slot_line(0, kBvGoto)]);
+    text.clear();
+    for (const auto& l : lines)
+        text += l + "\n";
     std::string expected = bytes;
     expected.replace(2, 2, "\xD2\x04");
     expected.replace(688, 20, std::string("NEU\xC9.SCN") + std::string(12, '\0'));
