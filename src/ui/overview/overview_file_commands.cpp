@@ -1,14 +1,11 @@
-// The overview's file commands (New, Open, Save as, Clear, Exit) and the names the file chooser
-// hands back.
+// The overview's file commands (New, Open, Save as, Export as text, Clear, Exit) and the names the
+// file chooser hands back.
 #include "ui/overview/overview_window.h"
 
 #include "model/campaign_file.h"
 #include "model/campaign_text.h"
-#include "model/chooser_targets.h"
-#include "model/field_rules.h"
 #include "model/file_commands.h"
 #include "model/state.h"
-#include "model/text_file.h"
 #include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/paths.h"
@@ -21,13 +18,7 @@
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QStyle>
 
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
