@@ -3,6 +3,7 @@
 #include "campaign_graph_input.h"
 #include "demo/demo_game.h"
 #include "model/campaign.h"
+#include "model/campaign_text.h"
 #include "platform/paths.h"
 #include "settings/settings.h"
 
@@ -68,6 +69,8 @@ int main(int argc, char** argv) {
     sort_game_files(games / "full", out);
     put(out / "campaign_graph", "demo", fuzz::input_of_campaign(demo::demo_campaign()));
     put(out / "campaign_graph", "full", fuzz::input_of_campaign(demo::full_campaign(12)));
+    put(out / "campaign_text", "demo.json", campaign_to_text(demo::demo_campaign()));
+    put(out / "campaign_text", "full.json", campaign_to_text(demo::full_campaign(50)));
     put(out / "settings_file", "mf7edit.ini",
         settings_file_text(demo::demo_settings(from_native(games / "demo")), "3.0.1"));
     fs::remove_all(games);

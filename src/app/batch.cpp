@@ -21,7 +21,10 @@ constexpr const char* kUsage =
     "       mf7batch flow CAMPAIGN [--json] [--ini FILE]\n"
     "       mf7batch graph CAMPAIGN [--format json|dot|svg|png] [--out FILE] [--ini FILE]\n"
     "       mf7batch copy CAMPAIGN --to FOLDER [--ext txt|deu|fra] [--no-scenarios] "
-    "[--no-campaign] [--no-grey] [--no-hide] [--ini FILE]\n";
+    "[--no-campaign] [--no-grey] [--no-hide] [--ini FILE]\n"
+    "       mf7batch export CAMPAIGN [--out FILE]\n"
+    "       mf7batch import TEXT --out CAMPAIGN\n"
+    "       mf7batch diff CAMPAIGN_A CAMPAIGN_B\n";
 
 // One row per command: name and function.
 const std::map<std::string, std::function<int(BatchContext&)>>& commands() {
@@ -106,6 +109,8 @@ int run_command(const std::vector<NativePath>& args, const NativePath& program_f
         out << kUsage;
         return 0;
     }
+    if (std::optional<int> status = run_text_command(args, out, err))
+        return *status;
     if (args.size() < 2 || !commands().count(args[0].str())) {
         err << kUsage;
         return 2;

@@ -61,6 +61,11 @@ int batch_flow(BatchContext& context);
 // graph [--format json|dot|svg|png] [--out FILE]: the campaign map.
 int batch_graph(BatchContext& context);
 
+// export, import and diff, which need no settings file: the exit status, or nothing when args
+// name another command.
+std::optional<int> run_text_command(const std::vector<NativePath>& args, std::ostream& out,
+                                    std::ostream& err);
+
 // Draws the map as "svg" or "png" bytes; a batch tool built with the windows' drawing sets one.
 using MapRenderer = std::function<std::optional<std::string>(
     const CampaignGraph&, const CampaignFlow&, const std::string& format, std::string& error)>;

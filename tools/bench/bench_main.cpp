@@ -4,6 +4,7 @@
 #include "demo/demo_game.h"
 #include "model/campaign_file.h"
 #include "model/campaign_flow.h"
+#include "model/campaign_text.h"
 #include "model/overview.h"
 #include "model/state.h"
 #include "platform/command_line.h"
@@ -53,6 +54,7 @@ struct Bench {
     std::vector<OverviewRow> rows;
     QuietMessages messages;
     ReportTime time{"06-12-2026", "12:00:00"};
+    std::string text; // the campaign as JSON text, for the import
 
     void open() {
         state = EditorState{};
@@ -113,6 +115,17 @@ std::vector<Operation> operations() {
          [](Bench& b) {
              CheckHeaderTexts header{"WON.SMK", "LOST.SMK", "full.txt"};
              check_missing_files(report_inputs(b.state, b.rows), header, b.messages);
+         }},
+        {"export as text", opened, [](Bench& b) { b.text = campaign_to_text(b.state.campaign); }},
+        {"import text",
+         [](Bench& b) {
+             b.open();
+             b.text = campaign_to_text(b.state.campaign);
+         },
+         [](Bench& b) {
+             std::string error;
+             if (!campaign_from_text(b.text, b.state.campaign, error))
+                 std::fprintf(stderr, "mf7bench: %s\n", error.c_str());
          }},
         {"flow: demo campaign", [](Bench&) {},
          [](Bench&) {

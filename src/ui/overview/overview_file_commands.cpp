@@ -1,10 +1,13 @@
-// The overview's file commands (New, Open, Save as, Clear, Exit) and the names the file chooser
-// hands back.
+// The overview's file commands (New, Open, Save as, Export as text, Clear, Exit) and the names the
+// file chooser hands back.
 #include "ui/overview/overview_window.h"
 
 #include "model/campaign_file.h"
+#include "model/campaign_text.h"
 #include "model/file_commands.h"
 #include "model/state.h"
+#include "platform/files.h"
+#include "platform/messages.h"
 #include "platform/paths.h"
 #include "platform/text.h"
 #include "ui/common/file_chooser.h"
@@ -13,6 +16,9 @@
 #include "ui/overview/campaign_history.h"
 
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -87,6 +93,38 @@ void OverviewWindow::save_as_clicked() {
     ChooserSetup setup = save_campaign_chooser(state_.cam_folder, trim_path(state_.cam_name));
     // The changed flag stays set until the file has been written (save_picked).
     emit chooserRequested(setup);
+}
+
+void OverviewWindow::export_text_clicked() {
+    commit_focused_field();
+    // The record as Save as would write it, typed names applied and blanks turned into NULs, in
+    // a copy: an export changes nothing in the campaign.
+    CampaignRecord cam = state_.campaign;
+    cam.lose_smk = make_text_field(fromQ(lose_film_->text()));
+    cam.win_smk = make_text_field(fromQ(win_film_->text()));
+    cam.description_txt = make_text_field(fromQ(description_->text()));
+    blanks_to_nul(cam);
+    std::string name = trim_path(state_.cam_name).str();
+    name = name.empty() ? "newcamp" : name.substr(0, name.find_last_of('.'));
+    const NativePath& folder =
+        state_.cam_folder.empty() ? state_.settings.mf7_cam : state_.cam_folder;
+    QString proposed = pathToQ(join_path(trim_path(folder), NativePath(name + ".json")));
+    QString chosen = ask_text_export_path
+                         ? ask_text_export_path(proposed)
+                         : QFileDialog::getSaveFileName(this, "Export the campaign as text",
+                                                        proposed, "JSON text (*.json)");
+    if (chosen.isEmpty())
+        return;
+    QString path = QFileInfo(chosen).suffix().isEmpty() ? chosen + ".json" : chosen;
+    NativePath target = pathFromQ(path);
+    // The dialog asked before replacing the name as given, not one with the extension added.
+    if (path != chosen && file_exists(target) &&
+        messages_.show(path_in_message(target) + " already exists.\nDo you want to replace it?",
+                       Buttons::YesNo) != Answer::Yes)
+        return;
+    FileError error;
+    if (!write_file_atomic(target, campaign_to_text(cam), error))
+        report_file_error(messages_, path_in_message(target), "write the file: ", error.text);
 }
 
 void OverviewWindow::clear_clicked() {

@@ -46,6 +46,7 @@ void OverviewWindow::build_menus() {
     separator(file, "skil01");
     menu_.save_as = add(file, "Msave_as", "Save &as");
     menu_.save_as->setShortcut(standard_or(QKeySequence::SaveAs, "Ctrl+Shift+S"));
+    menu_.export_text = add(file, "Mexport", "&Export as text...");
     menu_.clear = add(file, "Mclose", "&Clear");
     QAction* before_exit = separator(file, "skil03");
     menu_.exit = add(file, "exit", "E&xit program");
@@ -109,6 +110,7 @@ void OverviewWindow::connect_menus() {
     connect(menu_.new_campaign, &QAction::triggered, this, &OverviewWindow::new_clicked);
     connect(menu_.open, &QAction::triggered, this, &OverviewWindow::open_clicked);
     connect(menu_.save_as, &QAction::triggered, this, &OverviewWindow::save_as_clicked);
+    connect(menu_.export_text, &QAction::triggered, this, &OverviewWindow::export_text_clicked);
     connect(menu_.clear, &QAction::triggered, this, &OverviewWindow::clear_clicked);
     connect(menu_.exit, &QAction::triggered, this, &OverviewWindow::exit_clicked);
     connect(menu_.copy, &QAction::triggered, this, &OverviewWindow::copyRequested);
@@ -122,7 +124,7 @@ void OverviewWindow::apply_menu_states() {
     MenuStates states = menu_states(menu_facts_);
     for (QAction* a : {menu_.new_campaign, menu_.open})
         a->setEnabled(states.file_entries);
-    for (QAction* a : {menu_.copy, menu_.save_as, menu_.clear})
+    for (QAction* a : {menu_.copy, menu_.save_as, menu_.export_text, menu_.clear})
         a->setEnabled(states.campaign_entries);
     // The menu itself, not only its entry in the bar: a re-enabled window enables every menu it
     // holds that was not disabled on its own, and the menu's entry in the bar follows the menu.

@@ -15,6 +15,7 @@
 #include <QHash>
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,8 +39,8 @@ class CampaignHistory;
 
 // The overview's menu entries, for enabling them and for tests and automation to trigger.
 struct OverviewMenuEntries {
-    QAction *new_campaign = nullptr, *open = nullptr, *save_as = nullptr, *clear = nullptr,
-            *exit = nullptr;
+    QAction *new_campaign = nullptr, *open = nullptr, *save_as = nullptr, *export_text = nullptr,
+            *clear = nullptr, *exit = nullptr;
     QAction *undo = nullptr, *redo = nullptr;
     QAction* copy = nullptr;
     QAction *missing_files = nullptr, *campaign_list = nullptr, *full_report = nullptr,
@@ -79,6 +80,10 @@ class OverviewWindow : public QMainWindow {
     void apply_menu_states();
     // What Text3, Text4 and Text5 show, typed names included: the check tests these.
     std::array<std::string, 3> header_file_texts() const;
+
+    // Asks where File > Export as text writes, proposing a path; empty for cancel. Tests set it;
+    // unset, a save dialog asks.
+    std::function<QString(const QString& proposed)> ask_text_export_path;
 
     // The undo history of the campaign record.
     CampaignHistory& history() const { return *history_; }
@@ -159,6 +164,7 @@ class OverviewWindow : public QMainWindow {
     void new_clicked();
     void open_clicked();
     void save_as_clicked();
+    void export_text_clicked();
     void clear_clicked();
     void exit_clicked();
     void open_picked(const ChooserPick& pick);

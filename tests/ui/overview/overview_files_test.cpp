@@ -3,7 +3,9 @@
 // they leave.
 #include "support/editor_fixture.h"
 
+#include "model/campaign_text.h"
 #include "ui/common/message_boxes.h"
+#include "ui/common/qt_text.h"
 #include "ui/help/about_window.h"
 #include "ui/overview/new_campaign_dialog.h"
 #include "ui/overview/recent_campaigns.h"
@@ -238,6 +240,39 @@ class OverviewWindowFilesTest : public QObject {
         QVERIFY(read_all(old) == expected);
         QCOMPARE(e.state.cam_name, "Old.CAM"_path);
         QVERIFY(!chooser.isVisible());
+    }
+
+    // File > Export as text writes the campaign as Save as would (the film name typed in Text3
+    // applied, its extension completed) and leaves the record as it was; a name without an
+    // extension gets ".json".
+    void exportAsText() {
+        Editor e;
+        QVERIFY(!menu_action(e.overview(), "Mexport")->isEnabled());
+        e.open();
+        QVERIFY(menu_action(e.overview(), "Mexport")->isEnabled());
+        QVERIFY(show_active(e.overview()));
+        e.field("Text3")->setFocus();
+        e.field("Text3")->selectAll();
+        QTest::keyClicks(e.field("Text3"), "won");
+        const CampaignRecord before = e.state.campaign;
+        QString proposed;
+        NativePath chosen = join_path(e.game.dir.path(), "demo-text");
+        e.overview().ask_text_export_path = [&](const QString& p) {
+            proposed = p;
+            return pathToQ(chosen);
+        };
+        e.trigger("Mexport");
+        QCOMPARE(proposed, pathToQ(join_path(e.state.settings.mf7_cam, "DEMO.json")));
+        QVERIFY(e.msgs.shown.empty());
+        // The file's bytes with win_smk (offset 4, 20 bytes) holding the typed name.
+        std::string expected = read_all(e.game.campaign_path());
+        expected.replace(4, 20, std::string("won.smk") + std::string(13, '\0'));
+        CampaignRecord written;
+        std::string error;
+        QVERIFY2(campaign_from_text(read_all(NativePath(chosen.str() + ".json")), written, error),
+                 error.c_str());
+        QVERIFY(campaign_to_bytes(written) == expected);
+        QVERIFY(e.state.campaign == before);
     }
 
     // A Save as chooser belongs to the campaign it was opened for: whatever replaces that

@@ -1,0 +1,190 @@
+#include "model/campaign_text.h"
+
+#include "demo/demo_game.h"
+#include "platform/files.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace mf7;
+
+namespace {
+
+// Every file name field of the record.
+template <typename Fn> void for_each_name(CampaignRecord& cam, Fn fn) {
+    fn(cam.win_smk);
+    fn(cam.lose_smk);
+    fn(cam.description_txt);
+    for (auto& s : cam.scenarios) {
+        for (TextField* f : {&s.scn_file, &s.scn_smk, &s.scn_mus, &s.scn_txt})
+            fn(*f);
+        for (auto& o : s.outcome)
+            for (TextField* f : {&o.smk, &o.mus, &o.txt, &o.smk_after})
+                fn(*f);
+    }
+}
+
+// 31,944 random bytes; with names, every name field holds up to 20 characters from an alphabet
+// with blanks, quotes, a control byte, an undefined byte and accented letters, NUL padded.
+std::string random_file(unsigned seed, bool names) {
+    std::mt19937 rng(seed);
+    std::string bytes(layout::kFileSize, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(rng() % 256);
+    if (!names)
+        return bytes;
+    CampaignRecord cam = campaign_from_bytes(bytes);
+    static const std::string kAlphabet = std::string("AZaz09. \"\\\x01\x81\xE9\x80\xFF", 15);
+    for_each_name(cam, [&](TextField& f) {
+        std::size_t length = rng() % 21;
+        f.fill('\0');
+        for (std::size_t i = 0; i < length; ++i)
+            f[i] = kAlphabet[rng() % kAlphabet.size()];
+    });
+    return campaign_to_bytes(cam);
+}
+
+std::string text_of(std::string_view bytes) {
+    return campaign_to_text(campaign_from_bytes(bytes));
+}
+
+std::string bytes_of(const std::string& text) {
+    CampaignRecord cam;
+    std::string error;
+    EXPECT_TRUE(campaign_from_text(text, cam, error)) << error;
+    return campaign_to_bytes(cam);
+}
+
+// The text with line n (from 1) replaced.
+std::string with_line(const std::string& text, std::size_t n, const std::string& line) {
+    std::vector<std::string> lines = split_lines_any(text);
+    lines.at(n - 1) = line;
+    std::string out;
+    for (const auto& l : lines)
+        out += l + "\n";
+    return out;
+}
+
+// The text has a line per field: the header's four from line 2, slot k's 45 fields from line
+// 8 + 47 k (its braces on the lines around them), the trailer's two after the list.
+std::size_t slot_line(std::size_t slot, std::size_t field) {
+    return 8 + 47 * slot + field;
+}
+constexpr std::size_t kScnFile = 4, kBvGoto = 28, kLPrestige = 23;
+
+} // namespace
+
+TEST(CampaignText, ExportThenImportGivesBackEveryByte) {
+    std::vector<std::pair<std::string, std::string>> files = {
+        {"demo", campaign_to_bytes(demo::demo_campaign())},
+        {"full 50", campaign_to_bytes(demo::full_campaign(50))},
+        {"all zero", std::string(layout::kFileSize, '\0')},
+        {"all 0xFF", std::string(layout::kFileSize, '\xFF')},
+    };
+    CampaignRecord cleared;
+    reset_campaign(cleared); // scenario file names of 20 blanks
+    files.push_back({"cleared", campaign_to_bytes(cleared)});
+    for (unsigned seed = 1; seed <= 40; ++seed)
+        files.push_back({"seed " + std::to_string(seed), random_file(seed, seed % 2 == 0)});
+    int plain_names = 0;
+    for (const auto& [name, bytes] : files) {
+        SCOPED_TRACE(name);
+        std::string text = text_of(bytes);
+        ASSERT_EQ(bytes_of(text), bytes);
+        plain_names += text.find("_smk\": \"") != std::string::npos;
+    }
+    EXPECT_GT(plain_names, 15); // the random names reached the plain form too
+}
+
+// The two forms of a name, as a person reads them in the text.
+TEST(CampaignText, NamesArePlainStringsOnlyWhenTheyComeBackSo) {
+    struct Row {
+        std::string bytes; // NUL padded to 20
+        std::string json;
+    };
+    std::vector<Row> rows = {
+        {"", R"("")"},
+        {"SCN01.SCN", R"("SCN01.SCN")"},
+        {"Caf\xE9 \x80.txt", R"("Café €.txt")"},
+        {"A\"B\\\x01", R"("A\"B\\\u0001")"},
+        {"ABCDEFGHIJKLMNOPQRST", R"("ABCDEFGHIJKLMNOPQRST")"},
+        {"ABC                 ", R"({"raw": "ABC                 "})"},
+        {"ABC ", R"({"raw": "ABC \u0000\u0000\u0000\u0000\u0000\u0000\u0000\u0000\u0000)"
+                 R"(\u0000\u0000\u0000\u0000\u0000\u0000\u0000"})"},
+        {std::string("AB\0CD", 5), R"({"raw": "AB\u0000CD\u0000\u0000\u0000\u0000\u0000)"
+                                   R"(\u0000\u0000\u0000\u0000\u0000\u0000\u0000\u0000\u0000)"
+                                   R"(\u0000"})"},
+        {"\x81\x8D\x8F\x90\x9D", R"({"raw": "\u0081\u008d\u008f\u0090\u009d\u0000\u0000)"
+                                 R"(\u0000\u0000\u0000\u0000\u0000\u0000\u0000\u0000\u0000)"
+                                 R"(\u0000\u0000\u0000\u0000"})"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.json);
+        CampaignRecord cam;
+        std::copy(row.bytes.begin(), row.bytes.end(), cam.win_smk.begin());
+        std::string text = campaign_to_text(cam);
+        EXPECT_EQ(split_lines_any(text)[3], "  \"win_smk\": " + row.json + ",");
+        EXPECT_EQ(bytes_of(text), campaign_to_bytes(cam));
+    }
+}
+
+// Hand edits land at exactly their bytes, wherever their keys stand: a header prestige (offset 2),
+// slot 1's scenario file (44 + 636 + 8 = 688), slot 2's brilliant-victory goto (44 + 1272 + 416 =
+// 1732) and slot 4's loss prestige (44 + 2544 + 334 = 2922).
+TEST(CampaignText, HandEditsChangeExactlyTheirBytes) {
+    std::string bytes = campaign_to_bytes(demo::demo_campaign());
+    std::string text = text_of(bytes);
+    text = with_line(text, 3, "  \"player_start_prestige\": 1234,");
+    text = with_line(text, slot_line(1, kScnFile), "      \"scn_file\": \"NEU\xC3\x89.SCN\",");
+    text = with_line(text, slot_line(2, kBvGoto), "      \"bv_goto\": -2,");
+    text = with_line(text, slot_line(4, kLPrestige), "      \"l_prestige\": 65535,");
+    // Keys may stand in any order: slot 0's bv_goto and bv_if_played swapped change nothing.
+    std::vector<std::string> lines = split_lines_any(text);
+    std::swap(lines[slot_line(0, kBvGoto) - 1], lines[slot_line(0, kBvGoto)]);
+    text.clear();
+    for (const auto& l : lines)
+        text += l + "\n";
+    std::string expected = bytes;
+    expected.replace(2, 2, "\xD2\x04");
+    expected.replace(688, 20, std::string("NEU\xC9.SCN") + std::string(12, '\0'));
+    expected.replace(1732, 2, "\xFE\xFF");
+    expected.replace(2922, 2, "\xFF\xFF");
+    EXPECT_EQ(bytes_of(text), expected);
+}
+
+// A changed goto changes one line of the text, the line of that field.
+TEST(CampaignText, OneChangedGotoIsOneChangedLine) {
+    CampaignRecord cam = demo::demo_campaign();
+    std::vector<std::string> before = split_lines_any(campaign_to_text(cam));
+    cam.scenarios[3].outcome[BV].goto_scn = 7;
+    std::vector<std::string> after = split_lines_any(campaign_to_text(cam));
+    ASSERT_EQ(before.size(), after.size());
+    std::vector<std::size_t> changed;
+    for (std::size_t i = 0; i < before.size(); ++i)
+        if (before[i] != after[i])
+            changed.push_back(i + 1);
+    EXPECT_EQ(changed, std::vector<std::size_t>{slot_line(3, kBvGoto)});
+    EXPECT_EQ(after[slot_line(3, kBvGoto) - 1], "      \"bv_goto\": 7,");
+}
+
+TEST(CampaignText, DifferencesNameSlotFieldAndBothValues) {
+    CampaignRecord a = demo::demo_campaign(), b = a;
+    EXPECT_TRUE(campaign_differences(a, b).empty());
+    b.scenario_count = -3;
+    b.scenarios[3].outcome[BV].goto_scn = 7;
+    b.scenarios[49].scn_file = make_text_field("X.SCN");
+    b.trailer_extra[79] = 0xAB;
+    std::string zeros;
+    for (int i = 0; i < 77; ++i)
+        zeros += " 00";
+    std::string trailer_before = "\"4D 46" + zeros + " 00\"";
+    std::string trailer_after = "\"4D 46" + zeros + " AB\"";
+    EXPECT_EQ(campaign_differences(a, b),
+              (std::vector<std::string>{
+                  "scenario_count: 8 -> -3",
+                  "scenario 3 bv_goto: 4 -> 7",
+                  "scenario 49 scn_file: \"\" -> {\"raw\": \"X.SCN               \"}",
+                  "trailer_extra: " + trailer_before + " -> " + trailer_after,
+              }));
+}
