@@ -75,7 +75,7 @@ std::optional<ScenarioData> read_scenario_data(const NativePath& path, Messages&
 
 } // namespace
 
-ScenarioSummary read_scenario_summary(const Settings& settings, CountryTable& countries,
+ScenarioSummary read_scenario_summary(const Settings& settings, const CountryTable& countries,
                                       const std::string& name, Messages& messages,
                                       FolderListings* listings) {
     ScenarioSummary s;

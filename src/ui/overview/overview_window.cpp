@@ -282,7 +282,7 @@ void OverviewWindow::start() {
         pathFromQ(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     state_.settings.program_folder =
         settings_folder(strip_final_separator(state_.start_folder), user_folder);
-    state_.countries.country_names_loaded = false;
+    state_.countries.forget();
     SettingsResult r = read_settings(state_.settings, messages_);
     set_selection_caption(-1);
     state_.campaign_changed = false;
