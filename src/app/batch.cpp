@@ -1,6 +1,7 @@
 #include "app/batch.h"
 
 #include "model/campaign_file.h"
+#include "platform/command_line.h"
 #include "platform/cp1252.h"
 #include "platform/paths.h"
 #include "settings/settings.h"
@@ -9,6 +10,7 @@
 #include <cerrno>
 #include <functional>
 #include <map>
+#include <sstream>
 #include <system_error>
 
 namespace mf7 {
@@ -105,9 +107,11 @@ bool output_written(std::ostream& out, std::ostream& err) {
 int run_command(const std::vector<std::string>& args, const std::string& program_folder,
                 std::ostream& out, std::ostream& err) {
     // Options a command does not know are refused by the command with its own usage.
-    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
-        out << kUsage;
-        return 0;
+    if (std::find_if(args.begin(), args.end(), [](const std::string& a) {
+            return a == "--help" || a == "-h" || a == "--version";
+        }) != args.end()) {
+        std::ostringstream refused;
+        return answer_command_line(args, {}, kUsage, out, refused).value_or(0);
     }
     if (std::optional<int> status = run_text_command(args, out, err))
         return *status;
