@@ -41,6 +41,8 @@ expect 1 "$bin/mf7demo" "$tmp/mine"
 [ "$(ls -A "$tmp/mine")" = notes.txt ] || { echo "FAIL: mf7demo wrote into a foreign folder"; fail=1; }
 expect 0 "$bin/mf7demo" "$tmp/demo" --ini "$tmp/mf7edit.ini"
 expect 0 "$bin/mf7demo" "$tmp/demo"
+grep -q "Edit Folder settings" "$tmp/out" && grep -q -- "--ini" "$tmp/out" ||
+    { echo "FAIL: mf7demo does not say how to point the editor at it"; fail=1; }
 
 # The scenario and campaign files are larger than the limit: errors, no signal, no leftovers.
 mkdir "$tmp/to"
