@@ -26,7 +26,10 @@ constexpr const char* kUsage =
     "[--no-campaign] [--no-grey] [--no-hide] [--ini FILE]\n"
     "       mf7batch export CAMPAIGN [--out FILE]\n"
     "       mf7batch import TEXT --out CAMPAIGN\n"
-    "       mf7batch diff CAMPAIGN_A CAMPAIGN_B\n";
+    "       mf7batch diff CAMPAIGN_A CAMPAIGN_B\n"
+    "       mf7batch --help|--version\n"
+    "Without --ini the settings come from mf7edit.ini beside the program when it is there (a\n"
+    "copy not installed), else from $XDG_CONFIG_HOME/mf7edit/mf7edit.ini (~/.config/mf7edit).\n";
 
 // One row per command: name and function.
 const std::map<std::string, std::function<int(BatchContext&)>>& commands() {

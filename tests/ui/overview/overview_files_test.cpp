@@ -113,6 +113,9 @@ class OverviewWindowFilesTest : public QObject {
         QFETCH(bool, has_file);
         QFETCH(QString, message);
         DemoGame game;
+        // Without a file beside the program the settings are the user's, not the folder's.
+        QByteArray old_config = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(game.dir.file("config")));
         game.state.settings.mf7_rep = game.dir.file("no-reports");
         if (has_file)
             QVERIFY(write_settings(game.state.settings, "3.0.1", game.dir.str(), game.msgs));
@@ -127,7 +130,9 @@ class OverviewWindowFilesTest : public QObject {
         QCOMPARE(menu_action(w, "Mopen")->shortcut(), QKeySequence(QKeySequence::Open));
         QVERIFY(!menu_action(w, "Msave_as")->shortcut().isEmpty());
         QVERIFY(!menu_action(w, "exit")->shortcut().isEmpty());
-        QCOMPARE(state.settings.program_folder, game.dir.str());
+        qputenv("XDG_CONFIG_HOME", old_config);
+        QCOMPARE(state.settings.program_folder,
+                 has_file ? game.dir.str() : game.dir.str() + "/config/mf7edit");
         QCOMPARE(msgs.shown.size(), size_t(1));
         QVERIFY(QString::fromStdString(msgs.shown[0].text).startsWith(message));
         QCOMPARE(enabled_actions(w), kAlways);
