@@ -22,7 +22,7 @@ const std::array<std::string, kCountryCodes>& builtin_country_names() {
 namespace {
 
 void load_country_names(CountryTable& t, const Settings& s, Messages& messages) {
-    std::string path = join_path(s.mf7main, "GUI97" + s.text_ext);
+    NativePath path = join_path(s.mf7main, NativePath("GUI97" + s.text_ext));
     std::string text;
     FileError error;
     std::vector<std::string> lines;
@@ -68,7 +68,7 @@ std::optional<std::string> get_main_country(EditorState& state, Messages& messag
     std::string name = field_text(first);
     if (name.empty())
         return std::nullopt;
-    std::string path = join_game_name(state.settings.mf7_scn, name);
+    NativePath path = join_game_name(state.settings.mf7_scn, name);
     if (!file_exists(path))
         return "Main Country = Unknown";
     std::string raw;

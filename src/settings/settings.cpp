@@ -11,7 +11,7 @@
 
 namespace mf7 {
 
-const std::string& Settings::folder(Folder f) const {
+const NativePath& Settings::folder(Folder f) const {
     switch (f) {
     case kProgramFolder:
         return program_folder;
@@ -41,7 +41,8 @@ void apply_settings_line(Settings& s, const std::string& line) {
     if (line.size() < 8)
         return;
     std::string key = line.substr(0, 8);
-    std::string value = trim(line.substr(8));
+    std::string text = trim(line.substr(8));
+    NativePath value(text);
     if (key == "mf7_cam=")
         s.mf7_cam = value;
     else if (key == "mf7_scn=")
@@ -57,7 +58,7 @@ void apply_settings_line(Settings& s, const std::string& line) {
     else if (key == "mf7_rep=")
         s.mf7_rep = value;
     else if (key == "mf7text=")
-        s.set_mf7text(value);
+        s.set_mf7text(text);
 }
 
 void check_paths(Settings& s) {
@@ -76,11 +77,13 @@ SettingsResult read_settings(Settings& s, Messages& messages) {
     return read_settings_file(s, join_path(s.program_folder, kSettingsFileName), messages);
 }
 
-SettingsResult read_settings_file(Settings& s, const std::string& path, Messages& messages) {
+SettingsResult read_settings_file(Settings& s, const NativePath& path, Messages& messages) {
     std::string text;
     FileError error;
     if (!read_file(path, text, error)) {
-        std::string subject = path_in_message(path.substr(path.find_last_of("/\\") + 1));
+        const std::string& bytes = path.str();
+        std::string subject =
+            path_in_message(NativePath(bytes.substr(bytes.find_last_of("/\\") + 1)));
         report_file_error(
             messages, subject,
             "read the ini-file from the MF7-editors root directory. Filename: ", error.text);
@@ -113,9 +116,10 @@ std::string settings_file_text(const Settings& s, const std::string& version_tex
                                bool windows_form) {
     // The game's platform does not tell letter case apart in paths, so values are stored lower
     // case there; elsewhere lower-casing would break the path.
-    auto stored_value = [windows_form](const std::string& value) {
-        return windows_form ? fold_case(value) : value;
+    auto stored_value = [windows_form](std::string_view value) {
+        return windows_form ? fold_case(value) : std::string(value);
     };
+    auto stored_folder = [&](const NativePath& folder) { return stored_value(folder.str()); };
     std::vector<std::string> lines = {
         "/* MF7editor - Version " + version_text,
         "/* Location of this file: same directory as the the MF7_editor.exe",
@@ -130,13 +134,13 @@ std::string settings_file_text(const Settings& s, const std::string& version_tex
         "/* mf7text the pattern of the edition's text files.",
         "/*",
         "/*---------------------------------------------------------",
-        "mf7_cam=" + stored_value(s.mf7_cam),
-        "mf7_scn=" + stored_value(s.mf7_scn),
-        "mf7_mus=" + stored_value(s.mf7_mus),
-        "mf7_smk=" + stored_value(s.mf7_smk),
-        "mf7_txt=" + stored_value(s.mf7_txt),
-        "mf7_rep=" + stored_value(s.mf7_rep),
-        "mf7main=" + stored_value(s.mf7main),
+        "mf7_cam=" + stored_folder(s.mf7_cam),
+        "mf7_scn=" + stored_folder(s.mf7_scn),
+        "mf7_mus=" + stored_folder(s.mf7_mus),
+        "mf7_smk=" + stored_folder(s.mf7_smk),
+        "mf7_txt=" + stored_folder(s.mf7_txt),
+        "mf7_rep=" + stored_folder(s.mf7_rep),
+        "mf7main=" + stored_folder(s.mf7main),
         "mf7text=" + stored_value(s.mf7text),
         "/* end of ini",
     };
@@ -150,13 +154,13 @@ std::string settings_file_text(const Settings& s, const std::string& version_tex
     return lossy ? "\xEF\xBB\xBF" + text : ansi;
 }
 
-bool write_settings(Settings& s, const std::string& version_text, const std::string& start_folder,
+bool write_settings(Settings& s, const std::string& version_text, const NativePath& start_folder,
                     Messages& messages) {
     if (!folder_exists(s.program_folder)) {
         messages.show("Specified Folder doesn't exist: " + path_in_message(s.program_folder));
         s.program_folder = start_folder;
     }
-    std::string path = join_path(s.program_folder, kSettingsFileName);
+    NativePath path = join_path(s.program_folder, kSettingsFileName);
     FileError error;
     if (!write_file_atomic(path, settings_file_text(s, version_text), error)) {
         report_file_error(messages, path_in_message(path), "write the file: ", error.text);
@@ -167,21 +171,22 @@ bool write_settings(Settings& s, const std::string& version_text, const std::str
     return true;
 }
 
-std::string strip_final_separator(const std::string& folder) {
-    if (folder.size() <= 1)
+NativePath strip_final_separator(const NativePath& folder) {
+    const std::string& f = folder.str();
+    if (f.size() <= 1)
         return folder;
-    char last = folder.back();
+    char last = f.back();
     if (last != '/' && last != '\\')
         return folder;
     // A drive root such as "C:\" loses its separator too: the game's tools then add it back.
-    return folder.substr(0, folder.size() - 1);
+    return NativePath(f.substr(0, f.size() - 1));
 }
 
 namespace {
 
 // An installed program (under /usr, /usr/local, ~/.local, ...) has its desktop entry in the
 // prefix's share folder beside its bin folder; a copy built or unpacked anywhere has none.
-bool installed_program(const std::string& program_folder) {
+bool installed_program(const NativePath& program_folder) {
     std::filesystem::path prefix = to_native(program_folder).parent_path();
     std::error_code ignored;
     return std::filesystem::is_regular_file(prefix / "share" / "applications" / "mf7edit.desktop",
@@ -190,8 +195,7 @@ bool installed_program(const std::string& program_folder) {
 
 } // namespace
 
-std::string settings_folder(const std::string& program_folder,
-                            const std::string& user_config_folder) {
+NativePath settings_folder(const NativePath& program_folder, const NativePath& user_config_folder) {
     // Only a file that is already there makes a portable or development copy: a writable folder
     // alone does not (root may write /usr/bin, a user ~/.local/bin), and other users would then
     // read one user's settings.
@@ -204,18 +208,18 @@ std::string settings_folder(const std::string& program_folder,
     return user_config_folder;
 }
 
-std::string default_user_config_folder() {
+NativePath default_user_config_folder() {
 #ifdef _WIN32
-    // The user's roaming application data; the variable holds the folder in the ANSI code page.
+    // The user's roaming application data.
     if (const wchar_t* appdata = _wgetenv(L"APPDATA"); appdata && *appdata)
         return from_native(std::filesystem::path(appdata) / L"mf7edit");
 #endif
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     if (xdg && *xdg)
-        return join_path(xdg, "mf7edit");
+        return join_path(NativePath(xdg), "mf7edit");
     const char* home = std::getenv("HOME");
     if (home && *home)
-        return join_path(join_path(home, ".config"), "mf7edit");
+        return join_path(join_path(NativePath(home), ".config"), "mf7edit");
     return {};
 }
 
