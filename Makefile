@@ -10,6 +10,12 @@ LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 export CCACHE_BASEDIR := $(CURDIR)
 # Debug objects would otherwise be cached per folder, so a fresh clone would compile everything.
 export CCACHE_NOHASHDIR := 1
+# The optimised build, which the package is made from, carries Debian's hardening flags
+# (stack protector, fortified functions, read-only relocations bound at start).
+BUILDFLAGS = $(shell DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get $(1))
+HARDENING := $(if $(shell command -v dpkg-buildflags),\
+  "-DCMAKE_CXX_FLAGS=$(call BUILDFLAGS,CPPFLAGS) $(call BUILDFLAGS,CXXFLAGS)" \
+  "-DCMAKE_EXE_LINKER_FLAGS=$(call BUILDFLAGS,LDFLAGS)")
 
 .PHONY: run test test-windows setup build-run build-test build-fuzz fuzz screenshots bench package clean
 
@@ -17,7 +23,8 @@ setup:
 	@scripts/setup.sh
 
 build-run: setup
-	@cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DMF7_BUILD_TESTS=OFF $(LAUNCHER) >/dev/null
+	@cmake -S . -B $(RUN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DMF7_BUILD_TESTS=OFF $(LAUNCHER) \
+	  $(HARDENING) >/dev/null
 	@cmake --build $(RUN_DIR)
 
 build-test: setup

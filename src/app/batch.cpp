@@ -1,6 +1,7 @@
 #include "app/batch.h"
 
 #include "model/campaign_file.h"
+#include "platform/command_line.h"
 #include "platform/cp1252.h"
 #include "platform/paths.h"
 #include "settings/settings.h"
@@ -9,6 +10,7 @@
 #include <cerrno>
 #include <functional>
 #include <map>
+#include <sstream>
 #include <system_error>
 
 namespace mf7 {
@@ -24,7 +26,10 @@ constexpr const char* kUsage =
     "[--no-campaign] [--no-grey] [--no-hide] [--ini FILE]\n"
     "       mf7batch export CAMPAIGN [--out FILE]\n"
     "       mf7batch import TEXT --out CAMPAIGN\n"
-    "       mf7batch diff CAMPAIGN_A CAMPAIGN_B\n";
+    "       mf7batch diff CAMPAIGN_A CAMPAIGN_B\n"
+    "       mf7batch --help|--version\n"
+    "Without --ini the settings come from mf7edit.ini beside the program when it is there (a\n"
+    "copy not installed), else from $XDG_CONFIG_HOME/mf7edit/mf7edit.ini (~/.config/mf7edit).\n";
 
 // One row per command: name and function.
 const std::map<std::string, std::function<int(BatchContext&)>>& commands() {
@@ -105,9 +110,11 @@ bool output_written(std::ostream& out, std::ostream& err) {
 int run_command(const std::vector<NativePath>& args, const NativePath& program_folder,
                 std::ostream& out, std::ostream& err) {
     // Options a command does not know are refused by the command with its own usage.
-    if (std::find(args.begin(), args.end(), NativePath("--help")) != args.end()) {
-        out << kUsage;
-        return 0;
+    if (std::find_if(args.begin(), args.end(), [](const NativePath& a) {
+            return a.str() == "--help" || a.str() == "-h" || a.str() == "--version";
+        }) != args.end()) {
+        std::ostringstream refused;
+        return answer_command_line(args, {}, kUsage, out, refused).value_or(0);
     }
     if (std::optional<int> status = run_text_command(args, out, err))
         return *status;

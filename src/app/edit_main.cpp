@@ -1,5 +1,6 @@
 // mf7edit: the campaign editor.
 #include "model/state.h"
+#include "platform/command_line.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "ui/common/message_boxes.h"
@@ -9,20 +10,20 @@
 #include <QApplication>
 #include <QTimer>
 
-#include <algorithm>
 #include <iostream>
+#include <sstream>
 
 int main(int argc, char** argv) {
     mf7::ignore_file_size_signal();
     // Besides a campaign the editor takes only the display system's own options, which
-    // QApplication removes; --help is answered before, so that it needs no display.
+    // QApplication removes; --help and --version are answered before, so that they need no
+    // display.
     const std::string usage = "usage: mf7edit [CAMPAIGN] [Qt options such as -platform NAME]\n";
     std::vector<std::string> before(argv + 1, argv + argc);
-    if (std::find(before.begin(), before.end(), "--help") != before.end() ||
-        std::find(before.begin(), before.end(), "-h") != before.end()) {
-        std::cout << usage;
+    std::ostringstream ignored;
+    if (auto status = mf7::answer_command_line(before, {}, usage, std::cout, ignored);
+        status && *status == 0)
         return 0;
-    }
     QApplication app(argc, argv);
     QStringList args = QApplication::arguments();
     if (args.size() > 2 || (args.size() == 2 && args[1].startsWith(u'-'))) {

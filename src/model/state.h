@@ -4,6 +4,7 @@
 #include "model/campaign.h"
 #include "model/country_names.h"
 #include "model/scenario_file.h"
+#include "platform/command_line.h"
 #include "settings/settings.h"
 
 #include <cstdint>
@@ -11,7 +12,7 @@
 
 namespace mf7 {
 
-constexpr const char* kVersionText = "3.0.1";
+constexpr const char* kVersionText = kProgramVersion;
 
 struct EditorState {
     CampaignRecord campaign;

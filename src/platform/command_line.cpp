@@ -4,14 +4,31 @@
 
 namespace mf7 {
 
+namespace {
+
+bool has(const std::vector<std::string>& args, const char* a, const char* b) {
+    return std::find_if(args.begin(), args.end(),
+                        [&](const std::string& arg) { return arg == a || arg == b; }) != args.end();
+}
+
+// "usage: mf7demo ROOT ..." names mf7demo.
+std::string program_name(const std::string& usage) {
+    std::string rest = usage.substr(std::min(usage.size(), usage.find(' ') + 1));
+    return rest.substr(0, rest.find_first_of(" \n"));
+}
+
+} // namespace
+
 std::optional<int> answer_command_line(const std::vector<std::string>& args,
                                        const std::vector<KnownOption>& known,
                                        const std::string& usage, std::ostream& out,
                                        std::ostream& err) {
-    if (std::find_if(args.begin(), args.end(), [](const std::string& a) {
-            return a == "--help" || a == "-h";
-        }) != args.end()) {
+    if (has(args, "--help", "-h")) {
         out << usage;
+        return 0;
+    }
+    if (has(args, "--version", "--version")) {
+        out << program_name(usage) << " " << kProgramVersion << "\n";
         return 0;
     }
     for (std::size_t i = 0; i < args.size(); ++i) {

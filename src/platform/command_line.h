@@ -1,6 +1,7 @@
 #pragma once
 // What every executable does with its command line first: --help (or -h) prints the usage to
-// standard output and ends with 0, an option the program does not know prints it to the error
+// standard output and ends with 0, --version prints the program's name and version and ends
+// with 0, an option the program does not know prints it to the error
 // stream and ends with 2, so that no option is ever taken for a file or folder name.
 #include "platform/native_path.h"
 
@@ -16,7 +17,11 @@ struct KnownOption {
     bool takes_value = false;
 };
 
-// The exit status when the program is to end here, nothing when it goes on.
+// The program's release, the package's version.
+constexpr const char* kProgramVersion = MF7_VERSION;
+
+// The exit status when the program is to end here, nothing when it goes on. The usage starts
+// with "usage: PROGRAM", the name --version prints.
 std::optional<int> answer_command_line(const std::vector<std::string>& args,
                                        const std::vector<KnownOption>& known,
                                        const std::string& usage, std::ostream& out,

@@ -8,7 +8,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 namespace mf7 {
 
@@ -185,20 +184,24 @@ NativePath strip_final_separator(const NativePath& folder) {
 
 namespace {
 
-// Whether a file can be made in `folder`: permissions alone do not tell (read-only mounts).
-bool folder_writable(const NativePath& folder) {
-    NativePath probe = join_path(folder, ".mf7edit-write-test");
-    bool ok = static_cast<bool>(std::ofstream(to_native(probe)));
+// An installed program (under /usr, /usr/local, ~/.local, ...) has its desktop entry in the
+// prefix's share folder beside its bin folder; a copy built or unpacked anywhere has none.
+bool installed_program(const NativePath& program_folder) {
+    std::filesystem::path prefix = to_native(program_folder).parent_path();
     std::error_code ignored;
-    std::filesystem::remove(to_native(probe), ignored);
-    return ok;
+    return std::filesystem::is_regular_file(prefix / "share" / "applications" / "mf7edit.desktop",
+                                            ignored);
 }
 
 } // namespace
 
 NativePath settings_folder(const NativePath& program_folder, const NativePath& user_config_folder) {
-    if (user_config_folder.empty() || file_exists(join_path(program_folder, kSettingsFileName)) ||
-        folder_writable(program_folder))
+    // Only a file that is already there makes a portable or development copy: a writable folder
+    // alone does not (root may write /usr/bin, a user ~/.local/bin), and other users would then
+    // read one user's settings.
+    bool beside = file_exists(join_path(program_folder, kSettingsFileName)) &&
+                  !installed_program(program_folder);
+    if (user_config_folder.empty() || beside)
         return program_folder;
     std::error_code ignored;
     std::filesystem::create_directories(to_native(user_config_folder), ignored);
@@ -206,6 +209,11 @@ NativePath settings_folder(const NativePath& program_folder, const NativePath& u
 }
 
 NativePath default_user_config_folder() {
+#ifdef _WIN32
+    // The user's roaming application data.
+    if (const wchar_t* appdata = _wgetenv(L"APPDATA"); appdata && *appdata)
+        return from_native(std::filesystem::path(appdata) / L"mf7edit");
+#endif
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     if (xdg && *xdg)
         return join_path(NativePath(xdg), "mf7edit");

@@ -67,12 +67,13 @@ std::string settings_text_as_utf8(const std::string& bytes);
 // Writes the file into program_folder; start_folder replaces a program_folder that is gone.
 bool write_settings(Settings& settings, const std::string& version_text,
                     const NativePath& start_folder, Messages& messages);
-// The folder of the settings file: the program's folder when a settings file is there or the
-// folder can be written (a copy unpacked anywhere), otherwise `user_config_folder`, made when
-// missing (an installed program under a system folder).
+// The folder of the settings file: the program's folder when a settings file is already there
+// and the program is not an installed one (a portable or development copy, as `make run` makes),
+// otherwise `user_config_folder`, made when missing. An installed program's folder is never
+// written into.
 NativePath settings_folder(const NativePath& program_folder, const NativePath& user_config_folder);
 // The per-user config folder of the editor: $XDG_CONFIG_HOME/mf7edit, else
-// $HOME/.config/mf7edit; empty when neither is set. The window asks Qt for the same folder.
+// $HOME/.config/mf7edit (%APPDATA%\mf7edit on Windows); empty when none is set.
 NativePath default_user_config_folder();
 // "C:\" and "/" keep their separator; any other folder loses a final one.
 NativePath strip_final_separator(const NativePath& folder);

@@ -19,7 +19,9 @@
 #include "ui/settings/folder_picker.h"
 #include "ui/settings/folder_settings_window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QIcon>
 
 namespace mf7 {
 
@@ -27,6 +29,8 @@ EditorWindows::EditorWindows(EditorState& state, Messages& messages)
     : state_(state), messages_(messages),
       overview_(std::make_unique<OverviewWindow>(state, messages)) {
     quit = [] { QCoreApplication::exit(0); };
+    // Every window of the editor carries the icon of the desktop's menu entry.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/mf7edit.svg")));
     OverviewWindow* overview = overview_.get();
     connect(overview, &OverviewWindow::chooserRequested, this,
             [this, overview](const ChooserSetup& setup) { open_chooser(setup, overview); });

@@ -1,5 +1,6 @@
 #!/bin/sh
-# Every executable answers --help with its usage and 0 and an unknown option with its usage and 2;
+# Every executable answers --help and -h with its usage and 0, --version with its name and the
+# release (usage: executables_test.sh BIN VERSION), all three without a display, and an unknown option with its usage and 2;
 # mf7demo writes only into a new or empty folder or an earlier demo game; beyond the file-size
 # limit a write gives an error message instead of ending the program.
 bin=$1
@@ -20,8 +21,12 @@ expect() {
 }
 for exe in mf7edit mf7batch mf7demo mf7bench mf7copybench mf7shots; do
     [ -x "$bin/$exe" ] || continue
-    expect 0 "$bin/$exe" --help
-    grep -q "^usage: $exe" "$tmp/out" || { echo "FAIL: no usage from $exe --help"; fail=1; }
+    for opt in --help -h; do
+        expect 0 env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$bin/$exe" $opt
+        grep -q "^usage: $exe" "$tmp/out" || { echo "FAIL: no usage from $exe $opt"; fail=1; }
+    done
+    expect 0 env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$bin/$exe" --version
+    [ "$(cat "$tmp/out")" = "$exe $2" ] || { echo "FAIL: $exe --version: $(cat "$tmp/out")"; fail=1; }
     expect 2 "$bin/$exe" --frobnicate
     grep -q "^usage: $exe" "$tmp/err" || { echo "FAIL: no usage from $exe --frobnicate"; fail=1; }
 done
@@ -36,6 +41,8 @@ expect 1 "$bin/mf7demo" "$tmp/mine"
 [ "$(ls -A "$tmp/mine")" = notes.txt ] || { echo "FAIL: mf7demo wrote into a foreign folder"; fail=1; }
 expect 0 "$bin/mf7demo" "$tmp/demo" --ini "$tmp/mf7edit.ini"
 expect 0 "$bin/mf7demo" "$tmp/demo"
+grep -q "Edit Folder settings" "$tmp/out" && grep -q -- "--ini" "$tmp/out" ||
+    { echo "FAIL: mf7demo does not say how to point the editor at it"; fail=1; }
 
 # The scenario and campaign files are larger than the limit: errors, no signal, no leftovers.
 mkdir "$tmp/to"

@@ -69,17 +69,22 @@ TEST(SettingsFile, WrittenWhereItCanBeAndReadBack) {
                   "path(s) in error is shown on a Red background."});
 }
 
-// An installed program's folder cannot be written: its settings live in the user's folder,
-// unless a settings file already stands beside the program.
-TEST(SettingsFolder, BesideTheProgramOnlyWhenItIsThereOrWritable) {
-    TempDir writable, user, with_ini;
+// The settings live in the user's folder unless a settings file already stands beside a program
+// that is not installed: a writable folder (root's /usr/bin, a user's ~/.local/bin) is no reason,
+// and an installed program's folder is never used, even with a file left there.
+TEST(SettingsFolder, BesideTheProgramOnlyWhenItIsThereAndNotInstalled) {
+    TempDir writable, user, with_ini, prefix;
     demo::write_bytes(with_ini.file(kSettingsFileName), "mf7_cam=/x\r\n");
     std::filesystem::permissions(with_ini.str(), std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
+    std::filesystem::create_directories(to_native(prefix.file("share/applications")));
+    std::filesystem::create_directories(to_native(prefix.file("bin")));
+    demo::write_bytes(prefix.file("share/applications/mf7edit.desktop"), "[Desktop Entry]\n");
+    demo::write_bytes(prefix.file("bin/mf7edit.ini"), "mf7_cam=/x\r\n");
     NativePath user_folder = user.file("mf7edit");
-    EXPECT_EQ(settings_folder(writable.path(), user_folder), writable.path());
+    EXPECT_EQ(settings_folder(writable.path(), user_folder), user_folder);
     EXPECT_EQ(settings_folder(with_ini.path(), user_folder), with_ini.path());
-    // /proc takes no new files, not even from root.
+    EXPECT_EQ(settings_folder(prefix.file("bin"), user_folder), user_folder);
     EXPECT_EQ(settings_folder("/proc"_path, user_folder), user_folder);
     EXPECT_TRUE(folder_exists(user_folder));
     // The program's folder comes without a final separator, even a drive root.

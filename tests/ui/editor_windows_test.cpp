@@ -15,6 +15,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
+#include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -137,10 +138,12 @@ class EditorWindowsTest : public QObject {
     }
 
     // About and the choosers open centred over the window that opened them, wherever it was moved
-    // since the last time; the editor, too, gets its focus back from its chooser.
+    // since the last time; the editor, too, gets its focus back from its chooser. Each carries the
+    // desktop menu's icon.
     void choosersAndAboutOpenOverTheirWindow() {
         Editor e(kOpened);
         QVERIFY(show_active(e.overview()));
+        QVERIFY(!e.overview().windowIcon().pixmap(32).isNull());
         for (QPoint at : {QPoint(0, 0), QPoint(60, 40)}) {
             e.overview().move(at);
             e.trigger("about");
@@ -157,6 +160,8 @@ class EditorWindowsTest : public QObject {
         QTest::mouseDClick(editor.field(7), Qt::LeftButton);
         QVERIFY(e.windows.chooser().isVisible());
         QVERIFY(centred_over(e.windows.chooser(), editor));
+        QCOMPARE(e.windows.chooser().windowIcon().pixmap(32).toImage(),
+                 QIcon(QStringLiteral(":/icons/mf7edit.svg")).pixmap(32).toImage());
         // Back in the editor, the focus is in the field that asked for the chooser.
         e.windows.chooser().close();
         QTRY_VERIFY(QApplication::activeWindow() == &editor);

@@ -54,5 +54,11 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::cout << "Demo game written to " << args[0].str() << "\n";
-    return args.size() == 3 ? write_settings_file(root, args[2]) : 0;
+    if (args.size() == 3)
+        return write_settings_file(root, args[2]);
+    // Without settings that name its folders the editor does not find the demo game.
+    std::cout << "To open it in the editor, choose Edit Folder settings in mf7edit and point the "
+                 "folders at it, or write the settings with:\n  mf7demo "
+              << root.str() << " --ini ~/.config/mf7edit/mf7edit.ini\n";
+    return 0;
 }

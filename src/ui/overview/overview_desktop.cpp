@@ -58,6 +58,12 @@ void OverviewWindow::show_typed_names(const TypedNames& typed) {
 }
 
 void OverviewWindow::sync_modified() {
+    // The caption stays the game's; the file's name follows it, as desktop editors show it, and
+    // "[*]" places the unsaved-changes mark after the name.
+    QString title = QStringLiteral("MF7-editor, Campaign overview.");
+    if (menu_facts_.campaign_file)
+        title += QStringLiteral(" - ") + pathToQ(state_.cam_name);
+    setWindowTitle(title + QStringLiteral("[*]"));
     setWindowModified(state_.campaign_changed);
 }
 
@@ -97,6 +103,7 @@ bool OverviewWindow::open_file(const NativePath& folder, const NativePath& name)
     if (read_campaign(state_, state_.cam_path, messages_)) {
         state_.campaign_changed = false;
         state_.selected_scn = -1;
+        menu_facts_.campaign_file = true;
         fill_overview();
         history_->restart();
         // A file read as damaged (no campaign at all, often) is shown, but not offered again.

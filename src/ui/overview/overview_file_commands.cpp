@@ -56,6 +56,8 @@ void OverviewWindow::new_campaign() {
     clear_rows();
     reset_campaign(state_.campaign);
     state_.selected_scn = -1;
+    // A new campaign has no file of its own until Save as gives it one.
+    menu_facts_.campaign_file = false;
     fill_overview();
     state_.campaign_changed = false;
     history_->restart();
@@ -73,7 +75,27 @@ void OverviewWindow::open_clicked() {
     emit chooserRequested(setup);
 }
 
+void OverviewWindow::save_clicked() {
+    store_typed_names();
+    // The same question and the same safe write as Save as, to the file the campaign came from.
+    if (write_campaign_file(state_, messages_) == SaveResult::Saved)
+        saved_as(state_.cam_path);
+    sync_modified();
+}
+
 void OverviewWindow::save_as_clicked() {
+    store_typed_names();
+    if (state_.cam_folder.empty())
+        state_.cam_folder = state_.settings.mf7_cam;
+    if (state_.cam_name.empty())
+        state_.cam_name = NativePath("newcamp.cam");
+    state_.cam_path = join_path(trim_path(state_.cam_folder), trim_path(state_.cam_name));
+    ChooserSetup setup = save_campaign_chooser(state_.cam_folder, trim_path(state_.cam_name));
+    // The changed flag stays set until the file has been written (save_picked).
+    emit chooserRequested(setup);
+}
+
+void OverviewWindow::store_typed_names() {
     commit_focused_field();
     emit scenarioListWindowHideRequested();
     blank_selection_caption();
@@ -85,14 +107,14 @@ void OverviewWindow::save_as_clicked() {
     cam.win_smk = make_text_field(fromQ(win_film_->text()));
     cam.description_txt = make_text_field(fromQ(description_->text()));
     history_->take_as_base();
-    if (state_.cam_folder.empty())
-        state_.cam_folder = state_.settings.mf7_cam;
-    if (state_.cam_name.empty())
-        state_.cam_name = NativePath("newcamp.cam");
-    state_.cam_path = join_path(trim_path(state_.cam_folder), trim_path(state_.cam_name));
-    ChooserSetup setup = save_campaign_chooser(state_.cam_folder, trim_path(state_.cam_name));
-    // The changed flag stays set until the file has been written (save_picked).
-    emit chooserRequested(setup);
+}
+
+void OverviewWindow::saved_as(const NativePath& path) {
+    state_.campaign_changed = false;
+    history_->mark_saved();
+    recent_opened(path);
+    menu_facts_.campaign_file = true;
+    apply_menu_states();
 }
 
 void OverviewWindow::export_text_clicked() {
@@ -144,6 +166,7 @@ void OverviewWindow::clear_clicked() {
     state_.campaign_changed = false;
     state_.selected_scn = -1;
     menu_facts_.campaign_shown = false;
+    menu_facts_.campaign_file = false;
     apply_menu_states();
     emit rowsShown();
     history_->restart();
@@ -207,11 +230,8 @@ void OverviewWindow::save_picked(const ChooserPick& pick) {
     state_.cam_name = pick.file;
     state_.cam_folder = pick.folder;
     state_.cam_path = join_path(state_.cam_folder, state_.cam_name);
-    if (write_campaign_file(state_, messages_) == SaveResult::Saved) {
-        state_.campaign_changed = false;
-        history_->mark_saved();
-        recent_opened(state_.cam_path);
-    }
+    if (write_campaign_file(state_, messages_) == SaveResult::Saved)
+        saved_as(state_.cam_path);
     sync_modified();
 }
 

@@ -44,6 +44,7 @@ void OverviewWindow::build_menus() {
     menu_.open = add(file, "Mopen", "&Open");
     menu_.open->setShortcut(QKeySequence::Open);
     separator(file, "skil01");
+    menu_.save = add(file, "Msave", "&Save");
     menu_.save_as = add(file, "Msave_as", "Save &as");
     menu_.save_as->setShortcut(standard_or(QKeySequence::SaveAs, "Ctrl+Shift+S"));
     menu_.export_text = add(file, "Mexport", "&Export as text...");
@@ -109,6 +110,7 @@ void OverviewWindow::build_reports_menu() {
 void OverviewWindow::connect_menus() {
     connect(menu_.new_campaign, &QAction::triggered, this, &OverviewWindow::new_clicked);
     connect(menu_.open, &QAction::triggered, this, &OverviewWindow::open_clicked);
+    connect(menu_.save, &QAction::triggered, this, &OverviewWindow::save_clicked);
     connect(menu_.save_as, &QAction::triggered, this, &OverviewWindow::save_as_clicked);
     connect(menu_.export_text, &QAction::triggered, this, &OverviewWindow::export_text_clicked);
     connect(menu_.clear, &QAction::triggered, this, &OverviewWindow::clear_clicked);
@@ -126,6 +128,13 @@ void OverviewWindow::apply_menu_states() {
         a->setEnabled(states.file_entries);
     for (QAction* a : {menu_.copy, menu_.save_as, menu_.export_text, menu_.clear})
         a->setEnabled(states.campaign_entries);
+    // Ctrl+S saves to the campaign's own file, or asks for one when it has none yet.
+    menu_.save->setEnabled(states.save);
+    QKeySequence save_key(QKeySequence::Save),
+        save_as_key = standard_or(QKeySequence::SaveAs, "Ctrl+Shift+S");
+    menu_.save->setShortcut(states.save ? save_key : QKeySequence());
+    menu_.save_as->setShortcuts(states.save ? QList<QKeySequence>{save_as_key}
+                                            : QList<QKeySequence>{save_as_key, save_key});
     // The menu itself, not only its entry in the bar: a re-enabled window enables every menu it
     // holds that was not disabled on its own, and the menu's entry in the bar follows the menu.
     reports_menu_->setEnabled(states.campaign_entries);

@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -278,10 +277,8 @@ void OverviewWindow::set_scenario_frame_caption(const QString& caption) {
 void OverviewWindow::start() {
     state_.version_text = kVersionText;
     // An installed program's folder cannot be written: its settings go to the user's folder.
-    NativePath user_folder =
-        pathFromQ(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     state_.settings.program_folder =
-        settings_folder(strip_final_separator(state_.start_folder), user_folder);
+        settings_folder(strip_final_separator(state_.start_folder), default_user_config_folder());
     state_.countries.forget();
     SettingsResult r = read_settings(state_.settings, messages_);
     set_selection_caption(-1);

@@ -39,8 +39,8 @@ class CampaignHistory;
 
 // The overview's menu entries, for enabling them and for tests and automation to trigger.
 struct OverviewMenuEntries {
-    QAction *new_campaign = nullptr, *open = nullptr, *save_as = nullptr, *export_text = nullptr,
-            *clear = nullptr, *exit = nullptr;
+    QAction *new_campaign = nullptr, *open = nullptr, *save = nullptr, *save_as = nullptr,
+            *export_text = nullptr, *clear = nullptr, *exit = nullptr;
     QAction *undo = nullptr, *redo = nullptr;
     QAction* copy = nullptr;
     QAction *missing_files = nullptr, *campaign_list = nullptr, *full_report = nullptr,
@@ -163,7 +163,11 @@ class OverviewWindow : public QMainWindow {
     // File commands.
     void new_clicked();
     void open_clicked();
+    void save_clicked();
     void save_as_clicked();
+    // The names typed into the header fields, stored in the record before a save.
+    void store_typed_names();
+    void saved_as(const NativePath& path);
     void export_text_clicked();
     void clear_clicked();
     void exit_clicked();

@@ -113,6 +113,9 @@ class OverviewWindowFilesTest : public QObject {
         QFETCH(bool, has_file);
         QFETCH(QString, message);
         DemoGame game;
+        // Without a file beside the program the settings are the user's, not the folder's.
+        QByteArray old_config = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(game.dir.file("config").str()));
         game.state.settings.mf7_rep = game.dir.file("no-reports");
         if (has_file)
             QVERIFY(write_settings(game.state.settings, "3.0.1", game.dir.path(), game.msgs));
@@ -127,7 +130,9 @@ class OverviewWindowFilesTest : public QObject {
         QCOMPARE(menu_action(w, "Mopen")->shortcut(), QKeySequence(QKeySequence::Open));
         QVERIFY(!menu_action(w, "Msave_as")->shortcut().isEmpty());
         QVERIFY(!menu_action(w, "exit")->shortcut().isEmpty());
-        QCOMPARE(state.settings.program_folder, game.dir.path());
+        qputenv("XDG_CONFIG_HOME", old_config);
+        QCOMPARE(state.settings.program_folder,
+                 has_file ? game.dir.path() : NativePath(game.dir.str() + "/config/mf7edit"));
         QCOMPARE(msgs.shown.size(), size_t(1));
         QVERIFY(QString::fromStdString(msgs.shown[0].text).startsWith(message));
         QCOMPARE(enabled_actions(w), kAlways);
@@ -296,6 +301,43 @@ class OverviewWindowFilesTest : public QObject {
             return; // nothing left to save
         e.trigger("Msave_as");
         QVERIFY(child<QLineEdit>(chooser, "Text1")->text() != "DEMO.CAM");
+    }
+
+    // File > Save (Ctrl+S) writes the campaign to the file it came from after Save as's question;
+    // a new campaign has no file yet, so Save is disabled and Ctrl+S opens Save as. The title
+    // names the file after the window's caption, the unsaved mark after the name.
+    void saveWritesTheOwnFile() {
+        Editor e(kOpened);
+        QVERIFY(show_active(e.overview()));
+        QCOMPARE(e.overview().windowTitle(),
+                 QString("MF7-editor, Campaign overview. - DEMO.CAM[*]"));
+        const NativePath path = e.game.campaign_path();
+        std::string expected = read_all(path);
+        e.field("Text2")->setFocus();
+        e.field("Text2")->selectAll();
+        QTest::keyClicks(e.field("Text2"), "1300");
+        for (Answer answer : {Answer::No, Answer::Yes}) {
+            e.msgs.clear();
+            e.msgs.answers = {answer};
+            QTest::keyClick(e.field("Text2"), Qt::Key_S, Qt::ControlModifier);
+            QCOMPARE(e.msgs.shown.size(), size_t(1));
+            QCOMPARE(e.msgs.shown[0].text, "F1-I02: Do you want to save this file: " + path.str());
+            QCOMPARE(e.overview().isWindowModified(), answer == Answer::No);
+        }
+        expected[2] = char(1300 & 0xFF);
+        expected[3] = char(1300 >> 8);
+        QVERIFY(read_all(path) == expected);
+        QVERIFY(!e.windows.chooser().isVisible());
+
+        kReplacements[1].replace(e, QString()); // New
+        QCOMPARE(e.overview().windowTitle(), QString("MF7-editor, Campaign overview.[*]"));
+        QVERIFY(!menu_action(e.overview(), "Msave")->isEnabled());
+        QVERIFY(show_active(e.overview()));
+        e.msgs.clear();
+        QTest::keyClick(e.field("Text2"), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(e.windows.chooser().isVisible() && e.msgs.shown.empty());
+        QVERIFY(e.windows.chooser().target().kind == ChooserTarget::Kind::SaveAs);
+        click(e.windows.chooser(), "Command2");
     }
 
     // The Save as question, there to check the target, names it whole, letters beyond
