@@ -121,9 +121,16 @@ const Case kCases[] = {
      {{Go{1}, Go{2}, Go{1}, Go{255}},
       {Go{254, 2, 1}, Go{254, 2, 1}, Go{254, 2, 1}, Go{254, 2, 1}},
       to(1)},
-     {true, {0, 1, 2}, {}, true, true, {}, {1}, 3, 1}},
-    {"loop 1-2 left once 2 was played",
-     {to(1), {Go{254, 2, 2}, Go{254, 2, 2}, Go{254, 2, 2}, Go{255}}, to(1)},
+     {true, {0, 1, 2}, {}, true, true, {}, {1}, 3, 1},
+     "Every scenario can be reached from the first.\n"
+     "A win can be reached; the shortest path plays 3 scenarios.\n"
+     "A loss can be reached; the shortest path plays 1 scenario.\n"
+     "A player can go round for ever, with no ending reachable, from scenario 1.\n",
+     1},
+    {"loop 1-2, even on L, left once 2 was played",
+     {to(1),
+      {Go{254, 2, 2}, Go{254, 2, 2}, Go{254, 2, 2}, Go{254, 2, 2}},
+      {Go{1}, Go{1}, Go{1}, Go{1}}},
      {true, {0, 1, 2}, {}, true, true, {}, {}, 4, 1},
      "Every scenario can be reached from the first.\n"
      "A win can be reached; the shortest path plays 4 scenarios.\n"

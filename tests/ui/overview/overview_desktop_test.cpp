@@ -209,7 +209,7 @@ class OverviewDesktopTest : public QObject {
     }
 
     // A step ends however its change leaves the scope, an early return included; a step that
-    // changed nothing records nothing.
+    // changed nothing records nothing, and none is lost.
     void aStepEndsOnEveryWayOutOfIt() {
         EditorState state;
         CampaignHistory history(
@@ -230,9 +230,15 @@ class OverviewDesktopTest : public QObject {
             change(c.prestige, c.early);
             QCOMPARE(history.stack().count(), c.steps);
         }
-        QCOMPARE(history.stack().undoText(), QString("8"));
-        history.stack().undo();
-        QVERIFY(state.campaign.player_start_prestige == 7 && state.campaign.scenario_count == 0);
+        // A change made outside any step becomes a step of its own before the next one.
+        state.campaign.player_start_prestige = 9;
+        change(10, false);
+        QCOMPARE(history.stack().count(), 4);
+        for (uint16_t back : {9, 8, 7}) {
+            history.stack().undo();
+            QCOMPARE(state.campaign.player_start_prestige, back);
+        }
+        QCOMPARE(state.campaign.scenario_count, int16_t(0));
     }
 
     void recentListKeepsTheLastEightNewestFirst() {
