@@ -63,9 +63,9 @@ class TargetNames {
     explicit TargetNames(const std::string& folder)
         : prefix_(join_path(folder, "")), disk_prefix_(join_path(resolve_path(folder), "")) {
         for (const std::string& name : list_files(folder, "*"))
-            names_.emplace(lcase(name), name);
+            names_.emplace(fold_case(name), name);
         for (const std::string& name : list_folders(folder))
-            names_.emplace(lcase(name), name);
+            names_.emplace(fold_case(name), name);
     }
 
     // Where dest is on disk: the spelling of an existing name, or dest as it stands.
@@ -76,7 +76,7 @@ class TargetNames {
             exists = found.has_value();
             return found.value_or(dest);
         }
-        auto it = names_.find(lcase(name));
+        auto it = names_.find(fold_case(name));
         exists = it != names_.end();
         return disk_prefix_ + (exists ? it->second : name);
     }
@@ -84,7 +84,7 @@ class TargetNames {
     void add(const std::string& path) {
         if (path.starts_with(disk_prefix_)) {
             std::string name = path.substr(disk_prefix_.size());
-            names_.emplace(lcase(name), name);
+            names_.emplace(fold_case(name), name);
         }
     }
 
