@@ -10,7 +10,7 @@ using namespace mf7;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::QuietMessages messages;
     EditorState state;
-    std::string path = fuzz::put_file("FUZZ.CAM", fuzz::bytes_of(data, size));
+    NativePath path = fuzz::put_file("FUZZ.CAM", fuzz::bytes_of(data, size));
     if (read_campaign(state, path, messages)) {
         fill_overview(state, messages);
         campaign_to_bytes(state.campaign);

@@ -289,7 +289,7 @@ void check_dot(const CampaignGraph& graph, const CampaignFlow& flow) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string no_folder = join_path(fuzz::scratch_folder(), "none");
+    static const NativePath no_folder = join_path(fuzz::scratch_folder(), "none");
     CampaignRecord cam = fuzz::campaign_of_input(fuzz::bytes_of(data, size));
     int count = played_count(cam);
     // The rows as the overview shows them, each name doubling as its date.

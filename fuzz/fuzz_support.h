@@ -20,12 +20,12 @@ class QuietMessages : public Messages {
 };
 
 // A folder of this process, made on first use and left for the next input.
-inline const std::string& scratch_folder() {
-    static const std::string folder = [] {
+inline const NativePath& scratch_folder() {
+    static const NativePath folder = [] {
         std::string pattern = (std::filesystem::temp_directory_path() / "mf7fuzz-XXXXXX").string();
         if (!::mkdtemp(pattern.data()))
             std::abort();
-        return pattern;
+        return NativePath(pattern);
     }();
     return folder;
 }
@@ -35,10 +35,10 @@ inline std::string bytes_of(const uint8_t* data, size_t size) {
 }
 
 // Writes bytes as the file name in folder (the scratch folder unless named) and returns its
-// path; a name the system refuses leaves no file.
-inline std::string put_file(const std::string& name, const std::string& bytes,
-                            const std::string& folder = scratch_folder()) {
-    std::string path = join_path(folder, name);
+// path; a name the system refuses leaves no file. The name's bytes are taken as they are.
+inline NativePath put_file(const std::string& name, const std::string& bytes,
+                           const NativePath& folder = scratch_folder()) {
+    NativePath path = join_path(folder, NativePath(name));
     std::ofstream out(to_native(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return path;

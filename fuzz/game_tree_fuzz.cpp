@@ -26,7 +26,7 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Tree {
-    std::string root, target;
+    NativePath root, target;
     Settings settings;
     std::map<std::string, std::string> scenarios; // the demo's scenario folder: name, bytes
 };
@@ -63,7 +63,7 @@ Snapshot snapshot() {
     Snapshot out;
     std::string report = to_native(tree().settings.mf7_rep).string();
     std::string target = to_native(tree().target).string();
-    for (auto it = fs::recursive_directory_iterator(fuzz::scratch_folder());
+    for (auto it = fs::recursive_directory_iterator(to_native(fuzz::scratch_folder()));
          it != fs::recursive_directory_iterator(); ++it) {
         std::string p = it->path().string();
         if (p == report || p == target) {
@@ -77,7 +77,7 @@ Snapshot snapshot() {
     return out;
 }
 
-void empty_folder(const std::string& folder) {
+void empty_folder(const NativePath& folder) {
     for (const auto& e : fs::directory_iterator(to_native(folder)))
         fs::remove_all(e.path());
 }
@@ -121,8 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     EditorState state;
     state.settings = t.settings;
     state.cam_folder = t.settings.mf7_cam;
-    state.cam_name = "DEMO.CAM";
-    state.cam_path = fuzz::put_file(state.cam_name, cam_bytes, state.cam_folder);
+    state.cam_name = NativePath("DEMO.CAM");
+    state.cam_path = fuzz::put_file(state.cam_name.str(), cam_bytes, state.cam_folder);
     std::string scn = scenario_name(campaign_from_bytes(cam_bytes));
     if (!scn.empty())
         fuzz::put_file(scn, scn_bytes, t.settings.mf7_scn);
@@ -144,7 +144,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     empty_folder(t.target);
     if (!scn.empty()) {
         auto kept = t.scenarios.find(scn);
-        std::string path = join_path(t.settings.mf7_scn, scn);
+        NativePath path = join_path(t.settings.mf7_scn, NativePath(scn));
         if (kept != t.scenarios.end())
             fuzz::put_file(scn, kept->second, t.settings.mf7_scn);
         else

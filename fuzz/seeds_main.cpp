@@ -4,6 +4,7 @@
 #include "demo/demo_game.h"
 #include "model/campaign.h"
 #include "model/campaign_text.h"
+#include "platform/paths.h"
 #include "settings/settings.h"
 
 #include <filesystem>
@@ -59,8 +60,8 @@ int main(int argc, char** argv) {
     fs::path games = out / "games";
     fs::remove_all(games);
     std::string error;
-    if (!demo::write_demo_game((games / "demo").string(), error) ||
-        !demo::write_full_game((games / "full").string(), 6, error)) {
+    if (!demo::write_demo_game(from_native(games / "demo"), error) ||
+        !demo::write_full_game(from_native(games / "full"), 6, error)) {
         std::cerr << "mf7fuzzseeds: " << error << "\n";
         return 1;
     }
@@ -71,7 +72,7 @@ int main(int argc, char** argv) {
     put(out / "campaign_text", "demo.json", campaign_to_text(demo::demo_campaign()));
     put(out / "campaign_text", "full.json", campaign_to_text(demo::full_campaign(50)));
     put(out / "settings_file", "mf7edit.ini",
-        settings_file_text(demo::demo_settings((games / "demo").string()), "3.0.1"));
+        settings_file_text(demo::demo_settings(from_native(games / "demo")), "3.0.1"));
     fs::remove_all(games);
     return 0;
 }

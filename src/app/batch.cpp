@@ -37,22 +37,22 @@ const std::map<std::string, std::function<int(BatchContext&)>>& commands() {
 }
 
 // The settings as the editor would have them, then the campaign read into the state.
-bool open_campaign(EditorState& state, const std::string& campaign, const std::string& ini_arg,
-                   const std::string& program_folder, Messages& messages) {
+bool open_campaign(EditorState& state, const NativePath& campaign, const NativePath& ini_arg,
+                   const NativePath& program_folder, Messages& messages) {
     state.settings.program_folder = program_folder;
     state.start_folder = program_folder;
-    std::string ini = ini_arg.empty()
-                          ? join_path(settings_folder(program_folder, default_user_config_folder()),
-                                      kSettingsFileName)
-                          : ini_arg;
+    NativePath ini = ini_arg.empty()
+                         ? join_path(settings_folder(program_folder, default_user_config_folder()),
+                                     kSettingsFileName)
+                         : ini_arg;
     if (read_settings_file(state.settings, ini, messages) == SettingsResult::Unreadable)
         return false;
-    const std::string& path = campaign;
-    state.cam_path = path;
+    const std::string& path = campaign.str();
+    state.cam_path = campaign;
     std::size_t cut = path.find_last_of("/\\");
-    state.cam_folder = cut == std::string::npos ? "" : path.substr(0, cut);
-    state.cam_name = cut == std::string::npos ? path : path.substr(cut + 1);
-    return read_campaign(state, path, messages);
+    state.cam_folder = NativePath(cut == std::string::npos ? "" : path.substr(0, cut));
+    state.cam_name = NativePath(cut == std::string::npos ? path : path.substr(cut + 1));
+    return read_campaign(state, campaign, messages);
 }
 
 } // namespace
@@ -102,23 +102,23 @@ bool output_written(std::ostream& out, std::ostream& err) {
     return false;
 }
 
-int run_command(const std::vector<std::string>& args, const std::string& program_folder,
+int run_command(const std::vector<NativePath>& args, const NativePath& program_folder,
                 std::ostream& out, std::ostream& err) {
     // Options a command does not know are refused by the command with its own usage.
-    if (std::find(args.begin(), args.end(), "--help") != args.end()) {
+    if (std::find(args.begin(), args.end(), NativePath("--help")) != args.end()) {
         out << kUsage;
         return 0;
     }
     if (std::optional<int> status = run_text_command(args, out, err))
         return *status;
-    if (args.size() < 2 || !commands().count(args[0])) {
+    if (args.size() < 2 || !commands().count(args[0].str())) {
         err << kUsage;
         return 2;
     }
-    std::string ini;
-    std::vector<std::string> options;
+    NativePath ini;
+    std::vector<NativePath> options;
     for (std::size_t i = 2; i < args.size(); ++i) {
-        if (args[i] == "--ini" && i + 1 < args.size())
+        if (args[i].str() == "--ini" && i + 1 < args.size())
             ini = args[++i];
         else
             options.push_back(args[i]);
@@ -130,13 +130,13 @@ int run_command(const std::vector<std::string>& args, const std::string& program
     // The command shows what it can of a damaged campaign, but a script must see the error.
     bool damaged = count_is_damaged(state.campaign);
     BatchContext context{state, messages, out, err, options};
-    int status = commands().at(args[0])(context);
+    int status = commands().at(args[0].str())(context);
     return damaged ? 2 : status;
 }
 
 } // namespace
 
-int run_batch(const std::vector<std::string>& args, const std::string& program_folder,
+int run_batch(const std::vector<NativePath>& args, const NativePath& program_folder,
               std::ostream& out, std::ostream& err) {
     int status = run_command(args, program_folder, out, err);
     return output_written(out, err) ? status : 2;

@@ -16,9 +16,9 @@ namespace mf7 {
 struct CampaignGraph;
 struct CampaignFlow;
 
-// args without the program name, paths in the platform's form. Returns the exit status, 2 when
-// out could not take the whole output.
-int run_batch(const std::vector<std::string>& args, const std::string& program_folder,
+// args without the program name, in the platform's form: the command's words are ASCII, the
+// rest may be paths. Returns the exit status, 2 when out could not take the whole output.
+int run_batch(const std::vector<NativePath>& args, const NativePath& program_folder,
               std::ostream& out, std::ostream& err);
 
 // Messages go to the error stream; questions get the answer that loses nothing.
@@ -38,7 +38,7 @@ struct BatchContext {
     Messages& messages;
     std::ostream& out;
     std::ostream& err;
-    std::vector<std::string> options;
+    std::vector<NativePath> options;
 };
 
 // Each command returns the exit status; 2 means the usage or a file was wrong.
@@ -63,7 +63,7 @@ int batch_graph(BatchContext& context);
 
 // export, import and diff, which need no settings file: the exit status, or nothing when args
 // name another command.
-std::optional<int> run_text_command(const std::vector<std::string>& args, std::ostream& out,
+std::optional<int> run_text_command(const std::vector<NativePath>& args, std::ostream& out,
                                     std::ostream& err);
 
 // Draws the map as "svg" or "png" bytes; a batch tool built with the windows' drawing sets one.

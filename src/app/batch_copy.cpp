@@ -25,15 +25,16 @@ class ConfirmedCopyMessages : public Messages {
     Messages& inner_;
 };
 
-bool parse_copy_options(const std::vector<std::string>& args, CopyOptions& options) {
+bool parse_copy_options(const std::vector<NativePath>& args, CopyOptions& options) {
     bool have_target = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
+        const std::string& a = args[i].str();
         if (a == "--to" && i + 1 < args.size()) {
             options.target = args[++i];
             have_target = true;
         } else if (a == "--ext" && i + 1 < args.size()) {
-            options.new_ext = args[++i];
+            // Only the editions' ASCII extensions pass the test below.
+            options.new_ext = args[++i].str();
             if (options.new_ext != "txt" && options.new_ext != "deu" && options.new_ext != "fra")
                 return false;
         } else if (a == "--no-scenarios") {

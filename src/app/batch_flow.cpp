@@ -20,15 +20,15 @@ MapRenderer& map_renderer() {
 
 struct GraphOptions {
     std::string format = "json";
-    std::string out;
+    NativePath out;
 };
 
-bool parse_graph_options(const std::vector<std::string>& options, GraphOptions& g) {
+bool parse_graph_options(const std::vector<NativePath>& options, GraphOptions& g) {
     for (std::size_t i = 0; i < options.size(); ++i) {
         bool has_value = i + 1 < options.size();
-        if (options[i] == "--format" && has_value)
-            g.format = options[++i];
-        else if (options[i] == "--out" && has_value)
+        if (options[i].str() == "--format" && has_value)
+            g.format = options[++i].str();
+        else if (options[i].str() == "--out" && has_value)
             g.out = options[++i];
         else
             return false;
@@ -64,7 +64,7 @@ void set_map_renderer(MapRenderer renderer) {
 }
 
 int batch_flow(BatchContext& c) {
-    bool json = c.options.size() == 1 && c.options[0] == "--json";
+    bool json = c.options.size() == 1 && c.options[0].str() == "--json";
     if (!c.options.empty() && !json) {
         c.err << "usage: mf7batch flow CAMPAIGN [--json] [--ini FILE]\n";
         return 2;
@@ -89,7 +89,7 @@ int batch_graph(BatchContext& c) {
     }
     FileError error;
     if (!write_file_atomic(g.out, *bytes, error)) {
-        c.err << "mf7batch: cannot write " << g.out << ": " << error.text << "\n";
+        c.err << "mf7batch: cannot write " << g.out.str() << ": " << error.text << "\n";
         return 2;
     }
     return 0;

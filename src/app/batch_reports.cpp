@@ -45,7 +45,7 @@ int write_report(BatchContext& c, const char* name, Writer writer) {
     ReportWritten path = writer(c.state, fill.rows, c.messages);
     if (!path)
         return 2;
-    c.out << *path << "\n";
+    c.out << path->str() << "\n";
     return 0;
 }
 
@@ -88,7 +88,7 @@ int batch_files(BatchContext& c) {
 int batch_check(BatchContext& c) {
     bool save = false;
     for (const auto& option : c.options) {
-        if (option != "--save") {
+        if (option.str() != "--save") {
             c.err << "usage: mf7batch check CAMPAIGN [--save] [--ini FILE]\n";
             return 2;
         }

@@ -14,30 +14,30 @@ constexpr const char* kImportUsage = "usage: mf7batch import TEXT --out CAMPAIGN
 constexpr const char* kDiffUsage = "usage: mf7batch diff CAMPAIGN_A CAMPAIGN_B\n";
 
 // The only places these commands meet paths: the files they read and the one they write.
-bool read_input(const std::string& path, std::string& bytes, std::size_t limit, std::ostream& err) {
+bool read_input(const NativePath& path, std::string& bytes, std::size_t limit, std::ostream& err) {
     FileError error;
     if (read_file(path, bytes, error, limit))
         return true;
-    err << "mf7batch: cannot read " << path << ": " << error.text << "\n";
+    err << "mf7batch: cannot read " << path.str() << ": " << error.text << "\n";
     return false;
 }
 
-bool write_output(const std::string& path, const std::string& bytes, std::ostream& err) {
+bool write_output(const NativePath& path, const std::string& bytes, std::ostream& err) {
     FileError error;
     if (write_file_atomic(path, bytes, error))
         return true;
-    err << "mf7batch: cannot write " << path << ": " << error.text << "\n";
+    err << "mf7batch: cannot write " << path.str() << ": " << error.text << "\n";
     return false;
 }
 
 // The record of a campaign file. Only a file of the campaign's exact size is taken: the text
 // must give back the same bytes, and a shorter or longer file has no such text.
-bool read_campaign_record(const std::string& path, CampaignRecord& cam, std::ostream& err) {
+bool read_campaign_record(const NativePath& path, CampaignRecord& cam, std::ostream& err) {
     std::string bytes;
     if (!read_input(path, bytes, layout::kFileSize + 1, err))
         return false;
     if (bytes.size() != layout::kFileSize) {
-        err << "mf7batch: " << path
+        err << "mf7batch: " << path.str()
             << " is no campaign file: " << (bytes.size() > layout::kFileSize ? "more than " : "")
             << bytes.size() << " bytes, a campaign file has " << layout::kFileSize << "\n";
         return false;
@@ -47,12 +47,12 @@ bool read_campaign_record(const std::string& path, CampaignRecord& cam, std::ost
 }
 
 // The positional arguments and the value of --out; false on anything else.
-bool split_arguments(const std::vector<std::string>& args, std::vector<std::string>& positional,
-                     std::optional<std::string>& out_path) {
+bool split_arguments(const std::vector<NativePath>& args, std::vector<NativePath>& positional,
+                     std::optional<NativePath>& out_path) {
     for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--out" && i + 1 < args.size() && !out_path)
+        if (args[i].str() == "--out" && i + 1 < args.size() && !out_path)
             out_path = args[++i];
-        else if (args[i].starts_with("--"))
+        else if (args[i].str().starts_with("--"))
             return false;
         else
             positional.push_back(args[i]);
@@ -60,9 +60,9 @@ bool split_arguments(const std::vector<std::string>& args, std::vector<std::stri
     return true;
 }
 
-int export_text(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::vector<std::string> files;
-    std::optional<std::string> out_path;
+int export_text(const std::vector<NativePath>& args, std::ostream& out, std::ostream& err) {
+    std::vector<NativePath> files;
+    std::optional<NativePath> out_path;
     if (!split_arguments(args, files, out_path) || files.size() != 1) {
         err << kExportUsage;
         return 2;
@@ -78,9 +78,9 @@ int export_text(const std::vector<std::string>& args, std::ostream& out, std::os
     return write_output(*out_path, text, err) ? 0 : 2;
 }
 
-int import_text(const std::vector<std::string>& args, std::ostream& err) {
-    std::vector<std::string> files;
-    std::optional<std::string> out_path;
+int import_text(const std::vector<NativePath>& args, std::ostream& err) {
+    std::vector<NativePath> files;
+    std::optional<NativePath> out_path;
     if (!split_arguments(args, files, out_path) || files.size() != 1 || !out_path) {
         err << kImportUsage;
         return 2;
@@ -91,15 +91,15 @@ int import_text(const std::vector<std::string>& args, std::ostream& err) {
     CampaignRecord cam;
     std::string error;
     if (!campaign_from_text(text, cam, error)) {
-        err << "mf7batch: " << files[0] << ": " << error << "\n";
+        err << "mf7batch: " << files[0].str() << ": " << error << "\n";
         return 2;
     }
     return write_output(*out_path, campaign_to_bytes(cam), err) ? 0 : 2;
 }
 
-int diff_campaigns(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    std::vector<std::string> files;
-    std::optional<std::string> out_path;
+int diff_campaigns(const std::vector<NativePath>& args, std::ostream& out, std::ostream& err) {
+    std::vector<NativePath> files;
+    std::optional<NativePath> out_path;
     if (!split_arguments(args, files, out_path) || files.size() != 2 || out_path) {
         err << kDiffUsage;
         return 2;
@@ -115,15 +115,15 @@ int diff_campaigns(const std::vector<std::string>& args, std::ostream& out, std:
 
 } // namespace
 
-std::optional<int> run_text_command(const std::vector<std::string>& args, std::ostream& out,
+std::optional<int> run_text_command(const std::vector<NativePath>& args, std::ostream& out,
                                     std::ostream& err) {
     if (args.empty())
         return std::nullopt;
-    if (args[0] == "export")
+    if (args[0].str() == "export")
         return export_text(args, out, err);
-    if (args[0] == "import")
+    if (args[0].str() == "import")
         return import_text(args, err);
-    if (args[0] == "diff")
+    if (args[0].str() == "diff")
         return diff_campaigns(args, out, err);
     return std::nullopt;
 }

@@ -30,13 +30,13 @@ bool name_allowed(const std::string& name) {
     return n != "." && n != ".." && n.find_first_of("/\\:") == std::string::npos;
 }
 
-bool is_file(const std::string& path) {
+bool is_file(const NativePath& path) {
     std::error_code ec;
     return std::filesystem::is_regular_file(to_native(path), ec);
 }
 
 // The source file as named or, failing that, found ignoring letter case.
-std::optional<std::string> find_source(const std::string& path) {
+std::optional<NativePath> find_source(const NativePath& path) {
     if (is_file(path))
         return path;
     auto found = find_existing(path);
@@ -46,11 +46,11 @@ std::optional<std::string> find_source(const std::string& path) {
 }
 
 // The path of a name the campaign holds, blanks around the whole dropped as the game's tools do.
-std::string game_file(const std::string& folder, const std::string& name) {
-    return trim(join_game_name(folder, name.substr(0, name.find_last_not_of(' ') + 1)));
+NativePath game_file(const NativePath& folder, const std::string& name) {
+    return trim_path(join_game_name(folder, name.substr(0, name.find_last_not_of(' ') + 1)));
 }
 
-bool same_file(const std::string& a, const std::string& b) {
+bool same_file(const NativePath& a, const NativePath& b) {
     std::error_code ec;
     return std::filesystem::equivalent(to_native(a), to_native(b), ec) && !ec;
 }
@@ -60,17 +60,19 @@ bool same_file(const std::string& a, const std::string& b) {
 // whole folder again for every file copied.
 class TargetNames {
   public:
-    explicit TargetNames(const std::string& folder)
-        : prefix_(join_path(folder, "")), disk_prefix_(join_path(resolve_path(folder), "")) {
-        for (const std::string& name : list_files(folder, "*"))
-            names_.emplace(fold_case(name), name);
-        for (const std::string& name : list_folders(folder))
-            names_.emplace(fold_case(name), name);
+    explicit TargetNames(const NativePath& folder)
+        : prefix_(join_path(folder, "").str()),
+          disk_prefix_(join_path(resolve_path(folder), "").str()) {
+        for (const NativePath& name : list_files(folder, "*"))
+            names_.emplace(fold_case(name.str()), name.str());
+        for (const NativePath& name : list_folders(folder))
+            names_.emplace(fold_case(name.str()), name.str());
     }
 
     // Where dest is on disk: the spelling of an existing name, or dest as it stands.
-    std::string locate(const std::string& dest, bool& exists) const {
-        std::string name = dest.starts_with(prefix_) ? dest.substr(prefix_.size()) : "";
+    NativePath locate(const NativePath& dest, bool& exists) const {
+        const std::string& d = dest.str();
+        std::string name = d.starts_with(prefix_) ? d.substr(prefix_.size()) : "";
         if (name.empty() || name.find_first_of("/\\") != std::string::npos) {
             auto found = find_existing(dest);
             exists = found.has_value();
@@ -78,12 +80,12 @@ class TargetNames {
         }
         auto it = names_.find(fold_case(name));
         exists = it != names_.end();
-        return disk_prefix_ + (exists ? it->second : name);
+        return NativePath(disk_prefix_ + (exists ? it->second : name));
     }
 
-    void add(const std::string& path) {
-        if (path.starts_with(disk_prefix_)) {
-            std::string name = path.substr(disk_prefix_.size());
+    void add(const NativePath& path) {
+        if (path.str().starts_with(disk_prefix_)) {
+            std::string name = path.str().substr(disk_prefix_.size());
             names_.emplace(fold_case(name), name);
         }
     }
@@ -95,7 +97,7 @@ class TargetNames {
 
 class CopyRun {
   public:
-    CopyRun(const EditorState& state, const CopyOptions& options, std::string target,
+    CopyRun(const EditorState& state, const CopyOptions& options, NativePath target,
             std::string new_ext, Messages& messages)
         : state_(state), options_(options), target_(std::move(target)),
           new_ext_(std::move(new_ext)), messages_(messages), names_(target_) {}
@@ -103,8 +105,7 @@ class CopyRun {
     CopyResult run() {
         result_.done = true;
         total_ = planned_files();
-        result_.label =
-            "This Report has been saved as: " + join_path(target_, "REPORT." + new_ext_);
+        result_.label = "This Report has been saved as: " + report_file("REPORT.").str();
         lines_.push_back("The following files are saved: ");
         const Settings& s = state_.settings;
         for (int k = 0; k < usable_count(state_.campaign); ++k) {
@@ -131,7 +132,7 @@ class CopyRun {
         // The lines hold paths and fixed ASCII words only, so the report is their game text.
         for (std::size_t i = 0; i < lines_.size(); ++i)
             result_.report_paths += (i ? "\r\n" : "") + lines_[i];
-        result_.report = path_as_text(result_.report_paths);
+        result_.report = path_as_text(NativePath(result_.report_paths));
         save_report();
         return result_;
     }
@@ -161,25 +162,30 @@ class CopyRun {
                   false);
     }
 
+    // The report file in the target folder; the editions' extensions are ASCII.
+    NativePath report_file(const char* stem) const {
+        return join_path(target_, NativePath(stem + new_ext_));
+    }
+
     // Whether the name may be joined into a destination; a refused one is reported and counted.
-    bool allowed(const std::string& source, const std::string& name) {
+    bool allowed(const NativePath& source, const std::string& name) {
         if (name_allowed(name))
             return true;
-        lines_.push_back(source + " : " + kNotAllowed);
+        lines_.push_back(source.str() + " : " + kNotAllowed);
         ++result_.errors;
         return false;
     }
 
     // Copies source to the file name in the target folder.
-    void copy_file(const std::string& source, const std::string& name, bool report_missing,
+    void copy_file(const NativePath& source, const std::string& name, bool report_missing,
                    bool scenario) {
         if (!allowed(source, name))
             return;
-        std::string dest = game_file(target_, name);
+        NativePath dest = game_file(target_, name);
         auto found = find_source(source);
         if (!found) {
             if (report_missing) {
-                lines_.push_back(source + " : " + kNotFound);
+                lines_.push_back(source.str() + " : " + kNotFound);
                 ++result_.not_found;
             }
             return;
@@ -187,9 +193,9 @@ class CopyRun {
         // Copying a file onto itself would at best do nothing and at worst mark the game's own
         // scenario grey or hidden, so the source is left alone.
         bool exists = false;
-        std::string to = names_.locate(dest, exists);
+        NativePath to = names_.locate(dest, exists);
         if (exists && same_file(*found, to)) {
-            lines_.push_back(source + " : " + kSameFile);
+            lines_.push_back(source.str() + " : " + kSameFile);
             return;
         }
         // The copy is written beside its destination and renamed, so a failure leaves no
@@ -202,43 +208,43 @@ class CopyRun {
                                    scenario ? mark : std::function<void(std::string&)>{},
                                    Flush::Lazy, &leftovers_);
         if (!ok) {
-            fail(source, dest, error.text);
-            lines_.push_back(source + " : " + kFailed);
+            fail(path_in_message(source), dest, error.text);
+            lines_.push_back(source.str() + " : " + kFailed);
             return;
         }
         names_.add(to);
-        lines_.push_back(dest);
+        lines_.push_back(dest.str());
         ++result_.copied;
     }
 
     // The record as held, text fields untouched: the blanks stay blanks, unlike a save.
     void copy_campaign() {
         step();
-        if (!allowed(state_.cam_path, state_.cam_name))
+        if (!allowed(state_.cam_path, state_.cam_name.str()))
             return;
-        std::string dest = join_path(target_, trim(state_.cam_name));
+        NativePath dest = join_path(target_, trim_path(state_.cam_name));
         bool exists = false;
-        std::string to = names_.locate(dest, exists);
+        NativePath to = names_.locate(dest, exists);
         auto source = find_existing(state_.cam_path);
         if (exists && source && same_file(*source, to)) {
-            lines_.push_back(state_.cam_path + " : " + kSameFile);
+            lines_.push_back(state_.cam_path.str() + " : " + kSameFile);
             return;
         }
         FileError error;
         if (!write_file_atomic_exact(to, campaign_to_bytes(state_.campaign), error, Flush::Lazy)) {
             fail("Copying campaign file to: ", dest, error.text);
-            lines_.push_back(dest + " : " + kFailed);
+            lines_.push_back(dest.str() + " : " + kFailed);
             return;
         }
         names_.add(to);
-        lines_.push_back(dest);
+        lines_.push_back(dest.str());
     }
 
     // The report file holds the report as one written line, so it ends with CR LF.
     void save_report() {
-        result_.report_path = join_path(target_, "report." + new_ext_);
+        result_.report_path = report_file("report.");
         bool exists = false;
-        std::string to = names_.locate(result_.report_path, exists);
+        NativePath to = names_.locate(result_.report_path, exists);
         FileError error;
         result_.report_saved =
             write_file_atomic_exact(to, result_.report + "\r\n", error, Flush::Lazy);
@@ -246,17 +252,19 @@ class CopyRun {
             fail("Saving Report", result_.report_path, error.text);
     }
 
-    void fail(const std::string& source, const std::string& dest, const std::string& error_text) {
+    // source is message text already: a path through path_in_message, or the step's words.
+    void fail(const std::string& source, const NativePath& dest, const std::string& error_text) {
         ++result_.errors;
-        messages_.show("The error: >" + error_text +
-                       "< was encountered, While trying to copy files into " +
-                       path_in_message(target_) + "\r\n" + "Filenames when the Error occurred: " +
-                       path_in_message(source) + " -> " + path_in_message(dest));
+        messages_.show(
+            "The error: >" + error_text + "< was encountered, While trying to copy files into " +
+            path_in_message(target_) + "\r\n" + "Filenames when the Error occurred: " + source +
+            " -> " + path_in_message(dest));
     }
 
     const EditorState& state_;
     const CopyOptions& options_;
-    std::string target_, new_ext_;
+    NativePath target_;
+    std::string new_ext_;
     Messages& messages_;
     TargetNames names_;
     LeftoverTemps leftovers_; // every file goes into one folder, read once for them
@@ -267,7 +275,7 @@ class CopyRun {
 
 } // namespace
 
-std::string copy_question(const std::string& target, const std::string& new_ext) {
+std::string copy_question(const NativePath& target, const std::string& new_ext) {
     return "The campaign will be copied into the Folder: " + path_in_message(target) + "\r\n" +
            "All textfiles in the campaign will be given the extension: " + new_ext + "\r\n" +
            "Do yu want me to proceede?";
@@ -280,15 +288,16 @@ void mark_scenario_copy(std::string& bytes, bool grey, bool hidden) {
         bytes[scn_layout::kHidden] = 1;
 }
 
-std::optional<std::string> make_copy_folder(const std::string& parent, const std::string& name,
-                                            Messages& messages) {
-    std::string p = trim(parent), n = trim(name);
+std::optional<NativePath> make_copy_folder(const NativePath& parent, const NativePath& name,
+                                           Messages& messages) {
+    NativePath p = trim_path(parent), n = trim_path(name);
     if (n.empty()) {
         messages.show("Type a new Foldername in the White Textbox at the bottom");
         return std::nullopt;
     }
-    bool ends_in_separator = !p.empty() && (p.back() == '/' || p.back() == path_separator());
-    std::string folder = ends_in_separator ? p + n : join_path(p, n);
+    char last = p.empty() ? '\0' : p.str().back();
+    bool ends_in_separator = last == '/' || last == path_separator();
+    NativePath folder = ends_in_separator ? NativePath(p.str() + n.str()) : join_path(p, n);
     if (folder_exists(folder)) {
         messages.show("The Folder: " + path_in_message(join_path(p, n)) + " allready exist");
         return std::nullopt;
@@ -304,7 +313,7 @@ std::optional<std::string> make_copy_folder(const std::string& parent, const std
 
 CopyResult make_international_copy(const EditorState& state, const CopyOptions& options,
                                    Messages& messages) {
-    std::string target = trim(options.target);
+    NativePath target = trim_path(options.target);
     std::string new_ext = lcase(options.new_ext);
     // Without the folder every file of the run would fail one by one, each with its message.
     if (!folder_exists(target)) {

@@ -7,7 +7,7 @@
 
 namespace mf7 {
 
-bool read_campaign(EditorState& state, const std::string& path, Messages& messages) {
+bool read_campaign(EditorState& state, const NativePath& path, Messages& messages) {
     if (path.empty()) {
         messages.show("F1-E01: No file selected. Please report this errorcode and filename.");
         return false;

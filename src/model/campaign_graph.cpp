@@ -34,7 +34,7 @@ const char* goto_kind_name(GotoKind kind) {
 }
 
 CampaignGraph campaign_graph(const CampaignRecord& cam, const std::vector<OverviewRow>& rows,
-                             const std::string& scenario_folder) {
+                             const NativePath& scenario_folder) {
     CampaignGraph g;
     int count = static_cast<int>(std::min(rows.size(), layout::kMaxScenarios));
     for (int i = 0; i < count; ++i) {
@@ -43,7 +43,7 @@ CampaignGraph campaign_graph(const CampaignRecord& cam, const std::vector<Overvi
         s.number = i;
         s.file = row.file_name();
         s.date = trim(row.date);
-        s.found = !s.file.empty() && file_exists(join_path(scenario_folder, s.file));
+        s.found = !s.file.empty() && file_exists(join_game_name(scenario_folder, s.file));
         g.scenarios.push_back(s);
         const ScenarioSlot& slot = cam.scenarios[static_cast<std::size_t>(i)];
         for (int k = 0; k < kOutcomes; ++k) {

@@ -3,6 +3,7 @@
 // outcome (and per alternative goto), with the colours the map and its Graphviz source use.
 #include "model/campaign_flow.h"
 #include "model/overview.h"
+#include "platform/native_path.h"
 
 #include <string>
 #include <vector>
@@ -38,7 +39,7 @@ const char* goto_kind_name(GotoKind kind);
 
 // A node per overview row (file and date as the row has them) and the edges of those slots.
 CampaignGraph campaign_graph(const CampaignRecord& cam, const std::vector<OverviewRow>& rows,
-                             const std::string& scenario_folder);
+                             const NativePath& scenario_folder);
 
 // Graphviz node names: "s3", "win", "lose", and "x60" (or "x-5") for a goto to no scenario.
 std::string node_id(GotoKind kind, int to);

@@ -21,8 +21,9 @@ const std::array<std::string, kCountryCodes>& builtin_country_names() {
 
 namespace {
 
-void load_country_names(CountryTable& t, const Settings& s, Messages& messages) {
-    std::string path = join_path(s.mf7main, "GUI97" + s.text_ext);
+std::array<std::string, kCountryCodes> read_country_names(const Settings& s, Messages& messages) {
+    std::array<std::string, kCountryCodes> names;
+    NativePath path = join_path(s.mf7main, NativePath("GUI97" + s.text_ext));
     std::string text;
     FileError error;
     std::vector<std::string> lines;
@@ -33,11 +34,10 @@ void load_country_names(CountryTable& t, const Settings& s, Messages& messages) 
         ok = lines.size() >= kCountryCodes - 1;
     }
     if (ok) {
-        t.country_names[0] = "None";
+        names[0] = "None";
         for (int k = 1; k < kCountryCodes; ++k)
-            t.country_names[static_cast<std::size_t>(k)] = lines[static_cast<std::size_t>(k - 1)];
+            names[static_cast<std::size_t>(k)] = lines[static_cast<std::size_t>(k - 1)];
     } else {
-        t.gui97_missing = true;
         messages.show("Gui97" + s.text_ext +
                       " not found, unable to read real names, Default OKD-countrynames will be "
                       "used.\n\rTried to locate: " +
@@ -45,21 +45,26 @@ void load_country_names(CountryTable& t, const Settings& s, Messages& messages) 
                       "\n\rCheck directory settings, and make sure that the mf7main directory "
                       "points to the directory where GUI97" +
                       s.text_ext + " is located, if you want to use the real names.");
-        t.country_names = builtin_country_names();
+        names = builtin_country_names();
     }
-    t.country_names_loaded = true;
+    return names;
 }
 
 } // namespace
 
-std::string country_lookup(CountryTable& countries, const Settings& settings, int code,
-                           Messages& messages) {
-    countries.gui97_missing = false;
-    if (!countries.country_names_loaded)
-        load_country_names(countries, settings, messages);
+std::string CountryTable::lookup(const Settings& settings, int code, Messages& messages) const {
+    if (!loaded_) {
+        names_ = read_country_names(settings, messages);
+        loaded_ = true;
+    }
     if (code < 0 || code >= kCountryCodes)
         return {};
-    return countries.country_names[static_cast<std::size_t>(code)];
+    return names_[static_cast<std::size_t>(code)];
+}
+
+std::string country_lookup(const CountryTable& countries, const Settings& settings, int code,
+                           Messages& messages) {
+    return countries.lookup(settings, code, messages);
 }
 
 std::optional<std::string> get_main_country(EditorState& state, Messages& messages) {
@@ -68,7 +73,7 @@ std::optional<std::string> get_main_country(EditorState& state, Messages& messag
     std::string name = field_text(first);
     if (name.empty())
         return std::nullopt;
-    std::string path = join_game_name(state.settings.mf7_scn, name);
+    NativePath path = join_game_name(state.settings.mf7_scn, name);
     if (!file_exists(path))
         return "Main Country = Unknown";
     std::string raw;

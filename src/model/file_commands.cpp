@@ -8,13 +8,13 @@
 
 namespace mf7 {
 
-std::string save_as_name(const std::string& typed) {
-    std::string name = trim(fold_case(typed));
+NativePath save_as_name(const NativePath& typed) {
+    std::string name = trim(fold_case(typed.str()));
     if (name.empty())
-        return "newcamp.cam";
+        return NativePath("newcamp.cam");
     if (right(name, 4) != ".cam")
         name += ".cam";
-    return name;
+    return NativePath(name);
 }
 
 std::string check_name(const std::string& name, const std::string& extension) {

@@ -1,6 +1,8 @@
 #pragma once
 // The rules behind the overview's file commands and the file chooser: names a chosen file
 // becomes, and the questions that guard unsaved work.
+#include "platform/native_path.h"
+
 #include <string>
 
 namespace mf7 {
@@ -10,7 +12,7 @@ class Messages;
 
 // The campaign file name typed for Save as: lower case, trimmed, "newcamp.cam" when empty,
 // ".cam" appended when missing.
-std::string save_as_name(const std::string& typed);
+NativePath save_as_name(const NativePath& typed);
 
 // A chosen name normalised for a field of one type: lower case, trimmed, the extension appended
 // when it is not blank and does not already end with it.

@@ -63,7 +63,7 @@ std::string scn_date(const ScenarioData& d) {
 namespace {
 
 // Reads the scenario data from path; on failure the file-error message with the action "read".
-std::optional<ScenarioData> read_scenario_data(const std::string& path, Messages& messages) {
+std::optional<ScenarioData> read_scenario_data(const NativePath& path, Messages& messages) {
     std::string raw;
     FileError error;
     if (!read_file(path, raw, error, scn_layout::kSize)) {
@@ -75,14 +75,14 @@ std::optional<ScenarioData> read_scenario_data(const std::string& path, Messages
 
 } // namespace
 
-ScenarioSummary read_scenario_summary(const Settings& settings, CountryTable& countries,
+ScenarioSummary read_scenario_summary(const Settings& settings, const CountryTable& countries,
                                       const std::string& name, Messages& messages,
                                       FolderListings* listings) {
     ScenarioSummary s;
     if (name.empty())
         return s;
     s.named = true;
-    std::string path = join_game_name(settings.mf7_scn, name, listings);
+    NativePath path = join_game_name(settings.mf7_scn, name, listings);
     s.found = file_exists(path, listings);
     if (!s.found) {
         s.date_text = kDateNotFound;
@@ -119,7 +119,7 @@ bool scenario_file_found(const Settings& settings, const std::string& name,
 ScenarioDetails read_scenario_details(const Settings& settings, const std::string& name,
                                       Messages& messages, FolderListings* listings) {
     ScenarioDetails d;
-    std::string path = join_game_name(settings.mf7_scn, name, listings);
+    NativePath path = join_game_name(settings.mf7_scn, name, listings);
     d.found = file_exists(path, listings);
     if (d.found)
         d.data = read_scenario_data(path, messages);

@@ -12,7 +12,7 @@ namespace mf7 {
 
 struct EditorState;
 struct Settings;
-struct CountryTable;
+class CountryTable;
 class Messages;
 class FolderListings;
 
@@ -87,7 +87,7 @@ struct ScenarioSummary {
 
 // Reads a scenario file for the overview: date text and main country, with the campaign's
 // checks and their messages. The country names are loaded on the first lookup.
-ScenarioSummary read_scenario_summary(const Settings& settings, CountryTable& countries,
+ScenarioSummary read_scenario_summary(const Settings& settings, const CountryTable& countries,
                                       const std::string& name, Messages& messages,
                                       FolderListings* listings = nullptr);
 // The same for the editor's windows, which remember the country it found (last_scn_country).

@@ -20,12 +20,12 @@ struct EditorState {
 
     bool campaign_changed = false;
     int16_t selected_scn = 0;
-    // Paths in the platform's form, like start_folder and the settings' folders.
-    std::string cam_path, cam_folder, cam_name;
+    // The campaign file: its whole path, its folder and its leaf as found on the disk.
+    NativePath cam_path, cam_folder, cam_name;
 
     std::string version_text = kVersionText;
     // The folder the program was started from.
-    std::string start_folder;
+    NativePath start_folder;
 
     // Remembered across windows, as the game's editor did: the main country of the first
     // scenario as last found (the full report prints it), and the country of the scenario

@@ -17,7 +17,7 @@ std::string text_from_file_bytes(const std::string& bytes) {
     return join_lines_crlf(split_lines_cr(bytes));
 }
 
-bool get_text_file(const std::string& path, std::string& text, Messages& messages) {
+bool get_text_file(const NativePath& path, std::string& text, Messages& messages) {
     text.clear();
     if (!file_exists(path))
         return true;
@@ -31,7 +31,7 @@ bool get_text_file(const std::string& path, std::string& text, Messages& message
     return true;
 }
 
-bool save_text_file(const std::string& path, const std::string& text, Messages& messages) {
+bool save_text_file(const NativePath& path, const std::string& text, Messages& messages) {
     FileError error;
     if (!write_file_atomic(path, text + "\r\n", error)) {
         report_file_error(messages, path_in_message(path), "write the file: ", error.text);
@@ -62,7 +62,7 @@ std::string text_name_with_extension(const std::string& text, const std::string&
     return text;
 }
 
-std::string text_file_path(const Settings& settings, const std::string& name) {
+NativePath text_file_path(const Settings& settings, const std::string& name) {
     return join_game_name(settings.mf7_txt, name);
 }
 

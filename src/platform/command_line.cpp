@@ -27,4 +27,14 @@ std::optional<int> answer_command_line(const std::vector<std::string>& args,
     return std::nullopt;
 }
 
+std::optional<int> answer_command_line(const std::vector<NativePath>& args,
+                                       const std::vector<KnownOption>& known,
+                                       const std::string& usage, std::ostream& out,
+                                       std::ostream& err) {
+    std::vector<std::string> words;
+    for (const NativePath& a : args)
+        words.push_back(a.str());
+    return answer_command_line(words, known, usage, out, err);
+}
+
 } // namespace mf7

@@ -47,30 +47,30 @@ std::string network_share(const std::string& path) {
 
 } // namespace
 
-std::vector<std::string> drive_list() {
-    std::vector<std::string> drives;
+std::vector<NativePath> drive_list() {
+    std::vector<NativePath> drives;
 #ifdef _WIN32
     for (char c = 'A'; c <= 'Z'; ++c) {
         std::error_code ec;
         if (fs::exists(fs::path(std::string(1, c) + ":\\"), ec))
-            drives.push_back(std::string(1, c) + ":");
+            drives.emplace_back(std::string(1, c) + ":");
     }
 #else
-    drives.push_back("/");
-    if (const char* home = std::getenv("HOME"); home && *home && folder_exists(home)) {
+    drives.emplace_back("/");
+    if (const char* home = std::getenv("HOME"); home && *home && folder_exists(NativePath(home))) {
         std::string h = home;
         while (h.size() > 1 && h.back() == '/')
             h.pop_back();
         if (h != "/")
-            drives.push_back(h);
+            drives.emplace_back(h);
     }
     const char* user = std::getenv("USER");
-    std::vector<std::string> mounts;
+    std::vector<NativePath> mounts;
     for (const char* top : {"/media", "/mnt"}) {
-        for (const auto& name : list_folders(top)) {
-            std::string folder = join_path(top, name);
+        for (const auto& name : list_folders(NativePath(top))) {
+            NativePath folder = join_path(NativePath(top), name);
             // Desktop systems mount removable volumes one level deeper, under the user's name.
-            if (user && name == user) {
+            if (user && name.str() == user) {
                 for (const auto& volume : list_folders(folder))
                     mounts.push_back(join_path(folder, volume));
             } else {
@@ -84,48 +84,50 @@ std::vector<std::string> drive_list() {
     return drives;
 }
 
-std::string drive_of(const std::string& path, const std::vector<std::string>& drives) {
+NativePath drive_of(const NativePath& native, const std::vector<NativePath>& drives) {
+    const std::string& path = native.str();
     if (has_drive_letter(path))
-        return ucase(path.substr(0, 2));
+        return NativePath(ucase(path.substr(0, 2)));
     if (std::string share = network_share(path); !share.empty())
-        return share;
+        return NativePath(share);
     std::string best;
     for (const auto& d : drives)
-        if (!has_drive_letter(d) && holds(d, path) && d.size() > best.size())
-            best = d;
-    return best;
+        if (!has_drive_letter(d.str()) && holds(d.str(), path) && d.str().size() > best.size())
+            best = d.str();
+    return NativePath(best);
 }
 
-bool path_drive_exists(const std::string& path) {
-    std::string drive = drive_of(path, drive_list());
+bool path_drive_exists(const NativePath& path) {
+    NativePath drive = drive_of(path, drive_list());
     return !drive.empty() && folder_exists(drive_root(drive));
 }
 
-std::string main_drive() {
+NativePath main_drive() {
 #ifdef _WIN32
-    return "C:";
+    return NativePath("C:");
 #else
-    return "/";
+    return NativePath("/");
 #endif
 }
 
-std::string drive_root(const std::string& drive) {
-    if (has_drive_letter(drive) && drive.size() == 2)
-        return drive + "\\";
+NativePath drive_root(const NativePath& drive) {
+    if (has_drive_letter(drive.str()) && drive.str().size() == 2)
+        return NativePath(drive.str() + "\\");
     return drive;
 }
 
-std::string drive_not_responding(const std::string& drive) {
-    return "You are trying to access a Drive that isn't responding.\n\rDrive in error: >" + drive +
+std::string drive_not_responding(const NativePath& drive) {
+    return "You are trying to access a Drive that isn't responding.\n\rDrive in error: >" +
+           path_in_message(drive) +
            "<\n\rCheck that the Drive is working properly, and has a Diskette or CD-ROM "
            "inserted. Then try again.";
 }
 
-std::string nearest_existing_folder(const std::string& folder) {
-    std::string f = folder;
+NativePath nearest_existing_folder(const NativePath& folder) {
+    std::string f = folder.str();
     while (!f.empty()) {
-        if (folder_exists(f))
-            return f;
+        if (folder_exists(NativePath(f)))
+            return NativePath(f);
         std::size_t cut = f.find_last_of(std::string("/") + path_separator());
         if (cut == std::string::npos)
             break;

@@ -31,7 +31,7 @@ std::string errno_text(int err) {
 
 } // namespace
 
-bool read_file(const std::string& path, std::string& bytes, FileError& error,
+bool read_file(const NativePath& path, std::string& bytes, FileError& error,
                std::size_t max_bytes) {
     fs::path native = to_native(resolve_path(path));
     std::error_code ec;
@@ -119,7 +119,7 @@ void remove_leftovers(const fs::path& target, LeftoverTemps* leftovers) {
 
 } // namespace
 
-bool write_file_atomic(const std::string& path, const std::string& bytes, FileError& error,
+bool write_file_atomic(const NativePath& path, const std::string& bytes, FileError& error,
                        Flush flush) {
     return write_file_atomic_exact(resolve_path(path), bytes, error, flush);
 }
@@ -283,7 +283,7 @@ int copy_rest(int in, int out) {
 
 } // namespace
 
-bool write_file_atomic_exact(const std::string& path, const std::string& bytes, FileError& error,
+bool write_file_atomic_exact(const NativePath& path, const std::string& bytes, FileError& error,
                              Flush flush) {
     Output tmp(to_native(path));
     int err = tmp.open();
@@ -296,7 +296,7 @@ bool write_file_atomic_exact(const std::string& path, const std::string& bytes, 
     return !err;
 }
 
-bool copy_file_atomic(const std::string& source, const std::string& dest, FileError& error,
+bool copy_file_atomic(const NativePath& source, const NativePath& dest, FileError& error,
                       std::size_t head_size, const std::function<void(std::string&)>& patch_head,
                       Flush flush, LeftoverTemps* leftovers) {
     int in = ::open(to_native(source).c_str(), O_RDONLY | O_CLOEXEC);
@@ -363,7 +363,7 @@ DWORD write_new_file(const fs::path& tmp, const std::string& bytes, Flush flush)
     return err;
 }
 
-bool write_through_temp(const std::string& path, const std::string& bytes, FileError& error,
+bool write_through_temp(const NativePath& path, const std::string& bytes, FileError& error,
                         Flush flush, LeftoverTemps* leftovers) {
     fs::path target = final_target(to_native(path));
     if (int err = refuse_read_only(target)) {
@@ -387,12 +387,12 @@ bool write_through_temp(const std::string& path, const std::string& bytes, FileE
 
 } // namespace
 
-bool write_file_atomic_exact(const std::string& path, const std::string& bytes, FileError& error,
+bool write_file_atomic_exact(const NativePath& path, const std::string& bytes, FileError& error,
                              Flush flush) {
     return write_through_temp(path, bytes, error, flush, nullptr);
 }
 
-bool copy_file_atomic(const std::string& source, const std::string& dest, FileError& error,
+bool copy_file_atomic(const NativePath& source, const NativePath& dest, FileError& error,
                       std::size_t head_size, const std::function<void(std::string&)>& patch_head,
                       Flush flush, LeftoverTemps* leftovers) {
     std::string bytes;

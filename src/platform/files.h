@@ -1,6 +1,7 @@
 #pragma once
 // Whole-file reading and writing. Writes never tear a file: the new contents go to a temporary
 // file beside the target, which is then renamed over it.
+#include "platform/native_path.h"
 #include "platform/temp_files.h"
 
 #include <functional>
@@ -18,7 +19,7 @@ struct FileError {
 constexpr std::size_t kReadLimit = std::size_t{16} << 20;
 // Reads a regular file (found ignoring letter case). With max_bytes, at most that many bytes from
 // its start; without, the whole file, and a file longer than kReadLimit is a read error.
-bool read_file(const std::string& path, std::string& bytes, FileError& error,
+bool read_file(const NativePath& path, std::string& bytes, FileError& error,
                std::size_t max_bytes = std::string::npos);
 
 // A write beyond the user's file-size limit must fail with an error the user sees instead of
@@ -36,18 +37,18 @@ void ignore_file_size_signal();
 // leaves either the old or the new file. Copies may skip the flush (as the system's own copy does):
 // their source stays intact and can be copied again, and the flush costs more than the copy itself.
 enum class Flush { ToDisk, Lazy };
-bool write_file_atomic(const std::string& path, const std::string& bytes, FileError& error,
+bool write_file_atomic(const NativePath& path, const std::string& bytes, FileError& error,
                        Flush flush = Flush::ToDisk);
 // write_file_atomic to path exactly as spelled, for callers that matched the name themselves
 // (looking a new name up ignoring case reads the whole folder each time).
-bool write_file_atomic_exact(const std::string& path, const std::string& bytes, FileError& error,
+bool write_file_atomic_exact(const NativePath& path, const std::string& bytes, FileError& error,
                              Flush flush = Flush::ToDisk);
 // Copies the file at source to dest (both exact paths) the way write_file_atomic writes:
 // through a temporary file renamed over dest, so a failed copy leaves no partial file. The
 // first head_size bytes (fewer in a shorter file) go through patch_head when one is given; the
 // rest is copied by the system without passing through the program. The copy keeps the
 // source's length. A run of copies into one folder passes one LeftoverTemps to them all.
-bool copy_file_atomic(const std::string& source, const std::string& dest, FileError& error,
+bool copy_file_atomic(const NativePath& source, const NativePath& dest, FileError& error,
                       std::size_t head_size = 0,
                       const std::function<void(std::string&)>& patch_head = {},
                       Flush flush = Flush::Lazy, LeftoverTemps* leftovers = nullptr);

@@ -22,29 +22,34 @@ char path_separator() {
 #endif
 }
 
-std::string join_path(std::string_view folder, std::string_view name) {
-    std::string out(folder);
+NativePath join_path(const NativePath& folder, const NativePath& name) {
+    std::string out = folder.str();
     out += path_separator();
-    out += name;
-    return out;
+    out += name.str();
+    return NativePath(std::move(out));
 }
 
-fs::path to_native(const std::string& path) {
+NativePath join_path(const NativePath& folder, const char* fixed_name) {
+    return join_path(folder, NativePath(fixed_name));
+}
+
+fs::path to_native(const NativePath& path) {
 #ifdef _WIN32
     // Bytes that are no UTF-8 would make the conversion throw; they can only be game text.
-    std::string utf8 = is_utf8(path) ? path : cp1252_to_utf8(path);
+    const std::string& bytes = path.str();
+    std::string utf8 = is_utf8(bytes) ? bytes : cp1252_to_utf8(bytes);
     return fs::path(std::u8string(utf8.begin(), utf8.end()));
 #else
-    return fs::path(path);
+    return fs::path(path.str());
 #endif
 }
 
-std::string from_native(const fs::path& path) {
+NativePath from_native(const fs::path& path) {
 #ifdef _WIN32
     auto u8 = path.u8string();
-    return std::string(u8.begin(), u8.end());
+    return NativePath(std::string(u8.begin(), u8.end()));
 #else
-    return path.native();
+    return NativePath(path.native());
 #endif
 }
 
@@ -86,31 +91,40 @@ std::string fold_case(std::string_view path) {
     return out;
 }
 
-std::string path_as_text(std::string_view path) {
-    return utf8_to_cp1252(path);
+NativePath fold_path(const NativePath& path) {
+    return NativePath(fold_case(path.str()));
 }
 
-std::string path_in_message(std::string_view path) {
+NativePath trim_path(const NativePath& path) {
+    return NativePath(trim(path.str()));
+}
+
+std::string path_as_text(const NativePath& path) {
+    return utf8_to_cp1252(path.str());
+}
+
+std::string path_in_message(const NativePath& path) {
     bool lossy = false;
-    std::string text = utf8_to_cp1252(path, &lossy);
+    std::string text = utf8_to_cp1252(path.str(), &lossy);
     if (!lossy)
         return text;
     std::string marked(1, '\0');
-    marked.append(path);
+    marked.append(path.str());
     marked.push_back('\0');
     return marked;
 }
 
-std::string text_as_path(std::string_view cp1252) {
-    return cp1252_to_utf8(cp1252);
+NativePath text_as_path(std::string_view cp1252) {
+    return NativePath(cp1252_to_utf8(cp1252));
 }
 
-std::string join_game_name(std::string_view folder, std::string_view name,
-                           [[maybe_unused]] FolderListings* listings) {
-    std::string utf8 = join_path(folder, text_as_path(name));
+NativePath join_game_name(const NativePath& folder, std::string_view name,
+                          [[maybe_unused]] FolderListings* listings) {
+    NativePath utf8 = join_path(folder, text_as_path(name));
 #ifndef _WIN32
     if (!is_ascii(name) && !find_existing(utf8, listings)) {
-        std::string raw = join_path(folder, name);
+        // A tree unpacked byte for byte holds the game's own bytes as the name.
+        NativePath raw = join_path(folder, NativePath(std::string(name)));
         if (find_existing(raw, listings))
             return raw;
     }
@@ -120,7 +134,7 @@ std::string join_game_name(std::string_view folder, std::string_view name,
 
 namespace {
 
-bool exists_exact(const std::string& path) {
+bool exists_exact(const NativePath& path) {
     std::error_code ec;
     return !path.empty() && fs::exists(to_native(path), ec);
 }
@@ -130,7 +144,7 @@ bool is_separator(char c) {
 }
 
 // Reads the names in folder in the order the system gives them, until stop(name) says so.
-template <typename Stop> void read_names(const std::string& folder, Stop stop) {
+template <typename Stop> void read_names(const NativePath& folder, Stop stop) {
     std::error_code ec;
     for (fs::directory_iterator it(to_native(folder), ec), end; !ec && it != end; it.increment(ec))
         if (stop(from_native(it->path().filename())))
@@ -138,11 +152,11 @@ template <typename Stop> void read_names(const std::string& folder, Stop stop) {
 }
 
 // The first name in folder that folds to folded_leaf, read from the disk.
-std::optional<std::string> match_in_folder(const std::string& folder,
-                                           const std::string& folded_leaf) {
-    std::optional<std::string> found;
-    read_names(folder, [&](std::string name) {
-        if (fold_case(name) == folded_leaf)
+std::optional<NativePath> match_in_folder(const NativePath& folder,
+                                          const std::string& folded_leaf) {
+    std::optional<NativePath> found;
+    read_names(folder, [&](NativePath name) {
+        if (fold_case(name.str()) == folded_leaf)
             found = std::move(name);
         return found.has_value();
     });
@@ -151,12 +165,12 @@ std::optional<std::string> match_in_folder(const std::string& folder,
 
 } // namespace
 
-std::optional<std::string> FolderListings::match(const std::string& folder,
-                                                 const std::string& folded_leaf) {
+std::optional<NativePath> FolderListings::match(const NativePath& folder,
+                                                const std::string& folded_leaf) {
     auto [listing, fresh] = folders_.try_emplace(folder);
     if (fresh)
-        read_names(folder, [&names = listing->second](std::string name) {
-            std::string folded = fold_case(name);
+        read_names(folder, [&names = listing->second](NativePath name) {
+            std::string folded = fold_case(name.str());
             names.try_emplace(std::move(folded), std::move(name));
             return false;
         });
@@ -166,11 +180,12 @@ std::optional<std::string> FolderListings::match(const std::string& folder,
     return found->second;
 }
 
-std::optional<std::string> find_existing(const std::string& path, FolderListings* listings) {
-    if (path.empty())
+std::optional<NativePath> find_existing(const NativePath& native, FolderListings* listings) {
+    if (native.empty())
         return std::nullopt;
-    if (exists_exact(path))
-        return path;
+    if (exists_exact(native))
+        return native;
+    const std::string& path = native.str();
     std::size_t end = path.size();
     while (end > 0 && is_separator(path[end - 1]))
         --end;
@@ -183,29 +198,29 @@ std::optional<std::string> find_existing(const std::string& path, FolderListings
     std::string parent_path = path.substr(0, cut);
     while (parent_path.size() > 1 && is_separator(parent_path.back()))
         parent_path.pop_back();
-    auto parent = find_existing(parent_path, listings);
+    auto parent = find_existing(NativePath(parent_path), listings);
     if (!parent)
         return std::nullopt;
     auto name = listings ? listings->match(*parent, leaf) : match_in_folder(*parent, leaf);
     if (!name)
         return std::nullopt;
-    std::string found = *parent;
+    std::string found = parent->str();
     if (!is_separator(found.back()))
         found += path_separator();
-    return found + *name;
+    return NativePath(found + name->str());
 }
 
-std::string resolve_path(const std::string& path) {
+NativePath resolve_path(const NativePath& path) {
     return find_existing(path).value_or(path);
 }
 
-bool file_exists(const std::string& path, FolderListings* listings) {
+bool file_exists(const NativePath& path, FolderListings* listings) {
     auto found = find_existing(path, listings);
     std::error_code ec;
     return found && fs::is_regular_file(to_native(*found), ec);
 }
 
-bool folder_exists(const std::string& path) {
+bool folder_exists(const NativePath& path) {
     auto found = find_existing(path);
     std::error_code ec;
     return found && fs::is_directory(to_native(*found), ec);
@@ -237,9 +252,9 @@ bool matches_pattern(std::string_view name, std::string_view pattern) {
 
 namespace {
 
-std::vector<std::string> list_entries(const std::string& folder, bool want_folders,
-                                      std::string_view pattern) {
-    std::vector<std::string> out;
+std::vector<NativePath> list_entries(const NativePath& folder, bool want_folders,
+                                     std::string_view pattern) {
+    std::vector<NativePath> out;
     auto found = find_existing(folder);
     if (!found)
         return out;
@@ -250,27 +265,27 @@ std::vector<std::string> list_entries(const std::string& folder, bool want_folde
         bool dir = it->is_directory(ec2);
         if (dir != want_folders || (!dir && !it->is_regular_file(ec2)))
             continue;
-        std::string name = from_native(it->path().filename());
-        if (want_folders || matches_pattern(name, pattern))
-            out.push_back(name);
+        NativePath name = from_native(it->path().filename());
+        if (want_folders || matches_pattern(name.str(), pattern))
+            out.push_back(std::move(name));
     }
-    std::sort(out.begin(), out.end(), [](const std::string& a, const std::string& b) {
-        return fold_case(a) < fold_case(b);
+    std::sort(out.begin(), out.end(), [](const NativePath& a, const NativePath& b) {
+        return fold_case(a.str()) < fold_case(b.str());
     });
     return out;
 }
 
 } // namespace
 
-std::vector<std::string> list_files(const std::string& folder, std::string_view pattern) {
+std::vector<NativePath> list_files(const NativePath& folder, std::string_view pattern) {
     return list_entries(folder, false, pattern);
 }
 
-std::vector<std::string> list_folders(const std::string& folder) {
+std::vector<NativePath> list_folders(const NativePath& folder) {
     return list_entries(folder, true, "*");
 }
 
-std::string executable_folder() {
+NativePath executable_folder() {
 #ifdef _WIN32
     // The buffer grows until the whole name fits: a program folder may be longer than MAX_PATH.
     std::wstring buf(MAX_PATH, L'\0');
@@ -290,19 +305,21 @@ std::string executable_folder() {
 #endif
 }
 
-std::vector<std::string> program_arguments([[maybe_unused]] int argc,
-                                           [[maybe_unused]] char** argv) {
+std::vector<NativePath> program_arguments([[maybe_unused]] int argc, [[maybe_unused]] char** argv) {
 #ifdef _WIN32
     SetConsoleOutputCP(CP_UTF8);
     int count = 0;
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::string> args;
+    std::vector<NativePath> args;
     for (int i = 1; wide && i < count; ++i)
         args.push_back(from_native(fs::path(wide[i])));
     LocalFree(wide);
     return args;
 #else
-    return std::vector<std::string>(argv + 1, argv + argc);
+    std::vector<NativePath> args;
+    for (int i = 1; i < argc; ++i)
+        args.emplace_back(argv[i]);
+    return args;
 #endif
 }
 

@@ -59,7 +59,7 @@ std::string scenario_title(const Settings& settings, const ScenarioData& scenari
     return first_line_of(join_game_name(settings.mf7_txt, name)).value_or("No gametitel found.");
 }
 
-void detail_lines(const Settings& settings, CountryTable& countries, const ScenarioData& d,
+void detail_lines(const Settings& settings, const CountryTable& countries, const ScenarioData& d,
                   std::vector<std::string>& lines, Messages& messages) {
     bool stock = check_map_type(d);
     lines.push_back(
@@ -109,8 +109,9 @@ void outcome_lines(const OutcomeRecord& o, int outcome, const ScenarioData* deta
 
 } // namespace
 
-std::vector<std::string> full_report_scenario_lines(const ReportInputs& in, CountryTable& countries,
-                                                    int index, Messages& messages) {
+std::vector<std::string> full_report_scenario_lines(const ReportInputs& in,
+                                                    const CountryTable& countries, int index,
+                                                    Messages& messages) {
     const OverviewRow& row = in.rows.at(static_cast<std::size_t>(index));
     const ScenarioSlot& scn = in.cam.scenarios.at(static_cast<std::size_t>(index));
     std::string i = std::to_string(index);
@@ -157,7 +158,7 @@ std::vector<std::string> full_report_scenario_lines(const ReportInputs& in, Coun
     return lines;
 }
 
-std::vector<std::string> full_report_lines(const ReportInputs& in, CountryTable& countries,
+std::vector<std::string> full_report_lines(const ReportInputs& in, const CountryTable& countries,
                                            const ReportTime& time, Messages& messages) {
     const CampaignRecord& cam = in.cam;
     std::string title = game_title(in);
@@ -188,7 +189,7 @@ std::vector<std::string> full_report_lines(const ReportInputs& in, CountryTable&
     return lines;
 }
 
-ReportWritten write_full_report(const ReportInputs& in, CountryTable& countries,
+ReportWritten write_full_report(const ReportInputs& in, const CountryTable& countries,
                                 const ReportTime& time, Messages& messages) {
     return write_direct_report(
         in, kPrefix, "write report: ", "Campaign Report is saved as: \n\r",

@@ -70,35 +70,35 @@ class Check {
   private:
     // text is game text; a path after it goes into the report as game text and into the
     // batch tool's text whole, its control bytes shown as \xHH there so that each line stays one.
-    void line(const std::string& text, const std::string& path = {}) {
+    void line(const std::string& text, const NativePath& path = {}) {
         if (!first_line_) {
             text_ += "\r\n";
             result_.text_paths += "\n";
         }
         text_ += text + path_as_text(path);
-        result_.text_paths += cp1252_to_utf8(text) + show_controls(path);
+        result_.text_paths += cp1252_to_utf8(text) + show_controls(path.str());
         first_line_ = false;
     }
 
-    bool missing(const std::string& folder, const std::string& name, std::string& path) {
+    bool missing(const NativePath& folder, const std::string& name, NativePath& path) {
         path = join_game_name(folder, name, &folders_);
         return !file_exists(path, &folders_);
     }
 
     // A file test of a record field: nothing for a blank name, one line and one count when the
     // file is not found.
-    void test_file(const TextField& field, const std::string& folder, const std::string& head,
+    void test_file(const TextField& field, const NativePath& folder, const std::string& head,
                    const char* words) {
         std::string name = field_text(field);
-        std::string path;
+        NativePath path;
         if (!name.empty() && missing(folder, name, path)) {
             ++result_.counters.missing_files;
             line(head + words, path);
         }
     }
 
-    void header_file(const std::string& shown, const std::string& folder, const char* words) {
-        std::string path;
+    void header_file(const std::string& shown, const NativePath& folder, const char* words) {
+        NativePath path;
         if (!trim(shown).empty() && missing(folder, shown, path)) {
             ++result_.counters.missing_files;
             line(words, path);
@@ -115,7 +115,7 @@ class Check {
     }
 
     void campaign_header() {
-        std::string cam = campaign_file_path(in_);
+        NativePath cam = campaign_file_path(in_);
         if (!file_exists(cam, &folders_)) {
             ++result_.counters.missing_files;
             line("Campaign-file Missing : ", cam);
@@ -146,7 +146,7 @@ class Check {
             ++result_.counters.blank_scn_names;
             line(file_head + " - No Scenario-SCN file-name in Campaign.");
         } else {
-            std::string path;
+            NativePath path;
             if (missing(settings_.mf7_scn, name, path)) {
                 line(range_head + " - Missing scn-file: ", path);
                 if (!used(i)) {
@@ -198,7 +198,7 @@ class Check {
             line(head + " - No MAP file-name in scenario-file.");
             return;
         }
-        std::string path;
+        NativePath path;
         if (missing(settings_.mf7_scn, map_name, path)) {
             ++result_.counters.missing_map_files;
             line(head + " - Missing map-file: ", path);
@@ -218,11 +218,13 @@ class Check {
         std::string digits = std::to_string(number);
         if (digits.size() == 1)
             digits = "0" + digits;
-        std::string shp_folder = join_path(settings_.mf7main, "MAP");
-        if (!file_exists(join_path(shp_folder, "MAP" + digits + "00.SHP"), &folders_)) {
+        // The map graphics' names are the game's own ASCII, the same bytes as paths.
+        NativePath shp_folder = join_path(settings_.mf7main, "MAP");
+        if (!file_exists(join_path(shp_folder, NativePath("MAP" + digits + "00.SHP")), &folders_)) {
             ++result_.counters.missing_map_graphics;
             line(head + " - SHP-files missing for map-file: ", path);
-            line(head + " - SHP-files missing: ", join_path(shp_folder, "MAP" + digits + "nn.SHP"));
+            line(head + " - SHP-files missing: ",
+                 join_path(shp_folder, NativePath("MAP" + digits + "nn.SHP")));
         }
     }
 
@@ -232,7 +234,7 @@ class Check {
             return;
         if (right(intro, 4) != settings_.text_ext)
             intro += settings_.text_ext;
-        std::string path;
+        NativePath path;
         if (missing(settings_.mf7_txt, intro, path)) {
             ++result_.counters.missing_files;
             line(head + " - Missing scn text-file: ", path);
@@ -314,7 +316,7 @@ CheckResult check_missing_files(const ReportInputs& in, const CheckHeaderTexts& 
     return Check(in, header, messages).run();
 }
 
-bool save_check_report(const Settings& settings, const std::string& path, const std::string& text,
+bool save_check_report(const Settings& settings, const NativePath& path, const std::string& text,
                        Messages& messages) {
     // Without the report folder the path would lead into the root of the disk.
     return report_folder_ok(settings, messages) && save_text_file(path, text, messages);

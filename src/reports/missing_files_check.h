@@ -28,8 +28,8 @@ struct CheckHeaderTexts {
 };
 
 struct CheckResult {
-    std::string caption; // report folder + "Missing-Files-List-" + base + text extension
-    std::string text;    // lines joined by CR LF, none after the last
+    NativePath caption; // report folder + "Missing-Files-List-" + base + text extension
+    std::string text;   // lines joined by CR LF, none after the last
     // The same in UTF-8 with the paths whole (control bytes shown as \xHH), lines joined by LF.
     std::string text_paths;
     CheckCounters counters;
@@ -46,7 +46,7 @@ CheckResult check_missing_files(const ReportInputs& in, const CheckHeaderTexts& 
 // Saves the check's text (as the text window holds it, or as the check made it) to path, the
 // text window's save: the report folder test first, then the text and one CR LF. A failure shows
 // its message and writes nothing.
-bool save_check_report(const Settings& settings, const std::string& path, const std::string& text,
+bool save_check_report(const Settings& settings, const NativePath& path, const std::string& text,
                        Messages& messages);
 
 } // namespace mf7

@@ -13,21 +13,24 @@ ReportInputs report_inputs(const EditorState& state, const std::vector<OverviewR
             state.cam_name, state.cam_folder, state.main_country_text};
 }
 
-std::string report_base_name(const std::string& cam_name) {
-    if (cam_name.empty())
-        return "newcamp";
-    if (cam_name.size() >= 4 && lcase(right(cam_name, 4)) == ".cam")
-        return cam_name.substr(0, cam_name.size() - 4);
+NativePath report_base_name(const NativePath& cam_name) {
+    const std::string& name = cam_name.str();
+    if (name.empty())
+        return NativePath("newcamp");
+    if (name.size() >= 4 && lcase(right(name, 4)) == ".cam")
+        return NativePath(name.substr(0, name.size() - 4));
     return cam_name;
 }
 
-std::string report_path(const Settings& settings, const std::string& prefix,
-                        const std::string& cam_name) {
-    return join_path(settings.mf7_rep, prefix + report_base_name(cam_name) + settings.text_ext);
+NativePath report_path(const Settings& settings, const std::string& prefix,
+                       const NativePath& cam_name) {
+    // The prefix and the extension are the editor's own ASCII, the same bytes as a path.
+    return join_path(settings.mf7_rep,
+                     NativePath(prefix + report_base_name(cam_name).str() + settings.text_ext));
 }
 
-std::string campaign_file_path(const ReportInputs& in) {
-    const std::string& folder = in.cam_folder.empty() ? in.settings.mf7_cam : in.cam_folder;
+NativePath campaign_file_path(const ReportInputs& in) {
+    const NativePath& folder = in.cam_folder.empty() ? in.settings.mf7_cam : in.cam_folder;
     return join_path(folder, in.cam_name);
 }
 
@@ -44,7 +47,7 @@ bool report_folder_ok(const Settings& settings, Messages& messages) {
     return false;
 }
 
-std::optional<std::string> first_line_of(const std::string& path) {
+std::optional<std::string> first_line_of(const NativePath& path) {
     if (!file_exists(path))
         return std::nullopt;
     std::string text;
@@ -62,7 +65,7 @@ std::string game_title(const ReportInputs& in) {
         .value_or("No gametitel found.");
 }
 
-bool write_report_lines(const std::string& path, const std::vector<std::string>& lines,
+bool write_report_lines(const NativePath& path, const std::vector<std::string>& lines,
                         const std::string& action, Messages& messages) {
     FileError error;
     if (write_file_atomic(path, join_lines_crlf(lines), error))
@@ -75,7 +78,7 @@ ReportWritten write_direct_report(const ReportInputs& in, const std::string& pre
                                   const std::string& action, const std::string& announcement,
                                   const std::function<std::vector<std::string>()>& build_lines,
                                   Messages& messages) {
-    std::string path = report_path(in.settings, prefix, in.cam_name);
+    NativePath path = report_path(in.settings, prefix, in.cam_name);
     if (!report_folder_ok(in.settings, messages))
         return std::nullopt;
     if (!write_report_lines(path, build_lines(), action, messages))

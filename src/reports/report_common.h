@@ -3,6 +3,7 @@
 // the report folder, and the writing of the lines with CR LF through a temporary file.
 #include "model/campaign.h"
 #include "model/overview.h"
+#include "platform/native_path.h"
 
 #include <functional>
 #include <optional>
@@ -26,21 +27,20 @@ struct ReportInputs {
     const CampaignRecord& cam;
     const Settings& settings;
     const std::vector<OverviewRow>& rows;
-    // Paths in the platform's form.
-    std::string cam_name, cam_folder;
+    NativePath cam_name, cam_folder;
     // The main country of the first scenario as the overview last found it.
     std::string main_country;
 };
 ReportInputs report_inputs(const EditorState& state, const std::vector<OverviewRow>& rows);
 
 // "newcamp" for a campaign never saved; the name without ".cam" (any case); else the whole name.
-std::string report_base_name(const std::string& cam_name);
+NativePath report_base_name(const NativePath& cam_name);
 // report folder + prefix + base + the edition's text extension.
-std::string report_path(const Settings& settings, const std::string& prefix,
-                        const std::string& cam_name);
+NativePath report_path(const Settings& settings, const std::string& prefix,
+                       const NativePath& cam_name);
 // The campaign file the reports name: its own folder, or the campaign folder of the settings
 // for a campaign that was never opened from or saved to one.
-std::string campaign_file_path(const ReportInputs& in);
+NativePath campaign_file_path(const ReportInputs& in);
 
 std::string date_time_line(const ReportTime& time);
 
@@ -48,17 +48,17 @@ std::string date_time_line(const ReportTime& time);
 bool report_folder_ok(const Settings& settings, Messages& messages);
 
 // The first line of a text file, or nothing when it is missing, empty or unreadable.
-std::optional<std::string> first_line_of(const std::string& path);
+std::optional<std::string> first_line_of(const NativePath& path);
 // The campaign's title in the game: the first line of the description text file.
 std::string game_title(const ReportInputs& in);
 
 // The lines, each followed by CR LF, written whole through a temporary file. A failure shows the
 // shared file-error message with action + path and leaves no partial file.
-bool write_report_lines(const std::string& path, const std::vector<std::string>& lines,
+bool write_report_lines(const NativePath& path, const std::vector<std::string>& lines,
                         const std::string& action, Messages& messages);
 
 // The outcome of a report that writes straight to the report folder: its path when written.
-using ReportWritten = std::optional<std::string>;
+using ReportWritten = std::optional<NativePath>;
 
 // A report written straight into the report folder: the folder test, the lines (built only
 // when the folder is there), the file, then announcement + path in a message.

@@ -12,7 +12,7 @@
 
 namespace mf7 {
 
-const std::string& Settings::folder(Folder f) const {
+const NativePath& Settings::folder(Folder f) const {
     switch (f) {
     case kProgramFolder:
         return program_folder;
@@ -42,7 +42,8 @@ void apply_settings_line(Settings& s, const std::string& line) {
     if (line.size() < 8)
         return;
     std::string key = line.substr(0, 8);
-    std::string value = trim(line.substr(8));
+    std::string text = trim(line.substr(8));
+    NativePath value(text);
     if (key == "mf7_cam=")
         s.mf7_cam = value;
     else if (key == "mf7_scn=")
@@ -58,7 +59,7 @@ void apply_settings_line(Settings& s, const std::string& line) {
     else if (key == "mf7_rep=")
         s.mf7_rep = value;
     else if (key == "mf7text=")
-        s.set_mf7text(value);
+        s.set_mf7text(text);
 }
 
 void check_paths(Settings& s) {
@@ -77,11 +78,13 @@ SettingsResult read_settings(Settings& s, Messages& messages) {
     return read_settings_file(s, join_path(s.program_folder, kSettingsFileName), messages);
 }
 
-SettingsResult read_settings_file(Settings& s, const std::string& path, Messages& messages) {
+SettingsResult read_settings_file(Settings& s, const NativePath& path, Messages& messages) {
     std::string text;
     FileError error;
     if (!read_file(path, text, error)) {
-        std::string subject = path_in_message(path.substr(path.find_last_of("/\\") + 1));
+        const std::string& bytes = path.str();
+        std::string subject =
+            path_in_message(NativePath(bytes.substr(bytes.find_last_of("/\\") + 1)));
         report_file_error(
             messages, subject,
             "read the ini-file from the MF7-editors root directory. Filename: ", error.text);
@@ -114,9 +117,10 @@ std::string settings_file_text(const Settings& s, const std::string& version_tex
                                bool windows_form) {
     // The game's platform does not tell letter case apart in paths, so values are stored lower
     // case there; elsewhere lower-casing would break the path.
-    auto stored_value = [windows_form](const std::string& value) {
-        return windows_form ? fold_case(value) : value;
+    auto stored_value = [windows_form](std::string_view value) {
+        return windows_form ? fold_case(value) : std::string(value);
     };
+    auto stored_folder = [&](const NativePath& folder) { return stored_value(folder.str()); };
     std::vector<std::string> lines = {
         "/* MF7editor - Version " + version_text,
         "/* Location of this file: same directory as the the MF7_editor.exe",
@@ -131,13 +135,13 @@ std::string settings_file_text(const Settings& s, const std::string& version_tex
         "/* mf7text the pattern of the edition's text files.",
         "/*",
         "/*---------------------------------------------------------",
-        "mf7_cam=" + stored_value(s.mf7_cam),
-        "mf7_scn=" + stored_value(s.mf7_scn),
-        "mf7_mus=" + stored_value(s.mf7_mus),
-        "mf7_smk=" + stored_value(s.mf7_smk),
-        "mf7_txt=" + stored_value(s.mf7_txt),
-        "mf7_rep=" + stored_value(s.mf7_rep),
-        "mf7main=" + stored_value(s.mf7main),
+        "mf7_cam=" + stored_folder(s.mf7_cam),
+        "mf7_scn=" + stored_folder(s.mf7_scn),
+        "mf7_mus=" + stored_folder(s.mf7_mus),
+        "mf7_smk=" + stored_folder(s.mf7_smk),
+        "mf7_txt=" + stored_folder(s.mf7_txt),
+        "mf7_rep=" + stored_folder(s.mf7_rep),
+        "mf7main=" + stored_folder(s.mf7main),
         "mf7text=" + stored_value(s.mf7text),
         "/* end of ini",
     };
@@ -151,13 +155,13 @@ std::string settings_file_text(const Settings& s, const std::string& version_tex
     return lossy ? "\xEF\xBB\xBF" + text : ansi;
 }
 
-bool write_settings(Settings& s, const std::string& version_text, const std::string& start_folder,
+bool write_settings(Settings& s, const std::string& version_text, const NativePath& start_folder,
                     Messages& messages) {
     if (!folder_exists(s.program_folder)) {
         messages.show("Specified Folder doesn't exist: " + path_in_message(s.program_folder));
         s.program_folder = start_folder;
     }
-    std::string path = join_path(s.program_folder, kSettingsFileName);
+    NativePath path = join_path(s.program_folder, kSettingsFileName);
     FileError error;
     if (!write_file_atomic(path, settings_file_text(s, version_text), error)) {
         report_file_error(messages, path_in_message(path), "write the file: ", error.text);
@@ -168,21 +172,22 @@ bool write_settings(Settings& s, const std::string& version_text, const std::str
     return true;
 }
 
-std::string strip_final_separator(const std::string& folder) {
-    if (folder.size() <= 1)
+NativePath strip_final_separator(const NativePath& folder) {
+    const std::string& f = folder.str();
+    if (f.size() <= 1)
         return folder;
-    char last = folder.back();
+    char last = f.back();
     if (last != '/' && last != '\\')
         return folder;
     // A drive root such as "C:\" loses its separator too: the game's tools then add it back.
-    return folder.substr(0, folder.size() - 1);
+    return NativePath(f.substr(0, f.size() - 1));
 }
 
 namespace {
 
 // Whether a file can be made in `folder`: permissions alone do not tell (read-only mounts).
-bool folder_writable(const std::string& folder) {
-    std::string probe = join_path(folder, ".mf7edit-write-test");
+bool folder_writable(const NativePath& folder) {
+    NativePath probe = join_path(folder, ".mf7edit-write-test");
     bool ok = static_cast<bool>(std::ofstream(to_native(probe)));
     std::error_code ignored;
     std::filesystem::remove(to_native(probe), ignored);
@@ -191,8 +196,7 @@ bool folder_writable(const std::string& folder) {
 
 } // namespace
 
-std::string settings_folder(const std::string& program_folder,
-                            const std::string& user_config_folder) {
+NativePath settings_folder(const NativePath& program_folder, const NativePath& user_config_folder) {
     if (user_config_folder.empty() || file_exists(join_path(program_folder, kSettingsFileName)) ||
         folder_writable(program_folder))
         return program_folder;
@@ -201,13 +205,13 @@ std::string settings_folder(const std::string& program_folder,
     return user_config_folder;
 }
 
-std::string default_user_config_folder() {
+NativePath default_user_config_folder() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
     if (xdg && *xdg)
-        return join_path(xdg, "mf7edit");
+        return join_path(NativePath(xdg), "mf7edit");
     const char* home = std::getenv("HOME");
     if (home && *home)
-        return join_path(join_path(home, ".config"), "mf7edit");
+        return join_path(join_path(NativePath(home), ".config"), "mf7edit");
     return {};
 }
 

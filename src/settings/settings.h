@@ -1,6 +1,8 @@
 #pragma once
 // The settings file "mf7edit.ini" beside the program: seven game folders, the report folder and
 // the pattern of the edition's text files.
+#include "platform/native_path.h"
+
 #include <array>
 #include <string>
 
@@ -21,16 +23,18 @@ enum Folder : int {
     kFolderCount
 };
 
-// Folders and the text pattern are paths (the platform's form, see platform/paths.h).
+// The folders are paths. The text pattern is the edition's, ASCII in practice ("*.txt"): it is
+// matched against names on the disk and its extension is appended to names from the game's
+// files alike, so it stays a plain string.
 struct Settings {
-    std::string program_folder;
-    std::string mf7_cam, mf7_scn, mf7_mus, mf7_smk, mf7_txt, mf7main, mf7_rep;
+    NativePath program_folder;
+    NativePath mf7_cam, mf7_scn, mf7_mus, mf7_smk, mf7_txt, mf7main, mf7_rep;
     std::string mf7text;  // "*." + the edition's extension
     std::string text_ext; // the last four characters of mf7text, dot included
     std::array<bool, kFolderCount> folder_ok{};
     bool settings_changed = false;
 
-    const std::string& folder(Folder f) const;
+    const NativePath& folder(Folder f) const;
     // Sets mf7text and with it text_ext.
     void set_mf7text(const std::string& pattern);
 };
@@ -44,7 +48,7 @@ void apply_settings_line(Settings& settings, const std::string& line);
 // Reads program_folder + "mf7edit.ini", checks the folders and shows the start messages.
 SettingsResult read_settings(Settings& settings, Messages& messages);
 // The same for a settings file elsewhere (the batch tool's --ini).
-SettingsResult read_settings_file(Settings& settings, const std::string& path, Messages& messages);
+SettingsResult read_settings_file(Settings& settings, const NativePath& path, Messages& messages);
 void check_paths(Settings& settings);
 bool all_folders_ok(const Settings& settings);
 #ifdef _WIN32
@@ -62,16 +66,15 @@ std::string settings_file_text(const Settings& settings, const std::string& vers
 std::string settings_text_as_utf8(const std::string& bytes);
 // Writes the file into program_folder; start_folder replaces a program_folder that is gone.
 bool write_settings(Settings& settings, const std::string& version_text,
-                    const std::string& start_folder, Messages& messages);
+                    const NativePath& start_folder, Messages& messages);
 // The folder of the settings file: the program's folder when a settings file is there or the
 // folder can be written (a copy unpacked anywhere), otherwise `user_config_folder`, made when
 // missing (an installed program under a system folder).
-std::string settings_folder(const std::string& program_folder,
-                            const std::string& user_config_folder);
+NativePath settings_folder(const NativePath& program_folder, const NativePath& user_config_folder);
 // The per-user config folder of the editor: $XDG_CONFIG_HOME/mf7edit, else
 // $HOME/.config/mf7edit; empty when neither is set. The window asks Qt for the same folder.
-std::string default_user_config_folder();
+NativePath default_user_config_folder();
 // "C:\" and "/" keep their separator; any other folder loses a final one.
-std::string strip_final_separator(const std::string& folder);
+NativePath strip_final_separator(const NativePath& folder);
 
 } // namespace mf7

@@ -13,11 +13,11 @@ namespace {
 
 // The demo game with its settings file beside the (pretended) program.
 struct FlowBatch : DemoGame {
-    FlowBatch() { EXPECT_TRUE(write_settings(state.settings, "3.0.1", dir.str(), msgs)); }
+    FlowBatch() { EXPECT_TRUE(write_settings(state.settings, "3.0.1", dir.path(), msgs)); }
     int run(std::vector<std::string> args, std::string& out) {
-        args.insert(args.begin() + 1, campaign_path());
+        args.insert(args.begin() + 1, campaign_path().str());
         std::ostringstream o, e;
-        int status = run_batch(args, dir.str(), o, e);
+        int status = run_batch(paths(args), dir.path(), o, e);
         out = o.str();
         return status;
     }

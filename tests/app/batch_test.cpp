@@ -25,10 +25,10 @@ template <typename G> struct Batch : G {
     TempDir target;
     template <typename... Args> explicit Batch(Args... args) : G(args...) {
         EditorState& s = this->state;
-        EXPECT_TRUE(write_settings(s.settings, "3.0.1", this->dir.str(), this->msgs));
+        EXPECT_TRUE(write_settings(s.settings, "3.0.1", this->dir.path(), this->msgs));
         EXPECT_EQ(read_settings(s.settings, this->msgs), SettingsResult::Ok);
         if (s.cam_name.empty())
-            s.cam_name = "DEMO.CAM";
+            s.cam_name = "DEMO.CAM"_path;
         // The folders as the file holds them (lower case on Windows), as the batch tool reads them.
         s.cam_folder = s.settings.mf7_cam;
         s.cam_path = join_path(s.cam_folder, s.cam_name);
@@ -37,11 +37,11 @@ template <typename G> struct Batch : G {
     // Runs the tool with "$cam" and "$to" in args standing for the campaign and the target.
     BatchRun run(std::vector<std::string> args) {
         for (auto& a : args)
-            a = a == "$cam"  ? join_path(this->settings().mf7_cam, this->state.cam_name)
+            a = a == "$cam"  ? join_path(this->settings().mf7_cam, this->state.cam_name).str()
                 : a == "$to" ? target.str()
                              : a;
         std::ostringstream out, err;
-        int status = run_batch(args, this->dir.str(), out, err);
+        int status = run_batch(paths(args), this->dir.path(), out, err);
         return {status, out.str(), err.str()};
     }
 };
@@ -144,8 +144,8 @@ TEST(Batch, OutputThatCannotBeWrittenExitsTwo) {
         std::ofstream full("/dev/full");
         std::ostringstream err;
         std::vector<std::string> a = args;
-        a[1] = a[1] == "$cam" ? game.campaign_path() : a[1];
-        EXPECT_EQ(run_batch(a, game.dir.str(), full, err), 2);
+        a[1] = a[1] == "$cam" ? game.campaign_path().str() : a[1];
+        EXPECT_EQ(run_batch(paths(a), game.dir.path(), full, err), 2);
         // The reason is known when the last flush failed, not after a write on the way.
         EXPECT_TRUE(err.str().starts_with("mf7batch: cannot write the output")) << err.str();
     }
@@ -162,12 +162,16 @@ TEST(Batch, ControlBytesInNamesArePrintedVisibly) {
     BatchRun show = game.run({"show", "$cam"}), check = game.run({"check", "$cam", "--save"});
     EXPECT_EQ(split_lines_any(show.out).size(), 15u); // 7 header lines, 8 rows
     EXPECT_NE(show.out.find(shown), std::string::npos) << show.out;
-    EXPECT_NE(check.out.find(join_path(game.settings().mf7_scn, shown) + "\n"), std::string::npos)
+    EXPECT_NE(check.out.find(join_path(game.settings().mf7_scn, NativePath(shown)).str() + "\n"),
+              std::string::npos)
         << check.out;
     for (const std::string& out : {show.out, check.out})
         EXPECT_EQ(out.find_first_of("\x01\x1B\r"), std::string::npos);
-    std::string report = read_all(report_path(game.settings(), "Missing-Files-List-", "DEMO.CAM"));
-    EXPECT_NE(report.find(join_path(game.settings().mf7_scn, name) + "\r\n"), std::string::npos);
+    std::string report =
+        read_all(report_path(game.settings(), "Missing-Files-List-", "DEMO.CAM"_path));
+    // The report is game text: the name as the campaign holds it.
+    EXPECT_NE(report.find(path_as_text(game.settings().mf7_scn) + path_separator() + name + "\r\n"),
+              std::string::npos);
 }
 
 // Each report is written under its own name in the report folder, announced on standard error
@@ -190,10 +194,10 @@ TEST(BatchReports, WriteTheEditorsReportOfTheDemo) {
         SCOPED_TRACE(c.command);
         DemoBatch game;
         BatchRun r = game.run({c.command, "$cam"});
-        std::string path = join_path(game.settings().mf7_rep, c.file);
+        NativePath path = join_path(game.settings().mf7_rep, c.file);
         ASSERT_EQ(r.status, 0) << r.err;
-        EXPECT_EQ(r.out, path + "\n");
-        EXPECT_EQ(r.err, c.says + path + "\n");
+        EXPECT_EQ(r.out, path.str() + "\n");
+        EXPECT_EQ(r.err, c.says + path.str() + "\n");
         std::string text = read_all(path);
         EXPECT_EQ(split_lines_cr(text).size(), c.lines);
         EXPECT_NE(text.find("\r\n" + std::string(c.row) + "\r\n"), std::string::npos) << text;
@@ -211,8 +215,8 @@ TEST(BatchReports, CheckPrintsTheTextAndExitsByTheVerdict) {
             std::filesystem::remove(to_native(game.dir.file(missing)));
         // Without a report folder in the settings --save writes nothing, not into the root.
         if (status == 2) {
-            game.state.settings.mf7_rep = "";
-            ASSERT_TRUE(write_settings(game.state.settings, "3.0.1", game.dir.str(), game.msgs));
+            game.state.settings.mf7_rep = NativePath();
+            ASSERT_TRUE(write_settings(game.state.settings, "3.0.1", game.dir.path(), game.msgs));
         }
         BatchRun r = game.run({"check", "$cam"});
         OverviewFill fill = fill_overview(game.state, game.msgs);
@@ -263,22 +267,23 @@ TEST(BatchCopy, OptionsReachTheCopy) {
 // they are.
 TEST(Batch, ReadsAndWritesInFoldersOfAnyName) {
     TempDir dir;
-    std::string program = dir.file("Łódź 東京 Игры"), target = join_path(program, "游戏 T");
+    NativePath program = dir.file("Łódź 東京 Игры"), target = join_path(program, "游戏 T");
     std::string error;
     ASSERT_TRUE(demo::write_demo_game(join_path(program, "game"), error)) << error;
     Settings settings = demo::demo_settings(join_path(program, "game"));
     RecordingMessages msgs;
     ASSERT_TRUE(write_settings(settings, "3.0.1", program, msgs));
     std::filesystem::create_directory(to_native(target));
-    std::string cam = join_path(settings.mf7_cam, "DEMO.CAM");
+    std::string cam = join_path(settings.mf7_cam, "DEMO.CAM").str();
     auto run = [&](const std::vector<std::string>& args) {
         std::ostringstream out, err;
-        EXPECT_EQ(run_batch(args, program, out, err), 0) << err.str();
+        EXPECT_EQ(run_batch(paths(args), program, out, err), 0) << err.str();
         return out.str();
     };
     // The settings file may hold the folders lower case (on Windows).
-    std::string film = join_path(settings.mf7_smk, "missing.smk");
+    std::string film = join_path(settings.mf7_smk, "missing.smk").str();
     EXPECT_NE(fold_case(run({"check", cam})).find(fold_case(film) + "\n"), std::string::npos);
-    EXPECT_NE(run({"copy", cam, "--to", target}).find(join_path(target, "POLAND.SCN") + "\n"),
-              std::string::npos);
+    EXPECT_NE(
+        run({"copy", cam, "--to", target.str()}).find(join_path(target, "POLAND.SCN").str() + "\n"),
+        std::string::npos);
 }

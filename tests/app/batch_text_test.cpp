@@ -23,12 +23,12 @@ struct TextBatch {
     TempDir dir;
     TextRun run(const std::vector<std::string>& args) {
         std::ostringstream out, err;
-        int status = run_batch(args, dir.str(), out, err);
+        int status = run_batch(paths(args), dir.path(), out, err);
         return {status, out.str(), err.str()};
     }
     std::string put(const std::string& name, const std::string& bytes) {
         EXPECT_TRUE(demo::write_bytes(dir.file(name), bytes));
-        return dir.file(name);
+        return dir.file(name).str();
     }
 };
 
@@ -110,17 +110,17 @@ TEST(BatchText, ImportRefusesFaultyTextsAndWritesNothing) {
         TextRun r = b.run({"import", path, "--out", target});
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.err, "mf7batch: " + path + ": " + row.error + "\n");
-        EXPECT_EQ(read_all(target), "old");
+        EXPECT_EQ(read_all(NativePath(target)), "old");
     }
 }
 
 TEST(BatchText, ExportsOnlyCampaignFilesAndImportsWhatItExported) {
     TextBatch b;
     std::string cam = b.put("DEMO.CAM", demo_bytes());
-    TextRun r = b.run({"export", cam, "--out", b.dir.file("demo.json")});
+    TextRun r = b.run({"export", cam, "--out", b.dir.file("demo.json").str()});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(read_all(b.dir.file("demo.json")), b.run({"export", cam}).out);
-    r = b.run({"import", b.dir.file("demo.json"), "--out", b.dir.file("BACK.CAM")});
+    r = b.run({"import", b.dir.file("demo.json").str(), "--out", b.dir.file("BACK.CAM").str()});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(read_all(b.dir.file("BACK.CAM")), demo_bytes());
 
@@ -156,7 +156,7 @@ TEST(BatchText, DiffExitsByWhatItFinds) {
          "scenario 0 scn_file: \"POLAND.SCN\" -> {\"raw\": \"X.SCN               \"}\n"
          "scenario 3 bv_goto: 4 -> 7\n"},
         {{"diff", a, b.put("SHORT.CAM", "x")}, 2, ""},
-        {{"diff", a, b.dir.file("NONE.CAM")}, 2, ""},
+        {{"diff", a, b.dir.file("NONE.CAM").str()}, 2, ""},
         {{"diff", a}, 2, ""},
     };
     for (const Row& row : rows) {

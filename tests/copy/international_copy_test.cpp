@@ -17,12 +17,17 @@ using namespace mf7::test;
 
 namespace {
 
+// A file's path as the report and the messages write it.
+std::string in(const NativePath& folder, const char* name) {
+    return join_path(folder, name).str();
+}
+
 // A small game of our own: two scenarios in use (a third slot beyond the count), names in mixed
 // letter case, fields that name no file, and files that are missing on purpose.
 struct SmallGame : Game {
     TempDir target;
 
-    SmallGame() : Game([](const std::string&, std::string&) { return true; }) {
+    SmallGame() : Game([](const NativePath&, std::string&) { return true; }) {
         const Settings& s = state.settings;
         CampaignRecord& cam = state.campaign;
         reset_campaign(cam);
@@ -47,24 +52,24 @@ struct SmallGame : Game {
         for (const char* n : {"alphabrf.txt", "a_bv.txt", "beta.txt", "b.v.txt", "camp.txt",
                               "unused.txt", "nodot", ".txt"})
             demo::write_bytes(join_path(s.mf7_txt, n), demo::crlf_text({n, "Généraux"}));
-        state.cam_name = "CAMP.CAM";
+        state.cam_name = "CAMP.CAM"_path;
         state.cam_path = join_path(s.mf7_cam, state.cam_name);
     }
 
-    CopyResult copy(const std::string& ext, const std::string& folder = "", CopyOptions o = {}) {
-        o.target = folder.empty() ? target.str() : folder;
+    CopyResult copy(const std::string& ext, const NativePath& folder = {}, CopyOptions o = {}) {
+        o.target = folder.empty() ? target.path() : folder;
         o.new_ext = ext;
         return make_international_copy(state, o, msgs);
     }
 };
 
 // Every file below folder with its bytes, names relative to folder.
-std::map<std::string, std::string> tree(const std::string& folder) {
+std::map<std::string, std::string> tree(const NativePath& folder) {
     std::map<std::string, std::string> out;
     for (const auto& e : std::filesystem::recursive_directory_iterator(to_native(folder)))
         if (e.is_regular_file())
             out[std::filesystem::relative(e.path(), to_native(folder)).string()] =
-                read_all(e.path().string());
+                read_all(from_native(e.path()));
     return out;
 }
 
@@ -74,34 +79,33 @@ std::map<std::string, std::string> tree(const std::string& folder) {
 TEST(InternationalCopy, DeuCopyAsksThenReportsEachFileItsFailuresAndProgress) {
     SmallGame g;
     const Settings& s = g.state.settings;
-    std::string t = g.target.str();
+    NativePath t = g.target.path();
     for (const char* name : {"a_bv.deu", "ALPHA.SCN"})
         std::filesystem::create_directories(to_native(g.target.file(name)));
     std::vector<int> done; // -1 for a call with a wrong total
     CopyOptions o;
     o.progress = [&done](int d, int total) { done.push_back(total == 16 ? d : -1); };
-    CopyResult r = g.copy("DEU", "", o);
-    EXPECT_EQ(split_lines_cr(r.report),
-              (std::vector<std::string>{
-                  "The following files are saved: ", join_path(t, "alphabrf.deu"),
-                  join_path(s.mf7_txt, "a_bv.txt") + " : COPY FAILED",
-                  join_path(s.mf7_scn, "ALPHA.SCN") + " : COPY FAILED", join_path(t, "Beta.deu"),
-                  join_path(s.mf7_txt, "b_bv.txt") + " : FILE NOT FOUND", join_path(t, "b.deu"),
-                  join_path(t, "BETA.txt"), join_path(s.mf7_scn, "BETA.SCN") + " : FILE NOT FOUND",
-                  join_path(t, "camp.deu"), join_path(t, "CAMP.CAM"), " ",
-                  "Number of files copied =  5", "Number of files NOT FOUND =  2"}));
+    CopyResult r = g.copy("DEU", {}, o);
+    EXPECT_EQ(
+        split_lines_cr(r.report),
+        (std::vector<std::string>{
+            "The following files are saved: ", in(t, "alphabrf.deu"),
+            in(s.mf7_txt, "a_bv.txt") + " : COPY FAILED",
+            in(s.mf7_scn, "ALPHA.SCN") + " : COPY FAILED", in(t, "Beta.deu"),
+            in(s.mf7_txt, "b_bv.txt") + " : FILE NOT FOUND", in(t, "b.deu"), in(t, "BETA.txt"),
+            in(s.mf7_scn, "BETA.SCN") + " : FILE NOT FOUND", in(t, "camp.deu"), in(t, "CAMP.CAM"),
+            " ", "Number of files copied =  5", "Number of files NOT FOUND =  2"}));
     EXPECT_EQ(r.errors, 2);
     EXPECT_EQ(read_all(join_path(t, "report.deu")), r.report + "\r\n");
     ASSERT_EQ(g.msgs.shown.size(), 3u);
-    EXPECT_EQ(g.msgs.shown[0].text, "The campaign will be copied into the Folder: " + t +
+    EXPECT_EQ(g.msgs.shown[0].text, "The campaign will be copied into the Folder: " + t.str() +
                                         "\r\nAll textfiles in the campaign will be given the "
                                         "extension: deu\r\nDo yu want me to proceede?");
     EXPECT_EQ(g.msgs.shown[0].buttons, Buttons::OkCancel);
-    EXPECT_EQ(g.msgs.shown[1].text,
-              "The error: >" + kFolderInTheWayText +
-                  "< was encountered, While trying to copy files into " + t +
-                  "\r\nFilenames when the Error occurred: " + join_path(s.mf7_txt, "a_bv.txt") +
-                  " -> " + join_path(t, "a_bv.deu"));
+    EXPECT_EQ(g.msgs.shown[1].text, "The error: >" + kFolderInTheWayText +
+                                        "< was encountered, While trying to copy files into " +
+                                        t.str() + "\r\nFilenames when the Error occurred: " +
+                                        in(s.mf7_txt, "a_bv.txt") + " -> " + in(t, "a_bv.deu"));
 
     // The text files keep their bytes; the file found ignoring case ("beta.txt") is copied under
     // the campaign's spelling.
@@ -127,7 +131,7 @@ TEST(InternationalCopy, NamesDifferingOnlyInCaseAreOneFile) {
     demo::write_bytes(join_path(s.mf7_txt, "ärger.txt"), "x");
     ASSERT_TRUE(g.copy("fra").done);
     std::vector<std::string> names;
-    for (const auto& [name, bytes] : tree(g.target.str()))
+    for (const auto& [name, bytes] : tree(g.target.path()))
         names.push_back(name);
     EXPECT_EQ(names, (std::vector<std::string>{"ALPHA.SCN", "BETA.txt", "Beta.fra", "CAMP.CAM",
                                                "a_bv.fra", "alphabrf.fra", "b.fra", "camp.fra",
@@ -142,7 +146,7 @@ TEST(InternationalCopy, CopyIntoTheSourceFoldersKeepsTheSources) {
         SmallGame g;
         Settings& s = g.state.settings;
         for (const auto& [name, bytes] : tree(s.mf7_scn))
-            demo::write_bytes(join_path(s.mf7_txt, name), bytes);
+            demo::write_bytes(join_path(s.mf7_txt, NativePath(name)), bytes);
         s.mf7_scn = s.mf7_cam = s.mf7_txt;
         g.state.cam_path = join_path(s.mf7_txt, g.state.cam_name);
         demo::write_bytes(join_path(s.mf7_txt, g.state.cam_name), "an older campaign file");
@@ -169,15 +173,15 @@ TEST(CopyFolder, NewFolderNames) {
         {dir.str(), "  fra ", ""},
         {dir.str() + sep, "eng", ""},
         {dir.str(), "   ", "Type a new Foldername in the White Textbox at the bottom"},
-        {dir.str(), "deu", "The Folder: " + dir.file("deu") + " allready exist"},
+        {dir.str(), "deu", "The Folder: " + dir.file("deu").str() + " allready exist"},
         {dir.str() + sep, "Deu", "The Folder: " + dir.str() + sep + sep + "Deu allready exist"},
         {dir.str(), "afile",
          "The error: >File exists< was encountered, While trying to create the folder: " +
-             dir.file("afile")},
+             dir.file("afile").str()},
     };
     for (const auto& [parent, name, message] : cases) {
         RecordingMessages messages;
-        auto made = make_copy_folder(parent, name, messages);
+        auto made = make_copy_folder(NativePath(parent), NativePath(name), messages);
         EXPECT_EQ(made, message.empty() ? std::optional(dir.file(trim(name))) : std::nullopt)
             << name;
         EXPECT_EQ(messages.texts(),
@@ -191,7 +195,7 @@ TEST(CopyFolder, NewFolderNames) {
 TEST(InternationalCopy, NamesThatLeaveTheTargetAreNotCopied) {
     SmallGame g;
     const Settings& s = g.state.settings;
-    std::string t = join_path(s.mf7_scn, "copy");
+    NativePath t = join_path(s.mf7_scn, "copy");
     std::filesystem::create_directories(to_native(join_path(t, "a")));
     for (const char* f : {"victim.scn", "../victim.scn", "a/b.scn", "../CAMP.CAM"})
         demo::write_bytes(join_path(s.mf7_scn, f), std::string(12000, 'v'));
@@ -202,17 +206,17 @@ TEST(InternationalCopy, NamesThatLeaveTheTargetAreNotCopied) {
     for (int k = 0; k < 6; ++k)
         cam.scenarios[static_cast<std::size_t>(k)].scn_file = make_text_field(scenarios[k]);
     cam.description_txt = make_text_field("x/../camp.txt");
-    g.state.cam_name = "../CAMP.CAM";
-    auto before = tree(g.dir.str());
+    g.state.cam_name = "../CAMP.CAM"_path;
+    auto before = tree(g.dir.path());
     CopyResult r = g.copy("txt", t);
     EXPECT_EQ(r.errors, 13);
     const std::string refused = " : name not allowed, not copied";
     auto lines = split_lines_cr(r.report);
     for (const char* name : scenarios)
-        EXPECT_TRUE(has_line(lines, trim(join_path(s.mf7_scn, name)) + refused)) << name;
-    EXPECT_TRUE(has_line(lines, join_path(s.mf7_txt, "x/../camp.txt") + refused));
-    EXPECT_TRUE(has_line(lines, g.state.cam_path + refused));
-    for (auto& [native_name, bytes] : tree(g.dir.str())) {
+        EXPECT_TRUE(has_line(lines, trim(in(s.mf7_scn, name)) + refused)) << name;
+    EXPECT_TRUE(has_line(lines, in(s.mf7_txt, "x/../camp.txt") + refused));
+    EXPECT_TRUE(has_line(lines, g.state.cam_path.str() + refused));
+    for (auto& [native_name, bytes] : tree(g.dir.path())) {
         std::string name = native_name;
         std::replace(name.begin(), name.end(), '\\', '/');
         // Only files directly in the target may be new or changed.

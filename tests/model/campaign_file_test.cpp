@@ -13,13 +13,13 @@ TEST(ReadCampaign, RefusesEmptyAndMissingPathsAndReportsADamagedCount) {
     EditorState state;
     state.campaign.scenario_count = 3;
     RecordingMessages msgs;
-    EXPECT_FALSE(read_campaign(state, "", msgs));
-    std::string missing = dir.file("nothere.cam");
+    EXPECT_FALSE(read_campaign(state, NativePath(), msgs));
+    NativePath missing = dir.file("nothere.cam");
     EXPECT_FALSE(read_campaign(state, missing, msgs));
     EXPECT_EQ(msgs.texts(),
               (std::vector<std::string>{
                   "F1-E01: No file selected. Please report this errorcode and filename.",
-                  "The Campaign file " + missing +
+                  "The Campaign file " + missing.str() +
                       "does not exist. Please check MF7-editor directory settings and content of "
                       "the folder where the campaign file should be located."}));
     EXPECT_EQ(state.campaign.scenario_count, 3);
@@ -33,7 +33,7 @@ TEST(ReadCampaign, RefusesEmptyAndMissingPathsAndReportsADamagedCount) {
                                     "The error: >Damaged campaign file: " + std::to_string(count) +
                                     " scenarios, the game allows 0 to 50< was encountered, While "
                                     "trying to Read the file: " +
-                                    dir.file("bad.cam")});
+                                    dir.file("bad.cam").str()});
         EXPECT_EQ(fill_overview(state, msgs).rows.size(), count < 0 ? 1u : 50u);
     }
 }
@@ -64,7 +64,7 @@ TEST_F(SaveTest, AsksFirstThenSavesTheFileFoundIgnoringCaseUnchanged) {
     EXPECT_EQ(read_all(dir.file("DEMO.CAM")), demo_bytes);
     state.campaign = demo::demo_campaign();
     save();
-    std::string named = "F1-I02: Do you want to save this file: " + dir.file("DEMO.CAM");
+    std::string named = "F1-I02: Do you want to save this file: " + dir.file("DEMO.CAM").str();
     ASSERT_EQ(msgs.shown.size(), 2u);
     EXPECT_EQ(msgs.shown[0].buttons, Buttons::YesNo);
 #ifdef _WIN32
@@ -72,7 +72,7 @@ TEST_F(SaveTest, AsksFirstThenSavesTheFileFoundIgnoringCaseUnchanged) {
     EXPECT_EQ(fold_case(msgs.shown[1].text), fold_case(named));
 #else
     EXPECT_EQ(msgs.shown[1].text, named);
-    EXPECT_EQ(list_files(dir.str(), "*"), std::vector<std::string>{"DEMO.CAM"});
+    EXPECT_EQ(list_files(dir.path(), "*"), paths({"DEMO.CAM"}));
 #endif
     EXPECT_EQ(read_all(dir.file("DEMO.CAM")), demo_bytes);
 }
@@ -106,5 +106,5 @@ TEST_F(SaveTest, FailedWriteIsReported) {
     EXPECT_EQ(write_campaign_file(state, msgs), SaveResult::Failed);
     EXPECT_EQ(msgs.texts().back(),
               "The error: >" + kNoFolderText +
-                  "< was encountered, While trying to write the file: " + state.cam_path);
+                  "< was encountered, While trying to write the file: " + state.cam_path.str());
 }

@@ -20,7 +20,7 @@ TEST_F(CountryTest, GameFileNamesCodesOneToTwentySixOncePerRun) {
     EXPECT_EQ(country_lookup(state.countries, state.settings, 0, msgs), "None");
     EXPECT_EQ(country_lookup(state.countries, state.settings, 26, msgs), "Land 26");
     EXPECT_EQ(country_lookup(state.countries, state.settings, 27, msgs), "");
-    state.settings.mf7main = "/nowhere";
+    state.settings.mf7main = "/nowhere"_path;
     EXPECT_EQ(country_lookup(state.countries, state.settings, 8, msgs), "Land 8");
     state.campaign.scenarios[0].scn_file = make_text_field("gone.scn");
     EXPECT_EQ(get_main_country(state, msgs), "Main Country = Unknown");
@@ -40,7 +40,7 @@ TEST_F(CountryTest, ShortFileFallsBackOnceWithTheMessage) {
         std::vector<std::string>{
             "Gui97.deu not found, unable to read real names, Default OKD-countrynames will "
             "be used.\n\rTried to locate: " +
-            join_path(state.settings.mf7main, "GUI97.deu") +
+            join_path(state.settings.mf7main, "GUI97.deu").str() +
             "\n\rCheck directory settings, and make sure that the mf7main directory points "
             "to the directory where GUI97.deu is located, if you want to use the real names."});
 }

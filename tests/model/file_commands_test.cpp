@@ -2,6 +2,7 @@
 
 #include "model/state.h"
 #include "support/recording_messages.h"
+#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +14,9 @@ using Texts = std::vector<std::string>;
 
 // The Save-as name of a campaign, and the names the other choosers hand to a field.
 TEST(FileCommands, TypedNamesAreFoldedAndGetTheirExtension) {
-    EXPECT_EQ(save_as_name("   "), "newcamp.cam");
-    EXPECT_EQ(save_as_name(" Old.CAM "), "old.cam");
-    EXPECT_EQ(save_as_name("a.cam.bak"), "a.cam.bak.cam");
+    EXPECT_EQ(save_as_name("   "_path), "newcamp.cam"_path);
+    EXPECT_EQ(save_as_name(" Old.CAM "_path), "old.cam"_path);
+    EXPECT_EQ(save_as_name("a.cam.bak"_path), "a.cam.bak.cam"_path);
     EXPECT_EQ(check_name(" Intro.SMK", ".smk"), "intro.smk");
     EXPECT_EQ(check_name("  ", ".mus"), "");
     EXPECT_EQ(check_name("brief", ".txt"), "brief.txt");

@@ -9,7 +9,7 @@ using namespace mf7;
 using namespace mf7::test;
 
 TEST(Drives, DriveOfAPath) {
-    std::vector<std::string> drives = {"/", "/home/ann", "/media/ann/USB", "/mnt/data"};
+    std::vector<NativePath> drives = paths({"/", "/home/ann", "/media/ann/USB", "/mnt/data"});
     const std::pair<const char*, const char*> cases[] = {
         {"/usr/share", "/"},
         {"/home/anna", "/"}, // a longer name is not inside /home/ann
@@ -23,18 +23,18 @@ TEST(Drives, DriveOfAPath) {
 #endif
         {"games/mf", ""}};
     for (const auto& [path, drive] : cases)
-        EXPECT_EQ(drive_of(path, drives), drive) << path;
+        EXPECT_EQ(drive_of(NativePath(path), drives), NativePath(drive)) << path;
 }
 
 TEST(Drives, TheMainDriveNearestFolderAndTheMessage) {
     EXPECT_EQ(drive_list().at(0), main_drive());
     EXPECT_TRUE(path_drive_exists(drive_root(main_drive())));
-    EXPECT_FALSE(path_drive_exists("relative/folder"));
+    EXPECT_FALSE(path_drive_exists("relative/folder"_path));
     // A missing folder opens at its nearest existing parent, a relative one at the main drive.
     TempDir dir;
-    EXPECT_EQ(nearest_existing_folder(join_path(dir.file("gone"), "deeper")), dir.str());
-    EXPECT_EQ(nearest_existing_folder("no/such/relative"), drive_root(main_drive()));
-    EXPECT_EQ(drive_not_responding("E:"),
+    EXPECT_EQ(nearest_existing_folder(join_path(dir.file("gone"), "deeper")), dir.path());
+    EXPECT_EQ(nearest_existing_folder("no/such/relative"_path), drive_root(main_drive()));
+    EXPECT_EQ(drive_not_responding("E:"_path),
               "You are trying to access a Drive that isn't responding.\n\rDrive in error: >E:<\n\r"
               "Check that the Drive is working properly, and has a Diskette or CD-ROM inserted. "
               "Then try again.");

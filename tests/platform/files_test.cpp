@@ -60,8 +60,7 @@ TEST(CopyFileAtomic, ARunRemovesWhatKilledRunsLeftForEachOfItsFiles) {
     FileError error;
     for (const char* to : {"a", "b"})
         ASSERT_TRUE(copy_file_atomic(dir.file("s"), dir.file(to), error, 0, {}, Flush::Lazy, &run));
-    EXPECT_EQ(list_files(dir.str(), "*"),
-              (std::vector<std::string>{".mf7~c.abc123.tmp", "a", "b", "s"}));
+    EXPECT_EQ(list_files(dir.path(), "*"), paths({".mf7~c.abc123.tmp", "a", "b", "s"}));
 }
 
 TEST(CopyFileAtomic, FailuresLeaveNoTemporaryFileAndKeepTheOldCopy) {
@@ -75,20 +74,21 @@ TEST(CopyFileAtomic, FailuresLeaveNoTemporaryFileAndKeepTheOldCopy) {
     EXPECT_FALSE(copy_file_atomic(dir.file("blocked"), dir.file("d"), error));
     EXPECT_EQ(error.text, kFolderReadText);
     EXPECT_EQ(read_all(dir.file("d")), "old");
-    EXPECT_EQ(list_files(dir.str(), "*"), std::vector<std::string>{"d"});
+    EXPECT_EQ(list_files(dir.path(), "*"), paths({"d"}));
 }
 
 // The rules below use the POSIX forms of users, modes, links, locks and limits.
 #ifndef _WIN32
 namespace {
 
-using Write = bool (*)(const std::string& dest, FileError& error);
+using Write = bool (*)(const NativePath& dest, FileError& error);
 // The two ways a file is written, each putting "new" at dest.
 const std::pair<const char*, Write> kWrites[] = {
-    {"write", [](const std::string& d, FileError& e) { return write_file_atomic(d, "new", e); }},
+    {"write", [](const NativePath& d, FileError& e) { return write_file_atomic(d, "new", e); }},
     {"copy",
-     [](const std::string& d, FileError& e) {
-         return demo::write_bytes(d + ".src", "new") && copy_file_atomic(d + ".src", d, e);
+     [](const NativePath& d, FileError& e) {
+         NativePath source(d.str() + ".src");
+         return demo::write_bytes(source, "new") && copy_file_atomic(source, d, e);
      }},
 };
 
@@ -141,11 +141,11 @@ TEST(WriteFileAtomic, SavesAreFlushedBeforeTheRename) {
 
 TEST(WriteFileAtomic, ReadOnlyFilesAreRefusedAndUnchanged) {
     TempDir dir;
-    std::filesystem::permissions(to_native(dir.str()), std::filesystem::perms::all);
+    std::filesystem::permissions(to_native(dir.path()), std::filesystem::perms::all);
     ASSERT_TRUE(demo::write_bytes(dir.file("ro"), "old") &&
                 demo::write_bytes(dir.file("ro.src"), ""));
-    ::chmod(dir.file("ro.src").c_str(), 0666);
-    ::chmod(dir.file("ro").c_str(), 0444);
+    ::chmod(dir.file("ro.src").str().c_str(), 0666);
+    ::chmod(dir.file("ro").str().c_str(), 0444);
     int failed = in_child(true, [&] {
         int bad = 0;
         for (const auto& [how, write] : kWrites) {
@@ -157,7 +157,7 @@ TEST(WriteFileAtomic, ReadOnlyFilesAreRefusedAndUnchanged) {
         bool told = msgs.texts() == std::vector<std::string>{
                                         "The error: >Permission denied< was encountered, While "
                                         "trying to write the file: " +
-                                        dir.file("ro")};
+                                        dir.file("ro").str()};
         return bad + (told ? 0 : 10);
     });
     EXPECT_EQ(failed, 0) << "ones: writes not refused; tens: the message";
@@ -173,22 +173,23 @@ TEST(WriteFileAtomic, LinksPermissionsAndStaleTemporaryFiles) {
     for (const auto& [how, write] : kWrites) {
         SCOPED_TRACE(how);
         TempDir dir;
-        std::string real = dir.file("real"), f = join_path(real, "f"), busy = ".mf7~f.xyz789.tmp";
+        NativePath real = dir.file("real"), f = join_path(real, "f"),
+                   busy = join_path(real, ".mf7~f.xyz789.tmp");
         // All but the stale .mf7~f.abc123.tmp stay.
-        const std::vector<std::string> stay = {".f.abc123", ".mf7~f.abc.tmp", busy,
-                                               ".mf7~g.abc123.tmp", "f"};
-        for (const std::string& n : stay)
+        const std::vector<NativePath> stay =
+            paths({".f.abc123", ".mf7~f.abc.tmp", ".mf7~f.xyz789.tmp", ".mf7~g.abc123.tmp", "f"});
+        for (const NativePath& n : stay)
             ASSERT_TRUE(demo::write_bytes(join_path(real, n), "x"));
         ASSERT_TRUE(demo::write_bytes(join_path(real, ".mf7~f.abc123.tmp"), "x"));
         std::filesystem::permissions(to_native(f), kept);
         // As root the file is given away first: a replacement keeps its owner and group too.
         if (::geteuid() == 0) {
-            ASSERT_EQ(::chown(f.c_str(), 65534, 65534), 0);
+            ASSERT_EQ(::chown(f.str().c_str(), 65534, 65534), 0);
         }
         struct stat owned {};
-        ASSERT_EQ(::stat(f.c_str(), &owned), 0);
+        ASSERT_EQ(::stat(f.str().c_str(), &owned), 0);
         std::filesystem::create_symlink("real/f", to_native(dir.file("link")));
-        int lock = ::open(join_path(real, busy).c_str(), O_RDONLY);
+        int lock = ::open(busy.str().c_str(), O_RDONLY);
         ASSERT_EQ(::flock(lock, LOCK_EX), 0);
         FileError error;
         ASSERT_TRUE(write(dir.file("link"), error)) << error.text;
@@ -197,7 +198,7 @@ TEST(WriteFileAtomic, LinksPermissionsAndStaleTemporaryFiles) {
         EXPECT_EQ(read_all(f), "new");
         EXPECT_EQ(std::filesystem::status(to_native(f)).permissions(), kept);
         struct stat now {};
-        ASSERT_EQ(::stat(f.c_str(), &now), 0);
+        ASSERT_EQ(::stat(f.str().c_str(), &now), 0);
         EXPECT_EQ(std::make_pair(now.st_uid, now.st_gid),
                   std::make_pair(owned.st_uid, owned.st_gid));
         EXPECT_EQ(list_files(real, "*"), stay);
@@ -215,7 +216,7 @@ TEST(WriteFileAtomic, WritesIntoPipesAndDevicesAndRefusesOtherKinds) {
                 continue;
             SCOPED_TRACE(std::string(how) + " " + std::to_string(kind));
             TempDir dir;
-            std::string t = dir.file("t");
+            NativePath t = dir.file("t");
             int reader = -1, held = -1;
             if (kind == Pipe) {
                 int ends[2];
@@ -225,21 +226,21 @@ TEST(WriteFileAtomic, WritesIntoPipesAndDevicesAndRefusesOtherKinds) {
                 std::filesystem::create_symlink("/proc/self/fd/" + std::to_string(held),
                                                 to_native(t));
             } else if (kind == Device) {
-                ASSERT_EQ(::mknod(t.c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
+                ASSERT_EQ(::mknod(t.str().c_str(), S_IFCHR | 0666, makedev(1, 3)), 0);
             } else {
                 held = ::socket(AF_UNIX, SOCK_STREAM, 0);
                 sockaddr_un address{};
                 address.sun_family = AF_UNIX;
-                t.copy(address.sun_path, sizeof address.sun_path - 1);
+                t.str().copy(address.sun_path, sizeof address.sun_path - 1);
                 ASSERT_EQ(::bind(held, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
             }
             struct stat before {};
-            ASSERT_EQ(::stat(t.c_str(), &before), 0);
+            ASSERT_EQ(::stat(t.str().c_str(), &before), 0);
             FileError error;
             EXPECT_EQ(write(t, error), kind != Socket) << error.text;
             EXPECT_EQ(error.text, kind == Socket ? "Not a regular file" : "");
             struct stat after {};
-            ASSERT_EQ(::stat(t.c_str(), &after), 0);
+            ASSERT_EQ(::stat(t.str().c_str(), &after), 0);
             EXPECT_EQ(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
             if (reader >= 0) {
                 char got[16];
@@ -268,27 +269,28 @@ TEST(WriteFileAtomic, FileSizeLimitGivesAnErrorNotTheEnd) {
         return failed && e1.text == "File too large" && e2.text == "File too large" ? 0 : 1;
     });
     EXPECT_EQ(status, 0) << "above 128: ended by that signal";
-    EXPECT_EQ(list_files(dir.str(), "*"), std::vector<std::string>{"big"});
+    EXPECT_EQ(list_files(dir.path(), "*"), paths({"big"}));
 }
 
 // Files read whole are bounded and must be regular files.
 TEST(ReadFile, OnlyRegularFilesWithinTheLimit) {
     TempDir dir;
     ASSERT_TRUE(demo::write_bytes(dir.file("big"), std::string(kReadLimit + 1, 'b')));
-    ::mkfifo(dir.file("fifo").c_str(), 0600);
+    ::mkfifo(dir.file("fifo").str().c_str(), 0600);
     struct Case {
-        std::string path, error;
+        NativePath path;
+        std::string error;
         std::size_t max;
     } cases[] = {
         {dir.file("big"), "File too large", std::string::npos},
         {dir.file("big"), "", 10},
         {dir.file("fifo"), "Not a regular file", std::string::npos},
-        {dir.str(), "Is a directory", std::string::npos},
+        {dir.path(), "Is a directory", std::string::npos},
     };
     for (const Case& c : cases) {
         std::string bytes;
         FileError error;
-        EXPECT_EQ(read_file(c.path, bytes, error, c.max), c.error.empty()) << c.path;
+        EXPECT_EQ(read_file(c.path, bytes, error, c.max), c.error.empty()) << c.path.str();
         EXPECT_EQ(error.text, c.error);
         EXPECT_EQ(bytes.size(), c.error.empty() ? c.max : 0);
     }

@@ -10,6 +10,13 @@
 using namespace mf7;
 using namespace mf7::test;
 
+// Game text and paths meet only where a function says so.
+static_assert(!std::is_convertible_v<std::string, NativePath> &&
+              !std::is_convertible_v<NativePath, std::string> &&
+              !std::is_convertible_v<const char*, NativePath>);
+static_assert(!std::is_invocable_v<decltype(&path_as_text), const std::string&> &&
+              !std::is_invocable_v<decltype(&path_in_message), const std::string&>);
+
 // Game files are found, and file lists matched, ignoring letter case.
 TEST(Paths, FilesAndFileListsIgnoreLetterCase) {
     TempDir dir;
@@ -20,18 +27,18 @@ TEST(Paths, FilesAndFileListsIgnoreLetterCase) {
     EXPECT_FALSE(file_exists(dir.file("MAP")));                             // a folder is no file
     EXPECT_EQ(find_existing(dir.file("exact.TXT")), dir.file("exact.TXT")); // exact name first
 #ifdef _WIN32
-    EXPECT_EQ(join_path("C:\\", "a.cam"), "C:\\\\a.cam");
+    EXPECT_EQ(join_path("C:\\"_path, "a.cam"), "C:\\\\a.cam"_path);
 #else
-    EXPECT_EQ(join_path("/", "a.cam"), "//a.cam");
+    EXPECT_EQ(join_path("/"_path, "a.cam"), "//a.cam"_path);
 #endif
-    EXPECT_EQ(list_files(dir.str(), "*.cam"), (std::vector<std::string>{"new.cam", "Old.CAM"}));
-    EXPECT_EQ(list_files(dir.str(), "GUI97.txt"), std::vector<std::string>{});
+    EXPECT_EQ(list_files(dir.path(), "*.cam"), paths({"new.cam", "Old.CAM"}));
+    EXPECT_EQ(list_files(dir.path(), "GUI97.txt"), paths({}));
 #ifdef _WIN32
-    EXPECT_EQ(list_files(dir.str(), "*.*").size(), 5u); // Exact.txt and exact.TXT are one file
+    EXPECT_EQ(list_files(dir.path(), "*.*").size(), 5u); // Exact.txt and exact.TXT are one file
 #else
-    EXPECT_EQ(list_files(dir.str(), "*.*").size(), 6u);
+    EXPECT_EQ(list_files(dir.path(), "*.*").size(), 6u);
 #endif
-    EXPECT_EQ(list_folders(dir.str()), std::vector<std::string>{"map"});
+    EXPECT_EQ(list_folders(dir.path()), paths({"map"}));
 }
 
 // Names match ignoring letter case in the scripts folder names are written in; letters with no
@@ -59,18 +66,18 @@ TEST(Paths, GameNamesFoundInFoldersOfAnyName) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.on_disk);
         TempDir dir;
-        std::string folder = dir.file("Łódź 東京 Игры");
-        ASSERT_TRUE(demo::write_bytes(join_path(folder, c.on_disk), "x"));
+        NativePath folder = dir.file("Łódź 東京 Игры");
+        ASSERT_TRUE(demo::write_bytes(join_path(folder, NativePath(c.on_disk)), "x"));
         // Windows finds a name as spelled; elsewhere it comes back as the folder holds it.
-        auto found = [](const std::string& path) { return fold_case(resolve_path(path)); };
-        EXPECT_EQ(found(dir.file("łÓdŹ 東京 иГРЫ")), fold_case(folder));
+        auto found = [](const NativePath& path) { return fold_path(resolve_path(path)); };
+        EXPECT_EQ(found(dir.file("łÓdŹ 東京 иГРЫ")), fold_path(folder));
         bool there = c.game_name != "\xC6.txt";
         EXPECT_EQ(found(join_game_name(folder, c.game_name)),
-                  fold_case(join_path(folder, there ? c.on_disk : "Æ.txt")));
+                  fold_path(join_path(folder, NativePath(there ? c.on_disk : "Æ.txt"))));
     }
     // Reports hold game text: what Windows-1252 cannot hold becomes '?'.
-    EXPECT_EQ(path_as_text("Łódź Æ"), "?\xF3"
-                                      "d? \xC6");
+    EXPECT_EQ(path_as_text("Łódź Æ"_path), "?\xF3"
+                                           "d? \xC6");
 }
 
 // Messages are game text too, but the screen shows every path in them whole: a path Windows-1252
@@ -84,7 +91,7 @@ TEST(Paths, MessagesShowPathsWhole) {
         {"/t/Łódź Игры/saved.cam", std::string(1, '\0') + "/t/Łódź Игры/saved.cam" + '\0'},
     };
     for (const Case& c : cases) {
-        std::string message = "Save \xE9 " + path_in_message(c.path) + " \x80?";
+        std::string message = "Save \xE9 " + path_in_message(NativePath(c.path)) + " \x80?";
         EXPECT_EQ(message, "Save \xE9 " + c.in_message + " \x80?");
         EXPECT_EQ(message_to_utf8(message), "Save é " + c.path + " €?");
     }

@@ -34,13 +34,20 @@ struct CheckGame : FullGame {
         return check_missing_files(report_inputs(state, fill.rows),
                                    {fill.text3, fill.text4, fill.text5}, msgs);
     }
-    std::string scn(const std::string& name) const { return join_path(settings().mf7_scn, name); }
-    void remove(const std::string& path) { std::filesystem::remove(to_native(path)); }
+    NativePath scn(const std::string& name) const {
+        return join_path(settings().mf7_scn, NativePath(name));
+    }
+    void remove(const NativePath& path) { std::filesystem::remove(to_native(path)); }
     void apply(const std::vector<Edit>& edits) {
         for (const auto& [scn, k, field, value] : edits)
             state.campaign.scenarios[static_cast<std::size_t>(scn)].outcome[k].*field = value;
     }
 };
+
+// A file's path as the check's text writes it.
+std::string in(const NativePath& folder, const std::string& name) {
+    return join_path(folder, NativePath(name)).str();
+}
 
 bool has(const CheckResult& r, const std::string& line) {
     return has_line(split_lines_cr(r.text), line);
@@ -60,17 +67,17 @@ TEST(MissingFilesCheck, ExampleText) {
     CheckResult r =
         check_missing_files(game.inputs(fill.rows), {"nowin.smk", "  ", "gone.txt"}, game.msgs);
     const Settings& s = game.settings();
-    EXPECT_EQ(r.text + "\r\n",
-              join_lines_crlf(
-                  {"Campaign-file Missing : " + s.mf7_cam + path_separator(),
-                   "Campaign text-file Missing : " + join_path(s.mf7_txt, "gone.txt"),
-                   "Campaign-win smk-file Missing : " + join_path(s.mf7_smk, "nowin.smk"), "  ",
-                   "Scn #  2 - Missing scn smk-file: " + join_path(s.mf7_smk, "INTRO2.SMK"),
-                   "Scn #:  3 - V-goto illegal.", "-- file-checker - statistics --",
-                   "Total number of files not found:  4",
-                   "Total number of GOTO's 'Out-of-range' in campaign:  1",
-                   "Campaign seems 'not playable'.", "You can Win the Campaign.",
-                   "You can Loose the Campaign.", "-- end of file-check --"}));
+    EXPECT_EQ(
+        r.text + "\r\n",
+        join_lines_crlf({"Campaign-file Missing : " + s.mf7_cam.str() + path_separator(),
+                         "Campaign text-file Missing : " + in(s.mf7_txt, "gone.txt"),
+                         "Campaign-win smk-file Missing : " + in(s.mf7_smk, "nowin.smk"), "  ",
+                         "Scn #  2 - Missing scn smk-file: " + in(s.mf7_smk, "INTRO2.SMK"),
+                         "Scn #:  3 - V-goto illegal.", "-- file-checker - statistics --",
+                         "Total number of files not found:  4",
+                         "Total number of GOTO's 'Out-of-range' in campaign:  1",
+                         "Campaign seems 'not playable'.", "You can Win the Campaign.",
+                         "You can Loose the Campaign.", "-- end of file-check --"}));
     EXPECT_EQ(r.caption, join_path(s.mf7_rep, "Missing-Files-List-newcamp.txt"));
     EXPECT_FALSE(r.playable);
     EXPECT_TRUE(game.msgs.shown.empty());
@@ -105,7 +112,7 @@ TEST(MissingFilesCheck, MissingScenarioIsUsedOnlyWhenAGotoNamesIt) {
         game.apply(c.edits);
         CheckResult r = game.run();
         std::string n = " " + std::to_string(c.missing) + " - ", head = "Scn #: " + n;
-        EXPECT_TRUE(has(r, head + "Missing scn-file: " + game.scn(name)));
+        EXPECT_TRUE(has(r, head + "Missing scn-file: " + game.scn(name).str()));
         EXPECT_EQ(has(r, head + "Scenario is used by campaign -------------------------- this "
                                 "will crash the campaign."),
                   c.used);
@@ -143,7 +150,7 @@ TEST(MissingFilesCheck, MapsGraphicsIntroTextsAndBlankNames) {
     game.state.campaign.scenarios[2].scn_file = blank_field();
     const std::pair<int16_t, const char*> maps[] = {{7, "07"}, {123, "123"}, {-1, "-1"}};
     const char* intros[] = {"INTRO.TXT", "", "INTRO05.txt"};
-    std::string shp = join_path(game.settings().mf7main, "MAP") + path_separator() + "MAP";
+    std::string shp = in(game.settings().mf7main, "MAP") + path_separator() + "MAP";
     for (int s = 3; s < 6; ++s) {
         std::string map = "MAP0" + std::to_string(s) + ".MAP";
         write_scenario(game.settings(), "FULL0" + std::to_string(s) + ".SCN",
@@ -152,14 +159,14 @@ TEST(MissingFilesCheck, MapsGraphicsIntroTextsAndBlankNames) {
     }
     CheckResult r = game.run();
     EXPECT_TRUE(has(r, "Scn #  0 - No MAP file-name in scenario-file."));
-    EXPECT_TRUE(has(r, "Scn #  1 - Missing map-file: " + game.scn("MAP01.MAP")));
+    EXPECT_TRUE(has(r, "Scn #  1 - Missing map-file: " + game.scn("MAP01.MAP").str()));
     EXPECT_TRUE(has(r, "Scn #  2 - No Scenario-SCN file-name in Campaign."));
     EXPECT_TRUE(has(r, "Scn #  3 - Missing scn text-file: " +
-                           join_path(game.settings().mf7_txt, "INTRO.TXT.txt")));
+                           in(game.settings().mf7_txt, "INTRO.TXT.txt")));
     for (int s = 3; s < 6; ++s) {
         std::string head = "Scn #  " + std::to_string(s) + " - SHP-files missing";
         EXPECT_TRUE(
-            has(r, head + " for map-file: " + game.scn("MAP0" + std::to_string(s) + ".MAP")));
+            has(r, head + " for map-file: " + game.scn("MAP0" + std::to_string(s) + ".MAP").str()));
         EXPECT_TRUE(has(r, head + ": " + shp + maps[s - 3].second + "nn.SHP"));
     }
     // The statistics; what follows them the example shows.
@@ -217,7 +224,7 @@ TEST(MissingFilesCheck, CountriesAreComparedOnlyBetweenFilesReadNow) {
 
 TEST(MissingFilesCheck, UnreadableMapFileCountsAsMissing) {
     CheckGame game(2);
-    std::string map = game.scn("MAP00.MAP");
+    NativePath map = game.scn("MAP00.MAP");
     std::error_code ec;
 #ifdef _WIN32
     // A file that exists but fails on reading: one held open by another program without sharing.
@@ -234,7 +241,7 @@ TEST(MissingFilesCheck, UnreadableMapFileCountsAsMissing) {
     if (ec || !file_exists(map) || read_file(map, bytes, error, 2))
         GTEST_SKIP() << "no unreadable file can be made here";
     CheckResult r = game.run();
-    EXPECT_TRUE(has(r, "Scn #  0 - Map-file could not be read: " + map));
+    EXPECT_TRUE(has(r, "Scn #  0 - Map-file could not be read: " + map.str()));
     // The check goes on to the statistics, with no graphics looked for.
     EXPECT_TRUE(has(r, "Total number of map-files not found            :  1"));
     EXPECT_EQ(r.counters.missing_map_graphics, 0);
@@ -255,10 +262,10 @@ TEST(MissingFilesCheck, MissingNamesInALargeFolderAreFoundQuickly) {
 #endif
     CheckGame game(1); // its files are not needed: every folder below is MANY
     game.state.campaign = demo::full_campaign(50);
-    std::string many = game.dir.file("MANY");
+    NativePath many = game.dir.file("MANY");
     std::filesystem::create_directory(to_native(many));
     for (int i = 0; i < kFiles; ++i)
-        std::ofstream(to_native(join_path(many, "F" + std::to_string(i) + ".DAT")));
+        std::ofstream(to_native(join_path(many, NativePath("F" + std::to_string(i) + ".DAT"))));
     std::ofstream(to_native(join_path(many, "brief07.TXT")));
     Settings& s = game.state.settings;
     s.mf7_scn = s.mf7_smk = s.mf7_txt = s.mf7_mus = many;
@@ -268,8 +275,8 @@ TEST(MissingFilesCheck, MissingNamesInALargeFolderAreFoundQuickly) {
     // The header's three files; per scenario its film, text and speech and four files per
     // outcome; one text found.
     EXPECT_EQ(r.counters.missing_files, 3 + 50 * 19 - 1);
-    EXPECT_TRUE(has(r, "Scn #  8 - Missing scn text-file: " + join_path(many, "BRIEF08.txt")));
-    EXPECT_FALSE(has(r, "Scn #  7 - Missing scn text-file: " + join_path(many, "BRIEF07.txt")));
+    EXPECT_TRUE(has(r, "Scn #  8 - Missing scn text-file: " + in(many, "BRIEF08.txt")));
+    EXPECT_FALSE(has(r, "Scn #  7 - Missing scn text-file: " + in(many, "BRIEF07.txt")));
 #ifndef _WIN32
     EXPECT_LT(took, std::chrono::seconds(2)); // the margin is for checked builds
 #endif

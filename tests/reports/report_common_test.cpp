@@ -18,15 +18,15 @@ using namespace mf7::test;
 // The report's name ends in the extension of the edition's text files.
 TEST(ReportCommon, ReportPathOfTheCampaignFile) {
     Settings settings;
-    settings.mf7_rep = "REP";
+    settings.mf7_rep = "REP"_path;
     settings.set_mf7text("*.deu");
     const std::pair<const char*, const char*> cases[] = {
         {"", "newcamp"}, {"abc.Cam", "abc"},     {"ABC.XYZ", "ABC.XYZ"},
         {"cam", "cam"},  {"a.cam.cam", "a.cam"},
     };
     for (const auto& [cam_name, base] : cases)
-        EXPECT_EQ(report_path(settings, "Filelist for ", cam_name),
-                  join_path("REP", "Filelist for " + std::string(base) + ".deu"))
+        EXPECT_EQ(report_path(settings, "Filelist for ", NativePath(cam_name)),
+                  join_path("REP"_path, NativePath("Filelist for " + std::string(base) + ".deu")))
             << cam_name;
 }
 
@@ -46,13 +46,13 @@ TEST(ReportCommon, FailedWritesShowTheErrorWithTheirActionAndLeaveNoFile) {
     };
     for (const auto& [write, file, action] : cases) {
         DemoGame game;
-        game.state.cam_name = "DEMO.CAM";
-        std::string path = join_path(game.settings().mf7_rep, file);
+        game.state.cam_name = "DEMO.CAM"_path;
+        NativePath path = join_path(game.settings().mf7_rep, file);
         std::filesystem::create_directory(to_native(path));
         EXPECT_FALSE(write(game));
         ASSERT_EQ(game.msgs.shown.size(), 1u) << file;
         EXPECT_TRUE(game.msgs.shown[0].text.ends_with("< was encountered, While trying to " +
-                                                      std::string(action) + path));
+                                                      std::string(action) + path.str()));
         EXPECT_EQ(list_files(game.settings().mf7_rep, "*").size(), 0u);
         // Without the report folder only the folder's message shows.
         game.msgs.clear();
@@ -61,7 +61,7 @@ TEST(ReportCommon, FailedWritesShowTheErrorWithTheirActionAndLeaveNoFile) {
         EXPECT_EQ(game.msgs.texts(),
                   std::vector<std::string>{"Path or Drive error. Correct directory settings before "
                                            "you continue.\n\rCurrent directory setting: " +
-                                           game.settings().mf7_rep});
+                                           game.settings().mf7_rep.str()});
     }
 }
 

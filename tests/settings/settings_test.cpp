@@ -14,8 +14,10 @@ using namespace mf7;
 using namespace mf7::test;
 
 TEST(SettingsFile, WrittenLayoutAndCaseKeptHere) {
-    std::string text = settings_file_text(demo::demo_settings("/Games/MF"), "3.0.1", false);
-    auto in = [](const char* key, const char* leaf) { return key + join_path("/Games/MF", leaf); };
+    std::string text = settings_file_text(demo::demo_settings("/Games/MF"_path), "3.0.1", false);
+    auto in = [](const char* key, const char* leaf) {
+        return key + join_path("/Games/MF"_path, leaf).str();
+    };
     auto lines = split_lines_cr(text);
     ASSERT_EQ(lines.size(), 22u);
     EXPECT_EQ(lines[0], "/* MF7editor - Version 3.0.1");
@@ -37,19 +39,19 @@ TEST(SettingsFile, WrittenWhereItCanBeAndReadBack) {
     RecordingMessages msgs;
     EXPECT_EQ(read_settings(s, msgs), SettingsResult::Unreadable);
     s.program_folder = game.dir.file("gone");
-    ASSERT_TRUE(write_settings(s, "3.0.1", game.dir.str(), msgs));
-    EXPECT_EQ(s.program_folder, game.dir.str());
+    ASSERT_TRUE(write_settings(s, "3.0.1", game.dir.path(), msgs));
+    EXPECT_EQ(s.program_folder, game.dir.path());
     EXPECT_EQ(msgs.texts(),
               (std::vector<std::string>{
                   "The error: >No such file or directory< was encountered, While trying to read "
                   "the ini-file from the MF7-editors root directory. Filename: mf7edit.ini",
-                  "Specified Folder doesn't exist: " + game.dir.file("gone"),
-                  "Directory settings is saved in " + game.dir.file("mf7edit.ini")}));
+                  "Specified Folder doesn't exist: " + game.dir.file("gone").str(),
+                  "Directory settings is saved in " + game.dir.file("mf7edit.ini").str()}));
     Settings back;
-    back.program_folder = game.dir.str();
+    back.program_folder = game.dir.path();
     msgs.clear();
     EXPECT_EQ(read_settings(back, msgs), SettingsResult::Ok);
-    EXPECT_EQ(back.mf7_scn, kWindowsSettingsForm ? fold_case(s.mf7_scn) : s.mf7_scn);
+    EXPECT_EQ(back.mf7_scn, kWindowsSettingsForm ? fold_path(s.mf7_scn) : s.mf7_scn);
     // A file made by hand, with LF line ends and no final one: the later line wins, its value
     // trimmed, and what only resembles a key is no key.
     ASSERT_TRUE(
@@ -57,7 +59,7 @@ TEST(SettingsFile, WrittenWhereItCanBeAndReadBack) {
                           "mf7_cam=/a\nmf7_cam=   /b  \nMF7_CAM=/upper\n/* mf7_cam=/comment\n"
                           "mf7_cam\nmf7text=*.fra"));
     EXPECT_EQ(read_settings(back, msgs), SettingsResult::FoldersMissing);
-    EXPECT_EQ(back.mf7_cam, "/b");
+    EXPECT_EQ(back.mf7_cam, "/b"_path);
     EXPECT_EQ(back.text_ext, ".fra");
     EXPECT_FALSE(back.folder_ok[kCamFolder]);
     EXPECT_EQ(msgs.texts(),
@@ -74,16 +76,16 @@ TEST(SettingsFolder, BesideTheProgramOnlyWhenItIsThereOrWritable) {
     demo::write_bytes(with_ini.file(kSettingsFileName), "mf7_cam=/x\r\n");
     std::filesystem::permissions(with_ini.str(), std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
-    std::string user_folder = user.file("mf7edit");
-    EXPECT_EQ(settings_folder(writable.str(), user_folder), writable.str());
-    EXPECT_EQ(settings_folder(with_ini.str(), user_folder), with_ini.str());
+    NativePath user_folder = user.file("mf7edit");
+    EXPECT_EQ(settings_folder(writable.path(), user_folder), writable.path());
+    EXPECT_EQ(settings_folder(with_ini.path(), user_folder), with_ini.path());
     // /proc takes no new files, not even from root.
-    EXPECT_EQ(settings_folder("/proc", user_folder), user_folder);
+    EXPECT_EQ(settings_folder("/proc"_path, user_folder), user_folder);
     EXPECT_TRUE(folder_exists(user_folder));
     // The program's folder comes without a final separator, even a drive root.
-    EXPECT_EQ(strip_final_separator("/opt/mf7/"), "/opt/mf7");
-    EXPECT_EQ(strip_final_separator("C:\\"), "C:");
-    EXPECT_EQ(strip_final_separator("/"), "/");
+    EXPECT_EQ(strip_final_separator("/opt/mf7/"_path), "/opt/mf7"_path);
+    EXPECT_EQ(strip_final_separator("C:\\"_path), "C:"_path);
+    EXPECT_EQ(strip_final_separator("/"_path), "/"_path);
 }
 
 TEST(SettingsFile, EncodingsWrittenAndRead) {
@@ -91,7 +93,7 @@ TEST(SettingsFile, EncodingsWrittenAndRead) {
         Settings back;
         for (const auto& line : split_lines_any(settings_text_as_utf8(bytes)))
             apply_settings_line(back, line);
-        return back.mf7_cam;
+        return back.mf7_cam.str();
     };
     struct Case {
         std::string folder;     // a settings value, as the platform names it
@@ -106,8 +108,8 @@ TEST(SettingsFile, EncodingsWrittenAndRead) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value_line);
-        Settings s = demo::demo_settings(c.folder);
-        s.mf7_cam = c.folder + (c.windows_form ? "\\" : "/") + "CAMPAIGN";
+        Settings s = demo::demo_settings(NativePath(c.folder));
+        s.mf7_cam = NativePath(c.folder + (c.windows_form ? "\\" : "/") + "CAMPAIGN");
         std::string bytes = settings_file_text(s, "3.0.1", c.windows_form);
         // A value beyond Windows-1252 needs UTF-8, announced by the byte-order mark.
         bool bom = c.windows_form && !is_ascii(c.value_line) && is_utf8(c.value_line);

@@ -4,6 +4,7 @@
 #include "support/fixtures.h"
 #include "support/recording_messages.h"
 #include "ui/common/file_chooser.h"
+#include "ui/common/qt_text.h"
 #include "ui/editor_windows.h"
 #include "ui/overview/overview_window.h"
 
@@ -109,7 +110,7 @@ struct Editor {
     // kOpened: DEMO.CAM is opened through File > Open.
     explicit Editor(bool opened = false) {
         RecordingMessages ignore;
-        write_settings(state.settings, "3.0.1", game.dir.str(), ignore);
+        write_settings(state.settings, "3.0.1", game.dir.path(), ignore);
         windows.quit = [this] { ++quits; };
         windows.start();
         msgs.clear();

@@ -40,11 +40,11 @@ struct Game {
   protected:
     template <typename Write> explicit Game(Write write) {
         std::string error;
-        if (!write(dir.str(), error))
+        if (!write(dir.path(), error))
             throw std::runtime_error(error);
-        state.settings = demo::demo_settings(dir.str());
-        state.settings.program_folder = dir.str();
-        state.start_folder = dir.str();
+        state.settings = demo::demo_settings(dir.path());
+        state.settings.program_folder = dir.path();
+        state.start_folder = dir.path();
         check_paths(state.settings);
     }
 };
@@ -52,19 +52,19 @@ struct Game {
 // The demo game, its campaign in the record but not opened from its file.
 struct DemoGame : Game {
     DemoGame() : Game(demo::write_demo_game) { state.campaign = demo::demo_campaign(); }
-    std::string campaign_path() const { return join_path(settings().mf7_cam, "DEMO.CAM"); }
+    NativePath campaign_path() const { return join_path(settings().mf7_cam, "DEMO.CAM"); }
 };
 
 // The generated campaign of write_full_game: every file it names is present. The state has the
 // campaign opened as the file commands open it, not yet filled into the overview.
 struct FullGame : Game {
     explicit FullGame(int count)
-        : Game([count](const std::string& root, std::string& error) {
+        : Game([count](const NativePath& root, std::string& error) {
               return demo::write_full_game(root, count, error);
           }) {
         state.campaign = demo::full_campaign(count);
         state.cam_folder = state.settings.mf7_cam;
-        state.cam_name = demo::kFullCampaignName;
+        state.cam_name = NativePath(demo::kFullCampaignName);
         state.cam_path = join_path(state.cam_folder, state.cam_name);
     }
 };
@@ -72,7 +72,9 @@ struct FullGame : Game {
 // Writes a scenario file into the scenario folder of the settings.
 inline void write_scenario(const Settings& settings, const std::string& name,
                            const demo::ScnSpec& fields) {
-    if (!demo::write_bytes(join_path(settings.mf7_scn, name), demo::make_scenario_bytes(fields)))
+    // The name as the campaign holds it: game text.
+    if (!demo::write_bytes(join_path(settings.mf7_scn, text_as_path(name)),
+                           demo::make_scenario_bytes(fields)))
         throw std::runtime_error("cannot write " + name);
 }
 
@@ -98,7 +100,7 @@ inline std::size_t index_of(const std::vector<std::string>& lines, const std::st
     return static_cast<std::size_t>(it - lines.begin());
 }
 
-inline std::string read_all(const std::string& path) {
+inline std::string read_all(const NativePath& path) {
     std::ifstream in(to_native(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }

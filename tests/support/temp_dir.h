@@ -3,10 +3,37 @@
 #include "platform/paths.h"
 
 #include <filesystem>
+#include <ostream>
 #include <random>
 #include <string>
+#include <vector>
+
+namespace mf7 {
+
+// Failing checks print a path as its bytes.
+inline void PrintTo(const NativePath& path, std::ostream* os) {
+    *os << '"' << path.str() << '"';
+}
+
+} // namespace mf7
 
 namespace mf7::test {
+
+// A path written in a test: "x.cam"_path.
+inline NativePath operator""_path(const char* bytes, std::size_t size) {
+    return NativePath(std::string(bytes, size));
+}
+
+// Paths from plain strings, for tables of cases.
+inline std::vector<NativePath> paths(std::initializer_list<const char*> names) {
+    std::vector<NativePath> out;
+    for (const char* n : names)
+        out.emplace_back(n);
+    return out;
+}
+inline std::vector<NativePath> paths(const std::vector<std::string>& names) {
+    return std::vector<NativePath>(names.begin(), names.end());
+}
 
 class TempDir {
   public:
@@ -25,8 +52,9 @@ class TempDir {
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
 
-    std::string str() const { return from_native(path_); }
-    std::string file(const std::string& name) const { return join_path(str(), name); }
+    NativePath path() const { return from_native(path_); }
+    std::string str() const { return path().str(); }
+    NativePath file(const std::string& name) const { return join_path(path(), NativePath(name)); }
 
   private:
     std::filesystem::path path_;

@@ -200,20 +200,20 @@ class EditorWindowsTest : public QObject {
         CampaignRecord& cam = e.state.campaign;
         QVERIFY(has_nul(cam.description_txt) && has_nul(cam.scenarios[1].outcome[TV].txt));
         e.trigger("mnu_camlst");
-        std::string list = join_path(e.state.settings.mf7_rep, "Small Campaignlist for DEMO.txt");
+        NativePath list = join_path(e.state.settings.mf7_rep, "Small Campaignlist for DEMO.txt");
         QVERIFY(file_exists(list));
         QVERIFY(!has_nul(cam.description_txt) && has_nul(cam.scenarios[1].outcome[TV].txt));
 
         e.trigger("mnu_missing");
         QVERIFY(!has_nul(cam.scenarios[1].outcome[TV].txt) && has_nul(cam.win_smk));
         TextWindow& text = e.windows.text_window();
-        std::string report = join_path(e.state.settings.mf7_rep, "Missing-Files-List-DEMO.txt");
-        QCOMPARE(text.windowTitle(), toQ(report));
+        NativePath report = join_path(e.state.settings.mf7_rep, "Missing-Files-List-DEMO.txt");
+        QCOMPARE(text.windowTitle(), pathToQ(report));
         QVERIFY(text.text_edit()->toPlainText().contains("missing.smk"));
         for (const char* entry : {"skriv", "Filelist"}) {
             std::string file = entry == std::string("skriv") ? "Full Campaign Report on DEMO.txt"
                                                              : "Filelist for DEMO.txt";
-            std::string path = join_path(e.state.settings.mf7_rep, file);
+            NativePath path = join_path(e.state.settings.mf7_rep, NativePath(file));
             QVERIFY2(!file_exists(path), entry);
             e.trigger(entry);
             QVERIFY2(file_exists(path), entry);
@@ -242,7 +242,7 @@ class EditorWindowsTest : public QObject {
         } else {
             QTest::mouseClick(editor.field(25), Qt::LeftButton, Qt::ShiftModifier);
             QCOMPARE(waited_for->windowTitle(),
-                     toQ(join_path(e.state.settings.mf7_txt, "NORv.txt")));
+                     pathToQ(join_path(e.state.settings.mf7_txt, "NORv.txt")));
         }
         QVERIFY(waited_for->isVisible());
         QVERIFY(!editor.close());

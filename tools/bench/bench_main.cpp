@@ -47,9 +47,9 @@ class QuietMessages : public Messages {
 // The generated game and what an operation works with. Each run gets a state freshly opened
 // from the campaign file, as the editor has it after Open.
 struct Bench {
-    std::string root;
+    NativePath root;
     Settings settings;
-    std::string campaign_path;
+    NativePath campaign_path;
     EditorState state;
     std::vector<OverviewRow> rows;
     QuietMessages messages;
@@ -61,7 +61,7 @@ struct Bench {
         state.settings = settings;
         state.cam_path = campaign_path;
         state.cam_folder = settings.mf7_cam;
-        state.cam_name = demo::kFullCampaignName;
+        state.cam_name = NativePath(demo::kFullCampaignName);
         read_campaign(state, campaign_path, messages);
         rows = fill_overview(state, messages).rows;
     }

@@ -45,7 +45,7 @@ class BenchMessages : public Messages {
 };
 
 // Writes the game under root and returns every source file the copy reads.
-std::vector<std::string> make_game(const std::string& root, EditorState& state) {
+std::vector<std::string> make_game(const NativePath& root, EditorState& state) {
     state.settings = demo::demo_settings(root);
     const Settings& s = state.settings;
     CampaignRecord& cam = state.campaign;
@@ -53,11 +53,11 @@ std::vector<std::string> make_game(const std::string& root, EditorState& state) 
     cam.scenario_count = kScenarios;
     cam.description_txt = make_text_field("bench.txt");
     std::vector<std::string> sources;
-    auto put = [&](const std::string& folder, const std::string& name, const std::string& b) {
-        std::string path = join_path(folder, name);
+    auto put = [&](const NativePath& folder, const std::string& name, const std::string& b) {
+        NativePath path = join_path(folder, NativePath(name));
         if (!demo::write_bytes(path, b))
-            throw std::runtime_error("cannot write " + path);
-        sources.push_back(path);
+            throw std::runtime_error("cannot write " + path.str());
+        sources.push_back(path.str());
     };
     std::string text(1500, 'x');
     for (int k = 0; k < kScenarios; ++k) {
@@ -78,7 +78,7 @@ std::vector<std::string> make_game(const std::string& root, EditorState& state) 
     }
     put(s.mf7_txt, "bench.txt", text);
     put(s.mf7_cam, "BENCH.CAM", campaign_to_bytes(cam));
-    state.cam_name = "BENCH.CAM";
+    state.cam_name = NativePath("BENCH.CAM");
     state.cam_folder = s.mf7_cam;
     state.cam_path = join_path(s.mf7_cam, state.cam_name);
     return sources;
@@ -97,7 +97,7 @@ void fresh_folder(const std::string& path) {
 double time_copy(const EditorState& state, const std::string& target) {
     fresh_folder(target);
     CopyOptions options;
-    options.target = target;
+    options.target = NativePath(target);
     options.new_ext = "deu";
     BenchMessages messages;
     auto start = std::chrono::steady_clock::now();
@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
     int status = 0;
     try {
         EditorState state;
-        std::vector<std::string> sources = make_game((root / "game").string(), state);
+        std::vector<std::string> sources = make_game(from_native(root / "game"), state);
         std::vector<double> copy_times, cp_times;
         // Alternating rounds share whatever the machine is doing meanwhile.
         for (int round = 0; round < kRounds; ++round) {

@@ -100,7 +100,7 @@ Map make_map(const Case& c) {
 // The map as the editor makes it: analysis, graph, layout, drawing, SVG.
 std::size_t full_map(const Map& m) {
     CampaignFlow flow = analyse_flow(m.cam);
-    CampaignGraph graph = campaign_graph(m.cam, m.rows, "");
+    CampaignGraph graph = campaign_graph(m.cam, m.rows, NativePath());
     return static_cast<std::size_t>(render_campaign_map(graph, flow, "svg").size());
 }
 
@@ -131,13 +131,13 @@ int main(int argc, char** argv) {
     for (const Case& c : cases) {
         Map m = make_map(c);
         {
-            CampaignGraph graph = campaign_graph(m.cam, m.rows, "");
+            CampaignGraph graph = campaign_graph(m.cam, m.rows, NativePath());
             std::ofstream(dot_file) << graph_dot(graph, analyse_flow(m.cam));
         }
         std::string dot = "dot -Tsvg '" + dot_file.string() + "' -o /dev/null";
         // What the window does on the GUI thread with a finished layout: build its scene.
         CampaignFlow flow = analyse_flow(m.cam);
-        CampaignGraph graph = campaign_graph(m.cam, m.rows, "");
+        CampaignGraph graph = campaign_graph(m.cam, m.rows, NativePath());
         MapLayout layout = layout_map(graph, flow);
         std::vector<double> ours, theirs, drawing;
         for (int r = 0; r < runs; ++r) {

@@ -60,7 +60,7 @@ std::string crlf_text(const std::vector<std::string>& lines) {
     return out;
 }
 
-bool write_bytes(const std::string& path, const std::string& bytes) {
+bool write_bytes(const NativePath& path, const std::string& bytes) {
     fs::path p = to_native(path);
     std::error_code ec;
     fs::create_directories(p.parent_path(), ec);
@@ -69,7 +69,7 @@ bool write_bytes(const std::string& path, const std::string& bytes) {
     return static_cast<bool>(out);
 }
 
-Settings demo_settings(const std::string& root) {
+Settings demo_settings(const NativePath& root) {
     Settings s;
     s.mf7_cam = join_path(root, "CAMPAIGN");
     s.mf7_scn = join_path(root, "SCENARIO");
@@ -223,11 +223,12 @@ CampaignRecord demo_campaign() {
     return cam;
 }
 
-bool write_demo_game(const std::string& root, std::string& error) {
+bool write_demo_game(const NativePath& root, std::string& error) {
     Settings s = demo_settings(root);
-    std::vector<std::pair<std::string, std::string>> files;
-    auto add = [&](const std::string& folder, const std::string& name, std::string bytes) {
-        files.emplace_back(join_path(folder, name), std::move(bytes));
+    std::vector<std::pair<NativePath, std::string>> files;
+    // The names are game text, as the campaign and the scenarios name the files.
+    auto add = [&](const NativePath& folder, const std::string& name, std::string bytes) {
+        files.emplace_back(join_path(folder, text_as_path(name)), std::move(bytes));
     };
     CampaignRecord cam = demo_campaign();
     add(s.mf7_cam, "DEMO.CAM", campaign_to_bytes(cam));
@@ -269,26 +270,26 @@ bool write_demo_game(const std::string& root, std::string& error) {
     add(s.mf7main, "GUI97.TXT", crlf_text(countries));
     for (const auto& [path, bytes] : files) {
         if (!write_bytes(path, bytes)) {
-            error = "cannot write " + path;
+            error = "cannot write " + path.str();
             return false;
         }
     }
     std::error_code ec;
     fs::create_directories(to_native(s.mf7_rep), ec);
     if (ec) {
-        error = "cannot create " + s.mf7_rep;
+        error = "cannot create " + s.mf7_rep.str();
         return false;
     }
     return true;
 }
 
-bool demo_root_usable(const std::string& root, std::string& error) {
+bool demo_root_usable(const NativePath& root, std::string& error) {
     fs::path folder = to_native(root);
     std::error_code ec;
     if (!fs::exists(folder, ec))
         return true;
     if (!fs::is_directory(folder, ec)) {
-        error = root + " is not a folder";
+        error = root.str() + " is not a folder";
         return false;
     }
     // An earlier demo game: its campaign, and nothing at the top but what the demo writes there.
@@ -296,10 +297,10 @@ bool demo_root_usable(const std::string& root, std::string& error) {
                                                 "TEXT",     "REPORTS",  "MAP",   "GUI97.TXT"};
     bool ours = file_exists(join_path(join_path(root, "CAMPAIGN"), "DEMO.CAM"));
     for (fs::directory_iterator it(folder, ec), end; ours && !ec && it != end; it.increment(ec))
-        ours = kOurs.count(from_native(it->path().filename())) > 0;
+        ours = kOurs.count(from_native(it->path().filename()).str()) > 0;
     if (ours || fs::is_empty(folder, ec))
         return true;
-    error = root + " is not an empty folder nor a demo game; name a new or empty folder";
+    error = root.str() + " is not an empty folder nor a demo game; name a new or empty folder";
     return false;
 }
 
@@ -357,12 +358,13 @@ CampaignRecord full_campaign(int count) {
     return cam;
 }
 
-bool write_full_game(const std::string& root, int count, std::string& error) {
+bool write_full_game(const NativePath& root, int count, std::string& error) {
     Settings s = demo_settings(root);
     CampaignRecord cam = full_campaign(count);
-    std::vector<std::pair<std::string, std::string>> files;
-    auto add = [&](const std::string& folder, const std::string& name, std::string bytes) {
-        files.emplace_back(join_path(folder, name), std::move(bytes));
+    std::vector<std::pair<NativePath, std::string>> files;
+    // The names are game text, as the campaign and the scenarios name the files.
+    auto add = [&](const NativePath& folder, const std::string& name, std::string bytes) {
+        files.emplace_back(join_path(folder, text_as_path(name)), std::move(bytes));
     };
     add(s.mf7_cam, kFullCampaignName, campaign_to_bytes(cam));
     add(s.mf7_txt, "full.txt", crlf_text({"A Full Campaign", "Every file is present."}));
@@ -396,14 +398,14 @@ bool write_full_game(const std::string& root, int count, std::string& error) {
                                            builtin_country_names().end())));
     for (const auto& [path, bytes] : files) {
         if (!write_bytes(path, bytes)) {
-            error = "cannot write " + path;
+            error = "cannot write " + path.str();
             return false;
         }
     }
     std::error_code ec;
     fs::create_directories(to_native(s.mf7_rep), ec);
     if (ec) {
-        error = "cannot create " + s.mf7_rep;
+        error = "cannot create " + s.mf7_rep.str();
         return false;
     }
     return true;

@@ -39,21 +39,21 @@ std::string make_map_bytes(int16_t number);
 // Windows-1252 text with CR LF line ends.
 std::string crlf_text(const std::vector<std::string>& lines);
 
-bool write_bytes(const std::string& path, const std::string& bytes);
+bool write_bytes(const NativePath& path, const std::string& bytes);
 
 // The settings of a game tree laid out as write_demo_game lays it out under root.
-Settings demo_settings(const std::string& root);
+Settings demo_settings(const NativePath& root);
 
 // The demo campaign: eight scenarios with branches, alternative gotos, a win and a loss.
 CampaignRecord demo_campaign();
 
 // Whether the demo game may be written under root: a new or empty folder, or an earlier demo
 // game; otherwise false with the reason.
-bool demo_root_usable(const std::string& root, std::string& error);
+bool demo_root_usable(const NativePath& root, std::string& error);
 
 // Writes the whole sample game under root (made from nothing, no files of the game). Returns
 // false with a reason when a file cannot be written.
-bool write_demo_game(const std::string& root, std::string& error);
+bool write_demo_game(const NativePath& root, std::string& error);
 
 // A campaign of count scenarios (at most 50) with a file name in every field: scenario i uses
 // FULLnn.SCN, INTROi.SMK, BRIEFnn.TXT, BRIEFnn.MUS and per outcome BVnn.SMK, BVAnn.SMK,
@@ -65,6 +65,6 @@ constexpr const char* kFullCampaignName = "FULL.CAM";
 // Writes full_campaign(count) as FULL.CAM under root, laid out as demo_settings says, with every
 // file it names: scenario files, their maps (user maps MAPnn.MAP numbered i + 1) and first map
 // graphics, films, texts and speech, and the country-name file.
-bool write_full_game(const std::string& root, int count, std::string& error);
+bool write_full_game(const NativePath& root, int count, std::string& error);
 
 } // namespace mf7::demo

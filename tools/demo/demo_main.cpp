@@ -14,8 +14,8 @@ namespace {
 
 constexpr const char* kUsage = "usage: mf7demo ROOT [--ini FILE]\n";
 
-int write_settings_file(const std::string& root, const std::string& ini_arg) {
-    const std::string& ini = ini_arg;
+int write_settings_file(const mf7::NativePath& root, const mf7::NativePath& ini) {
+    const std::string& ini_arg = ini.str();
     if (mf7::file_exists(ini)) {
         std::cout << "Settings file " << ini_arg << " exists; left as it is.\n";
         return 0;
@@ -37,15 +37,15 @@ int write_settings_file(const std::string& root, const std::string& ini_arg) {
 
 int main(int argc, char** argv) {
     mf7::ignore_file_size_signal();
-    std::vector<std::string> args = mf7::program_arguments(argc, argv);
+    std::vector<mf7::NativePath> args = mf7::program_arguments(argc, argv);
     if (auto status =
             mf7::answer_command_line(args, {{"--ini", true}}, kUsage, std::cout, std::cerr))
         return *status;
-    if (args.size() != 1 && !(args.size() == 3 && args[1] == "--ini")) {
+    if (args.size() != 1 && !(args.size() == 3 && args[1].str() == "--ini")) {
         std::cerr << kUsage;
         return 2;
     }
-    std::string root = mf7::from_native(std::filesystem::absolute(mf7::to_native(args[0])));
+    mf7::NativePath root = mf7::from_native(std::filesystem::absolute(mf7::to_native(args[0])));
     std::string error;
     // The demo's files would replace files of the same name, so only an empty folder or one that
     // holds an earlier demo game is written into.
@@ -53,6 +53,6 @@ int main(int argc, char** argv) {
         std::cerr << "mf7demo: " << error << "\n";
         return 1;
     }
-    std::cout << "Demo game written to " << args[0] << "\n";
+    std::cout << "Demo game written to " << args[0].str() << "\n";
     return args.size() == 3 ? write_settings_file(root, args[2]) : 0;
 }

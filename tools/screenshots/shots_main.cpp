@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
     fs::path tmp = fs::temp_directory_path() / "mf7shots";
     std::error_code gone;
     fs::remove_all(tmp, gone);
-    std::string root = (tmp / "Marchfield").string();
+    mf7::NativePath root = mf7::from_native(tmp / "Marchfield");
     std::string error;
     if (!mf7::demo::write_demo_game(root, error)) {
         std::cerr << error << "\n";

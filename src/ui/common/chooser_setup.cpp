@@ -2,6 +2,7 @@
 
 #include "model/state.h"
 #include "platform/text.h"
+#include "ui/common/qt_text.h"
 
 namespace mf7 {
 
@@ -48,7 +49,7 @@ ChooserSetup open_campaign_chooser(const Settings& settings) {
     return c;
 }
 
-ChooserSetup save_campaign_chooser(const std::string& folder, const std::string& name) {
+ChooserSetup save_campaign_chooser(const NativePath& folder, const NativePath& name) {
     ChooserSetup c;
     c.target = ChooserTarget::save_as();
     c.folder = folder;
@@ -57,7 +58,7 @@ ChooserSetup save_campaign_chooser(const std::string& folder, const std::string&
     c.button_caption = "write file to disk";
     // The name to save under stands in Text1 already, so the button works without a click.
     c.button_enabled = true;
-    c.name = name;
+    c.name = pathToQ(name);
     c.name_visible = true;
     c.disable_caller = false;
     return c;
@@ -68,7 +69,7 @@ ChooserSetup name_chooser(NameKind kind, const Settings& settings, ChooserTarget
     c.caption = "Select filename.";
     set_kind(c, kind, settings);
     c.button_enabled = false;
-    c.name = std::string();
+    c.name = QString();
     c.target = target;
     if (target.kind == ChooserTarget::Kind::EditorField) {
         c.return_window = WindowId::ScenarioEditor;

@@ -93,12 +93,15 @@ bool FileChooser::picks_campaign_file() const {
     return t.kind == ChooserTarget::Kind::Open || t.kind == ChooserTarget::Kind::SaveAs;
 }
 
-QString FileChooser::shown(const std::string& name) const {
-    return picks_campaign_file() ? pathToQ(name) : toQ(name);
+void FileChooser::take_entry(const QString& text, ChooserPick& pick) const {
+    if (picks_campaign_file())
+        pick.file = trim_path(pathFromQ(text));
+    else
+        pick.name = trim(fromQ(text));
 }
 
-std::string FileChooser::name_of(const QString& text) const {
-    return picks_campaign_file() ? pathFromQ(text) : fromQ(text);
+QString FileChooser::shown(const ChooserPick& pick) const {
+    return picks_campaign_file() ? pathToQ(pick.file) : toQ(pick.name);
 }
 
 void FileChooser::prepare(const ChooserSetup& setup) {
@@ -111,7 +114,7 @@ void FileChooser::prepare(const ChooserSetup& setup) {
     if (setup.button_enabled)
         choose_button_->setEnabled(*setup.button_enabled);
     if (setup.name)
-        name_field_->setText(shown(*setup.name));
+        name_field_->setText(*setup.name);
     name_field_->setVisible(setup.name_visible);
     file_clicked_ = false;
     refresh();
@@ -133,21 +136,22 @@ void FileChooser::drop_save_as() {
     setEnabled(false);
 }
 
-std::string FileChooser::selected_name() const {
+QString FileChooser::selected_entry() const {
     QListWidgetItem* item = file_list_->currentItem();
-    return item ? trim(name_of(item->text())) : std::string();
+    return item ? item->text() : QString();
 }
 
 void FileChooser::file_chosen(QListWidgetItem* item) {
-    std::string name = item ? trim(name_of(item->text())) : std::string();
-    if (name.empty()) {
+    ChooserPick pick;
+    take_entry(item ? item->text() : QString(), pick);
+    if (pick.name.empty() && pick.file.empty()) {
         file_clicked_ = false;
         name_field_->clear();
         return;
     }
     choose_button_->setEnabled(true);
     file_clicked_ = true;
-    name_field_->setText(shown(name));
+    name_field_->setText(shown(pick));
 }
 
 void FileChooser::run_editor_dispatch(const std::string& name) {
@@ -163,26 +167,27 @@ void FileChooser::choose_clicked() {
             messages_.show("F2-I02: You have to select a filename first.", Buttons::Ok, true);
             return;
         }
-        run_editor_dispatch(selected_name());
+        // The scenario editor's fields take game text.
+        run_editor_dispatch(trim(fromQ(selected_entry())));
         return_to_caller();
         return;
     }
-    ChooserPick pick{target_, {}, trim(folder_), false};
+    ChooserPick pick{target_, {}, {}, trim_path(folder_), false};
     const ChooserTarget& target = target_;
     if (target.kind == ChooserTarget::Kind::SaveAs) {
-        pick.name = save_as_name(name_of(name_field_->text()));
+        pick.file = save_as_name(pathFromQ(name_field_->text()));
         name_field_->hide();
     } else if (target == ChooserTarget::overview_field(HeaderField::WinSmk) ||
                target == ChooserTarget::overview_field(HeaderField::LoseSmk)) {
-        pick.name = check_name(name_of(name_field_->text()), ".smk");
-        name_field_->setText(shown(pick.name));
+        pick.name = check_name(fromQ(name_field_->text()), ".smk");
+        name_field_->setText(toQ(pick.name));
     } else if (target == ChooserTarget::overview_field(HeaderField::Description)) {
-        std::string typed = trim(lcase(name_of(name_field_->text())));
-        name_field_->setText(shown(typed));
+        std::string typed = trim(lcase(fromQ(name_field_->text())));
+        name_field_->setText(toQ(typed));
         pick.name = check_name(typed, state_.settings.text_ext);
     } else if (target.kind == ChooserTarget::Kind::Open) {
-        pick.name = selected_name();
-        name_field_->setText(shown(pick.name));
+        take_entry(selected_entry(), pick);
+        name_field_->setText(shown(pick));
     }
     if (overview_dispatch)
         overview_dispatch(pick);
@@ -194,17 +199,16 @@ void FileChooser::choose_clicked() {
 }
 
 void FileChooser::file_double_clicked(QListWidgetItem* item) {
-    std::string name = item ? trim(name_of(item->text())) : std::string();
-    if (name.empty())
+    ChooserPick pick{target_, {}, {}, trim_path(folder_), true};
+    take_entry(item ? item->text() : QString(), pick);
+    if (pick.name.empty() && pick.file.empty())
         return;
     choose_button_->setEnabled(true);
     if (return_window_ == WindowId::ScenarioEditor) {
-        run_editor_dispatch(name);
+        run_editor_dispatch(pick.name);
     } else {
-        ChooserPick pick{target_, name, trim(folder_), true};
-        if (pick.target.kind == ChooserTarget::Kind::Open ||
-            pick.target.kind == ChooserTarget::Kind::SaveAs)
-            name_field_->setText(shown(name));
+        if (picks_campaign_file())
+            name_field_->setText(shown(pick));
         if (overview_dispatch)
             overview_dispatch(pick);
         if (pick.target.kind == ChooserTarget::Kind::SaveAs) {

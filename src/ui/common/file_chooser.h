@@ -27,9 +27,11 @@ class Messages;
 // What the chooser hands to the overview.
 struct ChooserPick {
     ChooserTarget target;
-    // Command1: Text1 as the target's rule left it; double-click: the name as listed.
+    // Command1: Text1 as the target's rule left it; double-click: the name as listed. A field
+    // takes it as game text in `name`; Open and Save as take the campaign file's leaf in `file`.
     std::string name;
-    std::string folder; // the list's folder
+    NativePath file;
+    NativePath folder; // the list's folder
     bool double_click = false;
 };
 
@@ -45,7 +47,7 @@ class FileChooser : public QWidget {
     void refresh();
     // The campaign a Save as was opened for is gone: a chooser still saving closes unused.
     void drop_save_as();
-    std::string folder() const { return folder_; }
+    NativePath folder() const { return folder_; }
     std::string pattern() const { return pattern_; }
     bool file_clicked() const { return file_clicked_; }
     // Who the chooser works for now: none once a Save as is done or dropped.
@@ -72,16 +74,20 @@ class FileChooser : public QWidget {
     void cancel_clicked();
     void return_to_caller();
     void run_editor_dispatch(const std::string& name);
-    std::string selected_name() const;
+    // The selected entry as listed (a leaf on the disk), empty without one.
+    QString selected_entry() const;
     // Campaign files (Open, Save as) are named by paths; the other fields take game text.
     bool picks_campaign_file() const;
-    QString shown(const std::string& name) const;
-    std::string name_of(const QString& text) const;
+    // An entry or Text1 as the target takes it: the pick's file or name, blanks trimmed.
+    void take_entry(const QString& text, ChooserPick& pick) const;
+    // The pick's name or file as Text1 shows it.
+    QString shown(const ChooserPick& pick) const;
     void reset();
 
     EditorState& state_;
     Messages& messages_;
-    std::string folder_, pattern_;
+    NativePath folder_;
+    std::string pattern_;
     ChooserTarget target_;
     WindowId return_window_ = WindowId::Overview;
     bool file_clicked_ = false;

@@ -23,7 +23,7 @@ namespace {
 constexpr int kPathRole = Qt::UserRole;
 
 // A folder without the separator it may end in; a top folder keeps its own.
-fs::path plain_folder(const std::string& folder) {
+fs::path plain_folder(const NativePath& folder) {
     fs::path p = to_native(folder).lexically_normal();
     if (!p.has_filename() && p != p.root_path())
         p = p.parent_path();
@@ -32,9 +32,9 @@ fs::path plain_folder(const std::string& folder) {
 
 // The folder and every folder above it up to top (or the file system's top), top first, as the
 // folder list shows them open.
-std::vector<std::string> open_folders(const std::string& folder, const std::string& top) {
+std::vector<NativePath> open_folders(const NativePath& folder, const NativePath& top) {
     fs::path stop = top.empty() ? fs::path() : plain_folder(top);
-    std::vector<std::string> chain;
+    std::vector<NativePath> chain;
     for (fs::path q = plain_folder(folder);; q = q.parent_path()) {
         chain.push_back(from_native(q));
         if (q == stop || q.parent_path() == q || q.parent_path().empty())
@@ -45,8 +45,8 @@ std::vector<std::string> open_folders(const std::string& folder, const std::stri
 }
 
 // The top folder shows its whole path, every folder below it its own name.
-std::string shown_name(const std::string& path, bool top) {
-    std::string name = from_native(to_native(path).filename());
+NativePath shown_name(const NativePath& path, bool top) {
+    NativePath name = from_native(to_native(path).filename());
     return top || name.empty() ? path : name;
 }
 
@@ -86,11 +86,11 @@ void FolderBrowser::refresh_drives() {
     drives_ = drive_list();
     drive_list_->clear();
     QIcon icon = look_.icons ? style()->standardIcon(QStyle::SP_DriveHDIcon) : QIcon();
-    for (const std::string& d : drives_)
+    for (const NativePath& d : drives_)
         drive_list_->addItem(icon, pathToQ(d));
 }
 
-void FolderBrowser::go_to(const std::string& folder) {
+void FolderBrowser::go_to(const NativePath& folder) {
     folder_ = folder_exists(folder) ? resolve_path(folder) : nearest_existing_folder(folder);
     refresh();
     emit folder_shown(pathToQ(folder_));
@@ -102,13 +102,13 @@ void FolderBrowser::refresh() {
     select_drive_of(folder_);
 }
 
-void FolderBrowser::show_files(const std::string& folder) {
+void FolderBrowser::show_files(const NativePath& folder) {
     fill_files(folder);
     select_drive_of(folder);
     emit folder_shown(pathToQ(folder));
 }
 
-QListWidgetItem* FolderBrowser::folder_item(const std::string& path, const std::string& name,
+QListWidgetItem* FolderBrowser::folder_item(const NativePath& path, const NativePath& name,
                                             int depth, bool open) const {
     QIcon icon;
     if (look_.icons)
@@ -120,26 +120,26 @@ QListWidgetItem* FolderBrowser::folder_item(const std::string& path, const std::
 
 void FolderBrowser::fill_folders() {
     folder_list_->clear();
-    std::string top = look_.from_drive_top ? drive_root(drive_of(folder_, drives_)) : "";
-    std::vector<std::string> open = open_folders(folder_, top);
+    NativePath top = look_.from_drive_top ? drive_root(drive_of(folder_, drives_)) : NativePath();
+    std::vector<NativePath> open = open_folders(folder_, top);
     int depth = 0;
-    for (const std::string& f : open) {
+    for (const NativePath& f : open) {
         folder_list_->addItem(folder_item(f, shown_name(f, depth == 0), depth, true));
         ++depth;
     }
     folder_list_->setCurrentRow(depth - 1);
-    for (const std::string& sub : list_folders(folder_))
+    for (const NativePath& sub : list_folders(folder_))
         folder_list_->addItem(
             folder_item(from_native(to_native(folder_) / to_native(sub)), sub, depth, false));
 }
 
-void FolderBrowser::fill_files(const std::string& folder) {
+void FolderBrowser::fill_files(const NativePath& folder) {
     file_list_->clear();
-    for (const std::string& name : list_files(folder, pattern_))
+    for (const NativePath& name : list_files(folder, pattern_))
         file_list_->addItem(pathToQ(name));
 }
 
-void FolderBrowser::select_drive_of(const std::string& folder) {
+void FolderBrowser::select_drive_of(const NativePath& folder) {
     auto at = std::find(drives_.begin(), drives_.end(), drive_of(folder, drives_));
     if (at != drives_.end())
         drive_list_->setCurrentIndex(static_cast<int>(at - drives_.begin()));
@@ -148,8 +148,8 @@ void FolderBrowser::select_drive_of(const std::string& folder) {
 void FolderBrowser::drive_chosen(int index) {
     if (index < 0 || index >= static_cast<int>(drives_.size()))
         return;
-    const std::string& drive = drives_[static_cast<std::size_t>(index)];
-    std::string root = drive_root(drive);
+    const NativePath& drive = drives_[static_cast<std::size_t>(index)];
+    NativePath root = drive_root(drive);
     if (!folder_exists(root)) {
         messages_.show(drive_not_responding(drive));
         // The game's tools went on from "C:\".

@@ -6,6 +6,8 @@
 // from the top with the sub-folders below it as the game's tools did, the lists are refilled at
 // once when the folder changes (the windows read them right after), and a drive that does not
 // answer gets the game's message.
+#include "platform/native_path.h"
+
 #include <QWidget>
 
 #include <string>
@@ -33,14 +35,14 @@ class FolderBrowser : public QWidget {
     FolderBrowser(Messages& messages, Look look, QWidget* parent = nullptr);
 
     // The folder the folder list has open.
-    const std::string& folder() const { return folder_; }
+    const NativePath& folder() const { return folder_; }
     // The files listed are those matching pattern ("*.*", "*.cam" ...); from the next listing on.
     void set_pattern(const std::string& pattern) { pattern_ = pattern; }
     // Opens folder (a missing one at its nearest existing parent): the three lists are refilled
     // and folder_shown follows.
-    void go_to(const std::string& folder);
+    void go_to(const NativePath& folder);
     // Lists folder's files and lets the drive follow, leaving the folder list as it is.
-    void show_files(const std::string& folder);
+    void show_files(const NativePath& folder);
     // Fills the three lists again for the folder open now.
     void refresh();
     // Reads the drives again.
@@ -62,18 +64,18 @@ class FolderBrowser : public QWidget {
 
   private:
     void fill_folders();
-    void fill_files(const std::string& folder);
-    void select_drive_of(const std::string& folder);
+    void fill_files(const NativePath& folder);
+    void select_drive_of(const NativePath& folder);
     void drive_chosen(int index);
     void open_item(QListWidgetItem* item);
-    QListWidgetItem* folder_item(const std::string& path, const std::string& name, int depth,
+    QListWidgetItem* folder_item(const NativePath& path, const NativePath& name, int depth,
                                  bool open) const;
 
     Messages& messages_;
     Look look_;
-    std::string folder_;
+    NativePath folder_;
     std::string pattern_ = "*.*";
-    std::vector<std::string> drives_;
+    std::vector<NativePath> drives_;
     QComboBox* drive_list_;
     QListWidget *folder_list_, *file_list_;
 };

@@ -12,12 +12,16 @@ std::string fromQ(const QString& text) {
     return utf8_to_cp1252(text.toStdString());
 }
 
-QString pathToQ(const std::string& path) {
-    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
+QString pathToQ(const NativePath& path) {
+    return utf8ToQ(path.str());
 }
 
-std::string pathFromQ(const QString& text) {
-    return text.toStdString();
+NativePath pathFromQ(const QString& text) {
+    return NativePath(text.toStdString());
+}
+
+QString utf8ToQ(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 } // namespace mf7

@@ -170,7 +170,7 @@ bool TextWindow::get_text_file() {
     return ok;
 }
 
-bool TextWindow::open_file(const std::string& path, WindowId return_window) {
+bool TextWindow::open_file(const NativePath& path, WindowId return_window) {
     return_window_ = return_window;
     setWindowTitle(pathToQ(path));
     check_text_ = false;
@@ -179,7 +179,7 @@ bool TextWindow::open_file(const std::string& path, WindowId return_window) {
     return get_text_file();
 }
 
-void TextWindow::show_text(const std::string& caption, const std::string& text,
+void TextWindow::show_text(const NativePath& caption, const std::string& text,
                            WindowId return_window) {
     return_window_ = return_window;
     setWindowTitle(pathToQ(caption));
@@ -201,7 +201,7 @@ void TextWindow::save() {
     if (!storable_or_accepted())
         return;
     // On a failure the message has been shown and the window stays as it is, the text included.
-    std::string path = pathFromQ(windowTitle());
+    NativePath path = pathFromQ(windowTitle());
     bool saved = check_text_ ? save_check_report(state_.settings, path, text_bytes(), messages_)
                              : save_text_file(path, text_bytes(), messages_);
     if (!saved)

@@ -3,6 +3,7 @@
 // writes. The caption holds the file's path.
 // Its object names ("Form9", "Text1", "Command1" ...) are the editor's documented control names:
 // stable handles for tests and automation.
+#include "platform/native_path.h"
 #include "ui/window_handover.h"
 
 #include <QChar>
@@ -26,12 +27,12 @@ class TextWindow : public QWidget {
     // an empty text) and puts the caret into Text1. False when the file exists but cannot be
     // read: the message was shown, the window is open and empty, and saving is disabled so the
     // unread file cannot be overwritten by mistake.
-    bool open_file(const std::string& path, WindowId return_window);
+    bool open_file(const NativePath& path, WindowId return_window);
     // Loads the file the caption names into Text1.
     bool get_text_file();
     // Shows a text made elsewhere (the missing-files check); saving writes it to caption. Both
     // are Windows-1252.
-    void show_text(const std::string& caption, const std::string& text, WindowId return_window);
+    void show_text(const NativePath& caption, const std::string& text, WindowId return_window);
 
     // Text1's contents as the file's bytes (Windows-1252, CR LF line ends), and back.
     std::string text_bytes() const;

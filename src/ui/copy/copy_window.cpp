@@ -105,7 +105,7 @@ CopyWindow::CopyWindow(EditorState& state, Messages& messages, QWidget* parent)
 
     // A folder shown in the lists becomes the folder to copy into.
     connect(browser_, &FolderBrowser::folder_shown, this, [this](const QString& folder) {
-        target_folder_->setText(pathToQ(trim(pathFromQ(folder))));
+        target_folder_->setText(pathToQ(trim_path(pathFromQ(folder))));
     });
     connect(copy_button_, &QPushButton::clicked, this, &CopyWindow::make_copy);
     connect(new_folder_button_, &QPushButton::clicked, this, &CopyWindow::make_new_folder);
@@ -115,7 +115,7 @@ CopyWindow::CopyWindow(EditorState& state, Messages& messages, QWidget* parent)
     });
 
     // The lists open where the program was started, as the game's own tools did.
-    std::string start = state_.start_folder;
+    NativePath start = state_.start_folder;
     if (start.empty() || !folder_exists(start)) {
         std::error_code ec;
         start = from_native(fs::current_path(ec));
@@ -175,7 +175,7 @@ void CopyWindow::make_copy() {
         copy_report_window_ = std::make_unique<CopyReportWindow>();
         connect(copy_report_window_.get(), &CopyReportWindow::done, this, &CopyWindow::closed);
     }
-    copy_report_window_->show_report(pathToQ(result.label), pathToQ(result.report_paths));
+    copy_report_window_->show_report(utf8ToQ(result.label), utf8ToQ(result.report_paths));
     hide();
 }
 
@@ -194,7 +194,7 @@ void CopyWindow::make_new_folder() {
         connect(new_folder_window_.get(), &NewFolderWindow::cancelled, this, back);
     }
     setEnabled(false);
-    new_folder_window_->start(pathToQ(trim(browser_->folder())));
+    new_folder_window_->start(pathToQ(trim_path(browser_->folder())));
 }
 
 void CopyWindow::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,7 @@
 #include "ui/copy/new_folder_window.h"
 
 #include "copy/international_copy.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "ui/common/look.h"
 #include "ui/common/qt_text.h"
@@ -52,7 +53,7 @@ NewFolderWindow::NewFolderWindow(Messages& messages, QWidget* parent)
 
     // The name loses its blanks at both ends at every change, as the game's tools trim names.
     connect(folder_name_, &QLineEdit::textChanged, this, [this](const QString& text) {
-        QString trimmed = pathToQ(trim(pathFromQ(text)));
+        QString trimmed = pathToQ(trim_path(pathFromQ(text)));
         if (trimmed != text)
             folder_name_->setText(trimmed);
     });
@@ -65,7 +66,7 @@ NewFolderWindow::NewFolderWindow(Messages& messages, QWidget* parent)
 }
 
 void NewFolderWindow::start(const QString& parent_folder) {
-    parent_folder_->setText(pathToQ(trim(pathFromQ(parent_folder))));
+    parent_folder_->setText(pathToQ(trim_path(pathFromQ(parent_folder))));
     show();
     raise();
     activateWindow();

@@ -123,7 +123,7 @@ void ScenarioEditor::shift_click(int number) {
         return;
     }
     put_text(edit, toQ(text_name_with_extension(text, ext, test)));
-    std::string path = text_file_path(state_.settings, fromQ(edit->text()));
+    NativePath path = text_file_path(state_.settings, fromQ(edit->text()));
     emit textFileRequested(pathToQ(path));
     setEnabled(false);
 }

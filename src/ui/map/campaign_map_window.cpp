@@ -95,7 +95,7 @@ using LayOut = std::function<MapLayout(const CampaignGraph&, const CampaignFlow&
 
 // On the worker: everything here is a copy the window no longer touches.
 MapPicture analyse_and_lay_out(int generation, const CampaignRecord& campaign,
-                               const std::vector<OverviewRow>& rows, const std::string& folder,
+                               const std::vector<OverviewRow>& rows, const NativePath& folder,
                                const LayOut& lay_out, const LayoutCache& cache) {
     MapPicture p;
     p.generation = generation;
@@ -160,7 +160,7 @@ CampaignMapWindow::CampaignMapWindow(EditorState& state, Messages& messages, QWi
             [this] { zoom_by(0.8); });
     ask_export_path = [this](const QString& format) {
         QString name =
-            pathToQ(join_path(state_.settings.mf7_rep, "campaign-map." + pathFromQ(format)));
+            pathToQ(join_path(state_.settings.mf7_rep, pathFromQ("campaign-map." + format)));
         return QFileDialog::getSaveFileName(this, "Export the campaign map", name,
                                             format.toUpper() + " (*." + format + ")");
     };
@@ -232,7 +232,7 @@ void CampaignMapWindow::show_picture(const MapPicture& picture) {
     for (const QString& line : QString::fromStdString(text).split('\n', Qt::SkipEmptyParts))
         findings_->addItem(line);
     setWindowTitle("Campaign map - " +
-                   pathToQ(state_.cam_name.empty() ? "untitled" : state_.cam_name));
+                   (state_.cam_name.empty() ? QString("untitled") : pathToQ(state_.cam_name)));
     show_selection();
     if (!shown_once_)
         first_view();
@@ -311,7 +311,7 @@ void CampaignMapWindow::resizeEvent(QResizeEvent* event) {
 }
 
 bool CampaignMapWindow::export_to(const QString& path) {
-    std::string target = pathFromQ(path);
+    NativePath target = pathFromQ(path);
     // The overview's selection is this window's, not the campaign's: the picture goes without it.
     if (highlight_)
         highlight_->hide();

@@ -55,7 +55,7 @@ void NewCampaignDialog::prepare() {
 }
 
 void NewCampaignDialog::text_changed() {
-    state_.cam_name = trim(pathFromQ(text1_->text()));
+    state_.cam_name = trim_path(pathFromQ(text1_->text()));
     ok_->setEnabled(!state_.cam_name.empty());
     state_.cam_folder.clear();
     state_.cam_path.clear();
@@ -67,9 +67,9 @@ void NewCampaignDialog::ok_clicked() {
         return;
     }
     // The field holds 20 characters; the name keeps its ".cam" even when the field cannot.
-    std::string name = state_.cam_name;
-    if (fold_case(right(name, 4)) != ".cam")
-        name += ".cam";
+    NativePath name = state_.cam_name;
+    if (fold_case(right(name.str(), 4)) != ".cam")
+        name = NativePath(name.str() + ".cam");
     text1_->setText(pathToQ(name));
     state_.cam_name = name;
     emit created();

@@ -69,7 +69,7 @@ void OverviewWindow::scenario_stored(int index) {
 
 // ---- Opening a named file -------------------------------------------------------------------
 
-bool OverviewWindow::open_campaign_path(const std::string& path, bool ask) {
+bool OverviewWindow::open_campaign_path(const NativePath& path, bool ask) {
     emit scenarioListWindowHideRequested();
     if (ask && !open_may_continue(state_, messages_))
         return false;
@@ -86,9 +86,9 @@ void OverviewWindow::open_argument(const QString& path) {
         open_campaign_path(pathFromQ(QFileInfo(path).absoluteFilePath()), false);
 }
 
-bool OverviewWindow::open_file(const std::string& folder, const std::string& name) {
-    std::string old_path = state_.cam_path, old_folder = state_.cam_folder,
-                old_name = state_.cam_name;
+bool OverviewWindow::open_file(const NativePath& folder, const NativePath& name) {
+    NativePath old_path = state_.cam_path, old_folder = state_.cam_folder,
+               old_name = state_.cam_name;
     TypedNames typed = header_file_texts();
     state_.cam_name = name;
     state_.cam_folder = folder;
@@ -158,7 +158,7 @@ void OverviewWindow::fill_recent_menu() {
     recent_menu_->menuAction()->setEnabled(!paths.isEmpty() && menu_.open->isEnabled());
 }
 
-void OverviewWindow::recent_opened(const std::string& path) {
+void OverviewWindow::recent_opened(const NativePath& path) {
     recent_campaigns::add(pathToQ(path));
     fill_recent_menu();
 }

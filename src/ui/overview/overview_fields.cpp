@@ -115,7 +115,7 @@ void OverviewWindow::description_shift_click() {
     emit textFileRequested();
 }
 
-std::string OverviewWindow::text_file_path() const {
+NativePath OverviewWindow::text_file_path() const {
     return mf7::text_file_path(state_.settings, fromQ(description_->text()));
 }
 

@@ -88,9 +88,9 @@ void OverviewWindow::save_as_clicked() {
     if (state_.cam_folder.empty())
         state_.cam_folder = state_.settings.mf7_cam;
     if (state_.cam_name.empty())
-        state_.cam_name = "newcamp.cam";
-    state_.cam_path = join_path(trim(state_.cam_folder), trim(state_.cam_name));
-    ChooserSetup setup = save_campaign_chooser(state_.cam_folder, trim(state_.cam_name));
+        state_.cam_name = NativePath("newcamp.cam");
+    state_.cam_path = join_path(trim_path(state_.cam_folder), trim_path(state_.cam_name));
+    ChooserSetup setup = save_campaign_chooser(state_.cam_folder, trim_path(state_.cam_name));
     // The changed flag stays set until the file has been written (save_picked).
     emit chooserRequested(setup);
 }
@@ -104,10 +104,11 @@ void OverviewWindow::export_text_clicked() {
     cam.win_smk = make_text_field(fromQ(win_film_->text()));
     cam.description_txt = make_text_field(fromQ(description_->text()));
     blanks_to_nul(cam);
-    std::string name = trim(state_.cam_name);
+    std::string name = trim_path(state_.cam_name).str();
     name = name.empty() ? "newcamp" : name.substr(0, name.find_last_of('.'));
-    std::string folder = state_.cam_folder.empty() ? state_.settings.mf7_cam : state_.cam_folder;
-    QString proposed = pathToQ(join_path(trim(folder), name + ".json"));
+    const NativePath& folder =
+        state_.cam_folder.empty() ? state_.settings.mf7_cam : state_.cam_folder;
+    QString proposed = pathToQ(join_path(trim_path(folder), NativePath(name + ".json")));
     QString chosen = ask_text_export_path
                          ? ask_text_export_path(proposed)
                          : QFileDialog::getSaveFileName(this, "Export the campaign as text",
@@ -115,7 +116,7 @@ void OverviewWindow::export_text_clicked() {
     if (chosen.isEmpty())
         return;
     QString path = QFileInfo(chosen).suffix().isEmpty() ? chosen + ".json" : chosen;
-    std::string target = pathFromQ(path);
+    NativePath target = pathFromQ(path);
     // The dialog asked before replacing the name as given, not one with the extension added.
     if (path != chosen && file_exists(target) &&
         messages_.show(path_in_message(target) + " already exists.\nDo you want to replace it?",
@@ -199,11 +200,11 @@ void OverviewWindow::chooser_picked(const ChooserPick& pick) {
 }
 
 void OverviewWindow::open_picked(const ChooserPick& pick) {
-    open_file(pick.folder, pick.name);
+    open_file(pick.folder, pick.file);
 }
 
 void OverviewWindow::save_picked(const ChooserPick& pick) {
-    state_.cam_name = pick.name;
+    state_.cam_name = pick.file;
     state_.cam_folder = pick.folder;
     state_.cam_path = join_path(state_.cam_folder, state_.cam_name);
     if (write_campaign_file(state_, messages_) == SaveResult::Saved) {

@@ -278,11 +278,11 @@ void OverviewWindow::set_scenario_frame_caption(const QString& caption) {
 void OverviewWindow::start() {
     state_.version_text = kVersionText;
     // An installed program's folder cannot be written: its settings go to the user's folder.
-    std::string user_folder =
+    NativePath user_folder =
         pathFromQ(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation));
     state_.settings.program_folder =
         settings_folder(strip_final_separator(state_.start_folder), user_folder);
-    state_.countries.country_names_loaded = false;
+    state_.countries.forget();
     SettingsResult r = read_settings(state_.settings, messages_);
     set_selection_caption(-1);
     state_.campaign_changed = false;

@@ -6,6 +6,7 @@
 // stable handles for tests and automation.
 #include "model/menu_states.h"
 #include "model/overview.h"
+#include "platform/native_path.h"
 #include "ui/overview/overview_commands.h"
 #include "ui/window_handover.h"
 
@@ -68,7 +69,7 @@ class OverviewWindow : public QMainWindow {
     // Selects a row as a click on it does; a row the list does not have selects nothing.
     void select_row(int row);
     // The text file a SHIFT + left click on Text5 asked for: mf7_txt + separator + Text5.
-    std::string text_file_path() const;
+    NativePath text_file_path() const;
 
     // The scenario rows the list shows, for the reports, the map and ScenarioListWindow.
     const std::vector<OverviewRow>& rows() const { return rows_; }
@@ -90,7 +91,7 @@ class OverviewWindow : public QMainWindow {
     void scenario_stored(int index);
     // Opens the campaign file at `path` as Open does, unsaved-changes question included
     // when `ask` is set; returns whether it was read.
-    bool open_campaign_path(const std::string& path, bool ask);
+    bool open_campaign_path(const NativePath& path, bool ask);
     // The campaign named on the command line, once the start checks let Open work.
     void open_argument(const QString& path);
 
@@ -167,7 +168,7 @@ class OverviewWindow : public QMainWindow {
     void clear_clicked();
     void exit_clicked();
     void open_picked(const ChooserPick& pick);
-    bool open_file(const std::string& folder, const std::string& name);
+    bool open_file(const NativePath& folder, const NativePath& name);
     // Undo and redo put a snapshot on screen: rows, fields, the typed names and the selection.
     void show_restored(const std::array<std::string, 3>& typed);
     // Text3, Text4 and Text5 show these names (a fill shows the record's).
@@ -178,7 +179,7 @@ class OverviewWindow : public QMainWindow {
     void clear_rows();
     void build_recent_menu(QMenu* file, QAction* before);
     void fill_recent_menu();
-    void recent_opened(const std::string& path);
+    void recent_opened(const NativePath& path);
     void save_picked(const ChooserPick& pick);
 
     EditorState& state_;

@@ -1,6 +1,7 @@
 #include "ui/settings/folder_picker.h"
 
 #include "model/state.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "ui/common/folder_browser.h"
 #include "ui/common/qt_text.h"
@@ -47,7 +48,7 @@ FolderPicker::FolderPicker(EditorState& state, Messages& messages, QWidget* pare
     g->addLayout(buttons, 3, 0);
 
     connect(browser_, &FolderBrowser::folder_shown, this, [this](const QString& folder) {
-        chosen_folder_->setText(pathToQ(trim(pathFromQ(folder))));
+        chosen_folder_->setText(pathToQ(trim_path(pathFromQ(folder))));
     });
     // A click chooses a folder without opening it; opening one chooses it too.
     connect(browser_, &FolderBrowser::folder_clicked, this, [this](const QString& folder) {
@@ -71,7 +72,7 @@ void FolderPicker::prepare(const PickerSetup& setup) {
     ok_button_->setEnabled(false);
 }
 
-std::string FolderPicker::dir_path() const {
+NativePath FolderPicker::dir_path() const {
     return browser_->folder();
 }
 

@@ -3,6 +3,8 @@
 // folder being chosen. It serves one field of the folder settings window at a time.
 // Its object names ("Form5", "Text1", "Command1" ...) are the editor's documented control names:
 // stable handles for tests and automation.
+#include "platform/native_path.h"
+
 #include <QWidget>
 
 #include <string>
@@ -18,8 +20,8 @@ class FolderBrowser;
 class Messages;
 
 struct PickerSetup {
-    int field = 0;      // the settings window's field number: 1 to 7 or 9
-    std::string folder; // where to start
+    int field = 0;     // the settings window's field number: 1 to 7 or 9
+    NativePath folder; // where to start
     std::string pattern;
     std::string label; // what is being chosen
 };
@@ -31,7 +33,7 @@ class FolderPicker : public QWidget {
 
     void prepare(const PickerSetup& setup);
     // The folder the lists show.
-    std::string dir_path() const;
+    NativePath dir_path() const;
     int field() const { return field_; }
 
   signals:

@@ -45,7 +45,7 @@ const FieldInfo kFields[10] = {
     {"MF7-Campaign Editor, Report Folder", kRepFolder, "*.*", "Marchfield - Report-files."},
 };
 
-std::string& setting(Settings& s, int n) {
+NativePath& setting(Settings& s, int n) {
     switch (n) {
     case 1:
         return s.program_folder;
@@ -127,13 +127,14 @@ void FolderSettingsWindow::open_settings() {
     filling_ = true;
     for (int n : {1, 2, 3, 4, 5, 6, 7, 9})
         text_[static_cast<std::size_t>(n)]->setText(pathToQ(setting(s, n)));
-    text_[8]->setText(pathToQ(right(s.mf7text, 3)));
+    // The edition's pattern is held in UTF-8 like the settings file (ASCII in practice).
+    text_[8]->setText(utf8ToQ(right(s.mf7text, 3)));
     filling_ = false;
     s.settings_changed = false;
 }
 
 void FolderSettingsWindow::show_settings_file() {
-    std::string folder = pathFromQ(text_[1]->text());
+    NativePath folder = pathFromQ(text_[1]->text());
     saves_to_->setText("Settings file: " + pathToQ(join_path(folder, kSettingsFileName)));
 }
 
@@ -149,7 +150,7 @@ void FolderSettingsWindow::text8_changed() {
     if (filling_)
         return;
     Settings& s = state_.settings;
-    std::string pattern = "*." + pathFromQ(text_[8]->text());
+    std::string pattern = "*." + text_[8]->text().toStdString();
     if (pattern == s.mf7text)
         return;
     // The new extension is in force at once, saved or not; Exit asks about it.
@@ -159,7 +160,7 @@ void FolderSettingsWindow::text8_changed() {
 
 void FolderSettingsWindow::open_picker(int n) {
     Settings& s = state_.settings;
-    std::string& folder = setting(s, n);
+    NativePath& folder = setting(s, n);
     if (!path_drive_exists(folder)) {
         folder = n == 1 ? state_.start_folder : main_drive();
         s.settings_changed = true;
@@ -209,8 +210,8 @@ bool FolderSettingsWindow::eventFilter(QObject* watched, QEvent* event) {
 void FolderSettingsWindow::save_clicked() {
     Settings& s = state_.settings;
     for (int n : {1, 2, 3, 4, 5, 6, 7, 9})
-        setting(s, n) = trim(pathFromQ(text_[static_cast<std::size_t>(n)]->text()));
-    s.set_mf7text("*." + trim(pathFromQ(text_[8]->text())));
+        setting(s, n) = trim_path(pathFromQ(text_[static_cast<std::size_t>(n)]->text()));
+    s.set_mf7text("*." + trim(text_[8]->text().toStdString()));
     check_paths(s);
     color_texts();
     if (!all_folders_ok(s)) {

@@ -70,10 +70,10 @@ class FileChooserTest : public QObject {
     // returns to, which disabled itself; any other field has none.
     void theEditorsFieldSetUps() {
         Settings s;
-        s.mf7_scn = "scn";
-        s.mf7_smk = "smk";
-        s.mf7_mus = "mus";
-        s.mf7_txt = "txt";
+        s.mf7_scn = "scn"_path;
+        s.mf7_smk = "smk"_path;
+        s.mf7_mus = "mus"_path;
+        s.mf7_txt = "txt"_path;
         s.set_mf7text("*.deu");
         const struct {
             int control;
@@ -88,7 +88,7 @@ class FileChooserTest : public QObject {
             auto setup = editor_field_chooser(s, ChooserTarget::editor_field(c.control));
             QVERIFY2(setup, c.folder);
             QCOMPARE(setup->caption, std::string("Select filename."));
-            QCOMPARE(setup->folder, std::string(c.folder));
+            QCOMPARE(setup->folder, NativePath(c.folder));
             QCOMPARE(setup->pattern, std::string(c.pattern));
             QCOMPARE(setup->button_caption, std::string(c.button));
             QCOMPARE(setup->target, ChooserTarget::editor_field(c.control));

@@ -10,6 +10,15 @@
 using namespace mf7;
 using namespace mf7::test;
 
+// Each conversion to the screen takes its own kind only: a path shown as game text, or game text
+// shown as a path, does not compile.
+static_assert(std::is_invocable_v<decltype(&toQ), const std::string&> &&
+              !std::is_invocable_v<decltype(&toQ), const NativePath&>);
+static_assert(std::is_invocable_v<decltype(&pathToQ), const NativePath&> &&
+              !std::is_invocable_v<decltype(&pathToQ), const std::string&>);
+static_assert(!std::is_assignable_v<std::string&, decltype(pathFromQ(QString()))> &&
+              !std::is_assignable_v<NativePath&, decltype(fromQ(QString()))>);
+
 namespace {
 const char* const kPolish = "\xC5\x81\xC3\xB3\x64\xC5\xBA \xC5\x81";
 const struct {
@@ -33,9 +42,9 @@ class TextWindowTest : public QObject {
     // The windows the text window handed control back to, in order.
     std::vector<WindowId> returned;
     // Writes bytes as the file name (unless they are null) and opens it in the window.
-    std::string open(const char* name, const char* bytes,
-                     WindowId return_window = WindowId::ScenarioEditor) {
-        std::string path = dir->file(name);
+    NativePath open(const char* name, const char* bytes,
+                    WindowId return_window = WindowId::ScenarioEditor) {
+        NativePath path = dir->file(name);
         if (bytes && !demo::write_bytes(path, bytes))
             qFatal("cannot write %s", name);
         w->open_file(path, return_window);
@@ -60,7 +69,7 @@ class TextWindowTest : public QObject {
         for (int b = 0x80; b <= 0xFF; ++b)
             original += static_cast<char>(b) + std::string(b % 32 == 31 ? "\r\n" : "");
         original += "tab\there\r\n";
-        std::string path = open("brief.txt", original.c_str());
+        NativePath path = open("brief.txt", original.c_str());
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
         // The mark is one the window's font can draw, not an empty box.
         const QChar mark = blocks().value(1).size() == 3 ? blocks()[1][1] : QChar();
@@ -77,7 +86,7 @@ class TextWindowTest : public QObject {
     // was typed; a file in a missing folder cannot be saved and keeps the window; a missing file
     // then opens empty and the save creates it.
     void cancelThenAMissingFileIsCreatedBySaving() {
-        std::string keep = open("keep.txt", "keep\r\n", WindowId::Overview);
+        NativePath keep = open("keep.txt", "keep\r\n", WindowId::Overview);
         click(*w, "Command2");
         QVERIFY(msgs.shown.empty() && !w->isVisible());
         open("keep.txt", nullptr, WindowId::Overview);
@@ -94,7 +103,7 @@ class TextWindowTest : public QObject {
         open("TEXT/x.txt", nullptr, WindowId::Overview);
         click(*w, "Command1");
         QVERIFY(msgs.shown.size() == 1 && w->isVisible() && returned.size() == 2);
-        std::string path = open("new.txt", nullptr, WindowId::Overview);
+        NativePath path = open("new.txt", nullptr, WindowId::Overview);
         QTest::keyClicks(w->text_edit(), "Hello");
         click(*w, "Command1");
         QCOMPARE(read_all(path), std::string("Hello\r\n"));
@@ -102,9 +111,9 @@ class TextWindowTest : public QObject {
     }
 
     void unreadableFileIsReportedAndCannotBeOverwritten() {
-        if (!file_exists("/proc/self/mem"))
+        if (!file_exists("/proc/self/mem"_path))
             QSKIP("no such file on this system");
-        QVERIFY(!w->open_file("/proc/self/mem", WindowId::ScenarioEditor));
+        QVERIFY(!w->open_file("/proc/self/mem"_path, WindowId::ScenarioEditor));
         QCOMPARE(msgs.shown.size(), size_t(1));
         QVERIFY(w->isVisible() && !w->findChild<QPushButton*>("Command1")->isEnabled());
     }
@@ -114,7 +123,7 @@ class TextWindowTest : public QObject {
     void unstorableCharactersAskFirst_data() { case_rows(kUnstorable); }
     void unstorableCharactersAskFirst() {
         const auto& [what, answer, file] = fetched(kUnstorable);
-        std::string path = open("brief.txt", "old\r\n");
+        NativePath path = open("brief.txt", "old\r\n");
         w->text_edit()->setPlainText(QString::fromUtf8(kPolish));
         msgs.answers = {answer};
         click(*w, "Command1");
@@ -130,8 +139,8 @@ class TextWindowTest : public QObject {
     void shownTextIsSavedToTheCaption() {
         for (bool folder : {true, false}) {
             init();
-            state.settings.mf7_rep = folder ? dir->str() : "";
-            std::string path = dir->file("Missing-Files-List-1.txt");
+            state.settings.mf7_rep = folder ? dir->path() : NativePath();
+            NativePath path = dir->file("Missing-Files-List-1.txt");
             w->show_text(path, "Line one\r\nLine \xE9two", WindowId::ScenarioEditor);
             click(*w, "Command1");
             QCOMPARE(read_all(path), std::string(folder ? "Line one\r\nLine \xE9two\r\n" : ""));

@@ -18,8 +18,8 @@ namespace {
 struct Setup : Editor {
     TempDir target;
 
-    Setup() : Editor(kOpened) { state.start_folder = target.str(); }
-    bool target_empty() const { return std::filesystem::is_empty(to_native(target.str())); }
+    Setup() : Editor(kOpened) { state.start_folder = target.path(); }
+    bool target_empty() const { return std::filesystem::is_empty(to_native(target.path())); }
 };
 
 } // namespace
@@ -50,8 +50,7 @@ class CopyWindowTest : public QObject {
         QTest::mouseClick(child<QPushButton>(w, "Command2"), Qt::LeftButton);
         NewFolderWindow* f = w.new_folder_window();
         QVERIFY(f && f->isVisible() && !w.isEnabled());
-        QCOMPARE(child<QLineEdit>(*f, "Text1")->text(),
-                 QString::fromStdString(s.target.file("deu")));
+        QCOMPARE(child<QLineEdit>(*f, "Text1")->text(), pathToQ(s.target.file("deu")));
         auto* name = child<QLineEdit>(*f, "Text2");
         name->setText("a.deu");
         click(*f, "Command1");
@@ -63,8 +62,7 @@ class CopyWindowTest : public QObject {
         QCOMPARE(s.msgs.shown.size(), size_t(1));
         QVERIFY(folder_exists(s.target.file("deu/fra")));
         QVERIFY(!f->isVisible() && w.isEnabled());
-        QCOMPARE(child<QLineEdit>(w, "Text1")->text(),
-                 QString::fromStdString(s.target.file("deu/fra")));
+        QCOMPARE(child<QLineEdit>(w, "Text1")->text(), pathToQ(s.target.file("deu/fra")));
         QTRY_COMPARE(QApplication::focusWidget(), child<QWidget>(w, "Command2"));
     }
 
@@ -86,8 +84,7 @@ class CopyWindowTest : public QObject {
         CopyReportWindow* report = w.report_window();
         QVERIFY(report && report->isVisible() && !w.isVisible());
         QCOMPARE(child<QLabel>(*report, "Label1")->text(),
-                 "This Report has been saved as: " +
-                     QString::fromStdString(s.target.file("REPORT.deu")));
+                 "This Report has been saved as: " + pathToQ(s.target.file("REPORT.deu")));
         QString saved = QString::fromStdString(read_all(s.target.file("report.deu")));
         saved.replace("\r\n", "\n");
         QCOMPARE(child<QPlainTextEdit>(*report, "Text1")->toPlainText() + "\n", saved);

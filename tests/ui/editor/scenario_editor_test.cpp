@@ -127,7 +127,7 @@ class ScenarioEditorTest : public QObject {
         shift_click(9);
         QCOMPARE(requested.count(), 1);
         QCOMPARE(requested[0][0].toString(),
-                 QString::fromStdString(join_path(state().settings.mf7_txt, ".abc.txt")));
+                 pathToQ(join_path(state().settings.mf7_txt, ".abc.txt")));
         QVERIFY(!w->isEnabled());
         QVERIFY(!state().campaign_changed);
     }

@@ -196,14 +196,14 @@ class CampaignMapWindowTest : public QObject {
     void exportsIntoAFolderOfAnyNameAndAsksBeforeReplacing() {
         Editor e(kOpened);
         TempDir dir;
-        const std::string folder = dir.file("Łukasz/Игры");
+        const NativePath folder = dir.file("Łukasz/Игры");
         std::filesystem::create_directories(to_native(folder));
         e.state.settings.mf7_rep = folder;
-        e.state.cam_name = "Łódź.cam";
+        e.state.cam_name = "Łódź.cam"_path;
         CampaignMapWindow& map = open_map(e);
         QCOMPARE(map.windowTitle(), QString::fromUtf8("Campaign map - Łódź.cam"));
         QCOMPARE(export_typing(map, "ziel"), pathToQ(join_path(folder, "campaign-map.png")));
-        const std::string target = join_path(folder, "ziel.png");
+        const NativePath target = join_path(folder, "ziel.png");
         QVERIFY(QImage(pathToQ(target)).width() > 100);
         QVERIFY(e.msgs.texts().empty());
 
@@ -212,7 +212,7 @@ class CampaignMapWindowTest : public QObject {
         export_typing(map, "ziel");
         QCOMPARE(e.msgs.shown.size(), std::size_t(1));
         QCOMPARE(message_to_utf8(e.msgs.shown[0].text),
-                 target + " already exists.\nDo you want to replace it?");
+                 target.str() + " already exists.\nDo you want to replace it?");
         QCOMPARE(e.msgs.shown[0].buttons, Buttons::YesNo);
         QCOMPARE(read_all(target), std::string("old"));
         export_typing(map, "ziel");

@@ -175,10 +175,10 @@ class MapDrawingTest : public QObject {
         EditorState state;
         std::vector<OverviewRow> rows = small_campaign(state);
         CampaignFlow flow = analyse_flow(state.campaign);
-        MapLayout before = layout_map(campaign_graph(state.campaign, rows, ""), flow);
+        MapLayout before = layout_map(campaign_graph(state.campaign, rows, NativePath()), flow);
         state.campaign.scenarios[1].scn_file = make_text_field("WWWWWWWWWWWWWWWW.SCN");
         rows[1] = dated_row(state.campaign.scenarios[1], 1, "30 SEP 1944");
-        MapLayout after = layout_map(campaign_graph(state.campaign, rows, ""), flow);
+        MapLayout after = layout_map(campaign_graph(state.campaign, rows, NativePath()), flow);
         QCOMPARE(after.nodes.size(), before.nodes.size());
         for (std::size_t i = 0; i < before.nodes.size(); ++i) {
             QCOMPARE(after.nodes[i].centre.x, before.nodes[i].centre.x);

@@ -103,9 +103,9 @@ void read_any_file(bool allowed) {
 }
 #endif
 
-void drop_file(Editor& e, const std::string& path) {
+void drop_file(Editor& e, const NativePath& path) {
     QMimeData mime;
-    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    mime.setUrls({QUrl::fromLocalFile(pathToQ(path))});
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
     static_cast<QObject&>(e.overview()).event(&drop);
 }
@@ -201,8 +201,7 @@ class OverviewDesktopTest : public QObject {
         e.trigger("Mundo");
         QVERIFY(e.state.campaign_changed);
         // One recent entry per file, under its name on disk.
-        QCOMPARE(recent_campaigns::list(),
-                 QStringList{QString::fromStdString(e.game.campaign_path())});
+        QCOMPARE(recent_campaigns::list(), QStringList{pathToQ(e.game.campaign_path())});
         // Open starts a new history.
         e.open();
         QVERIFY(!menu_action(e.overview(), "Mundo")->isEnabled());
@@ -255,17 +254,16 @@ class OverviewDesktopTest : public QObject {
     void anyNameOpensButDamageStaysOutOfRecent() {
         const NamedFile& c = fetched(kNamedFiles);
         Editor e;
-        std::string path = e.game.dir.file(c.name);
+        NativePath path = e.game.dir.file(c.name);
         std::string picture = "\x89PNG\r\n\x1a\n" + std::string(300, 'x');
         QVERIFY(demo::write_bytes(path, c.campaign ? read_all(e.game.campaign_path()) : picture));
         if (c.drop)
             drop_file(e, path);
         else
-            e.overview().open_argument(QString::fromStdString(path));
+            e.overview().open_argument(pathToQ(path));
         QCOMPARE(e.list1()->count(), c.campaign ? 8 : 50);
         QCOMPARE(e.msgs.shown.size(), std::size_t(c.campaign ? 0 : 1));
-        QCOMPARE(recent_campaigns::list(),
-                 c.campaign ? QStringList{QString::fromStdString(path)} : QStringList{});
+        QCOMPARE(recent_campaigns::list(), c.campaign ? QStringList{pathToQ(path)} : QStringList{});
     }
 
     // A recent entry and a dropped campaign ask about unsaved changes as Open does: a missing
@@ -274,7 +272,7 @@ class OverviewDesktopTest : public QObject {
     void recentEntriesAndDropsAskFirst() {
         Editor e(kOpened);
         recent_campaigns::add("/nowhere/gone.cam");
-        e.overview().open_argument(QString::fromStdString(e.game.campaign_path()));
+        e.overview().open_argument(pathToQ(e.game.campaign_path()));
         auto* recent = e.overview().findChild<QMenu*>("Mrecent");
         QCOMPARE(recent->actions().size(), 2);
         QVERIFY(recent->menuAction()->isEnabled());
@@ -296,10 +294,10 @@ class OverviewDesktopTest : public QObject {
         QVERIFY(!e.state.campaign_changed);
 #ifdef __linux__
         // A campaign that is there but cannot be read stays in the list.
-        std::string locked = e.game.dir.file("LOCKED.CAM");
+        NativePath locked = e.game.dir.file("LOCKED.CAM");
         QVERIFY(demo::write_bytes(locked, read_all(e.game.campaign_path())));
-        QVERIFY(::chmod(locked.c_str(), 0) == 0);
-        recent_campaigns::add(QString::fromStdString(locked));
+        QVERIFY(::chmod(locked.str().c_str(), 0) == 0);
+        recent_campaigns::add(pathToQ(locked));
         emit recent->aboutToShow();
         e.msgs.clear();
         read_any_file(false);

@@ -82,7 +82,7 @@ const struct Replacement {
 };
 
 // What Save as proposes: folder and name.
-std::pair<std::string, QString> save_as_proposal(Editor& e) {
+std::pair<NativePath, QString> save_as_proposal(Editor& e) {
     e.trigger("Msave_as");
     auto out = std::make_pair(e.windows.chooser().folder(),
                               child<QLineEdit>(e.windows.chooser(), "Text1")->text());
@@ -115,23 +115,23 @@ class OverviewWindowFilesTest : public QObject {
         DemoGame game;
         game.state.settings.mf7_rep = game.dir.file("no-reports");
         if (has_file)
-            QVERIFY(write_settings(game.state.settings, "3.0.1", game.dir.str(), game.msgs));
+            QVERIFY(write_settings(game.state.settings, "3.0.1", game.dir.path(), game.msgs));
         RecordingMessages msgs;
         EditorState state;
-        state.start_folder = game.dir.str() + "/";
+        state.start_folder = NativePath(game.dir.str() + "/");
         // Recent campaigns open as File > Open does: not without the folders either.
-        recent_campaigns::add(QString::fromStdString(game.campaign_path()));
+        recent_campaigns::add(pathToQ(game.campaign_path()));
         EditorWindows windows(state, msgs);
         windows.start();
         OverviewWindow& w = windows.overview();
         QVERIFY(!menu_action(w, "Mrecent")->isEnabled());
-        recent_campaigns::remove(QString::fromStdString(game.campaign_path()));
+        recent_campaigns::remove(pathToQ(game.campaign_path()));
         QCOMPARE(w.windowTitle(), QString("MF7-editor, Campaign overview.[*]"));
         QCOMPARE(menu_action(w, "Mnew")->shortcut(), QKeySequence(QKeySequence::New));
         QCOMPARE(menu_action(w, "Mopen")->shortcut(), QKeySequence(QKeySequence::Open));
         QVERIFY(!menu_action(w, "Msave_as")->shortcut().isEmpty());
         QVERIFY(!menu_action(w, "exit")->shortcut().isEmpty());
-        QCOMPARE(state.settings.program_folder, game.dir.str());
+        QCOMPARE(state.settings.program_folder, game.dir.path());
         QCOMPARE(msgs.shown.size(), size_t(1));
         QVERIFY(QString::fromStdString(msgs.shown[0].text).startsWith(message));
         QCOMPARE(enabled_actions(w), kAlways);
@@ -177,7 +177,7 @@ class OverviewWindowFilesTest : public QObject {
         text1->setText("abc");
         click(d, "CancelButton");
         QCOMPARE(text1->text(), QString());
-        QCOMPARE(e.state.cam_path + e.state.cam_folder + e.state.cam_name, std::string());
+        QVERIFY(e.state.cam_path.empty() && e.state.cam_folder.empty() && e.state.cam_name.empty());
         QVERIFY(e.state.campaign_changed);
         QCOMPARE(save_as_proposal(e),
                  std::make_pair(e.state.settings.mf7_cam, QString("newcamp.cam")));
@@ -214,7 +214,7 @@ class OverviewWindowFilesTest : public QObject {
         QVERIFY(e.msgs.shown.empty() && e.state.campaign_changed);
 
         // Answered No, or a folder that does not exist (one more message): nothing is written.
-        const std::string& folder = e.state.settings.mf7_cam;
+        const NativePath& folder = e.state.settings.mf7_cam;
         for (auto [answer, typed, asked] :
              {std::tuple{Answer::No, "other", 1}, std::tuple{Answer::Yes, "nowhere/x", 2}}) {
             e.msgs.clear();
@@ -227,7 +227,7 @@ class OverviewWindowFilesTest : public QObject {
 
         e.msgs.answers = {Answer::Yes};
         e.save_as("MyCamp");
-        std::string path = join_path(folder, "mycamp.cam");
+        NativePath path = join_path(folder, "mycamp.cam");
         std::string expected = read_all(e.game.campaign_path());
         expected[2] = char(4465 & 0xFF);
         expected[3] = char(4465 >> 8);
@@ -236,13 +236,13 @@ class OverviewWindowFilesTest : public QObject {
         QVERIFY(e.windows.chooser().target() == ChooserTarget{});
 
         // A double-click saves under the name as listed.
-        std::string old = join_path(folder, "Old.CAM");
+        NativePath old = join_path(folder, "Old.CAM");
         QVERIFY(demo::write_bytes(old, "old"));
         e.trigger("Msave_as");
         e.msgs.answers = {Answer::Yes};
         double_click_row(e.file1(), row_named(e.file1(), "Old.CAM"));
         QVERIFY(read_all(old) == expected);
-        QCOMPARE(e.state.cam_name, std::string("Old.CAM"));
+        QCOMPARE(e.state.cam_name, "Old.CAM"_path);
         QVERIFY(!chooser.isVisible());
     }
 
@@ -260,7 +260,7 @@ class OverviewWindowFilesTest : public QObject {
         QTest::keyClicks(e.field("Text3"), "won");
         const CampaignRecord before = e.state.campaign;
         QString proposed;
-        std::string chosen = join_path(e.game.dir.str(), "demo-text");
+        NativePath chosen = join_path(e.game.dir.path(), "demo-text");
         e.overview().ask_text_export_path = [&](const QString& p) {
             proposed = p;
             return pathToQ(chosen);
@@ -273,7 +273,8 @@ class OverviewWindowFilesTest : public QObject {
         expected.replace(4, 20, std::string("won.smk") + std::string(13, '\0'));
         CampaignRecord written;
         std::string error;
-        QVERIFY2(campaign_from_text(read_all(chosen + ".json"), written, error), error.c_str());
+        QVERIFY2(campaign_from_text(read_all(NativePath(chosen.str() + ".json")), written, error),
+                 error.c_str());
         QVERIFY(campaign_to_bytes(written) == expected);
         QVERIFY(e.state.campaign == before);
     }
@@ -286,13 +287,13 @@ class OverviewWindowFilesTest : public QObject {
         for (const QString& path : recent_campaigns::list())
             recent_campaigns::remove(path);
         Editor e(kOpened);
-        std::string c2 = join_path(e.state.settings.mf7_cam, "C2.CAM");
+        NativePath c2 = join_path(e.state.settings.mf7_cam, "C2.CAM");
         QVERIFY(demo::write_bytes(c2, read_all(e.game.campaign_path())));
         QVERIFY(show_active(e.overview()));
         e.trigger("Msave_as");
         FileChooser& chooser = e.windows.chooser();
         QVERIFY(chooser.isVisible());
-        c.replace(e, QString::fromStdString(c2));
+        c.replace(e, pathToQ(c2));
         QVERIFY(!chooser.isVisible());
         QVERIFY(e.windows.chooser().target().kind != ChooserTarget::Kind::SaveAs);
         if (QByteArray(c.what) == "Clear")
@@ -305,13 +306,13 @@ class OverviewWindowFilesTest : public QObject {
     // Windows-1252 included, and so does the message box that shows it.
     void saveQuestionNamesThePathWhole() {
         Editor e(kOpened);
-        std::string folder = e.game.dir.file("Łódź Игры");
+        NativePath folder = e.game.dir.file("Łódź Игры");
         std::filesystem::create_directories(to_native(folder));
         e.state.cam_folder = folder;
         e.save_as("saved");
         QCOMPARE(e.msgs.shown.size(), std::size_t(1));
         const QString whole = QString::fromStdString(
-            "F1-I02: Do you want to save this file: " + folder + "/saved.cam");
+            "F1-I02: Do you want to save this file: " + folder.str() + "/saved.cam");
         QCOMPARE(QString::fromStdString(message_to_utf8(e.msgs.shown[0].text)), whole);
         QString boxed;
         QTimer::singleShot(0, [&] {
@@ -381,7 +382,7 @@ class OverviewWindowFilesTest : public QObject {
         QCOMPARE(e.list1()->count(), 0);
         QCOMPARE(shown(e), (QStringList{"0", "0", "", "", "", ""}));
         QCOMPARE(e.field("Text6")->text(), QString());
-        QCOMPARE(e.state.cam_path + e.state.cam_folder + e.state.cam_name, std::string());
+        QVERIFY(e.state.cam_path.empty() && e.state.cam_folder.empty() && e.state.cam_name.empty());
         CampaignRecord empty;
         reset_campaign(empty);
         QVERIFY(e.state.campaign == empty);

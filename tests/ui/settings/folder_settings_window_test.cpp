@@ -45,15 +45,15 @@ class FolderSettingsWindowTest : public QObject {
         e.state.settings.settings_changed = true;
         FolderSettingsWindow& w = open_settings(e);
         const Settings& s = e.state.settings;
-        const std::string folders[] = {s.program_folder, s.mf7_cam, s.mf7_scn, s.mf7_mus, s.mf7_smk,
-                                       s.mf7_txt,        s.mf7main, "txt",     s.mf7_rep};
+        const NativePath folders[] = {s.program_folder, s.mf7_cam, s.mf7_scn,  s.mf7_mus, s.mf7_smk,
+                                      s.mf7_txt,        s.mf7main, "txt"_path, s.mf7_rep};
         for (int n = 1; n <= 9; ++n)
-            QCOMPARE(w.field(n)->text().toStdString(), folders[n - 1]);
+            QCOMPARE(pathFromQ(w.field(n)->text()), folders[n - 1]);
         QCOMPARE(colours(w), kAllGreen);
         QVERIFY(!e.state.settings.settings_changed);
         // A folder name beyond Windows-1252 passes whole from the field to the file.
-        std::string missing = e.game.dir.file("Łódź 東京 Игры");
-        w.field(9)->setText(QString::fromStdString(missing));
+        NativePath missing = e.game.dir.file("Łódź 東京 Игры");
+        w.field(9)->setText(pathToQ(missing));
         click(w, "Command2");
         QCOMPARE(e.msgs.texts(), Texts{"You have to set the directory settings correctly, before "
                                        "you can continue."});
@@ -63,7 +63,7 @@ class FolderSettingsWindowTest : public QObject {
         QCOMPARE(enabled_actions(e.overview()), kAlways);
 
         e.msgs.clear();
-        std::filesystem::create_directories(missing);
+        std::filesystem::create_directories(to_native(missing));
         click(w, "Command2");
         QCOMPARE(e.msgs.shown.size(), size_t(1));
         QCOMPARE(colours(w), kAllGreen);
@@ -71,8 +71,8 @@ class FolderSettingsWindowTest : public QObject {
         // The campaign still on screen can be saved again.
         QCOMPARE(enabled_actions(e.overview()), kCampaign);
         QVERIFY(!e.windows.created(WindowId::FolderPicker)); // made only when asked for
-        std::string ini = read_all(join_path(e.game.dir.str(), "mf7edit.ini"));
-        QVERIFY(ini.find("mf7_rep=" + missing + "\r\n") != std::string::npos);
+        std::string ini = read_all(join_path(e.game.dir.path(), "mf7edit.ini"));
+        QVERIFY(ini.find("mf7_rep=" + missing.str() + "\r\n") != std::string::npos);
     }
 
     // Typing in Text8 puts the extension in force at once; Cancel keeps it, unsaved.
@@ -91,7 +91,7 @@ class FolderSettingsWindowTest : public QObject {
 
     void aSettingOnNoDriveFallsBackAtOnce() {
         Editor e;
-        e.state.settings.mf7_cam = "no-drive/campaigns";
+        e.state.settings.mf7_cam = "no-drive/campaigns"_path;
         FolderSettingsWindow& w = open_settings(e);
         QVERIFY(show_active(w));
         w.field(2)->setFocus();
@@ -106,7 +106,7 @@ class FolderSettingsWindowTest : public QObject {
     // The colours come from the last folder check, so a folder the picker found stays red.
     void thePickerMovesThroughFoldersAndWhatItFindsStaysRedUntilSaved() {
         Editor e;
-        std::string good = e.state.settings.mf7_cam;
+        NativePath good = e.state.settings.mf7_cam;
         e.state.settings.mf7_cam = e.game.dir.file("gone");
         check_paths(e.state.settings);
         FolderSettingsWindow& w = open_settings(e);
@@ -133,7 +133,7 @@ class FolderSettingsWindowTest : public QObject {
         click(p, "Command2");
         QVERIFY(!p.isVisible() && w.isEnabled());
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.field(6)));
-        QCOMPARE(w.field(6)->text().toStdString(), e.state.settings.mf7_txt);
+        QCOMPARE(pathFromQ(w.field(6)->text()), e.state.settings.mf7_txt);
 
         // The missing folder opens at its nearest existing parent, the game folder.
         QVERIFY(show_active(w));
@@ -144,7 +144,7 @@ class FolderSettingsWindowTest : public QObject {
         QVERIFY(ok->isEnabled());
         ok->click();
         QVERIFY(w.isEnabled());
-        QCOMPARE(w.field(2)->text().toStdString(), good);
+        QCOMPARE(pathFromQ(w.field(2)->text()), good);
         QCOMPARE(colours(w)[1], QString("red"));
         click(w, "Command2");
         QCOMPARE(e.state.settings.mf7_cam, good);
@@ -155,10 +155,10 @@ class FolderSettingsWindowTest : public QObject {
     // stops answering gets the game's message and the picker goes on at the main drive.
     void aDriveListsFromItsTopAndOneNotAnsweringFallsBackToTheMainDrive() {
         TempDir dir;
-        std::string home = dir.file("ann");
+        NativePath home = dir.file("ann");
         std::filesystem::create_directories(to_native(join_path(home, "films")));
         QByteArray old_home = qgetenv("HOME");
-        qputenv("HOME", QByteArray::fromStdString(home));
+        qputenv("HOME", QByteArray::fromStdString(home.str()));
         Editor e;
         e.state.settings.mf7_smk = join_path(home, "films");
         FolderSettingsWindow& w = open_settings(e);
@@ -167,19 +167,18 @@ class FolderSettingsWindowTest : public QObject {
         QTest::keyClick(w.field(5), Qt::Key_Return);
         qputenv("HOME", old_home); // the picker has read its drives
         FolderPicker& p = e.windows.folder_picker();
-        QCOMPARE(rows(child<QListWidget>(p, "Dir1")),
-                 (QStringList{QString::fromStdString(home), "  films"}));
+        QCOMPARE(rows(child<QListWidget>(p, "Dir1")), (QStringList{pathToQ(home), "  films"}));
 
         std::filesystem::remove_all(to_native(home));
         auto* drives = child<QComboBox>(p, "Drive1");
-        QCOMPARE(drives->currentText().toStdString(), home);
+        QCOMPARE(pathFromQ(drives->currentText()), home);
         drives->setFocus();
         QTest::keyClick(drives, Qt::Key_Up);
         QTest::keyClick(drives, Qt::Key_Down);
         QCOMPARE(e.msgs.texts(), Texts{drive_not_responding(home)});
         QCOMPARE(p.dir_path(), drive_root(main_drive()));
         QCOMPARE(drives->currentIndex(), 0);
-        QCOMPARE(child<QLineEdit>(p, "Text1")->text().toStdString(), drive_root(main_drive()));
+        QCOMPARE(pathFromQ(child<QLineEdit>(p, "Text1")->text()), drive_root(main_drive()));
     }
 };
 
