@@ -48,54 +48,30 @@ TEST(BatchFlow, DemoCampaignAsJson) {
         scenarios += std::string(n ? "," : "") + "{\"number\":" + std::to_string(n) +
                      ",\"file\":\"" + files[n].first + ".SCN\",\"date\":\"" + files[n].second +
                      "\",\"found\":true}";
-    // The demo's arrows, an alternative goto with the scenario it waits for.
-    struct Arrow {
-        int from;
-        const char* outcome;
-        int to, if_played = 0;
-        const char* kind = "scenario";
-    } arrows[] = {{0, "BV", 1},
-                  {0, "V", 1},
-                  {0, "TV", 1},
-                  {0, "L", 255},
-                  {1, "BV", 2},
-                  {1, "V", 2},
-                  {1, "TV", 3},
-                  {1, "L", 255},
-                  {2, "BV", 4},
-                  {2, "V", 4},
-                  {2, "V", 5, 3},
-                  {2, "TV", 3},
-                  {2, "L", 255},
-                  {3, "BV", 4},
-                  {3, "V", 4},
-                  {3, "TV", 4},
-                  {3, "L", 255},
-                  {4, "BV", 5},
-                  {4, "V", 5},
-                  {4, "TV", 6},
-                  {4, "L", 255},
-                  {5, "BV", 6},
-                  {5, "V", 6},
-                  {5, "TV", 6},
-                  {5, "L", 255},
-                  {6, "BV", 7},
-                  {6, "V", 7},
-                  {6, "TV", 7},
-                  {6, "TV", 7, 5},
-                  {6, "L", 255},
-                  {7, "BV", 7},
-                  {7, "V", 8, 0, "invalid"},
-                  {7, "V", 254, 1, "win"},
-                  {7, "TV", -2, 0, "invalid"},
-                  {7, "L", 255}};
-    for (const Arrow& a : arrows) {
-        const char* kind = a.to == 255 ? "lose" : a.kind;
-        edges += std::string(edges.empty() ? "" : ",") + "{\"from\":" + std::to_string(a.from) +
-                 ",\"outcome\":\"" + a.outcome + "\",\"to\":" + std::to_string(a.to) +
-                 ",\"kind\":\"" + kind + "\"" +
-                 (a.if_played ? ",\"if_played\":" + std::to_string(a.if_played) : "") + "}";
+    // The demo's arrows: scenarios 0 to 6 go on BV, V and TV to these scenarios and on L to 255
+    // (lose); two alternatives, with the scenario they wait for, follow their outcome's goto.
+    const int next[7][3] = {{1, 1, 1}, {2, 2, 3}, {4, 4, 3}, {4, 4, 4},
+                            {5, 5, 6}, {6, 6, 6}, {7, 7, 7}};
+    auto edge = [&](int from, const char* outcome, int to, int if_played, const char* kind) {
+        edges += std::string(edges.empty() ? "" : ",") + "{\"from\":" + std::to_string(from) +
+                 ",\"outcome\":\"" + outcome + "\",\"to\":" + std::to_string(to) + ",\"kind\":\"" +
+                 kind + "\"" + (if_played ? ",\"if_played\":" + std::to_string(if_played) : "") +
+                 "}";
+    };
+    const char* outcomes[] = {"BV", "V", "TV"};
+    for (int from = 0; from < 7; ++from) {
+        for (int o = 0; o < 3; ++o) {
+            edge(from, outcomes[o], next[from][o], 0, "scenario");
+            if ((from == 2 && o == 1) || (from == 6 && o == 2))
+                edge(from, outcomes[o], from == 2 ? 5 : 7, from == 2 ? 3 : 5, "scenario");
+        }
+        edge(from, "L", 255, 0, "lose");
     }
+    edge(7, "BV", 7, 0, "scenario");
+    edge(7, "V", 8, 0, "invalid");
+    edge(7, "V", 254, 1, "win");
+    edge(7, "TV", -2, 0, "invalid");
+    edge(7, "L", 255, 0, "lose");
     EXPECT_EQ(out, "{\"scenarios\":[" + scenarios + "],\"edges\":[" + edges + "]}\n");
 }
 
