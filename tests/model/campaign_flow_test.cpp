@@ -52,9 +52,15 @@ std::string broken_lines(int from, int to) {
     std::string out;
     for (int i = from; i < to; ++i)
         out += "Scenario " + std::to_string(i) +
-               " goes to 60 on outcome BV, which is no scenario "
-               "and no ending.\n";
+               " goes to 60 on outcome BV, which is no scenario and no ending.\n";
     return out;
+}
+
+std::vector<int> numbers(int from, int to) {
+    std::vector<int> v;
+    for (int i = from; i < to; ++i)
+        v.push_back(i);
+    return v;
 }
 
 // Scenarios from to to - 1 going to 60 on BV.
@@ -65,8 +71,6 @@ std::vector<BrokenEnd> broken_bv(int from, int to) {
     return b;
 }
 
-const std::vector<int> kAll18 = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17};
-
 // Scenarios 0 to n - 1 in a row, the last winning or, looping, going to itself on every outcome.
 std::vector<Scn> row(int n, bool loop = false) {
     std::vector<Scn> scns;
@@ -74,13 +78,6 @@ std::vector<Scn> row(int n, bool loop = false) {
         scns.push_back(to(i + 1));
     scns.push_back(loop ? Scn{Go{n - 1}, Go{n - 1}, Go{n - 1}, Go{n - 1}} : to(254));
     return scns;
-}
-
-std::vector<int> numbers(int from, int to) {
-    std::vector<int> v;
-    for (int i = from; i < to; ++i)
-        v.push_back(i);
-    return v;
 }
 
 struct Case {
@@ -153,7 +150,7 @@ const Case kCases[] = {
      1},
     {"more than 16 alternatives",
      alternatives(0),
-     {false, kAll18, {}, true, true, broken_bv(0, 17), {}, 18, 1},
+     {false, numbers(0, 18), {}, true, true, broken_bv(0, 17), {}, 18, 1},
      "More than 16 scenarios are named by alternative gotos: each alternative was followed both "
      "ways, so what follows may find paths the game never takes.\n"
      "Every scenario can be reached from the first.\n"
@@ -163,7 +160,7 @@ const Case kCases[] = {
      1},
     {"16 alternatives: only the real broken gotos",
      alternatives(1),
-     {true, kAll18, {}, true, true, broken_bv(1, 9), {}, 18, 1},
+     {true, numbers(0, 18), {}, true, true, broken_bv(1, 9), {}, 18, 1},
      "Every scenario can be reached from the first.\n"
      "A win can be reached; the shortest path plays 18 scenarios.\n"
      "A loss can be reached; the shortest path plays 1 scenario.\n" +
