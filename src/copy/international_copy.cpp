@@ -64,9 +64,9 @@ class TargetNames {
         : prefix_(join_path(folder, "").str()),
           disk_prefix_(join_path(resolve_path(folder), "").str()) {
         for (const NativePath& name : list_files(folder, "*"))
-            names_.emplace(lcase(name.str()), name.str());
+            names_.emplace(fold_case(name.str()), name.str());
         for (const NativePath& name : list_folders(folder))
-            names_.emplace(lcase(name.str()), name.str());
+            names_.emplace(fold_case(name.str()), name.str());
     }
 
     // Where dest is on disk: the spelling of an existing name, or dest as it stands.
@@ -78,7 +78,7 @@ class TargetNames {
             exists = found.has_value();
             return found.value_or(dest);
         }
-        auto it = names_.find(lcase(name));
+        auto it = names_.find(fold_case(name));
         exists = it != names_.end();
         return NativePath(disk_prefix_ + (exists ? it->second : name));
     }
@@ -86,7 +86,7 @@ class TargetNames {
     void add(const NativePath& path) {
         if (path.str().starts_with(disk_prefix_)) {
             std::string name = path.str().substr(disk_prefix_.size());
-            names_.emplace(lcase(name), name);
+            names_.emplace(fold_case(name), name);
         }
     }
 

@@ -125,6 +125,11 @@ bool write_file_atomic(const NativePath& path, const std::string& bytes, FileErr
 }
 
 #ifndef _WIN32
+CommitCalls& commit_calls() {
+    static CommitCalls calls{::fsync, std::rename};
+    return calls;
+}
+
 namespace {
 
 // The error number of a target that is neither a regular file nor a stream (a socket, a block
@@ -177,7 +182,7 @@ class Output {
     }
 
     int commit(Flush flush) {
-        if (!stream_ && flush == Flush::ToDisk && ::fsync(fd_) != 0)
+        if (!stream_ && flush == Flush::ToDisk && commit_calls().sync(fd_) != 0)
             return errno;
         int fd = fd_;
         fd_ = -1;
@@ -185,7 +190,7 @@ class Output {
             return errno;
         if (stream_)
             return 0;
-        if (std::rename(name_.c_str(), target_.c_str()) != 0)
+        if (commit_calls().rename(name_.c_str(), target_.c_str()) != 0)
             return errno;
         name_.clear();
         return 0;

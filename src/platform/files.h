@@ -53,6 +53,17 @@ bool copy_file_atomic(const NativePath& source, const NativePath& dest, FileErro
                       const std::function<void(std::string&)>& patch_head = {},
                       Flush flush = Flush::Lazy, LeftoverTemps* leftovers = nullptr);
 
+#ifndef _WIN32
+// The two calls that make a replacing write durable, in the order a write makes them: the flush
+// of the temporary file to the disk, then its rename over the target. Tests put recording calls
+// here, since from outside a flushed save looks the same as one still in the system's cache.
+struct CommitCalls {
+    int (*sync)(int fd);
+    int (*rename)(const char* from, const char* to);
+};
+CommitCalls& commit_calls();
+#endif
+
 // Splits text into lines as the game's platform reads text: a line ends at CR, and a LF right
 // after it belongs to that line end; a LF anywhere else stays inside the line.
 std::vector<std::string> split_lines_cr(const std::string& text);

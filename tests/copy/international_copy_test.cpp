@@ -119,6 +119,25 @@ TEST(InternationalCopy, DeuCopyAsksThenReportsEachFileItsFailuresAndProgress) {
     EXPECT_FALSE(g.copy("txt", g.target.file("gone")).done);
 }
 
+// Names that differ only in letter case are one file where the game runs: the copy writes it
+// once, under the first spelling, whatever letters the names hold (ä and Ä too).
+TEST(InternationalCopy, NamesDifferingOnlyInCaseAreOneFile) {
+    SmallGame g;
+    const Settings& s = g.state.settings;
+    ScenarioSlot& a = g.state.campaign.scenarios[0];
+    a.outcome[V].txt = make_text_field("A_BV.TXT");
+    a.outcome[TV].txt = make_text_field("\xC4rger.txt"); // Ärger.txt
+    a.outcome[L].txt = make_text_field("\xE4RGER.txt");  // äRGER.txt
+    demo::write_bytes(join_path(s.mf7_txt, "ärger.txt"), "x");
+    ASSERT_TRUE(g.copy("fra").done);
+    std::vector<std::string> names;
+    for (const auto& [name, bytes] : tree(g.target.path()))
+        names.push_back(name);
+    EXPECT_EQ(names, (std::vector<std::string>{"ALPHA.SCN", "BETA.txt", "Beta.fra", "CAMP.CAM",
+                                               "a_bv.fra", "alphabrf.fra", "b.fra", "camp.fra",
+                                               "report.fra", "Ärger.fra"}));
+}
+
 TEST(InternationalCopy, CopyIntoTheSourceFoldersKeepsTheSources) {
     const std::pair<const char*, int> cases[] = {{"txt", 7}, {"deu", 3}};
     for (const auto& [ext, same_file_lines] : cases) {

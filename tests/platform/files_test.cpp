@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "model/campaign_file.h"
+#include "model/state.h"
 #include "model/text_file.h"
 
 #include <filesystem>
@@ -108,6 +110,35 @@ int in_child(bool unprivileged, const std::function<int()>& check) {
 
 // A read-only file is refused with the system's text and left as it is, though its folder would
 // let a rename replace it.
+#ifndef _WIN32
+// A save reaches the disk before its rename puts it in place, so that a power cut leaves the old
+// file or the new one; a copy skips the flush.
+TEST(WriteFileAtomic, SavesAreFlushedBeforeTheRename) {
+    static std::string calls;
+    CommitCalls kept = commit_calls();
+    commit_calls().sync = [](int fd) { return calls += "sync ", ::fsync(fd); };
+    commit_calls().rename = [](const char* from, const char* to) {
+        return calls += "rename ", std::rename(from, to);
+    };
+    TempDir dir;
+    EditorState state;
+    state.cam_path = dir.file("A.CAM");
+    RecordingMessages msgs;
+    FileError error;
+    const std::pair<std::function<bool()>, const char*> writes[] = {
+        {[&] { return save_campaign(state, msgs); }, "sync rename "},
+        {[&] { return write_file_atomic(dir.file("a.txt"), "x", error); }, "sync rename "},
+        {[&] { return copy_file_atomic(dir.file("a.txt"), dir.file("b.txt"), error); }, "rename "},
+    };
+    for (const auto& [write, want] : writes) {
+        calls.clear();
+        EXPECT_TRUE(write());
+        EXPECT_EQ(calls, want);
+    }
+    commit_calls() = kept;
+}
+#endif
+
 TEST(WriteFileAtomic, ReadOnlyFilesAreRefusedAndUnchanged) {
     TempDir dir;
     std::filesystem::permissions(to_native(dir.path()), std::filesystem::perms::all);

@@ -41,6 +41,16 @@ TEST(Paths, FilesAndFileListsIgnoreLetterCase) {
     EXPECT_EQ(list_folders(dir.path()), paths({"map"}));
 }
 
+// Names match ignoring letter case in the scripts folder names are written in; letters with no
+// simple pair (ß, ĸ, ŉ) and signs (×) stay as they are.
+TEST(Paths, FoldsLatinGreekAndCyrillicCase) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"ABC.TXT", "abc.txt"}, {"ÀÉÞ×ß", "àéþ×ß"}, {"Ÿÿ", "ÿÿ"},     {"ĀĲĹŁŊŽĸŉ", "āĳĺłŋžĸŉ"},
+        {"ΑΣΩ", "ασω"},         {"АЖЯ", "ажя"},     {"ЀЁЂЏ", "ѐёђџ"}, {"абвёђ", "абвёђ"}};
+    for (const auto& [name, folded] : cases)
+        EXPECT_EQ(fold_case(name), folded) << name;
+}
+
 TEST(Paths, GameNamesFoundInFoldersOfAnyName) {
     struct Case {
         std::string on_disk;   // the file's name as the file system holds it

@@ -17,6 +17,7 @@
 #include <QGraphicsView>
 #include <QImage>
 #include <QImageReader>
+#include <QSignalSpy>
 #include <QSvgRenderer>
 
 using namespace mf7;
@@ -42,11 +43,14 @@ std::vector<OverviewRow> small_campaign(EditorState& state) {
     state.campaign.scenarios[0].scn_file = make_text_field("A\x01"
                                                            "B\x1b.SCN");
     rows[0] = dated_row(state.campaign.scenarios[0], 0, "");
+    // A long name in the widest letter.
+    state.campaign.scenarios[2].scn_file = make_text_field("WWWWWWWWWWWW.SCN");
+    rows[2] = dated_row(state.campaign.scenarios[2], 2, "30 SEP 1944");
     return rows;
 }
 
 // An arrow of the small campaign: the edges it carries, the words beside it, the colours of its
-// bands and the node its head touches.
+// bands (dashed for an alternative) and the node its head touches.
 struct Arrow {
     QList<int> carried;
     QStringList words;
@@ -61,7 +65,7 @@ const Arrow kArrows[] = {
     {{3}, {}, {kL}, "lose", 0},
     {{4, 5, 6}, {"BV", "V", "TV"}, {kBV, kV, kTV}, "win", 1},
     {{7}, {}, {kL}, "lose", 1},
-    {{8}, {"if 2 not played"}, {kL}, "scenario", 0},
+    {{8}, {"if 2 not played"}, {"#6a1b9a dashed"}, "scenario", 0},
     {{9, 10, 11}, {"BV", "V", "TV"}, {kBV, kV, kTV}, "win", 2},
     {{12}, {}, {kL}, "lose", 2},
 };
@@ -92,7 +96,6 @@ class MapDrawingTest : public QObject {
         QCOMPARE(shape(w, "scenario", 2)->brush().color(), QColor("#eeeeee"));
         QCOMPARE(shape(w, "scenario", 0)->brush().color(), QColor(Qt::white));
         QCOMPARE(shape(w, "invalid", -3)->pen().color(), QColor(kRed));
-        QCOMPARE(shape(w, "edge", 8)->pen().style(), Qt::DashLine); // 1's L unless 2 played
         QCOMPARE(items_of(w, "edge").size(), int(std::size(kArrows)));
         for (const Arrow& a : kArrows) {
             QGraphicsItem* arrow = items_of(w, "edge", a.carried[0]).value(0);
@@ -107,7 +110,8 @@ class MapDrawingTest : public QObject {
                 if (auto* text = dynamic_cast<QGraphicsSimpleTextItem*>(i))
                     words << text->text();
                 else if (auto* band = dynamic_cast<QGraphicsPathItem*>(i))
-                    bands << band->pen().color().name();
+                    bands << band->pen().color().name() +
+                                 (band->pen().style() == Qt::DashLine ? " dashed" : "");
                 else if (auto* head = dynamic_cast<QGraphicsPolygonItem*>(i))
                     tip = head->mapToScene(head->polygon().value(0));
             }
@@ -118,6 +122,30 @@ class MapDrawingTest : public QObject {
             QVERIFY2(target->sceneBoundingRect().adjusted(-1, -1, 1, 1).contains(tip),
                      qPrintable(QString::number(a.carried[0])));
         }
+        // Top to bottom from scenario 0, every box wide and high enough for its lines.
+        QVERIFY(shape(w, "scenario", 0)->sceneBoundingRect().bottom() <
+                shape(w, "scenario", 1)->sceneBoundingRect().top());
+        for (QGraphicsItem* box : items_of(w, "scenario"))
+            for (QGraphicsItem* line : box->childItems())
+                QVERIFY(line->sceneBoundingRect().isEmpty() ||
+                        box->sceneBoundingRect().contains(line->sceneBoundingRect()));
+        // A click selects the scenario whose box it hits, and nothing on an arrow, a WIN marker
+        // or the legend.
+        QSignalSpy selected(&w, &CampaignMapWindow::scenarioSelected);
+        auto click_at = [&](QGraphicsItem* item, QPointF scene_point) {
+            QVERIFY(item && item->contains(item->mapFromScene(scene_point)));
+            QTest::mouseClick(w.view().viewport(), Qt::LeftButton, {},
+                              w.view().mapFromScene(scene_point));
+        };
+        auto* arrow = dynamic_cast<QGraphicsPathItem*>(items_of(w, "edge", 0).value(0));
+        click_at(arrow, arrow->path().pointAtPercent(0.5));
+        click_at(shape(w, "win", 1), shape(w, "win", 1)->sceneBoundingRect().center());
+        QGraphicsItem* legend = items_of(w, "legend").value(0);
+        click_at(legend, legend->sceneBoundingRect().center());
+        click_at(shape(w, "scenario", 2), shape(w, "scenario", 2)->sceneBoundingRect().center());
+        QCOMPARE(selected.size(), 1);
+        QCOMPARE(selected[0][0].toInt(), 2);
+
         auto* findings = child<QListWidget>(w, "Findings");
         QVERIFY(!findings->findItems("reaches scenario 2", Qt::MatchContains).isEmpty());
 

@@ -10,6 +10,13 @@
 #include <QMimeData>
 #include <QUndoStack>
 
+#ifdef __linux__
+#include <linux/capability.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 using namespace mf7;
 using namespace mf7::test;
 
@@ -82,6 +89,20 @@ const struct NamedFile {
     {"drop, picture", true, "picture.png", false},
 };
 
+#ifdef __linux__
+// Root reads a file whatever its mode: this thread drops (or takes back) the capabilities that
+// let it, so that a file of mode 000 is unreadable as it is to a user.
+void read_any_file(bool allowed) {
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct caps[2]{};
+    syscall(SYS_capget, &header, caps);
+    const unsigned dac = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
+    caps[0].effective =
+        allowed ? caps[0].effective | (caps[0].permitted & dac) : caps[0].effective & ~dac;
+    syscall(SYS_capset, &header, caps);
+}
+#endif
+
 void drop_file(Editor& e, const NativePath& path) {
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(pathToQ(path))});
@@ -104,13 +125,18 @@ class OverviewDesktopTest : public QObject {
         const UndoCase& c = fetched(kUndo);
         Editor e(kOpened);
         std::string before = bytes(e);
+        kUndo[2].change(e); // one step before: none is lost between two changes
+        std::string first = bytes(e);
         c.change(e);
         std::string after = bytes(e);
-        QVERIFY(after != before && e.state.campaign_changed && e.overview().isWindowModified());
+        QVERIFY(after != first && e.state.campaign_changed && e.overview().isWindowModified());
         QCOMPARE(menu_action(e.overview(), "Mundo")->text(), "&Undo " + c.step);
+        e.trigger("Mundo");
+        QVERIFY(bytes(e) == first && e.state.campaign_changed);
         e.trigger("Mundo");
         QVERIFY(bytes(e) == before);
         QVERIFY(!e.state.campaign_changed && !e.overview().isWindowModified());
+        e.trigger("Mredo");
         e.trigger("Mredo");
         QVERIFY(bytes(e) == after && e.state.campaign_changed);
         QCOMPARE(rows(e.list1()).size(), int(e.state.campaign.scenario_count));
@@ -182,7 +208,7 @@ class OverviewDesktopTest : public QObject {
     }
 
     // A step ends however its change leaves the scope, an early return included; a step that
-    // changed nothing records nothing.
+    // changed nothing records nothing, and none is lost.
     void aStepEndsOnEveryWayOutOfIt() {
         EditorState state;
         CampaignHistory history(
@@ -203,9 +229,15 @@ class OverviewDesktopTest : public QObject {
             change(c.prestige, c.early);
             QCOMPARE(history.stack().count(), c.steps);
         }
-        QCOMPARE(history.stack().undoText(), QString("8"));
-        history.stack().undo();
-        QVERIFY(state.campaign.player_start_prestige == 7 && state.campaign.scenario_count == 0);
+        // A change made outside any step becomes a step of its own before the next one.
+        state.campaign.player_start_prestige = 9;
+        change(10, false);
+        QCOMPARE(history.stack().count(), 4);
+        for (uint16_t back : {9, 8, 7}) {
+            history.stack().undo();
+            QCOMPARE(state.campaign.player_start_prestige, back);
+        }
+        QCOMPARE(state.campaign.scenario_count, int16_t(0));
     }
 
     void recentListKeepsTheLastEightNewestFirst() {
@@ -243,6 +275,7 @@ class OverviewDesktopTest : public QObject {
         e.overview().open_argument(pathToQ(e.game.campaign_path()));
         auto* recent = e.overview().findChild<QMenu*>("Mrecent");
         QCOMPARE(recent->actions().size(), 2);
+        QVERIFY(recent->menuAction()->isEnabled());
         QVERIFY(show_active(e.overview()));
         type_over(e, "Text4", "kept");
         set_prestige(e);
@@ -259,6 +292,20 @@ class OverviewDesktopTest : public QObject {
         QCOMPARE(e.msgs.shown.size(), std::size_t(1));
         QCOMPARE(e.state.campaign.player_start_prestige, uint16_t(1200));
         QVERIFY(!e.state.campaign_changed);
+#ifdef __linux__
+        // A campaign that is there but cannot be read stays in the list.
+        NativePath locked = e.game.dir.file("LOCKED.CAM");
+        QVERIFY(demo::write_bytes(locked, read_all(e.game.campaign_path())));
+        QVERIFY(::chmod(locked.str().c_str(), 0) == 0);
+        recent_campaigns::add(pathToQ(locked));
+        emit recent->aboutToShow();
+        e.msgs.clear();
+        read_any_file(false);
+        recent->actions()[0]->trigger();
+        read_any_file(true);
+        QVERIFY(e.msgs.texts().at(0).find("Read the file: ") != std::string::npos);
+        QCOMPARE(recent_campaigns::list().size(), 2);
+#endif
     }
 };
 

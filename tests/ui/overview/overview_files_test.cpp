@@ -122,9 +122,13 @@ class OverviewWindowFilesTest : public QObject {
         RecordingMessages msgs;
         EditorState state;
         state.start_folder = NativePath(game.dir.str() + "/");
+        // Recent campaigns open as File > Open does: not without the folders either.
+        recent_campaigns::add(pathToQ(game.campaign_path()));
         EditorWindows windows(state, msgs);
         windows.start();
         OverviewWindow& w = windows.overview();
+        QVERIFY(!menu_action(w, "Mrecent")->isEnabled());
+        recent_campaigns::remove(pathToQ(game.campaign_path()));
         QCOMPARE(w.windowTitle(), QString("MF7-editor, Campaign overview.[*]"));
         QCOMPARE(menu_action(w, "Mnew")->shortcut(), QKeySequence(QKeySequence::New));
         QCOMPARE(menu_action(w, "Mopen")->shortcut(), QKeySequence(QKeySequence::Open));
