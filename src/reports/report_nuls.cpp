@@ -29,6 +29,21 @@ void blank_slot_names(ScenarioSlot& scn) {
             field_nul_to_blank(*f);
 }
 
+// Each scenario's file name, and its other names where other_names says so.
+template <class OtherNames>
+void blank_scenario_names(CampaignRecord& cam, int rows, OtherNames other_names) {
+    for (int i = 0; i < scenarios(rows); ++i) {
+        ScenarioSlot& scn = cam.scenarios[static_cast<std::size_t>(i)];
+        field_nul_to_blank(scn.scn_file);
+        if (other_names(scn))
+            blank_slot_names(scn);
+    }
+}
+
+bool always(const ScenarioSlot&) {
+    return true;
+}
+
 } // namespace
 
 void blank_campaign_list_nuls(CampaignRecord& cam, const Settings& settings) {
@@ -40,33 +55,22 @@ void blank_file_list_nuls(CampaignRecord& cam, const Settings& settings, int row
     if (!folder_exists(settings.mf7_rep))
         return;
     blank_header(cam);
-    for (int i = 0; i < scenarios(rows); ++i) {
-        ScenarioSlot& scn = cam.scenarios[static_cast<std::size_t>(i)];
-        field_nul_to_blank(scn.scn_file);
-        blank_slot_names(scn);
-    }
+    blank_scenario_names(cam, rows, always);
 }
 
 void blank_full_report_nuls(CampaignRecord& cam, const Settings& settings, int rows) {
     if (!folder_exists(settings.mf7_rep))
         return;
     blank_header(cam);
-    for (int i = 0; i < scenarios(rows); ++i) {
-        ScenarioSlot& scn = cam.scenarios[static_cast<std::size_t>(i)];
-        field_nul_to_blank(scn.scn_file);
-        // The report stops at a scenario whose file is not there, before its other names.
-        if (scenario_file_found(settings, field_text(scn.scn_file)))
-            blank_slot_names(scn);
-    }
+    // The report stops at a scenario whose file is not there, before its other names.
+    blank_scenario_names(cam, rows, [&](const ScenarioSlot& scn) {
+        return scenario_file_found(settings, field_text(scn.scn_file));
+    });
 }
 
 void blank_check_nuls(CampaignRecord& cam, int rows) {
     field_nul_to_blank(cam.scenarios[0].scn_file);
-    for (int i = 0; i < scenarios(rows); ++i) {
-        ScenarioSlot& scn = cam.scenarios[static_cast<std::size_t>(i)];
-        field_nul_to_blank(scn.scn_file);
-        blank_slot_names(scn);
-    }
+    blank_scenario_names(cam, rows, always);
 }
 
 } // namespace mf7
