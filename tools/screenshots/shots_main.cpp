@@ -1,6 +1,9 @@
 // mf7shots: renders every window on the demo campaign into PNG files, headless.
 //   QT_QPA_PLATFORM=offscreen mf7shots OUT_DIR [--suffix SUFFIX]
 // Run it again with QT_SCALE_FACTOR=1.5 and a suffix for the pictures at 150 %.
+// The pictures are meant to come out the same on every machine: the program draws offscreen with
+// the Fusion style, only the DejaVu fonts of fonts-dejavu-core at fixed sizes and a fixed dots
+// per inch, whatever the user's fontconfig, Qt theme or temporary folder.
 #include "demo/demo_game.h"
 #include "model/campaign_file.h"
 #include "model/state.h"
@@ -10,6 +13,7 @@
 #include "platform/paths.h"
 #include "settings/settings.h"
 #include "ui/common/file_chooser.h"
+#include "ui/common/qt_text.h"
 #include "ui/common/text_window.h"
 #include "ui/copy/copy_window.h"
 #include "ui/editor/scenario_editor.h"
@@ -26,14 +30,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
+#include <QStyle>
 #include <QThread>
 
-#include <filesystem>
 #include <iostream>
 #include <sstream>
 
@@ -68,6 +77,76 @@ bool save(QWidget* w, const QString& folder, const QString& name, const QString&
     return true;
 }
 
+// A folder of our own, made anew (never one that is already there, which may be someone
+// else's), under the same name on every machine while no other run holds it, so that the paths
+// in the pictures stay the same. TMPDIR is not followed on purpose: it would change the paths and
+// with them the size of windows that show one.
+QString make_own_folder() {
+    QString base = QDir("/tmp").exists() ? QStringLiteral("/tmp") : QDir::tempPath();
+    for (int n = 1; n < 1000; ++n) {
+        QString path = base + "/mf7shots-" + QString::number(n);
+        if (QDir().mkdir(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+            return path;
+    }
+    return {};
+}
+
+// Fontconfig reads only this file: the four DejaVu faces Debian's fonts-dejavu-core installs,
+// with the same rendering everywhere. Qt then finds nothing else, so "Courier New" and
+// "Terminal" become DejaVu Sans Mono on every machine, as on one without them. A folder holding
+// one of the faces is read with everything else in it refused, since a refusing pattern would
+// refuse the folders too.
+bool write_font_config(const QString& folder) {
+    const QStringList faces = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSansMono.ttf",
+                               "DejaVuSansMono-Bold.ttf"};
+    QStringList font_folders;
+    QDirIterator found("/usr/share/fonts", faces, QDir::Files, QDirIterator::Subdirectories);
+    while (found.hasNext()) {
+        QString font_folder = QFileInfo(found.next()).path();
+        if (!font_folders.contains(font_folder))
+            font_folders << font_folder;
+    }
+    QString text = "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n"
+                   "<fontconfig>\n  <cachedir>" +
+                   folder + "/fontconfig</cachedir>\n";
+    QString refused;
+    font_folders.sort();
+    for (const QString& font_folder : font_folders) {
+        text += "  <dir>" + font_folder + "</dir>\n";
+        for (const QFileInfo& entry :
+             QDir(font_folder)
+                 .entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name))
+            if (!faces.contains(entry.fileName()) || entry.isDir())
+                refused += "<glob>" + entry.filePath() + "</glob>";
+    }
+    if (!refused.isEmpty())
+        text += "  <selectfont><rejectfont>" + refused + "</rejectfont></selectfont>\n";
+    text += "  <alias><family>sans-serif</family><prefer><family>DejaVu Sans</family></prefer>"
+            "</alias>\n  <alias><family>monospace</family><prefer><family>DejaVu Sans Mono"
+            "</family></prefer></alias>\n"
+            "  <match target=\"font\">\n"
+            "    <edit name=\"antialias\" mode=\"assign\"><bool>true</bool></edit>\n"
+            "    <edit name=\"hinting\" mode=\"assign\"><bool>true</bool></edit>\n"
+            "    <edit name=\"hintstyle\" mode=\"assign\"><const>hintslight</const></edit>\n"
+            "    <edit name=\"rgba\" mode=\"assign\"><const>none</const></edit>\n"
+            "    <edit name=\"embeddedbitmap\" mode=\"assign\"><bool>false</bool></edit>\n"
+            "  </match>\n</fontconfig>\n";
+    QFile file(folder + "/fonts.conf");
+    QByteArray bytes = text.toUtf8();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// Settings of the user's desktop that would change the pictures.
+void fix_environment(const QString& folder) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_FONT_DPI", "96");
+    qputenv("FONTCONFIG_FILE", QFile::encodeName(folder + "/fonts.conf"));
+    for (const char* name : {"QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE", "QT_SCREEN_SCALE_FACTORS",
+                             "QT_ENABLE_HIGHDPI_SCALING", "QT_USE_PHYSICAL_DPI", "FONTCONFIG_PATH",
+                             "FONTCONFIG_SYSROOT"})
+        qunsetenv(name);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -81,6 +160,17 @@ int main(int argc, char** argv) {
     if (auto status = mf7::answer_command_line(before, known, usage, std::cout, ignored);
         status && *status == 0)
         return 0;
+    QString own = make_own_folder();
+    if (own.isEmpty() || !write_font_config(own)) {
+        std::cerr << "cannot make a temporary folder under /tmp\n";
+        return 1;
+    }
+    // Removed however the program ends from here on.
+    struct Removed {
+        QString folder;
+        ~Removed() { QDir(folder).removeRecursively(); }
+    } removed{own};
+    fix_environment(own);
     QApplication app(argc, argv);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (auto status = mf7::answer_command_line(args, known, usage, std::cout, std::cerr))
@@ -97,15 +187,23 @@ int main(int argc, char** argv) {
         std::cerr << usage;
         return 2;
     }
+    if (!QFontDatabase::families().contains("DejaVu Sans") ||
+        !QFontDatabase::families().contains("DejaVu Sans Mono")) {
+        std::cerr << "DejaVu Sans and DejaVu Sans Mono are needed under /usr/share/fonts "
+                     "(Debian: fonts-dejavu-core)\n";
+        return 1;
+    }
+    QApplication::setStyle("Fusion");
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    QApplication::setFont(QFont("DejaVu Sans", 9));
+    // The windows ask for the Windows families by name.
+    for (const char* family : {"Courier New", "Terminal"})
+        QFont::insertSubstitution(family, "DejaVu Sans Mono");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     QString out = QString::fromLocal8Bit(folders[0]);
     QDir().mkpath(out);
 
-    namespace fs = std::filesystem;
-    // A fixed folder, so that the paths in the pictures do not change from run to run.
-    fs::path tmp = fs::temp_directory_path() / "mf7shots";
-    std::error_code gone;
-    fs::remove_all(tmp, gone);
-    mf7::NativePath root = mf7::from_native(tmp / "Marchfield");
+    mf7::NativePath root = mf7::pathFromQ(own + "/Marchfield");
     std::string error;
     if (!mf7::demo::write_demo_game(root, error)) {
         std::cerr << error << "\n";
@@ -190,7 +288,5 @@ int main(int argc, char** argv) {
         ok &= save(&windows.about(), out, "about", suffix);
         windows.about().findChild<QPushButton*>("Command1")->click();
     }
-    std::error_code ec;
-    fs::remove_all(tmp, ec);
     return ok ? 0 : 1;
 }
