@@ -1,9 +1,10 @@
 // mf7shots: renders every window on the demo campaign into PNG files, headless.
-//   QT_QPA_PLATFORM=offscreen mf7shots OUT_DIR [--suffix SUFFIX]
+//   mf7shots OUT_DIR [--suffix SUFFIX]
 // Run it again with QT_SCALE_FACTOR=1.5 and a suffix for the pictures at 150 %.
-// The pictures are meant to come out the same on every machine: the program draws offscreen with
-// the Fusion style, only the DejaVu fonts of fonts-dejavu-core at fixed sizes and a fixed dots
-// per inch, whatever the user's fontconfig, Qt theme or temporary folder.
+// The pictures are meant to come out the same on every Linux machine: the program always draws
+// on the offscreen platform (whose screen has a fixed size and dots per inch) with the Fusion
+// style and only the DejaVu fonts of fonts-dejavu-core at fixed sizes, whatever the user's
+// fontconfig, Qt theme or temporary folder.
 #include "demo/demo_game.h"
 #include "model/campaign_file.h"
 #include "model/state.h"
@@ -93,9 +94,9 @@ QString make_own_folder() {
 
 // Fontconfig reads only this file: the four DejaVu faces Debian's fonts-dejavu-core installs,
 // with the same rendering everywhere. Qt then finds nothing else, so "Courier New" and
-// "Terminal" become DejaVu Sans Mono on every machine, as on one without them. A folder holding
-// one of the faces is read with everything else in it refused, since a refusing pattern would
-// refuse the folders too.
+// "Terminal" become DejaVu Sans Mono on every machine, as on one without them. Each folder
+// holding one of the faces is read with every other entry in it refused by name: a pattern
+// refusing all but the faces would refuse the folders on the way down too.
 bool write_font_config(const QString& folder) {
     const QStringList faces = {"DejaVuSans.ttf", "DejaVuSans-Bold.ttf", "DejaVuSansMono.ttf",
                                "DejaVuSansMono-Bold.ttf"};
@@ -136,7 +137,8 @@ bool write_font_config(const QString& folder) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-// Settings of the user's desktop that would change the pictures.
+// Settings of the user's desktop that would change the pictures. QT_FONT_DPI only matters to a
+// platform that reads it; it is set for one that might.
 void fix_environment(const QString& folder) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_FONT_DPI", "96");
