@@ -36,6 +36,14 @@ if [ -x "$bin/mf7shots" ]; then
     [ -f "$tmp/shots/overview-150.png" ] || { echo "FAIL: no pictures with the suffix"; fail=1; }
 fi
 
+# The manual names every command the usage names, in its synopsis and with a description.
+man=$(dirname "$0")/../../packaging/man/mf7batch.1
+commands=$("$bin/mf7batch" --help | sed -n 's/^.*mf7batch \([a-z][a-z|]*\) .*/\1/p' | tr '|' ' ')
+for cmd in $commands; do
+    sed -n '/^\.SH SYNOPSIS/,/^\.SH DESCRIPTION/p' "$man" | grep -qw "$cmd" &&
+        grep -qx "\.B $cmd" "$man" || { echo "FAIL: mf7batch.1 does not describe $cmd"; fail=1; }
+done
+
 mkdir "$tmp/mine" && echo keep >"$tmp/mine/notes.txt"
 expect 1 "$bin/mf7demo" "$tmp/mine"
 [ "$(ls -A "$tmp/mine")" = notes.txt ] || { echo "FAIL: mf7demo wrote into a foreign folder"; fail=1; }
