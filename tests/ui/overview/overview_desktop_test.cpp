@@ -35,19 +35,14 @@ std::string saved_bytes(Editor& e) {
 
 void set_prestige(Editor& e) {
     show_active(e.overview());
-    QLineEdit* t2 = e.field("Text2");
-    t2->setFocus();
-    t2->selectAll();
-    QTest::keyClicks(t2, "4321"); // typed: only typing counts as a change
+    e.type("Text2", "4321"); // typed: only typing counts as a change
     e.list1()->setFocus();
 }
 
 // Types over a header field's text as a user does, with a click into it first.
 void type_over(Editor& e, const char* field, const char* text) {
-    QLineEdit* f = e.field(field);
-    QTest::mouseClick(f, Qt::LeftButton);
-    f->selectAll();
-    QTest::keyClicks(f, text);
+    QTest::mouseClick(e.field(field), Qt::LeftButton);
+    e.type(field, text);
 }
 
 void store_scenario(Editor& e) {
