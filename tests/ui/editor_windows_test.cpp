@@ -57,7 +57,6 @@ const Return kReturns[] = {
      [](Editor& e) {
          click_row(e.list1(), 3);
          e.trigger("language_conversion");
-         QVERIFY(!e.overview().isVisible());
          e.windows.copy_window().close();
      }},
     {"description, text window, close box", "Text5",
@@ -211,7 +210,6 @@ class EditorWindowsTest : public QObject {
         for (auto [entry, file] : {std::pair{"skriv", "Full Campaign Report on DEMO.txt"},
                                    std::pair{"Filelist", "Filelist for DEMO.txt"}}) {
             NativePath path = join_path(e.state.settings.mf7_rep, NativePath(file));
-            QVERIFY2(!file_exists(path), entry);
             e.trigger(entry);
             QVERIFY2(file_exists(path), entry);
         }
