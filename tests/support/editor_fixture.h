@@ -125,6 +125,12 @@ struct Editor {
     QLineEdit* field(const char* name) { return child<QLineEdit>(overview(), name); }
     QString frame2() { return child<QGroupBox>(overview(), "Frame2")->title(); }
     void trigger(const char* action) { menu_action(overview(), action)->trigger(); }
+    // Types over a header field's whole text from the keyboard.
+    void type(const char* name, const QString& text) {
+        field(name)->setFocus();
+        field(name)->selectAll();
+        QTest::keyClicks(field(name), text);
+    }
 
     // File > Open, a click on the file, then the chooser's button.
     void open(const char* name = "DEMO.CAM") {
