@@ -1,6 +1,6 @@
 // mf7demo ROOT [--ini FILE]: writes the sample game under ROOT and, with --ini, a settings file
 // that points the editor at it (only where none exists).
-#include "demo/demo_game.h"
+#include "model/demo_game.h"
 #include "model/state.h"
 #include "platform/command_line.h"
 #include "platform/files.h"

@@ -1,8 +1,8 @@
 // mf7shots: renders every window on the demo campaign into PNG files, headless.
 //   QT_QPA_PLATFORM=offscreen mf7shots OUT_DIR [--suffix SUFFIX]
 // Run it again with QT_SCALE_FACTOR=1.5 and a suffix for the pictures at 150 %.
-#include "demo/demo_game.h"
 #include "model/campaign_file.h"
+#include "model/demo_game.h"
 #include "model/state.h"
 #include "platform/command_line.h"
 #include "platform/files.h"
