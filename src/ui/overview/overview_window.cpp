@@ -281,8 +281,9 @@ void OverviewWindow::start() {
     state_.settings.program_folder =
         settings_folder(strip_final_separator(state_.start_folder), default_user_config_folder());
     state_.countries.forget();
-    // A file that is missing, rather than unreadable, means the editor was never set up.
-    bool first_start = !file_exists(join_path(state_.settings.program_folder, kSettingsFileName));
+    // Nothing at all where the file belongs, rather than a file that cannot be read, means the
+    // editor was never set up.
+    bool first_start = !find_existing(join_path(state_.settings.program_folder, kSettingsFileName));
     SettingsResult r = read_settings(state_.settings, messages_);
     set_selection_caption(-1);
     state_.campaign_changed = false;

@@ -18,11 +18,14 @@ struct FirstStart {
     RecordingMessages msgs;
     std::unique_ptr<EditorWindows> windows;
 
-    FirstStart() {
+    // unreadable: something that is no file stands where the settings file belongs.
+    explicit FirstStart(bool unreadable = false) {
         qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(home.file("config").str()));
         qputenv("XDG_DATA_HOME", QByteArray::fromStdString(home.file("data").str()));
         state.start_folder = home.file("bin");
         std::filesystem::create_directories(to_native(state.start_folder));
+        if (unreadable)
+            std::filesystem::create_directories(to_native(ini()));
         windows = std::make_unique<EditorWindows>(state, msgs);
         windows->start();
     }
@@ -72,6 +75,13 @@ class FirstStartTest : public QObject {
             menu_action(f.windows->overview(), "Mopen")->trigger();
             QVERIFY2(f.file1().contains("DEMO.CAM"), qPrintable(f.file1().join(',')));
         }
+    }
+
+    // A settings file that is there but cannot be read gets the game's message alone.
+    void anUnreadableSettingsFileIsNoFirstStart() {
+        FirstStart f(true);
+        QCOMPARE(f.msgs.shown.size(), size_t(1));
+        QVERIFY(!f.window().isVisible() && f.windows->overview().isEnabled());
     }
 
     // A folder without the game's folders is named with what it lacks and the choice stays
