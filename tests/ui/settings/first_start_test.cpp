@@ -1,6 +1,7 @@
 // The first start without a settings file: the way to a demo game and the way to the game's
 // folder, each clicked through as a user does, in a home of the test's own.
 #include "support/editor_fixture.h"
+#include "ui/common/look.h"
 #include "ui/settings/first_start_window.h"
 #include "ui/settings/folder_settings_window.h"
 
@@ -104,8 +105,10 @@ class FirstStartTest : public QObject {
         FolderSettingsWindow& w = f.windows->folder_settings();
         QVERIFY(!f.window().isVisible() && w.isVisible());
         const char* expected[] = {"CAMPAIGN", "SCENARIO", "SOUND", "SMACK", "TEXT"};
-        for (int n = 2; n <= 6; ++n)
+        for (int n = 2; n <= 6; ++n) {
             QCOMPARE(pathFromQ(w.field(n)->text()), game.file(expected[n - 2]));
+            QCOMPARE(look::background(w.field(n)), look::kLightGreen); // found, though unsaved
+        }
         QCOMPARE(pathFromQ(w.field(1)->text()), f.home.file("config/mf7edit"));
         QCOMPARE(pathFromQ(w.field(7)->text()), game.path());
         QCOMPARE(w.field(8)->text(), "txt");
