@@ -2,10 +2,10 @@
 // the save of the check and the international copy: nothing may be written anywhere in the
 // scratch folder but into the report folder and the copy's target.
 #include "copy/international_copy.h"
-#include "demo/demo_game.h"
 #include "fuzz_support.h"
 #include "model/campaign.h"
 #include "model/campaign_file.h"
+#include "model/demo_game.h"
 #include "model/overview.h"
 #include "model/state.h"
 #include "platform/text.h"

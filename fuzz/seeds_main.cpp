@@ -1,7 +1,7 @@
 // mf7fuzzseeds FOLDER: the fuzz targets' first inputs, made by the demo generator, one folder
 // per target.
 #include "campaign_graph_input.h"
-#include "demo/demo_game.h"
+#include "demo/full_game.h"
 #include "model/campaign.h"
 #include "model/campaign_text.h"
 #include "platform/paths.h"

@@ -224,4 +224,19 @@ NativePath default_user_config_folder() {
     return {};
 }
 
+NativePath default_user_data_folder() {
+#ifdef _WIN32
+    // The user's local (not roaming) application data: a demo game need not travel.
+    if (const wchar_t* local = _wgetenv(L"LOCALAPPDATA"); local && *local)
+        return from_native(std::filesystem::path(local) / L"mf7edit");
+#endif
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg && *xdg)
+        return join_path(NativePath(xdg), "mf7edit");
+    const char* home = std::getenv("HOME");
+    if (home && *home)
+        return join_path(join_path(join_path(NativePath(home), ".local"), "share"), "mf7edit");
+    return {};
+}
+
 } // namespace mf7

@@ -75,6 +75,9 @@ NativePath settings_folder(const NativePath& program_folder, const NativePath& u
 // The per-user config folder of the editor: $XDG_CONFIG_HOME/mf7edit, else
 // $HOME/.config/mf7edit (%APPDATA%\mf7edit on Windows); empty when none is set.
 NativePath default_user_config_folder();
+// The per-user data folder of the editor (the demo game, reports): $XDG_DATA_HOME/mf7edit, else
+// $HOME/.local/share/mf7edit (%LOCALAPPDATA%\mf7edit on Windows); empty when none is set.
+NativePath default_user_data_folder();
 // "C:\" and "/" keep their separator; any other folder loses a final one.
 NativePath strip_final_separator(const NativePath& folder);
 

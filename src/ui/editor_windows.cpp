@@ -16,6 +16,7 @@
 #include "ui/overview/new_campaign_dialog.h"
 #include "ui/overview/overview_window.h"
 #include "ui/overview/reports_menu.h"
+#include "ui/settings/first_start_window.h"
 #include "ui/settings/folder_picker.h"
 #include "ui/settings/folder_settings_window.h"
 
@@ -42,6 +43,11 @@ EditorWindows::EditorWindows(EditorState& state, Messages& messages)
     connect(overview, &OverviewWindow::folderSettingsRequested, this, [this, overview] {
         FolderSettingsWindow& w = folder_settings();
         w.open_settings();
+        open_window(&w, overview);
+    });
+    connect(overview, &OverviewWindow::firstStartRequested, this, [this, overview] {
+        FirstStartWindow& w = first_start();
+        w.prepare();
         open_window(&w, overview);
     });
     connect(overview, &OverviewWindow::howtoRequested, this,
@@ -272,6 +278,22 @@ FolderPicker& EditorWindows::folder_picker() {
     return *folder_picker_;
 }
 
+FirstStartWindow& EditorWindows::first_start() {
+    if (!first_start_) {
+        first_start_ = new FirstStartWindow(state_, messages_, overview_.get());
+        connect(first_start_, &FirstStartWindow::returned, this, [this] { return_to_overview(); });
+        // The settings file now exists: the start reads it as on any later start.
+        connect(first_start_, &FirstStartWindow::demoMade, overview_.get(), &OverviewWindow::start);
+        connect(first_start_, &FirstStartWindow::gameFolderChosen, this, [this] {
+            FolderSettingsWindow& w = folder_settings();
+            w.open_settings();
+            w.propose(first_start_->proposed());
+            open_window(&w, overview_.get());
+        });
+    }
+    return *first_start_;
+}
+
 HowToWindow& EditorWindows::how_to() {
     if (!how_to_) {
         how_to_ = new HowToWindow(overview_.get());
@@ -333,8 +355,9 @@ void EditorWindows::open_window(QWidget* child, QWidget* caller) {
 }
 
 QWidget* EditorWindows::window_above_overview() const {
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             editor_, new_campaign_dialog_, folder_settings_, folder_picker_, how_to_, about_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{editor_, new_campaign_dialog_, folder_settings_,
+                                         folder_picker_, first_start_, how_to_, about_})
         if (w && w->isVisible())
             return w;
     if (text_window_ && text_window_holds_overview_ && text_window_->isVisible())

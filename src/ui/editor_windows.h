@@ -22,6 +22,7 @@ class FileChooser;
 class NewCampaignDialog;
 class FolderSettingsWindow;
 class FolderPicker;
+class FirstStartWindow;
 class HowToWindow;
 class AboutWindow;
 class ScenarioEditor;
@@ -45,6 +46,7 @@ class EditorWindows : public QObject {
     NewCampaignDialog& new_campaign_dialog();
     FolderSettingsWindow& folder_settings();
     FolderPicker& folder_picker();
+    FirstStartWindow& first_start();
     HowToWindow& how_to();
     AboutWindow& about();
     ScenarioEditor& editor();
@@ -81,6 +83,7 @@ class EditorWindows : public QObject {
     NewCampaignDialog* new_campaign_dialog_ = nullptr;
     FolderSettingsWindow* folder_settings_ = nullptr;
     FolderPicker* folder_picker_ = nullptr;
+    FirstStartWindow* first_start_ = nullptr;
     HowToWindow* how_to_ = nullptr;
     AboutWindow* about_ = nullptr;
     ScenarioEditor* editor_ = nullptr;

@@ -1,6 +1,6 @@
 #include "model/campaign_text.h"
 
-#include "demo/demo_game.h"
+#include "demo/full_game.h"
 #include "platform/files.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 
 #include "platform/messages.h"
 
-#include "demo/demo_game.h"
+#include "model/demo_game.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 // Test fixtures made by the demo generator's builders: a game tree in a temporary folder and a
 // state whose settings point at it.
-#include "demo/demo_game.h"
+#include "demo/full_game.h"
 #include "model/overview.h"
 #include "model/scenario_file.h"
 #include "model/state.h"

@@ -1,7 +1,7 @@
 // mf7bench [--runs N]: times the editor's work on a generated campaign of 50 scenarios with
 // every file present, in-process, and prints the median of N runs per operation.
 #include "bench_common/bench_runs.h"
-#include "demo/demo_game.h"
+#include "demo/full_game.h"
 #include "model/campaign_file.h"
 #include "model/campaign_flow.h"
 #include "model/campaign_text.h"

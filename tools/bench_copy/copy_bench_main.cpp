@@ -2,7 +2,7 @@
 // of 300 KB) against the system's `cp` on the same files, in the same run, and prints the ratio.
 #include "bench_common/bench_runs.h"
 #include "copy/international_copy.h"
-#include "demo/demo_game.h"
+#include "model/demo_game.h"
 #include "model/state.h"
 #include "platform/command_line.h"
 #include "platform/files.h"

@@ -1,6 +1,6 @@
 // mf7demo ROOT [--ini FILE]: writes the sample game under ROOT and, with --ini, a settings file
 // that points the editor at it (only where none exists).
-#include "demo/demo_game.h"
+#include "model/demo_game.h"
 #include "model/state.h"
 #include "platform/command_line.h"
 #include "platform/files.h"
@@ -57,8 +57,12 @@ int main(int argc, char** argv) {
     if (args.size() == 3)
         return write_settings_file(root, args[2]);
     // Without settings that name its folders the editor does not find the demo game.
+    // The settings file the editor reads, where the user's config folder is known.
+    mf7::NativePath config = mf7::default_user_config_folder();
+    std::string ini = config.empty() ? std::string("~/.config/mf7edit/mf7edit.ini")
+                                     : mf7::join_path(config, mf7::kSettingsFileName).str();
     std::cout << "To open it in the editor, choose Edit Folder settings in mf7edit and point the "
                  "folders at it, or write the settings with:\n  mf7demo "
-              << root.str() << " --ini ~/.config/mf7edit/mf7edit.ini\n";
+              << root.str() << " --ini " << ini << "\n";
     return 0;
 }

@@ -5,8 +5,8 @@
 // on the offscreen platform (whose screen has a fixed size and dots per inch) with the Fusion
 // style and only the DejaVu fonts of fonts-dejavu-core at fixed sizes, whatever the user's
 // fontconfig, Qt theme or temporary folder.
-#include "demo/demo_game.h"
 #include "model/campaign_file.h"
+#include "model/demo_game.h"
 #include "model/state.h"
 #include "platform/command_line.h"
 #include "platform/files.h"

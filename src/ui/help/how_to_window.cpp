@@ -83,6 +83,13 @@ HowToWindow::HowToWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         "SHIFT-LEFTARROW will select the text in the field, and it will be possible to write the "
         "new text in the field. Using the ENTER-key will give you the same result as "
         "doubleclicking the field.");
+    auto* first_start_note = wrapped(
+        this, "Label6",
+        "How do I start without the game's folders set? At the first start, with no settings "
+        "file, the editor offers \"Choose the game's folder...\", which fills in Edit Folder "
+        "settings from the folder the game is installed in, and \"Make a demo game\", which "
+        "writes a sample game to try the editor on and points the settings at it: File > Open "
+        "then shows DEMO.CAM. Edit Folder settings changes the folders at any time.");
     auto* g = new QGridLayout(this);
     g->addWidget(picture, 0, 0, Qt::AlignTop);
     g->addWidget(campaign_note, 0, 1);
@@ -106,6 +113,7 @@ HowToWindow::HowToWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     }
     g->addWidget(menus_note, row++, 1);
     g->addWidget(keys_note, row++, 1);
+    g->addWidget(first_start_note, row++, 1);
     auto* return_button = new QPushButton("Return to the program", this);
     return_button->setObjectName("Command1");
     auto* buttons = new QHBoxLayout;

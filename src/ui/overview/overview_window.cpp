@@ -4,6 +4,7 @@
 
 #include "model/overview.h"
 #include "model/state.h"
+#include "platform/paths.h"
 #include "settings/settings.h"
 #include "ui/common/busy_cursor.h"
 #include "ui/common/look.h"
@@ -280,6 +281,9 @@ void OverviewWindow::start() {
     state_.settings.program_folder =
         settings_folder(strip_final_separator(state_.start_folder), default_user_config_folder());
     state_.countries.forget();
+    // Nothing at all where the file belongs, rather than a file that cannot be read, means the
+    // editor was never set up.
+    bool first_start = !find_existing(join_path(state_.settings.program_folder, kSettingsFileName));
     SettingsResult r = read_settings(state_.settings, messages_);
     set_selection_caption(-1);
     state_.campaign_changed = false;
@@ -287,6 +291,8 @@ void OverviewWindow::start() {
     apply_menu_states();
     for (QPushButton* b : {insert_before_, insert_after_, delete_scn_})
         b->setEnabled(false);
+    if (first_start && r == SettingsResult::Unreadable)
+        emit firstStartRequested();
 }
 
 void OverviewWindow::fill_overview() {

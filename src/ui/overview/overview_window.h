@@ -100,6 +100,8 @@ class OverviewWindow : public QMainWindow {
     void chooserRequested(const mf7::ChooserSetup& setup);
     void newCampaignRequested();
     void folderSettingsRequested();
+    // The start found no settings file at all: the first-start window offers ways on.
+    void firstStartRequested();
     void howtoRequested();
     void aboutRequested();
     // "Make Copy As..": the international copy window.

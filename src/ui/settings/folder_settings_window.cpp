@@ -133,6 +133,20 @@ void FolderSettingsWindow::open_settings() {
     s.settings_changed = false;
 }
 
+void FolderSettingsWindow::propose(const Settings& proposed) {
+    filling_ = true;
+    for (int n : {2, 3, 4, 5, 6, 7, 9})
+        text_[static_cast<std::size_t>(n)]->setText(pathToQ(proposed.folder(kFields[n].folder)));
+    text_[8]->setText(utf8ToQ(right(proposed.mf7text, 3)));
+    filling_ = false;
+    // Nothing is in force yet: the colours say which of the proposed folders exist.
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 9}) {
+        QLineEdit* t = text_[static_cast<std::size_t>(n)];
+        look::set_background(t, folder_exists(pathFromQ(t->text())) ? look::kLightGreen
+                                                                    : look::kLightRed);
+    }
+}
+
 void FolderSettingsWindow::show_settings_file() {
     NativePath folder = pathFromQ(text_[1]->text());
     saves_to_->setText("Settings file: " + pathToQ(join_path(folder, kSettingsFileName)));

@@ -18,6 +18,7 @@ namespace mf7 {
 struct EditorState;
 class Messages;
 struct PickerSetup;
+struct Settings;
 
 class FolderSettingsWindow : public QWidget {
     Q_OBJECT
@@ -26,6 +27,9 @@ class FolderSettingsWindow : public QWidget {
 
     // Fills the fields from the settings in force; clears settings_changed.
     void open_settings();
+    // Fills the game's folders, the report folder and the extension from proposed settings,
+    // for the user to check and save; the settings in force stay until then.
+    void propose(const Settings& proposed);
     // The folder fields' colours from the last folder check.
     void color_texts();
     // The picker chose a folder for field n (1 to 7 or 9).

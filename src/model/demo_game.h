@@ -1,6 +1,6 @@
 #pragma once
-// Builders for game files made by our own code: the demo game folder of `make run` and the
-// fixtures of the tests.
+// The demo game: a small game tree made from nothing (no files of the game) for trying the
+// editor, and the byte builders it is made with, which the tests' fixtures use too.
 #include "model/campaign.h"
 #include "settings/settings.h"
 
@@ -54,17 +54,5 @@ bool demo_root_usable(const NativePath& root, std::string& error);
 // Writes the whole sample game under root (made from nothing, no files of the game). Returns
 // false with a reason when a file cannot be written.
 bool write_demo_game(const NativePath& root, std::string& error);
-
-// A campaign of count scenarios (at most 50) with a file name in every field: scenario i uses
-// FULLnn.SCN, INTROi.SMK, BRIEFnn.TXT, BRIEFnn.MUS and per outcome BVnn.SMK, BVAnn.SMK,
-// BVnn.TXT, BVnn.MUS (and V, TV, L alike). Every win leads to the next scenario, the last one
-// wins the campaign, every loss loses it.
-CampaignRecord full_campaign(int count);
-constexpr const char* kFullCampaignName = "FULL.CAM";
-
-// Writes full_campaign(count) as FULL.CAM under root, laid out as demo_settings says, with every
-// file it names: scenario files, their maps (user maps MAPnn.MAP numbered i + 1) and first map
-// graphics, films, texts and speech, and the country-name file.
-bool write_full_game(const NativePath& root, int count, std::string& error);
 
 } // namespace mf7::demo
