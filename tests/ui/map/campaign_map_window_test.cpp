@@ -144,26 +144,6 @@ const Wait kWaits[] = {
 class CampaignMapWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    // While the overview waits for a window, so does the map: a double-click there edits nothing
-    // until that window returns (the copy hides the overview instead of disabling it).
-    void waitsWhileTheOverviewWaits_data() { case_rows(kWaits); }
-    void waitsWhileTheOverviewWaits() {
-        const Wait& c = fetched(kWaits);
-        Editor e(kOpened);
-        CampaignMapWindow& map = open_map(e);
-        e.trigger(c.entry);
-        QWidget& waited_for = c.window(e.windows);
-        QVERIFY(waited_for.isVisible());
-        QTest::mouseClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
-        QTest::mouseDClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
-        QVERIFY(!e.windows.created(WindowId::ScenarioEditor) || !e.windows.editor().isVisible());
-        QCOMPARE(e.list1()->currentRow(), -1);
-        waited_for.close();
-        QVERIFY(e.overview().isVisible() && map.isEnabled());
-        QTest::mouseDClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
-        QVERIFY(e.windows.editor().isVisible());
-    }
-
     // Export offers campaign-map.png in a report folder of any letters and writes where the user
     // chose; a name typed without its extension is asked about before an old file is replaced.
     void exportsIntoAFolderOfAnyNameAndAsksBeforeReplacing() {
@@ -218,6 +198,20 @@ class CampaignMapWindowTest : public QObject {
         click_row(e.list1(), 2);
         QTRY_COMPARE(items_of(map, "selection", 2).size(), 1);
         QCOMPARE(items_of(map, "selection").size(), 1);
+        // While the overview waits for another window, so does the map: a click or a double-click
+        // there does nothing until that window returns (the copy hides the overview instead of
+        // disabling it).
+        for (const Wait& c : kWaits) {
+            e.trigger(c.entry);
+            QWidget& waited_for = c.window(e.windows);
+            QVERIFY2(waited_for.isVisible(), c.what);
+            QTest::mouseClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
+            QTest::mouseDClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
+            QVERIFY2(!e.windows.created(WindowId::ScenarioEditor), c.what);
+            QCOMPARE(e.list1()->currentRow(), 2);
+            waited_for.close();
+            QVERIFY(e.overview().isVisible() && map.isEnabled());
+        }
         QTest::mouseDClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
         ScenarioEditor& editor = e.windows.editor();
         QVERIFY(editor.isVisible());
