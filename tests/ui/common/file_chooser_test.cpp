@@ -73,32 +73,19 @@ class FileChooserTest : public QObject {
         s.mf7_scn = "scn"_path;
         s.mf7_smk = "smk"_path;
         s.mf7_mus = "mus"_path;
-        s.mf7_txt = "txt"_path;
+        s.mf7_txt = "deu"_path;
         s.set_mf7text("*.deu");
-        const struct {
-            int control;
-            const char *folder, *pattern, *button;
-        } cases[] = {
-            {6, "scn", "*.scn", "Use scn-filename"},
-            {44, "smk", "*.smk", "Use smk-filename"},
-            {42, "mus", "*.mus", "Use mus-filename"},
-            {9, "txt", "*.deu", "Use deu-filename"},
-        };
-        for (const auto& c : cases) {
-            auto setup = editor_field_chooser(s, ChooserTarget::editor_field(c.control));
-            QVERIFY2(setup, c.folder);
+        // Each kind's folder is named after its extension here.
+        for (auto [control, ext] : {std::pair{6, "scn"}, {44, "smk"}, {42, "mus"}, {9, "deu"}}) {
+            auto setup = editor_field_chooser(s, ChooserTarget::editor_field(control));
+            QVERIFY2(setup, ext);
             QCOMPARE(setup->caption, std::string("Select filename."));
-            QCOMPARE(setup->folder, NativePath(c.folder));
-            QCOMPARE(setup->pattern, std::string(c.pattern));
-            QCOMPARE(setup->button_caption, std::string(c.button));
-            QCOMPARE(setup->target, ChooserTarget::editor_field(c.control));
+            QCOMPARE(setup->folder, NativePath(ext));
+            QCOMPARE(setup->pattern, "*." + std::string(ext));
+            QCOMPARE(setup->button_caption, "Use " + std::string(ext) + "-filename");
             QVERIFY(setup->return_window == WindowId::ScenarioEditor && !setup->disable_caller);
         }
-        for (ChooserTarget other :
-             {ChooserTarget::editor_field(1), ChooserTarget::editor_field(10),
-              ChooserTarget::editor_field(45), ChooserTarget::overview_field(HeaderField::LoseSmk),
-              ChooserTarget{}})
-            QVERIFY(!editor_field_chooser(s, other));
+        QVERIFY(!editor_field_chooser(s, ChooserTarget::editor_field(10))); // no name field
     }
 
     // For the scenario editor the button needs a clicked file: a click counts until another

@@ -19,7 +19,6 @@ struct Setup : Editor {
     TempDir target;
 
     Setup() : Editor(kOpened) { state.start_folder = target.path(); }
-    bool target_empty() const { return std::filesystem::is_empty(to_native(target.path())); }
 };
 
 } // namespace
@@ -77,7 +76,7 @@ class CopyWindowTest : public QObject {
         s.msgs.answers = {Answer::Cancel};
         click(w, "Command1");
         QVERIFY(w.report_window() == nullptr && w.isVisible());
-        QVERIFY(s.target_empty());
+        QVERIFY(std::filesystem::is_empty(to_native(s.target.path())));
 
         click(w, "Command1");
         QCOMPARE(s.msgs.shown.size(), size_t(2));

@@ -12,13 +12,11 @@
 #include "ui/editor/scenario_list_window.h"
 #include "ui/help/about_window.h"
 #include "ui/map/campaign_map_window.h"
-#include "ui/map/map_scene.h"
 
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGraphicsPathItem>
 #include <QGraphicsScene>
-#include <QGraphicsSimpleTextItem>
 #include <QGraphicsView>
 #include <QImage>
 #include <QLabel>
@@ -26,11 +24,10 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <memory>
-#include <mutex>
 
 using namespace mf7;
 using namespace mf7::test;
@@ -59,34 +56,22 @@ QString export_typing(CampaignMapWindow& map, const QString& name) {
     return offered;
 }
 
-// Holds the map's layouts on the worker while closed, and counts them. Shared with the layout
-// function, which may outlive the window; a forgotten gate opens by itself after 10 s.
+// Counts the map's layouts on the worker and, when `held`, holds them until released. Shared
+// with the layout function, which may outlive the window; a forgotten gate opens after 10 s.
 struct Gate {
-    std::mutex m;
-    std::condition_variable cv;
-    bool open = true;
+    std::promise<void> opened;
+    std::shared_future<void> open = opened.get_future().share();
     std::atomic<int> started{0}, done{0};
-    void close() {
-        std::lock_guard lock(m);
-        open = false;
-    }
-    void release() {
-        {
-            std::lock_guard lock(m);
-            open = true;
-        }
-        cv.notify_all();
-    }
+    void release() { opened.set_value(); }
 };
 
-std::shared_ptr<Gate> count_layouts(CampaignMapWindow& map) {
+std::shared_ptr<Gate> count_layouts(CampaignMapWindow& map, bool held) {
     auto gate = std::make_shared<Gate>();
+    if (!held)
+        gate->release();
     map.lay_out = [gate](const CampaignGraph& graph, const CampaignFlow& flow) {
         ++gate->started;
-        {
-            std::unique_lock lock(gate->m);
-            gate->cv.wait_for(lock, std::chrono::seconds(10), [&] { return gate->open; });
-        }
+        gate->open.wait_for(std::chrono::seconds(10));
         MapLayout layout = layout_map(graph, flow);
         ++gate->done;
         return layout;
@@ -98,62 +83,22 @@ void insert_at_3(Editor& e) {
     click_row(e.list1(), 3);
     click(e.overview(), "Command2");
 }
-void undo(Editor& e) {
-    e.trigger("Mundo");
-}
 
-// A second change while the insert's layout still runs: only its picture is shown.
+// What the user does while the insert's layout runs: a second change, whose picture alone is
+// then shown, or leaving the map by closing it or by quitting.
+enum class Then { Change, Close, Quit };
 struct During {
     const char* what;
+    Then then;
     void (*change)(Editor&);
-    int scenarios;
+    int scenarios; // in the overview after the change, or in a map opened again
 };
 const During kDuring[] = {
-    {"insert again", insert_at_3, 10},
-    {"undo", undo, 8},
+    {"insert again", Then::Change, insert_at_3, 10},
+    {"undo", Then::Change, [](Editor& e) { e.trigger("Mundo"); }, 8},
+    {"close the map", Then::Close, nullptr, 9},
+    {"quit", Then::Quit, nullptr, 9},
 };
-
-// Changes the map draws from a layout it already has.
-struct Reuse {
-    const char* what;
-    void (*change)(Editor&, CampaignMapWindow&);
-    int layouts;   // laid out on the way
-    QString file3; // the file name scenario 3 shows
-};
-const Reuse kReuse[] = {
-    {"renamed scenario",
-     [](Editor& e, CampaignMapWindow&) {
-         double_click_row(e.list1(), 3);
-         ScenarioEditor& editor = e.windows.editor();
-         editor.field(6)->setText("RENAMED.SCN");
-         editor.field(5)->setText("777"); // prestige
-         click(editor, "Command3");
-         click(editor, "Command1");
-     },
-     0, "RENAMED.SCN"},
-    {"undo of an insert",
-     [](Editor& e, CampaignMapWindow& map) {
-         insert_at_3(e);
-         QVERIFY(settle(map));
-         QCOMPARE(items_of(map, "scenario").size(), 9);
-         undo(e);
-     },
-     1, "DUNKIRK.SCN"},
-};
-
-// Leaving the map while a layout runs: closing it, or quitting the program.
-struct Leave {
-    const char* what;
-    bool quit;
-};
-const Leave kLeave[] = {{"close the map", false}, {"quit", true}};
-
-// The first view of 50 scenarios in a line: at the top, or around the selected scenario.
-struct FirstView {
-    const char* what;
-    int selected;
-};
-const FirstView kFirstView[] = {{"nothing selected", -1}, {"scenario 30 selected", 30}};
 
 // A window the overview waits for, opened by a menu entry.
 struct Wait {
@@ -171,26 +116,6 @@ const Wait kWaits[] = {
 class CampaignMapWindowTest : public QObject {
     Q_OBJECT
   private slots:
-    // While the overview waits for a window, so does the map: a double-click there edits nothing
-    // until that window returns (the copy hides the overview instead of disabling it).
-    void waitsWhileTheOverviewWaits_data() { case_rows(kWaits); }
-    void waitsWhileTheOverviewWaits() {
-        const Wait& c = fetched(kWaits);
-        Editor e(kOpened);
-        CampaignMapWindow& map = open_map(e);
-        e.trigger(c.entry);
-        QWidget& waited_for = c.window(e.windows);
-        QVERIFY(waited_for.isVisible());
-        QTest::mouseClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
-        QTest::mouseDClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
-        QVERIFY(!e.windows.created(WindowId::ScenarioEditor) || !e.windows.editor().isVisible());
-        QCOMPARE(e.list1()->currentRow(), -1);
-        waited_for.close();
-        QVERIFY(e.overview().isVisible() && map.isEnabled());
-        QTest::mouseDClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
-        QVERIFY(e.windows.editor().isVisible());
-    }
-
     // Export offers campaign-map.png in a report folder of any letters and writes where the user
     // chose; a name typed without its extension is asked about before an old file is replaced.
     void exportsIntoAFolderOfAnyNameAndAsksBeforeReplacing() {
@@ -207,22 +132,20 @@ class CampaignMapWindowTest : public QObject {
         QVERIFY(QImage(pathToQ(target)).width() > 100);
         QVERIFY(e.msgs.texts().empty());
 
-        QVERIFY(demo::write_bytes(target, "old"));
-        e.msgs.answers = {Answer::No, Answer::Yes};
-        export_typing(map, "ziel");
-        QCOMPARE(e.msgs.shown.size(), std::size_t(1));
+        // The name in other letters is the same file to the game's platform: asked too.
+        for (auto [typed, answer] :
+             {std::pair{"ziel", Answer::No}, {"ZIEL.PNG", Answer::No}, {"ziel", Answer::Yes}}) {
+            QVERIFY(demo::write_bytes(target, "old"));
+            e.msgs.clear();
+            e.msgs.answers = {answer};
+            export_typing(map, typed);
+            QCOMPARE(e.msgs.shown.size(), std::size_t(1));
+            QCOMPARE(e.msgs.shown[0].buttons, Buttons::YesNo);
+            QCOMPARE(read_all(target) == "old", answer == Answer::No);
+        }
         QCOMPARE(message_to_utf8(e.msgs.shown[0].text),
                  target.str() + " already exists.\nDo you want to replace it?");
-        QCOMPARE(e.msgs.shown[0].buttons, Buttons::YesNo);
-        QCOMPARE(read_all(target), std::string("old"));
-        export_typing(map, "ziel");
-        QCOMPARE(e.msgs.shown.size(), std::size_t(2));
         QVERIFY(QImage(pathToQ(target)).width() > 100);
-        // The name in other letters is the same file to the game's platform: asked too (No).
-        QVERIFY(demo::write_bytes(target, "old"));
-        export_typing(map, "ZIEL.PNG");
-        QCOMPARE(e.msgs.shown.size(), std::size_t(3));
-        QCOMPARE(read_all(target), std::string("old"));
     }
 
     // Reports > Campaign map on the demo: a click selects, a double-click edits, and the map
@@ -232,8 +155,8 @@ class CampaignMapWindowTest : public QObject {
     void followsTheOverviewAndOpensTheEditor() {
         Editor e(kOpened);
         CampaignMapWindow& map = open_map(e);
+        auto gate = count_layouts(map, false);
         QCOMPARE(items_of(map, "scenario").size(), 8);
-        QVERIFY(items_of(map, "selection").isEmpty());
         // The demo's skips are bent around the boxes they pass: no arrow runs through a box.
         for (QGraphicsItem* arrow : items_of(map, "edge"))
             for (QGraphicsItem* box : items_of(map, "scenario"))
@@ -248,6 +171,20 @@ class CampaignMapWindowTest : public QObject {
         click_row(e.list1(), 2);
         QTRY_COMPARE(items_of(map, "selection", 2).size(), 1);
         QCOMPARE(items_of(map, "selection").size(), 1);
+        // While the overview waits for another window, so does the map: a click or a double-click
+        // there does nothing until that window returns (the copy hides the overview instead of
+        // disabling it).
+        for (const Wait& c : kWaits) {
+            e.trigger(c.entry);
+            QWidget& waited_for = c.window(e.windows);
+            QVERIFY2(waited_for.isVisible(), c.what);
+            QTest::mouseClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
+            QTest::mouseDClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
+            QVERIFY2(!e.windows.created(WindowId::ScenarioEditor), c.what);
+            QCOMPARE(e.list1()->currentRow(), 2);
+            waited_for.close();
+            QVERIFY(e.overview().isVisible() && map.isEnabled());
+        }
         QTest::mouseDClick(map.view().viewport(), Qt::LeftButton, {}, node_point(map, 3));
         ScenarioEditor& editor = e.windows.editor();
         QVERIFY(editor.isVisible());
@@ -267,64 +204,61 @@ class CampaignMapWindowTest : public QObject {
         QCOMPARE(list.lines().size(), 9);
         QVERIFY(settle(map));
         QCOMPARE(items_of(map, "scenario").size(), 9);
+        // Undo comes back to a structure laid out before: drawn from the layout the map has.
+        e.trigger("Mundo");
+        QTRY_COMPARE(items_of(map, "scenario").size(), 8);
+        QCOMPARE(node_lines(map, 3).value(1), QString("DUNKIRK.SCN"));
+        QCOMPARE(gate->done.load(), 2);
+    }
+
+    // A change of names or prestige moves no arrow: the map draws it from the layout it has.
+    void redrawsARenameFromTheLayoutItHas() {
+        Editor e(kOpened);
+        CampaignMapWindow& map = open_map(e);
+        auto gate = count_layouts(map, false);
+        int pictures = 0;
+        connect(&map, &CampaignMapWindow::laidOut, &map, [&] { ++pictures; });
+        double_click_row(e.list1(), 3);
+        ScenarioEditor& editor = e.windows.editor();
+        editor.field(6)->setText("RENAMED.SCN");
+        editor.field(5)->setText("777"); // prestige
+        click(editor, "Command3");
+        click(editor, "Command1");
+        QTRY_VERIFY(pictures >= 1);
+        QVERIFY(settle(map));
+        QCOMPARE(gate->done.load(), 0);
+        QCOMPARE(node_lines(map, 3).value(1), QString("RENAMED.SCN"));
     }
 
     // While a layout runs the map keeps its picture, marked as updating, and the editor answers
     // at once; a change made meanwhile ends with its own picture, the older one never shown.
-    void aNewerChangeWinsOverARunningLayout_data() { case_rows(kDuring); }
-    void aNewerChangeWinsOverARunningLayout() {
+    // Closing the map or quitting waits for nothing; the layout finishing afterwards touches no
+    // window that is gone, and a map opened again shows the newest.
+    void aRunningLayoutNeitherBlocksNorWins_data() { case_rows(kDuring); }
+    void aRunningLayoutNeitherBlocksNorWins() {
         const During& c = fetched(kDuring);
-        Editor e(kOpened);
-        CampaignMapWindow& map = open_map(e);
-        auto gate = count_layouts(map);
-        gate->close();
+        auto e = std::make_unique<Editor>(kOpened);
+        CampaignMapWindow& map = open_map(*e);
+        auto gate = count_layouts(map, true);
         std::vector<qsizetype> shown;
         connect(&map, &CampaignMapWindow::laidOut, &map,
                 [&] { shown.push_back(items_of(map, "scenario").size()); });
-        insert_at_3(e);
+        insert_at_3(*e);
         QTRY_COMPARE(gate->started.load(), 1);
         QVERIFY(map.updating() && child<QLabel>(map, "Updating")->isVisible());
         QCOMPARE(items_of(map, "scenario").size(), 8);
-        c.change(e);
-        QCOMPARE(e.list1()->count(), c.scenarios);
-        gate->release();
-        QVERIFY(settle(map));
-        QCOMPARE(shown, std::vector<qsizetype>{c.scenarios});
-        QVERIFY(!child<QLabel>(map, "Updating")->isVisible());
-    }
-
-    // A change of names or prestige moves no arrow, and undo comes back to a structure laid out
-    // before: both are drawn from the layout the map has.
-    void reusesALayoutOfTheSameStructure_data() { case_rows(kReuse); }
-    void reusesALayoutOfTheSameStructure() {
-        const Reuse& c = fetched(kReuse);
-        Editor e(kOpened);
-        CampaignMapWindow& map = open_map(e);
-        auto gate = count_layouts(map);
-        int pictures = 0;
-        connect(&map, &CampaignMapWindow::laidOut, &map, [&] { ++pictures; });
-        c.change(e, map);
-        QTRY_VERIFY(pictures >= c.layouts + 1);
-        QVERIFY(settle(map));
-        QCOMPARE(gate->done.load(), c.layouts);
-        QCOMPARE(items_of(map, "scenario").size(), 8);
-        QCOMPARE(node_lines(map, 3).value(1), c.file3);
-    }
-
-    // Closing the map or quitting while a layout runs waits for nothing; the layout finishing
-    // afterwards touches no window that is gone, and a map opened again shows the newest.
-    void leavingDuringALayoutNeitherWaitsNorCrashes_data() { case_rows(kLeave); }
-    void leavingDuringALayoutNeitherWaitsNorCrashes() {
-        const Leave& c = fetched(kLeave);
-        auto e = std::make_unique<Editor>(kOpened);
-        CampaignMapWindow& map = open_map(*e);
-        auto gate = count_layouts(map);
-        gate->close();
-        insert_at_3(*e);
-        QTRY_COMPARE(gate->started.load(), 1);
+        if (c.then == Then::Change) {
+            c.change(*e);
+            QCOMPARE(e->list1()->count(), c.scenarios);
+            gate->release();
+            QVERIFY(settle(map));
+            QCOMPARE(shown, std::vector<qsizetype>{c.scenarios});
+            QVERIFY(!child<QLabel>(map, "Updating")->isVisible());
+            return;
+        }
         QElapsedTimer timer;
         timer.start();
-        if (c.quit)
+        if (c.then == Then::Quit)
             e.reset();
         else
             QVERIFY(map.close());
@@ -332,23 +266,25 @@ class CampaignMapWindowTest : public QObject {
         gate->release();
         QTRY_COMPARE(gate->done.load(), 1);
         QTest::qWait(100); // the finished layout's report arrives
-        if (c.quit)
-            return;
-        CampaignMapWindow& again = open_map(*e);
-        QCOMPARE(items_of(again, "scenario").size(), 9);
+        if (e)
+            QCOMPARE(items_of(open_map(*e), "scenario").size(), c.scenarios);
     }
 
     // Fifty scenarios open with readable labels, at the top or around the selected scenario,
     // and Fit to window shows them all.
-    void opensReadableOnALargeCampaign_data() { case_rows(kFirstView); }
+    void opensReadableOnALargeCampaign_data() {
+        QTest::addColumn<int>("selected");
+        QTest::newRow("nothing selected") << -1;
+        QTest::newRow("scenario 30 selected") << 30;
+    }
     void opensReadableOnALargeCampaign() {
-        const FirstView& c = fetched(kFirstView);
+        QFETCH(int, selected);
         EditorState state;
         state.campaign = demo::full_campaign(50);
         std::vector<OverviewRow> rows;
         for (int i = 0; i < 50; ++i)
             rows.push_back(dated_row(state.campaign.scenarios[i], i, ""));
-        state.selected_scn = static_cast<int16_t>(c.selected);
+        state.selected_scn = static_cast<int16_t>(selected);
         RecordingMessages msgs;
         CampaignMapWindow w(state, msgs);
         w.show_campaign(rows);
@@ -356,8 +292,8 @@ class CampaignMapWindowTest : public QObject {
         QVERIFY(settle(w));
         QVERIFY(w.view().transform().m11() >= 0.8); // labels of 8 px or more
         QRect port = w.view().viewport()->rect();
-        QVERIFY(port.contains(node_point(w, std::max(c.selected, 0))));
-        QCOMPARE(items_of(w, "selection").size(), c.selected < 0 ? 0 : 1);
+        QVERIFY(port.contains(node_point(w, std::max(selected, 0))));
+        QCOMPARE(items_of(w, "selection").size(), selected < 0 ? 0 : 1);
         QTest::mouseClick(child<QPushButton>(w, "Fit"), Qt::LeftButton);
         QVERIFY(w.view().transform().m11() < 0.8);
         QVERIFY(port.adjusted(-1, -1, 1, 1)

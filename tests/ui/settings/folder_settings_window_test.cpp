@@ -75,34 +75,31 @@ class FolderSettingsWindowTest : public QObject {
         QVERIFY(ini.find("mf7_rep=" + missing.str() + "\r\n") != std::string::npos);
     }
 
-    // Typing in Text8 puts the extension in force at once; Cancel keeps it, unsaved.
-    void aNewExtensionIsInForceAtOnceAndCancelKeepsIt() {
+    // Typing in Text8 puts the extension in force at once, and Enter on a folder on no drive
+    // falls back to the main drive at once; Cancel keeps the extension, unsaved.
+    void aNewExtensionAndAFolderOnNoDriveAreInForceAtOnce() {
         Editor e;
+        e.state.settings.mf7_cam = "no-drive/campaigns"_path;
         FolderSettingsWindow& w = open_settings(e);
         QVERIFY(show_active(w));
         w.field(8)->setFocus();
         w.field(8)->selectAll();
         QTest::keyClicks(w.field(8), "deu");
         QCOMPARE(e.state.settings.text_ext, std::string(".deu"));
-        click(w, "Command1");
-        QCOMPARE(e.state.settings.text_ext, std::string(".deu"));
         QVERIFY(e.state.settings.settings_changed);
-    }
-
-    void aSettingOnNoDriveFallsBackAtOnce() {
-        Editor e;
-        e.state.settings.mf7_cam = "no-drive/campaigns"_path;
-        FolderSettingsWindow& w = open_settings(e);
-        QVERIFY(show_active(w));
+        e.state.settings.settings_changed = false;
         w.field(2)->setFocus();
         QTest::keyClick(w.field(2), Qt::Key_Return);
         QCOMPARE(e.state.settings.mf7_cam, main_drive());
         QVERIFY(e.state.settings.settings_changed && e.windows.folder_picker().isVisible());
         QCOMPARE(e.windows.folder_picker().dir_path(), drive_root(main_drive()));
+        click(e.windows.folder_picker(), "Command2");
+        click(w, "Command1");
+        QCOMPARE(e.state.settings.text_ext, std::string(".deu"));
     }
-    // Enter on the text folder opens the picker there, showing its text files; a double-click
-    // on the game folder or Enter on one of its folders moves there; Cancel leaves the field, with
-    // the focus back in it.
+
+    // Enter on the text folder opens the picker there, showing its text files; Enter on the game
+    // folder moves there; Cancel leaves the field, with the focus back in it.
     // The colours come from the last folder check, so a folder the picker found stays red.
     void thePickerMovesThroughFoldersAndWhatItFindsStaysRedUntilSaved() {
         Editor e;
@@ -122,14 +119,12 @@ class FolderSettingsWindowTest : public QObject {
 
         QListWidget* dirs = child<QListWidget>(p, "Dir1");
         std::string game = e.game.dir.str();
-        double_click_row(dirs, folder_row(dirs, game.substr(game.rfind('/') + 1).c_str()));
-        QCOMPARE(child<QLineEdit>(p, "Text1")->text().toStdString(), game);
-        QCOMPARE(rows(files), QStringList{"GUI97.TXT"});
         QVERIFY(show_active(p));
         dirs->setFocus();
-        dirs->setCurrentRow(folder_row(dirs, "SCENARIO"));
+        dirs->setCurrentRow(folder_row(dirs, game.substr(game.rfind('/') + 1).c_str()));
         QTest::keyClick(dirs, Qt::Key_Return);
-        QCOMPARE(p.dir_path(), e.state.settings.mf7_scn);
+        QCOMPARE(child<QLineEdit>(p, "Text1")->text().toStdString(), game);
+        QCOMPARE(rows(files), QStringList{"GUI97.TXT"});
         click(p, "Command2");
         QVERIFY(!p.isVisible() && w.isEnabled());
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.field(6)));
