@@ -48,6 +48,16 @@ QGraphicsSimpleTextItem* add_text(QGraphicsScene& scene, QGraphicsItem* parent, 
     return t;
 }
 
+// A file name of wide letters can be wider than its box; that line is shrunk to fit, so that the
+// whole name stays readable inside the box.
+void fit_to_width(QGraphicsSimpleTextItem* text, double width) {
+    QRectF r = text->boundingRect();
+    if (r.width() <= width)
+        return;
+    text->setTransformOriginPoint(r.center());
+    text->setScale(width / r.width());
+}
+
 void add_node(QGraphicsScene& scene, const MapNode& n, const CampaignGraph& graph,
               const CampaignFlow& flow) {
     // A marker looks like the ending it stands for; its number is the scenario it belongs to.
@@ -68,7 +78,8 @@ void add_node(QGraphicsScene& scene, const MapNode& n, const CampaignGraph& grap
     double line_height = QFontMetricsF(map_font(size)).lineSpacing();
     QPointF centre = box.center() - QPointF(0, line_height * (lines.size() - 1) / 2);
     for (const QString& line : lines) {
-        add_text(scene, item, line, centre, size, QColor(look.text));
+        fit_to_width(add_text(scene, item, line, centre, size, QColor(look.text)),
+                     box.width() - 6);
         centre.ry() += line_height;
     }
 }

@@ -36,8 +36,8 @@ std::vector<OverviewRow> small_campaign(EditorState& state) {
     // A control byte in a name shows in every picture, and keeps the SVG well-formed (valid).
     state.campaign.scenarios[0].scn_file = make_text_field("A\x01"
                                                            "B\x1b.SCN");
-    // A long name in the widest letter.
-    state.campaign.scenarios[2].scn_file = make_text_field("WWWWWWWWWWWW.SCN");
+    // The longest name a field holds, in the widest letter.
+    state.campaign.scenarios[2].scn_file = make_text_field("WWWWWWWWWWWWWWWW.SCN");
     std::vector<OverviewRow> rows;
     for (std::size_t i = 0; i < 3; ++i) {
         for (std::size_t k = 0; k < 4; ++k)
