@@ -78,8 +78,7 @@ void add_node(QGraphicsScene& scene, const MapNode& n, const CampaignGraph& grap
     double line_height = QFontMetricsF(map_font(size)).lineSpacing();
     QPointF centre = box.center() - QPointF(0, line_height * (lines.size() - 1) / 2);
     for (const QString& line : lines) {
-        fit_to_width(add_text(scene, item, line, centre, size, QColor(look.text)),
-                     box.width() - 6);
+        fit_to_width(add_text(scene, item, line, centre, size, QColor(look.text)), box.width() - 6);
         centre.ry() += line_height;
     }
 }
