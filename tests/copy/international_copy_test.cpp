@@ -17,11 +17,6 @@ using namespace mf7::test;
 
 namespace {
 
-// A file's path as the report and the messages write it.
-std::string in(const NativePath& folder, const char* name) {
-    return join_path(folder, name).str();
-}
-
 // A small game of our own: two scenarios in use (a third slot beyond the count), names in mixed
 // letter case, fields that name no file, and files that are missing on purpose.
 struct SmallGame : Game {
