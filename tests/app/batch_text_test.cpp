@@ -1,31 +1,18 @@
-#include "app/batch.h"
-
 #include "model/campaign_text.h"
 #include "platform/files.h"
-#include "support/fixtures.h"
+#include "support/batch_run.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 using namespace mf7;
 using namespace mf7::test;
 
 namespace {
 
-struct TextRun {
-    int status;
-    std::string out, err;
-};
-
 // The tool run from a folder with no settings file: these commands need none.
 struct TextBatch {
     TempDir dir;
-    TextRun run(const std::vector<std::string>& args) {
-        std::ostringstream out, err;
-        int status = run_batch(paths(args), dir.path(), out, err);
-        return {status, out.str(), err.str()};
-    }
+    BatchRun run(const std::vector<std::string>& args) { return run_batch_in(dir.path(), args); }
     std::string put(const std::string& name, const std::string& bytes) {
         EXPECT_TRUE(demo::write_bytes(dir.file(name), bytes));
         return dir.file(name).str();
@@ -39,10 +26,7 @@ std::string demo_bytes() {
     return campaign_to_bytes(cam);
 }
 
-// The text's lines, to be edited by number (from 1).
-std::vector<std::string> lines_of(const std::string& text) {
-    return split_lines_any(text);
-}
+// The text's lines joined again, after an edit by line number.
 std::string joined(const std::vector<std::string>& lines) {
     std::string out;
     for (const auto& l : lines)
@@ -103,11 +87,11 @@ TEST(BatchText, ImportRefusesFaultyTextsAndWritesNothing) {
     std::string text = campaign_to_text(campaign_from_bytes(demo_bytes()));
     for (const Row& row : rows) {
         SCOPED_TRACE(row.error);
-        std::vector<std::string> lines = lines_of(text);
+        std::vector<std::string> lines = split_lines_any(text);
         row.edit(lines);
         std::string path = b.put("demo.json", joined(lines));
         std::string target = b.put("OLD.CAM", "old");
-        TextRun r = b.run({"import", path, "--out", target});
+        BatchRun r = b.run({"import", path, "--out", target});
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.err, "mf7batch: " + path + ": " + row.error + "\n");
         EXPECT_EQ(read_all(NativePath(target)), "old");
@@ -117,7 +101,7 @@ TEST(BatchText, ImportRefusesFaultyTextsAndWritesNothing) {
 TEST(BatchText, ExportsOnlyCampaignFilesAndImportsWhatItExported) {
     TextBatch b;
     std::string cam = b.put("DEMO.CAM", demo_bytes());
-    TextRun r = b.run({"export", cam, "--out", b.dir.file("demo.json").str()});
+    BatchRun r = b.run({"export", cam, "--out", b.dir.file("demo.json").str()});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(read_all(b.dir.file("demo.json")), b.run({"export", cam}).out);
     r = b.run({"import", b.dir.file("demo.json").str(), "--out", b.dir.file("BACK.CAM").str()});
@@ -141,9 +125,14 @@ TEST(BatchText, DiffExitsByWhatItFinds) {
     TextBatch b;
     std::string a = b.put("A.CAM", demo_bytes());
     CampaignRecord changed = campaign_from_bytes(demo_bytes());
+    changed.scenario_count = -3;
     changed.scenarios[3].outcome[BV].goto_scn = 7;
     changed.scenarios[0].scn_file = make_text_field("X.SCN");
+    changed.trailer_extra[79] = 0xAB;
     std::string c = b.put("C.CAM", campaign_to_bytes(changed));
+    std::string zeros;
+    for (int i = 0; i < 77; ++i)
+        zeros += " 00";
     struct Row {
         std::vector<std::string> args;
         int status;
@@ -153,15 +142,18 @@ TEST(BatchText, DiffExitsByWhatItFinds) {
         {{"diff", a, a}, 0, ""},
         {{"diff", a, c},
          1,
+         "scenario_count: 8 -> -3\n"
          "scenario 0 scn_file: \"POLAND.SCN\" -> {\"raw\": \"X.SCN               \"}\n"
-         "scenario 3 bv_goto: 4 -> 7\n"},
+         "scenario 3 bv_goto: 4 -> 7\n"
+         "trailer_extra: \"4D 46" +
+             zeros + " 00\" -> \"4D 46" + zeros + " AB\"\n"},
         {{"diff", a, b.put("SHORT.CAM", "x")}, 2, ""},
         {{"diff", a, b.dir.file("NONE.CAM").str()}, 2, ""},
         {{"diff", a}, 2, ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.args.back());
-        TextRun r = b.run(row.args);
+        BatchRun r = b.run(row.args);
         EXPECT_EQ(r.status, row.status) << r.err;
         EXPECT_EQ(r.out, row.out);
         EXPECT_EQ(r.err.empty(), row.status < 2);

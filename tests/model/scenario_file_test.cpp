@@ -53,8 +53,6 @@ TEST(ScenarioReader, MissingUnnamedAndShortFiles) {
     ScenarioSummary unnamed = get_scn_data(state, "", game.msgs);
     EXPECT_EQ(unnamed.date_text, "");
     EXPECT_FALSE(unnamed.named);
-    // The editor goes on showing the country of the last scenario it could read.
-    EXPECT_EQ(state.last_scn_country, "Italy");
 
     demo::ScnSpec fields;
     fields.size = 500;

@@ -108,9 +108,6 @@ int in_child(bool unprivileged, const std::function<int()>& check) {
 
 } // namespace
 
-// A read-only file is refused with the system's text and left as it is, though its folder would
-// let a rename replace it.
-#ifndef _WIN32
 // A save reaches the disk before its rename puts it in place, so that a power cut leaves the old
 // file or the new one; a copy skips the flush.
 TEST(WriteFileAtomic, SavesAreFlushedBeforeTheRename) {
@@ -137,8 +134,9 @@ TEST(WriteFileAtomic, SavesAreFlushedBeforeTheRename) {
     }
     commit_calls() = kept;
 }
-#endif
 
+// A read-only file is refused with the system's text and left as it is, though its folder would
+// let a rename replace it.
 TEST(WriteFileAtomic, ReadOnlyFilesAreRefusedAndUnchanged) {
     TempDir dir;
     std::filesystem::permissions(to_native(dir.path()), std::filesystem::perms::all);

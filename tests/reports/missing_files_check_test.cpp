@@ -44,11 +44,6 @@ struct CheckGame : FullGame {
     }
 };
 
-// A file's path as the check's text writes it.
-std::string in(const NativePath& folder, const std::string& name) {
-    return join_path(folder, NativePath(name)).str();
-}
-
 bool has(const CheckResult& r, const std::string& line) {
     return has_line(split_lines_cr(r.text), line);
 }

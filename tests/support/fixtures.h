@@ -100,6 +100,11 @@ inline std::size_t index_of(const std::vector<std::string>& lines, const std::st
     return static_cast<std::size_t>(it - lines.begin());
 }
 
+// A file's path as reports and messages write it.
+inline std::string in(const NativePath& folder, const std::string& name) {
+    return join_path(folder, NativePath(name)).str();
+}
+
 inline std::string read_all(const NativePath& path) {
     std::ifstream in(to_native(path), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
