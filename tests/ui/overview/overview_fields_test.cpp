@@ -74,8 +74,7 @@ class OverviewWindowFieldsTest : public QObject {
     void leavingAFieldFoldsOrCompletesIt_data() { case_rows(kLeaving); }
     void leavingAFieldFoldsOrCompletesIt() {
         const Leaving& c = fetched(kLeaving);
-        Editor e(kOpened);
-        QVERIFY(show_active(e.overview()));
+        Editor e(kShown);
         QLineEdit* f = e.field(c.field);
         f->setFocus();
         if (c.typed) {
@@ -97,8 +96,7 @@ class OverviewWindowFieldsTest : public QObject {
     // Typing counts as a change, except blanks the field drops at once (that a click in a name
     // field counts is the file commands' test; a click on Text5 is the shift-click table's).
     void typingCountsAsAChangeExceptDroppedBlanks() {
-        Editor e(kOpened);
-        QVERIFY(show_active(e.overview()));
+        Editor e(kShown);
         QLineEdit* t3 = e.field("Text3");
         t3->end(false);
         QTest::keyClicks(t3, "   ");
@@ -111,8 +109,7 @@ class OverviewWindowFieldsTest : public QObject {
     void shiftClickOnTheDescription_data() { case_rows(kShiftClick); }
     void shiftClickOnTheDescription() {
         const ShiftClick& c = fetched(kShiftClick);
-        Editor e(kOpened);
-        QVERIFY(show_active(e.overview()));
+        Editor e(kShown);
         QLineEdit* t5 = e.field("Text5");
         t5->setText(c.text);
         QTest::mouseClick(t5, c.button, c.modifiers, QPoint(5, 5));
@@ -139,8 +136,7 @@ class OverviewWindowFieldsTest : public QObject {
     // and the selected one the same. Enter then asks to edit the current row as a double-click
     // does (the editor flow's test); below the last row there is nothing to edit.
     void theHighlightedRowIsTheSelectedOneAndEnterEditsIt() {
-        Editor e(kOpened);
-        QVERIFY(show_active(e.overview()));
+        Editor e(kShown);
         auto highlighted = [&e] {
             auto items = e.list1()->selectedItems();
             return items.size() == 1 ? e.list1()->row(items[0]) : -1;
