@@ -195,7 +195,9 @@ class OverviewWindowFilesTest : public QObject {
         QCOMPARE(shown(e), (QStringList{"8", "1200", "victory.smk", "defeat.smk", "demo.txt",
                                         "Main Country : Germany"}));
         QCOMPARE(enabled_actions(e.overview()), kCampaign);
-        // The prestige typed is folded and stored when Save as takes the focus from the field.
+        // The film name typed reaches the record at Save as; the prestige typed is folded and
+        // stored when Save as takes the focus from the field.
+        e.type("Text3", "won");
         e.type("Text2", "70000");
         e.trigger("Msave_as");
         FileChooser& chooser = e.windows.chooser();
@@ -218,6 +220,7 @@ class OverviewWindowFilesTest : public QObject {
         std::string expected = read_all(e.game.campaign_path());
         expected[2] = char(4465 & 0xFF);
         expected[3] = char(4465 >> 8);
+        expected.replace(4, 20, std::string("won.smk") + std::string(13, '\0')); // win_smk
         QVERIFY(read_all(path) == expected);
         QVERIFY(!e.state.campaign_changed && !chooser.isVisible());
         QVERIFY(e.windows.chooser().target() == ChooserTarget{});
