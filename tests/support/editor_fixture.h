@@ -97,7 +97,10 @@ inline const QStringList kNoCampaign = QStringList{"Mnew", "Mopen"} + kAlways;
 inline const QStringList kCampaign =
     QStringList{"Mnew", "Mopen", "Msave_as", "Mclose", "language_conversion", "Mreport"} + kAlways;
 
-inline constexpr bool kOpened = true;
+// How far the editor gets before a test: started, DEMO.CAM opened through File > Open, or opened
+// with the overview shown as the active window.
+enum class Start { Started, Opened, Shown };
+inline constexpr Start kOpened = Start::Opened, kShown = Start::Shown;
 
 // The editor started on the demo game with its settings file beside the "program".
 struct Editor {
@@ -107,24 +110,32 @@ struct Editor {
     EditorWindows windows{game.state, msgs};
     int quits = 0;
 
-    // kOpened: DEMO.CAM is opened through File > Open.
-    explicit Editor(bool opened = false) {
+    explicit Editor(Start start = Start::Started) {
         RecordingMessages ignore;
         write_settings(state.settings, "3.0.1", game.dir.path(), ignore);
         windows.quit = [this] { ++quits; };
         windows.start();
         msgs.clear();
-        if (opened) {
+        if (start != Start::Started) {
             open();
             msgs.clear();
         }
+        if (start == kShown)
+            QVERIFY(show_active(overview()));
     }
     OverviewWindow& overview() { return windows.overview(); }
     QListWidget* list1() { return child<QListWidget>(overview(), "List1"); }
     QListWidget* file1() { return child<QListWidget>(windows.chooser(), "File1"); }
     QLineEdit* field(const char* name) { return child<QLineEdit>(overview(), name); }
+    QLineEdit* chooser_name() { return child<QLineEdit>(windows.chooser(), "Text1"); }
+    QAction* action(const char* name) { return menu_action(overview(), name); }
     QString frame2() { return child<QGroupBox>(overview(), "Frame2")->title(); }
     void trigger(const char* action) { menu_action(overview(), action)->trigger(); }
+    // A double-click on the overview's row: the scenario editor it opens.
+    ScenarioEditor& edit(int row) {
+        double_click_row(list1(), row);
+        return windows.editor();
+    }
     // Types over a header field's whole text from the keyboard.
     void type(const char* name, const QString& text) {
         field(name)->setFocus();
@@ -138,10 +149,16 @@ struct Editor {
         click_row(file1(), row_named(file1(), name));
         click(windows.chooser(), "Command1");
     }
-    // File > Save as, `name` typed into the chooser, then its button.
-    void save_as(const QString& name) {
+    // Forgets the messages shown so far; the next question gets `a`.
+    void answer(Answer a) {
+        msgs.clear();
+        msgs.answers = {a};
+    }
+    // File > Save as, `name` typed into the chooser, then its button; the question gets `a`.
+    void save_as(const QString& name, Answer a = Answer::No) {
+        answer(a);
         trigger("Msave_as");
-        child<QLineEdit>(windows.chooser(), "Text1")->setText(name);
+        chooser_name()->setText(name);
         click(windows.chooser(), "Command1");
     }
 };

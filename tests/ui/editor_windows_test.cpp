@@ -119,8 +119,7 @@ class EditorWindowsTest : public QObject {
     void theFocusReturnsWhereTheUserWas_data() { case_rows(kReturns); }
     void theFocusReturnsWhereTheUserWas() {
         const Return& c = fetched(kReturns);
-        Editor e(kOpened);
-        QVERIFY(show_active(e.overview()));
+        Editor e(kShown);
         c.there_and_back(e);
         QTRY_VERIFY(e.overview().isActiveWindow() && e.overview().isEnabled());
         QVERIFY(QApplication::focusWidget());
@@ -132,8 +131,7 @@ class EditorWindowsTest : public QObject {
     // since the last time; the editor, too, gets its focus back from its chooser. Each carries the
     // desktop menu's icon.
     void choosersAndAboutOpenOverTheirWindow() {
-        Editor e(kOpened);
-        QVERIFY(show_active(e.overview()));
+        Editor e(kShown);
         for (QPoint at : {QPoint(0, 0), QPoint(60, 40)}) {
             e.overview().move(at);
             e.trigger("about");
@@ -143,8 +141,7 @@ class EditorWindowsTest : public QObject {
             QVERIFY(centred_over(e.windows.chooser(), e.overview()));
             e.windows.chooser().close();
         }
-        double_click_row(e.list1(), 3);
-        ScenarioEditor& editor = e.windows.editor();
+        ScenarioEditor& editor = e.edit(3);
         editor.move(30, 20);
         QTRY_VERIFY(QApplication::activeWindow() == &editor);
         QTest::mouseDClick(editor.field(7), Qt::LeftButton);
@@ -227,8 +224,7 @@ class EditorWindowsTest : public QObject {
         QFETCH(bool, chooser);
         Editor e(kOpened);
         const ScenarioSlot slot5 = e.state.campaign.scenarios[5];
-        double_click_row(e.list1(), 1);
-        ScenarioEditor& editor = e.windows.editor();
+        ScenarioEditor& editor = e.edit(1);
         QVERIFY(QTest::qWaitForWindowActive(&editor));
         QWidget* waited_for = &e.windows.text_window();
         if (chooser) {
@@ -260,20 +256,17 @@ class EditorWindowsTest : public QObject {
     // text window's way back is its own, not the chooser's. The selection caption is blank after
     // the save but keeps its line: both clicks of a double-click then hit the same row.
     void aSaveChooserLeftOpenStillSaves() {
-        Editor e(kOpened);
-        QVERIFY(show_active(e.overview()));
+        Editor e(kShown);
         e.trigger("Msave_as");
-        child<QLineEdit>(e.windows.chooser(), "Text1")->setText("later");
+        e.chooser_name()->setText("later");
         QVERIFY(show_active(e.overview()));
-        double_click_row(e.list1(), 1);
-        ScenarioEditor& editor = e.windows.editor();
+        ScenarioEditor& editor = e.edit(1);
         QVERIFY(QTest::qWaitForWindowActive(&editor));
         QTest::mouseClick(editor.field(25), Qt::LeftButton, Qt::ShiftModifier);
         click(e.windows.text_window(), "Command2");
         click(editor, "Command2");
         QVERIFY(e.overview().isEnabled() && e.windows.chooser().isEnabled());
-        e.msgs.clear();
-        e.msgs.answers = {Answer::Yes};
+        e.answer(Answer::Yes);
         click(e.windows.chooser(), "Command1");
         QVERIFY(file_exists(join_path(e.state.settings.mf7_cam, "later.cam")));
         QVERIFY(!e.windows.chooser().isVisible());

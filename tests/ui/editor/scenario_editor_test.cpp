@@ -26,8 +26,7 @@ class ScenarioEditorTest : public QObject {
     // A double-click on the overview's row, as in the program: the overview stands behind the
     // editor and is active before it opens.
     bool open(int index) {
-        double_click_row(e->list1(), index);
-        w = &e->windows.editor();
+        w = &e->edit(index);
         w->activateWindow();
         return QTest::qWaitFor([this] { return QApplication::activeWindow() == w; });
     }
@@ -46,10 +45,7 @@ class ScenarioEditorTest : public QObject {
     void shift_click(int n) { QTest::mouseClick(field(n), Qt::LeftButton, Qt::ShiftModifier); }
 
   private slots:
-    void init() {
-        e = std::make_unique<Editor>(kOpened);
-        QVERIFY(show_active(e->overview()));
-    }
+    void init() { e = std::make_unique<Editor>(kShown); }
     void cleanup() { e.reset(); }
 
     void numberFieldsAreCorrectedOnLeaving() {

@@ -46,8 +46,7 @@ void type_over(Editor& e, const char* field, const char* text) {
 }
 
 void store_scenario(Editor& e) {
-    double_click_row(e.list1(), 2);
-    ScenarioEditor& editor = e.windows.editor();
+    ScenarioEditor& editor = e.edit(2);
     child<QLineEdit>(editor, "Text5")->setText("777");
     click(editor, "Command1");
 }
@@ -64,7 +63,7 @@ const struct UndoCase {
      "Insert SCN after 7"},
     {"delete",
      [](Editor& e) {
-         e.msgs.answers = {Answer::Yes}, click_row(e.list1(), 3), click(e.overview(), "Command3");
+         e.answer(Answer::Yes), click_row(e.list1(), 3), click(e.overview(), "Command3");
      },
      "Delete SCN 3"},
     {"scenario editor", store_scenario, "Edit SCN 2"},
@@ -125,7 +124,7 @@ class OverviewDesktopTest : public QObject {
         c.change(e);
         std::string after = bytes(e);
         QVERIFY(after != first && e.state.campaign_changed && e.overview().isWindowModified());
-        QCOMPARE(menu_action(e.overview(), "Mundo")->text(), "&Undo " + c.step);
+        QCOMPARE(e.action("Mundo")->text(), "&Undo " + c.step);
         e.trigger("Mundo");
         QVERIFY(bytes(e) == first && e.state.campaign_changed);
         e.trigger("Mundo");
@@ -141,22 +140,18 @@ class OverviewDesktopTest : public QObject {
     // user did, and the unsaved mark stays while a typed name differs from the saved one. A name
     // still being typed becomes a step before undo moves.
     void typedNamesAreStepsOfTheirOwn() {
-        Editor e(kOpened);
-        QVERIFY(show_active(e.overview()));
+        Editor e(kShown);
         QLineEdit *t3 = e.field("Text3"), *t4 = e.field("Text4");
         type_over(e, "Text3", "typed2");
         set_prestige(e);
         QCOMPARE(t3->text(), QString("typed2.smk"));
-        auto ctrl = [&](Qt::Key key, int times = 1) {
-            for (int i = 0; i < times; ++i)
-                QTest::keyClick(e.list1(), key, Qt::ControlModifier);
-        };
-        ctrl(Qt::Key_Z);
+        QTest::keyClick(e.list1(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(e.state.campaign.player_start_prestige, uint16_t(1200));
         QVERIFY(t3->text() == "typed2.smk" && e.overview().isWindowModified());
-        ctrl(Qt::Key_Z);
+        QTest::keyClick(e.list1(), Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(t3->text() == "victory.smk" && !e.overview().isWindowModified());
-        ctrl(Qt::Key_Y, 2);
+        QTest::keyClick(e.list1(), Qt::Key_Y, Qt::ControlModifier);
+        QTest::keyClick(e.list1(), Qt::Key_Y, Qt::ControlModifier);
         QVERIFY(t3->text() == "typed2.smk" && e.overview().isWindowModified());
         QCOMPARE(e.state.campaign.player_start_prestige, uint16_t(4321));
 
@@ -174,21 +169,17 @@ class OverviewDesktopTest : public QObject {
     // changed record no step, and the latter leaves the saved campaign unmarked. Undo back to the
     // last save is clean again; Open starts a new history.
     void savingMarksTheCleanStateAndRecordsNoStep() {
-        Editor e(kOpened);
-        QVERIFY(show_active(e.overview()));
+        Editor e(kShown);
         type_over(e, "Text3", "new");
-        e.msgs.answers = {Answer::Yes};
-        e.save_as("DEMO");
+        e.save_as("DEMO", Answer::Yes);
         const QString typed = "&Undo Type Win Campaign SMK";
-        QCOMPARE(menu_action(e.overview(), "Mundo")->text(), typed);
+        QCOMPARE(e.action("Mundo")->text(), typed);
         QVERIFY(show_active(e.overview()));
-        double_click_row(e.list1(), 2);
-        click(e.windows.editor(), "Command1");
-        QCOMPARE(menu_action(e.overview(), "Mundo")->text(), typed);
+        click(e.edit(2), "Command1");
+        QCOMPARE(e.action("Mundo")->text(), typed);
         QVERIFY(!e.state.campaign_changed && !e.overview().isWindowModified());
         kUndo[3].change(e);
-        e.msgs.answers = {Answer::Yes};
-        e.save_as("demo"); // over DEMO.CAM
+        e.save_as("demo", Answer::Yes); // over DEMO.CAM
         std::string saved = saved_bytes(e);
         kUndo[1].change(e);
         e.trigger("Mundo");
@@ -199,7 +190,7 @@ class OverviewDesktopTest : public QObject {
         QCOMPARE(recent_campaigns::list(), QStringList{pathToQ(e.game.campaign_path())});
         // Open starts a new history.
         e.open();
-        QVERIFY(!menu_action(e.overview(), "Mundo")->isEnabled());
+        QVERIFY(!e.action("Mundo")->isEnabled());
     }
 
     // A step ends however its change leaves the scope, an early return included; a step that
@@ -266,15 +257,14 @@ class OverviewDesktopTest : public QObject {
         QVERIFY(show_active(e.overview()));
         type_over(e, "Text4", "kept");
         set_prestige(e);
-        e.msgs.answers = {Answer::No};
+        e.answer(Answer::No);
         recent->actions()[1]->trigger();
         QCOMPARE(e.msgs.shown.size(), std::size_t(2));
         QVERIFY(e.msgs.texts()[1].find("gone.camdoes not exist") != std::string::npos);
         QCOMPARE(recent_campaigns::list().size(), 1);
         QCOMPARE(rows(e.list1()).size(), 8);
         QCOMPARE(e.field("Text4")->text(), QString("kept.smk"));
-        e.msgs.clear();
-        e.msgs.answers = {Answer::No};
+        e.answer(Answer::No);
         drop_file(e, e.game.campaign_path());
         QCOMPARE(e.msgs.shown.size(), std::size_t(1));
         QCOMPARE(e.state.campaign.player_start_prestige, uint16_t(1200));

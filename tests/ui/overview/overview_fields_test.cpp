@@ -53,17 +53,23 @@ QStringList files(Editor& e) {
     return out;
 }
 
+const std::string kSure = "Are you sure you want to delete scenario # ",
+                  kNone = "No Scenario selected, click on the scenario you want to delete.";
 const struct ButtonCase {
     const char* what;
     QString button;
     int row;
     Answer answer;
-    int current; // the row selected afterwards
+    bool reopened; // DEMO.CAM opened again between the click on the row and the button
+    int current;   // the row selected afterwards
+    Texts said;
 } kButtons[] = {
-    {"insert before", "Command1", 0, Answer::Yes, 0},
-    {"insert after", "Command2", 7, Answer::Yes, 7},
-    {"delete the last", "Command3", 7, Answer::Yes, 6},
-    {"delete answered No", "Command3", 3, Answer::No, 3},
+    {"insert before", "Command1", 0, Answer::Yes, false, 0, {}},
+    {"insert after", "Command2", 7, Answer::Yes, false, 7, {}},
+    {"delete the last", "Command3", 7, Answer::Yes, false, 6, {kSure + "7"}},
+    {"delete answered No", "Command3", 3, Answer::No, false, 3, {kSure + "3"}},
+    // A selection left from before Open names no row on screen: nothing is selected.
+    {"delete after Open", "Command3", 7, Answer::Yes, true, -1, {kNone}},
 };
 
 } // namespace
@@ -74,16 +80,13 @@ class OverviewWindowFieldsTest : public QObject {
     void leavingAFieldFoldsOrCompletesIt_data() { case_rows(kLeaving); }
     void leavingAFieldFoldsOrCompletesIt() {
         const Leaving& c = fetched(kLeaving);
-        Editor e(kOpened);
-        QVERIFY(show_active(e.overview()));
+        Editor e(kShown);
         QLineEdit* f = e.field(c.field);
         f->setFocus();
-        if (c.typed) {
-            f->selectAll();
-            QTest::keyClicks(f, c.entered);
-        } else {
+        if (c.typed)
+            e.type(c.field, c.entered);
+        else
             f->setText(c.entered);
-        }
         QCOMPARE(f->text(), QString(c.entered).remove(QChar(0)).trimmed());
         e.field("Text1")->setFocus();
         QCOMPARE(f->text(), c.left);
@@ -97,8 +100,7 @@ class OverviewWindowFieldsTest : public QObject {
     // Typing counts as a change, except blanks the field drops at once (that a click in a name
     // field counts is the file commands' test; a click on Text5 is the shift-click table's).
     void typingCountsAsAChangeExceptDroppedBlanks() {
-        Editor e(kOpened);
-        QVERIFY(show_active(e.overview()));
+        Editor e(kShown);
         QLineEdit* t3 = e.field("Text3");
         t3->end(false);
         QTest::keyClicks(t3, "   ");
@@ -111,8 +113,7 @@ class OverviewWindowFieldsTest : public QObject {
     void shiftClickOnTheDescription_data() { case_rows(kShiftClick); }
     void shiftClickOnTheDescription() {
         const ShiftClick& c = fetched(kShiftClick);
-        Editor e(kOpened);
-        QVERIFY(show_active(e.overview()));
+        Editor e(kShown);
         QLineEdit* t5 = e.field("Text5");
         t5->setText(c.text);
         QTest::mouseClick(t5, c.button, c.modifiers, QPoint(5, 5));
@@ -139,8 +140,7 @@ class OverviewWindowFieldsTest : public QObject {
     // and the selected one the same. Enter then asks to edit the current row as a double-click
     // does (the editor flow's test); below the last row there is nothing to edit.
     void theHighlightedRowIsTheSelectedOneAndEnterEditsIt() {
-        Editor e(kOpened);
-        QVERIFY(show_active(e.overview()));
+        Editor e(kShown);
         auto highlighted = [&e] {
             auto items = e.list1()->selectedItems();
             return items.size() == 1 ? e.list1()->row(items[0]) : -1;
@@ -170,40 +170,30 @@ class OverviewWindowFieldsTest : public QObject {
     // A click on a row selects it, names it in the caption and enables the buttons.
     void eachButtonActsOnTheClickedRow_data() { case_rows(kButtons); }
     void eachButtonActsOnTheClickedRow() {
-        const auto& [what, button, row, answer, current] = fetched(kButtons);
+        const auto& [what, button, row, answer, reopened, current, said] = fetched(kButtons);
         Editor e(kOpened);
         click_row(e.list1(), row);
         QCOMPARE(e.frame2(), QString("Selected scenario # = %1 - (an asterix (*) indicates an "
                                      "alternative GOTO)")
                                  .arg(row));
+        if (reopened)
+            e.open();
         QSignalSpy changed(&e.overview(), &OverviewWindow::scenarioListChanged);
+        const bool changes = answer == Answer::Yes && !reopened;
         QStringList expected = files(e);
         if (button == "Command1" || button == "Command2")
             expected.insert(button == "Command1" ? row : row + 1, QString());
-        else if (answer == Answer::Yes)
+        else if (changes)
             expected.removeAt(row);
-        e.msgs.answers = {answer};
+        e.answer(answer);
         click(e.overview(), button.toLatin1().constData());
+        QCOMPARE(e.msgs.texts(), said);
         QCOMPARE(files(e), expected);
         QCOMPARE(e.field("Text1")->text(), QString::number(expected.size()));
         QCOMPARE(e.list1()->currentRow(), current);
         QCOMPARE(e.state.selected_scn, int16_t(current));
-        QCOMPARE(changed.count(), answer == Answer::Yes ? 1 : 0);
-        QCOMPARE(e.state.campaign_changed, answer == Answer::Yes);
-    }
-
-    // A selection left from before Open names no row on screen: the buttons say that nothing
-    // is selected and change nothing.
-    void aSelectionFromBeforeOpenIsNoSelection() {
-        Editor e(kOpened);
-        click_row(e.list1(), 7);
-        e.open();
-        e.msgs.answers = {Answer::Yes};
-        click(e.overview(), "Command3");
-        QCOMPARE(e.msgs.texts(),
-                 Texts{"No Scenario selected, click on the scenario you want to delete."});
-        QCOMPARE(e.list1()->count(), 8);
-        QCOMPARE(e.list1()->currentRow(), -1);
+        QCOMPARE(changed.count(), changes ? 1 : 0);
+        QCOMPARE(e.state.campaign_changed, changes);
     }
 };
 

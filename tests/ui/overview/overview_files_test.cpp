@@ -76,7 +76,7 @@ const struct Replacement {
      }},
     {"Clear",
      [](Editor& e, const QString&) {
-         e.msgs.answers = {Answer::Yes};
+         e.answer(Answer::Yes);
          e.trigger("Mclose");
      }},
 };
@@ -84,8 +84,7 @@ const struct Replacement {
 // What Save as proposes: folder and name.
 std::pair<NativePath, QString> save_as_proposal(Editor& e) {
     e.trigger("Msave_as");
-    auto out = std::make_pair(e.windows.chooser().folder(),
-                              child<QLineEdit>(e.windows.chooser(), "Text1")->text());
+    auto out = std::make_pair(e.windows.chooser().folder(), e.chooser_name()->text());
     click(e.windows.chooser(), "Command2");
     return out;
 }
@@ -192,17 +191,17 @@ class OverviewWindowFilesTest : public QObject {
     // folder, and writes the record byte for byte. The change counts until a write succeeds: not
     // after a cancelled chooser, a No to the question, or a failed write.
     void openThenSaveAs() {
-        Editor e(kOpened);
+        Editor e(kShown);
         QCOMPARE(shown(e), (QStringList{"8", "1200", "victory.smk", "defeat.smk", "demo.txt",
                                         "Main Country : Germany"}));
         QCOMPARE(enabled_actions(e.overview()), kCampaign);
-
-        QVERIFY(show_active(e.overview()));
-        // The prestige typed is folded and stored when Save as takes the focus from the field.
+        // The film name typed reaches the record at Save as; the prestige typed is folded and
+        // stored when Save as takes the focus from the field.
+        e.type("Text3", "won");
         e.type("Text2", "70000");
         e.trigger("Msave_as");
         FileChooser& chooser = e.windows.chooser();
-        QCOMPARE(child<QLineEdit>(chooser, "Text1")->text(), QString("DEMO.CAM"));
+        QCOMPARE(e.chooser_name()->text(), QString("DEMO.CAM"));
         click(chooser, "Command2");
         QVERIFY(e.msgs.shown.empty() && e.state.campaign_changed);
 
@@ -210,20 +209,18 @@ class OverviewWindowFilesTest : public QObject {
         const NativePath& folder = e.state.settings.mf7_cam;
         for (auto [answer, typed, asked] :
              {std::tuple{Answer::No, "other", 1}, std::tuple{Answer::Yes, "nowhere/x", 2}}) {
-            e.msgs.clear();
-            e.msgs.answers = {answer};
-            e.save_as(typed);
+            e.save_as(typed, answer);
             QCOMPARE(e.msgs.shown.size(), size_t(asked));
             QVERIFY(e.state.campaign_changed);
         }
         QVERIFY(!file_exists(join_path(folder, "other.cam")));
 
-        e.msgs.answers = {Answer::Yes};
-        e.save_as("MyCamp");
+        e.save_as("MyCamp", Answer::Yes);
         NativePath path = join_path(folder, "mycamp.cam");
         std::string expected = read_all(e.game.campaign_path());
         expected[2] = char(4465 & 0xFF);
         expected[3] = char(4465 >> 8);
+        expected.replace(4, 20, std::string("won.smk") + std::string(13, '\0')); // win_smk
         QVERIFY(read_all(path) == expected);
         QVERIFY(!e.state.campaign_changed && !chooser.isVisible());
         QVERIFY(e.windows.chooser().target() == ChooserTarget{});
@@ -232,7 +229,7 @@ class OverviewWindowFilesTest : public QObject {
         NativePath old = join_path(folder, "Old.CAM");
         QVERIFY(demo::write_bytes(old, "old"));
         e.trigger("Msave_as");
-        e.msgs.answers = {Answer::Yes};
+        e.answer(Answer::Yes);
         double_click_row(e.file1(), row_named(e.file1(), "Old.CAM"));
         QVERIFY(read_all(old) == expected);
         QCOMPARE(e.state.cam_name, "Old.CAM"_path);
@@ -244,9 +241,9 @@ class OverviewWindowFilesTest : public QObject {
     // extension gets ".json".
     void exportAsText() {
         Editor e;
-        QVERIFY(!menu_action(e.overview(), "Mexport")->isEnabled());
+        QVERIFY(!e.action("Mexport")->isEnabled());
         e.open();
-        QVERIFY(menu_action(e.overview(), "Mexport")->isEnabled());
+        QVERIFY(e.action("Mexport")->isEnabled());
         QVERIFY(show_active(e.overview()));
         e.type("Text3", "won");
         const CampaignRecord before = e.state.campaign;
@@ -288,23 +285,21 @@ class OverviewWindowFilesTest : public QObject {
         if (QByteArray(c.what) == "Clear")
             return; // nothing left to save
         e.trigger("Msave_as");
-        QVERIFY(child<QLineEdit>(chooser, "Text1")->text() != "DEMO.CAM");
+        QVERIFY(e.chooser_name()->text() != "DEMO.CAM");
     }
 
     // File > Save (Ctrl+S) writes the campaign to the file it came from after Save as's question;
     // a new campaign has no file yet, so Save is disabled and Ctrl+S opens Save as. The title
     // names the file after the window's caption, the unsaved mark after the name.
     void saveWritesTheOwnFile() {
-        Editor e(kOpened);
-        QVERIFY(show_active(e.overview()));
+        Editor e(kShown);
         QCOMPARE(e.overview().windowTitle(),
                  QString("MF7-editor, Campaign overview. - DEMO.CAM[*]"));
         const NativePath path = e.game.campaign_path();
         std::string expected = read_all(path);
         e.type("Text2", "1300");
         for (Answer answer : {Answer::No, Answer::Yes}) {
-            e.msgs.clear();
-            e.msgs.answers = {answer};
+            e.answer(answer);
             QTest::keyClick(e.field("Text2"), Qt::Key_S, Qt::ControlModifier);
             QCOMPARE(e.msgs.texts(), Texts{"F1-I02: Do you want to save this file: " + path.str()});
             QCOMPARE(e.overview().isWindowModified(), answer == Answer::No);
@@ -316,7 +311,7 @@ class OverviewWindowFilesTest : public QObject {
 
         kReplacements[1].replace(e, QString()); // New
         QCOMPARE(e.overview().windowTitle(), QString("MF7-editor, Campaign overview.[*]"));
-        QVERIFY(!menu_action(e.overview(), "Msave")->isEnabled());
+        QVERIFY(!e.action("Msave")->isEnabled());
         QVERIFY(show_active(e.overview()));
         e.msgs.clear();
         QTest::keyClick(e.field("Text2"), Qt::Key_S, Qt::ControlModifier);
@@ -326,7 +321,6 @@ class OverviewWindowFilesTest : public QObject {
 
         // The Save as question, there to check the target, names it whole, letters beyond
         // Windows-1252 included, and so does the message box that shows it.
-        e.msgs.clear();
         NativePath folder = e.game.dir.file("Łódź Игры");
         std::filesystem::create_directories(to_native(folder));
         e.state.cam_folder = folder;
@@ -354,7 +348,7 @@ class OverviewWindowFilesTest : public QObject {
         const auto& [what, close_box, changed, answer] = fetched(kExits);
         Editor e(kOpened);
         e.state.campaign_changed = changed;
-        e.msgs.answers = {answer};
+        e.answer(answer);
         std::string before = read_all(e.game.campaign_path());
         bool ends = !changed || answer == Answer::No;
         if (close_box)
@@ -376,12 +370,11 @@ class OverviewWindowFilesTest : public QObject {
     void openAndClearAskFirst() {
         const auto& [what, entry, answer] = fetched(kQuestions);
         const bool open = QByteArray(entry) == "Mopen", chooser = open && answer == Answer::No;
-        Editor e(kOpened);
-        QVERIFY(show_active(e.overview()));
+        Editor e(kShown);
         click_row(e.list1(), 2);
         QTest::mouseClick(e.field("Text3"), Qt::LeftButton);
         QSignalSpy hide(&e.overview(), &OverviewWindow::scenarioListWindowHideRequested);
-        e.msgs.answers = {answer};
+        e.answer(answer);
         e.trigger(entry);
         QCOMPARE(e.msgs.texts(), Texts{open ? kOpenQuestion : kClearQuestion});
         QCOMPARE(e.msgs.shown[0].buttons, open ? Buttons::YesNoCancel : Buttons::YesNo);
