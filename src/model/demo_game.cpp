@@ -223,12 +223,31 @@ CampaignRecord demo_campaign() {
     return cam;
 }
 
+void GameFiles::add(const NativePath& folder, const std::string& name, std::string bytes) {
+    files_.emplace_back(join_path(folder, text_as_path(name)), std::move(bytes));
+}
+
+bool GameFiles::write(const NativePath& reports, std::string& error) const {
+    for (const auto& [path, bytes] : files_) {
+        if (!write_bytes(path, bytes)) {
+            error = "cannot write " + path.str();
+            return false;
+        }
+    }
+    std::error_code ec;
+    fs::create_directories(to_native(reports), ec);
+    if (ec) {
+        error = "cannot create " + reports.str();
+        return false;
+    }
+    return true;
+}
+
 bool write_demo_game(const NativePath& root, std::string& error) {
     Settings s = demo_settings(root);
-    std::vector<std::pair<NativePath, std::string>> files;
-    // The names are game text, as the campaign and the scenarios name the files.
+    GameFiles files;
     auto add = [&](const NativePath& folder, const std::string& name, std::string bytes) {
-        files.emplace_back(join_path(folder, text_as_path(name)), std::move(bytes));
+        files.add(folder, name, std::move(bytes));
     };
     CampaignRecord cam = demo_campaign();
     add(s.mf7_cam, "DEMO.CAM", campaign_to_bytes(cam));
@@ -268,19 +287,7 @@ bool write_demo_game(const NativePath& root, std::string& error) {
     countries[19] = "Soviet Union";
     countries[22] = "Great Britain";
     add(s.mf7main, "GUI97.TXT", crlf_text(countries));
-    for (const auto& [path, bytes] : files) {
-        if (!write_bytes(path, bytes)) {
-            error = "cannot write " + path.str();
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::create_directories(to_native(s.mf7_rep), ec);
-    if (ec) {
-        error = "cannot create " + s.mf7_rep.str();
-        return false;
-    }
-    return true;
+    return files.write(s.mf7_rep, error);
 }
 
 bool demo_root_usable(const NativePath& root, std::string& error) {

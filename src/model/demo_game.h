@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mf7::demo {
@@ -40,6 +41,18 @@ std::string make_map_bytes(int16_t number);
 std::string crlf_text(const std::vector<std::string>& lines);
 
 bool write_bytes(const NativePath& path, const std::string& bytes);
+
+// The files of a game tree, gathered first, then written with the tree's report folder.
+class GameFiles {
+  public:
+    // The names are game text, as the campaign and the scenarios name the files.
+    void add(const NativePath& folder, const std::string& name, std::string bytes);
+    // False with the reason at the first file or folder that cannot be made.
+    bool write(const NativePath& reports, std::string& error) const;
+
+  private:
+    std::vector<std::pair<NativePath, std::string>> files_;
+};
 
 // The settings of a game tree laid out as write_demo_game lays it out under root.
 Settings demo_settings(const NativePath& root);

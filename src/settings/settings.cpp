@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <initializer_list>
 
 namespace mf7 {
 
@@ -209,34 +210,38 @@ NativePath settings_folder(const NativePath& program_folder, const NativePath& u
     return user_config_folder;
 }
 
-NativePath default_user_config_folder() {
+namespace {
+
+// A folder of the user's for mf7edit: under the Windows variable's folder there, else under the
+// XDG variable's folder, else under the usual folder in HOME.
+NativePath user_folder([[maybe_unused]] const wchar_t* windows_variable, const char* xdg_variable,
+                       std::initializer_list<const char*> under_home) {
 #ifdef _WIN32
-    // The user's roaming application data.
-    if (const wchar_t* appdata = _wgetenv(L"APPDATA"); appdata && *appdata)
-        return from_native(std::filesystem::path(appdata) / L"mf7edit");
+    if (const wchar_t* folder = _wgetenv(windows_variable); folder && *folder)
+        return from_native(std::filesystem::path(folder) / L"mf7edit");
 #endif
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const char* xdg = std::getenv(xdg_variable);
     if (xdg && *xdg)
         return join_path(NativePath(xdg), "mf7edit");
     const char* home = std::getenv("HOME");
-    if (home && *home)
-        return join_path(join_path(NativePath(home), ".config"), "mf7edit");
-    return {};
+    if (!home || !*home)
+        return {};
+    NativePath folder(home);
+    for (const char* name : under_home)
+        folder = join_path(folder, name);
+    return join_path(folder, "mf7edit");
 }
 
+} // namespace
+
+// The user's roaming application data on Windows.
+NativePath default_user_config_folder() {
+    return user_folder(L"APPDATA", "XDG_CONFIG_HOME", {".config"});
+}
+
+// The user's local (not roaming) application data on Windows: a demo game need not travel.
 NativePath default_user_data_folder() {
-#ifdef _WIN32
-    // The user's local (not roaming) application data: a demo game need not travel.
-    if (const wchar_t* local = _wgetenv(L"LOCALAPPDATA"); local && *local)
-        return from_native(std::filesystem::path(local) / L"mf7edit");
-#endif
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg && *xdg)
-        return join_path(NativePath(xdg), "mf7edit");
-    const char* home = std::getenv("HOME");
-    if (home && *home)
-        return join_path(join_path(join_path(NativePath(home), ".local"), "share"), "mf7edit");
-    return {};
+    return user_folder(L"LOCALAPPDATA", "XDG_DATA_HOME", {".local", "share"});
 }
 
 } // namespace mf7

@@ -4,9 +4,6 @@
 #include "platform/paths.h"
 
 #include <algorithm>
-#include <filesystem>
-
-namespace fs = std::filesystem;
 
 namespace mf7::demo {
 
@@ -67,10 +64,9 @@ CampaignRecord full_campaign(int count) {
 bool write_full_game(const NativePath& root, int count, std::string& error) {
     Settings s = demo_settings(root);
     CampaignRecord cam = full_campaign(count);
-    std::vector<std::pair<NativePath, std::string>> files;
-    // The names are game text, as the campaign and the scenarios name the files.
+    GameFiles files;
     auto add = [&](const NativePath& folder, const std::string& name, std::string bytes) {
-        files.emplace_back(join_path(folder, text_as_path(name)), std::move(bytes));
+        files.add(folder, name, std::move(bytes));
     };
     add(s.mf7_cam, kFullCampaignName, campaign_to_bytes(cam));
     add(s.mf7_txt, "full.txt", crlf_text({"A Full Campaign", "Every file is present."}));
@@ -102,19 +98,7 @@ bool write_full_game(const NativePath& root, int count, std::string& error) {
     add(s.mf7main, "GUI97.TXT",
         crlf_text(std::vector<std::string>(builtin_country_names().begin() + 1,
                                            builtin_country_names().end())));
-    for (const auto& [path, bytes] : files) {
-        if (!write_bytes(path, bytes)) {
-            error = "cannot write " + path.str();
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::create_directories(to_native(s.mf7_rep), ec);
-    if (ec) {
-        error = "cannot create " + s.mf7_rep.str();
-        return false;
-    }
-    return true;
+    return files.write(s.mf7_rep, error);
 }
 
 } // namespace mf7::demo
