@@ -14,6 +14,7 @@
 using namespace mf7;
 using namespace mf7::test;
 
+#ifndef _WIN32
 namespace {
 
 // Sets (or, given nothing, removes) an environment variable for the test's run.
@@ -33,7 +34,6 @@ class EnvVar {
 
 } // namespace
 
-#ifndef _WIN32
 TEST(UserDataFolder, FollowsXdgDataHomeElseHome) {
     struct Case {
         std::optional<std::string> xdg, home;

@@ -124,10 +124,16 @@ class MapDrawingTest : public QObject {
         // Top to bottom from scenario 0, every box wide and high enough for its lines.
         QVERIFY(shape(w, "scenario", 0)->sceneBoundingRect().bottom() <
                 shape(w, "scenario", 1)->sceneBoundingRect().top());
+        // Only the name in the widest letters is shrunk to fit its box.
+        QStringList shrunk;
         for (QGraphicsItem* box : items_of(w, "scenario"))
-            for (QGraphicsItem* line : box->childItems())
+            for (QGraphicsItem* line : box->childItems()) {
                 QVERIFY(line->sceneBoundingRect().isEmpty() ||
                         box->sceneBoundingRect().contains(line->sceneBoundingRect()));
+                if (line->scale() < 1)
+                    shrunk << static_cast<QGraphicsSimpleTextItem*>(line)->text();
+            }
+        QCOMPARE(shrunk, QStringList{"WWWWWWWWWWWWWWWW.SCN"});
         // A click selects the scenario whose box it hits, and nothing on an arrow, a WIN marker
         // or the legend.
         QSignalSpy selected(&w, &CampaignMapWindow::scenarioSelected);
