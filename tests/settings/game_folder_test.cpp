@@ -94,7 +94,13 @@ TEST(GameFolders, FindsTheGameFoldersIgnoringCase) {
             NativePath want = c.found[i].empty()      ? NativePath()
                               : c.found[i] == "spare" ? spare
                                                       : game.file(c.found[i]);
+#ifdef _WIN32
+            // Windows finds a folder in any letter case and keeps the name as it was asked for.
+            EXPECT_EQ(fold_case(got[i]->str()), fold_case(want.str()))
+                << c.what << ", folder " << i;
+#else
             EXPECT_EQ(*got[i], want) << c.what << ", folder " << i;
+#endif
         }
         EXPECT_EQ(s.mf7main, game.path()) << c.what;
         EXPECT_EQ(s.mf7text, c.pattern) << c.what;
