@@ -26,14 +26,6 @@ std::string demo_bytes() {
     return campaign_to_bytes(cam);
 }
 
-// The text's lines joined again, after an edit by line number.
-std::string joined(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const auto& l : lines)
-        out += l + "\n";
-    return out;
-}
-
 } // namespace
 
 // Each refusal names the line and the key, exits 2 and leaves the target as it was. Slot 0's

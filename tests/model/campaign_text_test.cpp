@@ -2,12 +2,14 @@
 
 #include "demo/full_game.h"
 #include "platform/files.h"
+#include "support/fixtures.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
 using namespace mf7;
+using namespace mf7::test;
 
 namespace {
 
@@ -54,13 +56,6 @@ std::string bytes_of(const std::string& text) {
     std::string error;
     EXPECT_TRUE(campaign_from_text(text, cam, error)) << error;
     return campaign_to_bytes(cam);
-}
-
-std::string joined(const std::vector<std::string>& lines) {
-    std::string out;
-    for (const auto& l : lines)
-        out += l + "\n";
-    return out;
 }
 
 // The text has a line per field: the header's four from line 2, slot k's 45 fields from line

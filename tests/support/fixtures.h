@@ -110,4 +110,12 @@ inline std::string read_all(const NativePath& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// Lines joined again with LF ends, after an edit by line number.
+inline std::string joined(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& l : lines)
+        out += l + "\n";
+    return out;
+}
+
 } // namespace mf7::test

@@ -3,7 +3,6 @@
 #include "ui/common/qt_text.h"
 #include "ui/common/window_behaviour.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +12,7 @@
 namespace mf7 {
 
 AboutWindow::AboutWindow(const std::string& version_text, QWidget* parent)
-    : QWidget(parent, Qt::Window) {
+    : ReturningWindow(parent) {
     setObjectName("Form7");
     setWindowTitle("About MF7-editor");
     auto label = [this](const char* name, const QString& text) {
@@ -57,18 +56,6 @@ AboutWindow::AboutWindow(const std::string& version_text, QWidget* parent)
     setMinimumWidth(420);
     connect(ok_button, &QPushButton::clicked, this, &AboutWindow::leave);
     enter_presses_buttons(*this);
-}
-
-void AboutWindow::leave() {
-    hide();
-    setEnabled(false);
-    emit returned();
-}
-
-void AboutWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (isVisible())
-        leave();
 }
 
 } // namespace mf7

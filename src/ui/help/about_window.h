@@ -2,26 +2,16 @@
 // The about window: the program's name, what it is for, and its version.
 // Its object names ("Form7", "Text1", "Command1" ...) are the editor's documented control names:
 // stable handles for tests and automation.
-#include <QWidget>
+#include "ui/common/returning_window.h"
 
 #include <string>
 
 namespace mf7 {
 
-class AboutWindow : public QWidget {
+class AboutWindow : public ReturningWindow {
     Q_OBJECT
   public:
     explicit AboutWindow(const std::string& version_text, QWidget* parent = nullptr);
-
-  signals:
-    // OK, or the close box.
-    void returned();
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
-  private:
-    void leave();
 };
 
 } // namespace mf7

@@ -3,7 +3,6 @@
 #include "ui/common/look.h"
 #include "ui/common/window_behaviour.h"
 
-#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -25,7 +24,7 @@ QLabel* wrapped(QWidget* parent, const char* name, const QString& text) {
 
 } // namespace
 
-HowToWindow::HowToWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+HowToWindow::HowToWindow(QWidget* parent) : ReturningWindow(parent) {
     setObjectName("Form6");
     setWindowTitle("MF7-editor, How to");
     struct Legend {
@@ -124,18 +123,6 @@ HowToWindow::HowToWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setMinimumWidth(780);
     connect(return_button, &QPushButton::clicked, this, &HowToWindow::leave);
     enter_presses_buttons(*this);
-}
-
-void HowToWindow::leave() {
-    hide();
-    setEnabled(false);
-    emit returned();
-}
-
-void HowToWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (isVisible())
-        leave();
 }
 
 } // namespace mf7

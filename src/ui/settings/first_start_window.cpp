@@ -9,7 +9,6 @@
 #include "ui/common/qt_text.h"
 #include "ui/common/window_behaviour.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -22,7 +21,7 @@
 namespace mf7 {
 
 FirstStartWindow::FirstStartWindow(EditorState& state, Messages& messages, QWidget* parent)
-    : QWidget(parent, Qt::Window), state_(state), messages_(messages) {
+    : ReturningWindow(parent), state_(state), messages_(messages) {
     setObjectName("FirstStart");
     setWindowTitle("MF7-editor, First start");
     where_ = new QLabel(this);
@@ -116,18 +115,6 @@ void FirstStartWindow::make_demo() {
         return;
     leave();
     emit demoMade();
-}
-
-void FirstStartWindow::leave() {
-    hide();
-    setEnabled(false);
-    emit returned();
-}
-
-void FirstStartWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (isVisible())
-        leave();
 }
 
 } // namespace mf7

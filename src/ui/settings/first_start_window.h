@@ -6,7 +6,7 @@
 // "Later".
 #include "settings/settings.h"
 
-#include <QWidget>
+#include "ui/common/returning_window.h"
 
 #include <functional>
 
@@ -17,7 +17,7 @@ namespace mf7 {
 struct EditorState;
 class Messages;
 
-class FirstStartWindow : public QWidget {
+class FirstStartWindow : public ReturningWindow {
     Q_OBJECT
   public:
     FirstStartWindow(EditorState& state, Messages& messages, QWidget* parent = nullptr);
@@ -37,16 +37,10 @@ class FirstStartWindow : public QWidget {
     void gameFolderChosen();
     // The demo game and a settings file pointing at it were written.
     void demoMade();
-    // The window closes, whatever the way: back to the overview.
-    void returned();
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     void choose_folder();
     void make_demo();
-    void leave();
 
     EditorState& state_;
     Messages& messages_;
