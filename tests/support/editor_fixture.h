@@ -86,16 +86,16 @@ inline QAction* menu_action(const QWidget& w, const char* name) {
 // The overview's menu entries that are enabled, in menu order.
 inline QStringList enabled_actions(const OverviewWindow& w) {
     QStringList out;
-    for (const char* n : {"Mnew", "Mopen", "Msave_as", "Mclose", "language_conversion", "Mreport",
-                          "exit", "Set_edit", "howto", "about"})
+    for (const char* n : {"Mnew", "Mopen", "Msave_as", "Mexport", "Mclose", "language_conversion",
+                          "Mreport", "exit", "Set_edit", "howto", "about"})
         if (menu_action(w, n)->isEnabled())
             out << n;
     return out;
 }
 inline const QStringList kAlways = {"exit", "Set_edit", "howto", "about"};
 inline const QStringList kNoCampaign = QStringList{"Mnew", "Mopen"} + kAlways;
-inline const QStringList kCampaign =
-    QStringList{"Mnew", "Mopen", "Msave_as", "Mclose", "language_conversion", "Mreport"} + kAlways;
+inline const QStringList kCampaign = QStringList{"Mnew", "Mopen", "Msave_as", "Mexport", "Mclose"} +
+                                     QStringList{"language_conversion", "Mreport"} + kAlways;
 
 // How far the editor gets before a test: started, DEMO.CAM opened through File > Open, or opened
 // with the overview shown as the active window.

@@ -187,17 +187,35 @@ class OverviewWindowFilesTest : public QObject {
     }
 
     // Open through the chooser shows the campaign (a double-click or Enter on the file opens it as
-    // well: the chooser's and the editor flow's tests). Save as offers the campaign's own name and
-    // folder, and writes the record byte for byte. The change counts until a write succeeds: not
-    // after a cancelled chooser, a No to the question, or a failed write.
+    // well: the chooser's and the editor flow's tests). Export as text and Save as write the
+    // campaign with the film name typed applied; Export leaves the record as it was and gives a
+    // name without an extension ".json". Save as offers the campaign's own name and folder, and
+    // writes the record byte for byte. The change counts until a write succeeds: not after a
+    // cancelled chooser, a No to the question, or a failed write.
     void openThenSaveAs() {
         Editor e(kShown);
         QCOMPARE(shown(e), (QStringList{"8", "1200", "victory.smk", "defeat.smk", "demo.txt",
                                         "Main Country : Germany"}));
         QCOMPARE(enabled_actions(e.overview()), kCampaign);
-        // The film name typed reaches the record at Save as; the prestige typed is folded and
-        // stored when Save as takes the focus from the field.
         e.type("Text3", "won");
+        // The file's bytes with win_smk (offset 4, 20 bytes) holding the typed name.
+        std::string expected = read_all(e.game.campaign_path());
+        expected.replace(4, 20, std::string("won.smk") + std::string(13, '\0'));
+        const CampaignRecord before = e.state.campaign;
+        QString proposed;
+        NativePath chosen = join_path(e.game.dir.path(), "demo-text");
+        e.overview().ask_text_export_path = [&](const QString& p) {
+            proposed = p;
+            return pathToQ(chosen);
+        };
+        e.trigger("Mexport");
+        QCOMPARE(proposed, pathToQ(join_path(e.state.settings.mf7_cam, "DEMO.json")));
+        CampaignRecord written;
+        std::string error;
+        QVERIFY2(campaign_from_text(read_all(NativePath(chosen.str() + ".json")), written, error),
+                 error.c_str());
+        QVERIFY(campaign_to_bytes(written) == expected && e.state.campaign == before);
+        // The prestige typed is folded and stored when Save as takes the focus from the field.
         e.type("Text2", "70000");
         e.trigger("Msave_as");
         FileChooser& chooser = e.windows.chooser();
@@ -217,10 +235,8 @@ class OverviewWindowFilesTest : public QObject {
 
         e.save_as("MyCamp", Answer::Yes);
         NativePath path = join_path(folder, "mycamp.cam");
-        std::string expected = read_all(e.game.campaign_path());
         expected[2] = char(4465 & 0xFF);
         expected[3] = char(4465 >> 8);
-        expected.replace(4, 20, std::string("won.smk") + std::string(13, '\0')); // win_smk
         QVERIFY(read_all(path) == expected);
         QVERIFY(!e.state.campaign_changed && !chooser.isVisible());
         QVERIFY(e.windows.chooser().target() == ChooserTarget{});
@@ -234,37 +250,6 @@ class OverviewWindowFilesTest : public QObject {
         QVERIFY(read_all(old) == expected);
         QCOMPARE(e.state.cam_name, "Old.CAM"_path);
         QVERIFY(!chooser.isVisible());
-    }
-
-    // File > Export as text writes the campaign as Save as would (the film name typed in Text3
-    // applied, its extension completed) and leaves the record as it was; a name without an
-    // extension gets ".json".
-    void exportAsText() {
-        Editor e;
-        QVERIFY(!e.action("Mexport")->isEnabled());
-        e.open();
-        QVERIFY(e.action("Mexport")->isEnabled());
-        QVERIFY(show_active(e.overview()));
-        e.type("Text3", "won");
-        const CampaignRecord before = e.state.campaign;
-        QString proposed;
-        NativePath chosen = join_path(e.game.dir.path(), "demo-text");
-        e.overview().ask_text_export_path = [&](const QString& p) {
-            proposed = p;
-            return pathToQ(chosen);
-        };
-        e.trigger("Mexport");
-        QCOMPARE(proposed, pathToQ(join_path(e.state.settings.mf7_cam, "DEMO.json")));
-        QVERIFY(e.msgs.shown.empty());
-        // The file's bytes with win_smk (offset 4, 20 bytes) holding the typed name.
-        std::string expected = read_all(e.game.campaign_path());
-        expected.replace(4, 20, std::string("won.smk") + std::string(13, '\0'));
-        CampaignRecord written;
-        std::string error;
-        QVERIFY2(campaign_from_text(read_all(NativePath(chosen.str() + ".json")), written, error),
-                 error.c_str());
-        QVERIFY(campaign_to_bytes(written) == expected);
-        QVERIFY(e.state.campaign == before);
     }
 
     // A Save as chooser belongs to the campaign it was opened for: whatever replaces that
