@@ -68,10 +68,23 @@ class ScenarioEditorTest : public QObject {
         QVERIFY(!state().campaign_changed);
     }
 
-    void acceptNeedsAScenarioFileName() {
+    // Cancel and the close box store nothing; accept needs a scenario file name.
+    void cancelStoresNothingAndAcceptNeedsAFileName() {
+        CampaignRecord before = state().campaign;
+        QVERIFY(open(3));
+        type_into(2, "5");
+        click("Command2");
+        QVERIFY(!state().campaign_changed && !w->isVisible());
+        // Edits of names count as changes even when cancelled; the close box stores nothing either.
+        // Opened again, the editor starts in the scenario file field, not where it was left.
+        QVERIFY(open(3));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(field(6)));
+        type_into(14, "other");
+        w->close();
+        QVERIFY(state().campaign_changed && state().campaign == before);
+
         QVERIFY(open(2));
         QCOMPARE(label3(), QString("Main country for this scenario is: Germany"));
-        CampaignRecord before = state().campaign;
         type_into(6, "");
         type_into(5, "777");
         click("Command1");
@@ -85,21 +98,6 @@ class ScenarioEditorTest : public QObject {
         QCOMPARE(state().campaign.scenarios[2].player_start_prestige, uint16_t(777));
         QVERIFY(!w->isVisible() && !w->isEnabled());
         QVERIFY(e->list1()->item(2)->text().endsWith("2 JUL  1942"));
-    }
-
-    void cancelLeavesTheRecordAsItWas() {
-        CampaignRecord before = state().campaign;
-        QVERIFY(open(3));
-        type_into(2, "5");
-        click("Command2");
-        QVERIFY(!state().campaign_changed && !w->isVisible());
-        // Edits of names count as changes even when cancelled; the close box stores nothing either.
-        // Opened again, the editor starts in the scenario file field, not where it was left.
-        QVERIFY(open(3));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(field(6)));
-        type_into(14, "other");
-        w->close();
-        QVERIFY(state().campaign_changed && state().campaign == before);
     }
 
     // Only a SHIFT + left click alone opens the text file, the extension added. The brilliant-
