@@ -3,19 +3,16 @@
 // campaign maker makes them.
 #include "model/campaign.h"
 #include "support/editor_fixture.h"
-#include "ui/common/look.h"
 #include "ui/common/qt_text.h"
 #include "ui/common/text_window.h"
 #include "ui/copy/copy_window.h"
 #include "ui/editor/scenario_editor.h"
 #include "ui/help/about_window.h"
-#include "ui/help/how_to_window.h"
 
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
-#include <QIcon>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -68,12 +65,6 @@ const Return kReturns[] = {
      }},
 };
 
-bool centred_over(const QWidget& w, const QWidget& owner) {
-    // Within the few pixels a window grows by when its style is applied on showing.
-    QPoint off = w.frameGeometry().center() - owner.frameGeometry().center();
-    return std::abs(off.x()) <= 4 && std::abs(off.y()) <= 4;
-}
-
 // Enter on a focused push button presses it in every window; on a listed file it chooses it.
 const struct {
     const char *what, *opener, *button;
@@ -94,26 +85,6 @@ const struct {
 class EditorWindowsTest : public QObject {
     Q_OBJECT
   private slots:
-    // Each box of the legend is painted in the colour it names; Return gives the overview back
-    // the focus.
-    void theLegendThenReturn() {
-        Editor e;
-        QVERIFY(show_active(e.overview()));
-        e.trigger("howto");
-        HowToWindow& w = e.windows.how_to();
-        const std::pair<QColor, const char*> legend[] = {
-            {Qt::white, "white"},     {look::kLightGreen, "green"},
-            {look::kCyan, "blue"},    {look::kGrey, "grey"},
-            {look::kLightRed, "red"}, {look::kYellow, "SHIFT + LEFTCLICK"}};
-        for (int i = 0; i < 6; ++i) {
-            auto* t = child<QPlainTextEdit>(w, qPrintable(QString("Text%1").arg(i + 1)));
-            QVERIFY(t->isReadOnly() && t->toPlainText().contains(legend[i].second));
-            QCOMPARE(look::background(t), legend[i].first);
-        }
-        click(w, "Command1");
-        QTRY_VERIFY(e.overview().isActiveWindow());
-    }
-
     // Back from another window, the focus is where the user left the overview, never in the
     // first field (the read-only scenario count).
     void theFocusReturnsWhereTheUserWas_data() { case_rows(kReturns); }
@@ -125,34 +96,6 @@ class EditorWindowsTest : public QObject {
         QVERIFY(QApplication::focusWidget());
         QCOMPARE(QApplication::focusWidget()->objectName(), QString(c.focus));
         QCOMPARE(e.list1()->currentRow(), c.focus == QString("List1") ? 3 : -1);
-    }
-
-    // About and the choosers open centred over the window that opened them, wherever it was moved
-    // since the last time; the editor, too, gets its focus back from its chooser. Each carries the
-    // desktop menu's icon.
-    void choosersAndAboutOpenOverTheirWindow() {
-        Editor e(kShown);
-        for (QPoint at : {QPoint(0, 0), QPoint(60, 40)}) {
-            e.overview().move(at);
-            e.trigger("about");
-            QVERIFY(centred_over(e.windows.about(), e.overview()));
-            click(e.windows.about(), "Command1");
-            QTest::mouseDClick(e.field("Text3"), Qt::LeftButton);
-            QVERIFY(centred_over(e.windows.chooser(), e.overview()));
-            e.windows.chooser().close();
-        }
-        ScenarioEditor& editor = e.edit(3);
-        editor.move(30, 20);
-        QTRY_VERIFY(QApplication::activeWindow() == &editor);
-        QTest::mouseDClick(editor.field(7), Qt::LeftButton);
-        QVERIFY(e.windows.chooser().isVisible());
-        QVERIFY(centred_over(e.windows.chooser(), editor));
-        QCOMPARE(e.windows.chooser().windowIcon().pixmap(32).toImage(),
-                 QIcon(QStringLiteral(":/icons/mf7edit.svg")).pixmap(32).toImage());
-        // Back in the editor, the focus is in the field that asked for the chooser.
-        e.windows.chooser().close();
-        QTRY_VERIFY(QApplication::activeWindow() == &editor);
-        QCOMPARE(QApplication::focusWidget(), editor.field(7));
     }
 
     // Screen readers announce each input by a name of its own, its label's text or a name saying
@@ -246,6 +189,8 @@ class EditorWindowsTest : public QObject {
             click(*waited_for, "Command2");
         QVERIFY(editor.isEnabled() && !e.overview().isEnabled());
         QCOMPARE(editor.field(7)->text(), chooser ? QString("panzer.smk") : QString("fjord.smk"));
+        // Back in the editor, the focus is in the field that asked for the other window.
+        QTRY_COMPARE(QApplication::focusWidget(), editor.field(chooser ? 7 : 25));
         click(editor, "Command1");
         QVERIFY(e.overview().isEnabled());
         QCOMPARE(e.state.selected_scn, int16_t(1));
