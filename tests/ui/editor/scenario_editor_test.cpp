@@ -1,5 +1,5 @@
-// The scenario editor through its real fields: the rules on leaving a field, storing, cancelling,
-// the text-window requests and the tab order; and the scenario list it opens.
+// The scenario editor through its real fields: the rules on leaving a field, storing, cancelling
+// and the text-window requests; and the scenario list it opens.
 #include "model/scenario_edit.h"
 #include "support/editor_fixture.h"
 #include "ui/editor/scenario_editor.h"
@@ -89,7 +89,6 @@ class ScenarioEditorTest : public QObject {
         type_into(5, "777");
         click("Command1");
         QCOMPARE(e->msgs.texts(), Texts{"F3-I01: You need to select a Scenario filename"});
-        QVERIFY(e->msgs.shown[0].information_icon);
         QVERIFY(state().campaign == before && w->isVisible());
         QCOMPARE(label3(), QString());
 
@@ -123,20 +122,6 @@ class ScenarioEditorTest : public QObject {
                  pathToQ(join_path(state().settings.mf7_txt, ".abc.txt")));
         QVERIFY(!w->isEnabled());
         QVERIFY(!state().campaign_changed);
-    }
-
-    void tabOrderFollowsTheGameEditor() {
-        QVERIFY(open(1));
-        field(6)->setFocus(Qt::TabFocusReason);
-        QStringList visited;
-        for (int i = 0; i < 19; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << QApplication::focusWidget()->objectName();
-        }
-        QCOMPARE(visited,
-                 (QStringList{"Text9", "Text10", "Text16", "Text11", "Text19", "Text25", "Text20",
-                              "Text28", "Text34", "Text29", "Text37", "Text43", "Text38", "Text2",
-                              "Text3", "Text4", "Text5", "Command1", "Text6"}));
     }
 
     // The scenario list's lines are cut from the overview rows, rebuilt or written over, and
