@@ -111,8 +111,7 @@ struct Editor {
     int quits = 0;
 
     explicit Editor(Start start = Start::Started) {
-        RecordingMessages ignore;
-        write_settings(state.settings, "3.0.1", game.dir.path(), ignore);
+        write_settings(state.settings, "3.0.1", game.dir.path(), msgs);
         windows.quit = [this] { ++quits; };
         windows.start();
         msgs.clear();
