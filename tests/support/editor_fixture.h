@@ -67,8 +67,7 @@ inline QStringList rows(QListWidget* list) {
 
 using Texts = std::vector<std::string>;
 
-// A QtTest table of the cases, one row per case named by its `what`; the test function then
-// takes its case with fetched(cases).
+// A QtTest row per case, named by its `what`; the test then takes its case with fetched(cases).
 template <class Case, std::size_t N> void case_rows(const Case (&cases)[N]) {
     QTest::addColumn<int>("case");
     for (std::size_t i = 0; i < N; ++i)
@@ -97,8 +96,7 @@ inline const QStringList kNoCampaign = QStringList{"Mnew", "Mopen"} + kAlways;
 inline const QStringList kCampaign = QStringList{"Mnew", "Mopen", "Msave_as", "Mexport", "Mclose"} +
                                      QStringList{"language_conversion", "Mreport"} + kAlways;
 
-// How far the editor gets before a test: started, DEMO.CAM opened through File > Open, or opened
-// with the overview shown as the active window.
+// How far the editor gets: started, DEMO.CAM opened by File > Open, or opened and shown active.
 enum class Start { Started, Opened, Shown };
 inline constexpr Start kOpened = Start::Opened, kShown = Start::Shown;
 

@@ -5,7 +5,6 @@
 #include "ui/editor/scenario_editor.h"
 #include "ui/editor/scenario_list_window.h"
 
-#include <QtTest>
 #include <QtWidgets>
 #include <memory>
 
@@ -124,8 +123,7 @@ class ScenarioEditorTest : public QObject {
         QVERIFY(!state().campaign_changed);
     }
 
-    // The scenario list's lines are cut from the overview rows, rebuilt or written over, and
-    // emptied by Close.
+    // The scenario list's lines are cut from the overview rows; Close empties the list.
     void theScenarioListLinesAreNumberNameAndDate() {
         std::vector<OverviewRow> rows = e->game.rows();
         ScenarioListWindow w(state(), e->msgs);

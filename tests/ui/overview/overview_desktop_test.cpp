@@ -130,9 +130,8 @@ class OverviewDesktopTest : public QObject {
         QCOMPARE(rows(e.list1()).size(), int(e.state.campaign.scenario_count));
     }
 
-    // Typing a header name is a step of its own: undo and redo move through exactly what the
-    // user did, and the unsaved mark stays while a typed name differs from the saved one. A name
-    // still being typed becomes a step before undo moves.
+    // Typing a header name is a step of its own, and a name still being typed becomes one before
+    // undo moves; the unsaved mark stays while a typed name differs from the saved one.
     void typedNamesAreStepsOfTheirOwn() {
         Editor e(kShown);
         QLineEdit *t3 = e.field("Text3"), *t4 = e.field("Text4");
@@ -159,9 +158,8 @@ class OverviewDesktopTest : public QObject {
         QVERIFY(t4->text() == "typed3.smk" && t3->text() == "typed2.smk");
     }
 
-    // Save as, which puts the typed names into the record, and Use these settings with nothing
-    // changed record no step, and the latter leaves the saved campaign unmarked. Undo back to the
-    // last save is clean again; Open starts a new history.
+    // Save as (which puts the typed names into the record) and an unchanged "Use these settings"
+    // record no step; undo back to the last save is clean again; Open starts a new history.
     void savingMarksTheCleanStateAndRecordsNoStep() {
         Editor e(kShown);
         type_over(e, "Text3", "new");
@@ -182,7 +180,6 @@ class OverviewDesktopTest : public QObject {
         QVERIFY(e.state.campaign_changed);
         // One recent entry per file, under its name on disk.
         QCOMPARE(recent_campaigns::list(), QStringList{pathToQ(e.game.campaign_path())});
-        // Open starts a new history.
         e.open();
         QVERIFY(!e.action("Mundo")->isEnabled());
     }
@@ -235,9 +232,8 @@ class OverviewDesktopTest : public QObject {
         QCOMPARE(recent_campaigns::list(), c.campaign ? QStringList{pathToQ(path)} : QStringList{});
     }
 
-    // A recent entry and a dropped campaign ask about unsaved changes as Open does: a missing
-    // file leaves the recent list (and the campaign on screen, typed names too), the dropped one
-    // opens after a No. The list keeps the last eight, newest first.
+    // A recent entry and a drop ask about unsaved changes as Open does: a missing file leaves the
+    // list (and the campaign on screen), the dropped one opens after a No. It keeps the last eight.
     void recentEntriesAndDropsAskFirst() {
         Editor e(kOpened);
         recent_campaigns::add("/nowhere/gone.cam");

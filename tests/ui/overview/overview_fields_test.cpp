@@ -1,7 +1,6 @@
-// The overview's header and trailer fields: prestige folding, extensions, trimming, the clicks
-// that count as changes and the SHIFT + left click of Text5 (the chooser they open is the
-// chooser's test); and its scenario list: selection, editing requests, and the insert and delete
-// buttons (whose rules the list editing core test covers).
+// The overview's header and trailer fields (prestige folding, extensions, trimming, the clicks that
+// count as changes, the SHIFT + left click of Text5) and its scenario list: selection, editing
+// requests, and the insert and delete buttons.
 #include "support/editor_fixture.h"
 #include "ui/common/text_window.h"
 
@@ -137,8 +136,8 @@ class OverviewWindowFieldsTest : public QObject {
     }
 
     // Tabbing into the list, or a CTRL + click on the selected row, leaves the highlighted row
-    // and the selected one the same. Enter then asks to edit the current row as a double-click
-    // does (the editor flow's test); below the last row there is nothing to edit.
+    // and the selected one the same. Enter asks to edit the current row; below the last row there
+    // is nothing to edit.
     void theHighlightedRowIsTheSelectedOneAndEnterEditsIt() {
         Editor e(kShown);
         auto highlighted = [&e] {
