@@ -1,20 +1,10 @@
 // The campaign map's drawing: what each box and arrow shows, its pictures and its layout.
 #include "map/map_layout.h"
 #include "model/campaign_graph.h"
-#include "model/overview.h"
-#include "support/editor_fixture.h"
 #include "support/map_items.h"
-#include "support/temp_dir.h"
-#include "ui/common/qt_text.h"
-#include "ui/map/campaign_map_window.h"
-#include "ui/map/map_scene.h"
 
-#include <QAbstractGraphicsShapeItem>
 #include <QGraphicsPathItem>
 #include <QGraphicsPolygonItem>
-#include <QGraphicsScene>
-#include <QGraphicsSimpleTextItem>
-#include <QGraphicsView>
 #include <QImage>
 #include <QImageReader>
 #include <QSignalSpy>
