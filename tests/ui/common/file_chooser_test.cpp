@@ -1,6 +1,5 @@
 // The file chooser: what its button and a double-click hand to the overview and
 // to the scenario editor.
-#include "model/demo_game.h"
 #include "support/editor_fixture.h"
 #include "ui/common/chooser_setup.h"
 #include "ui/editor/scenario_editor.h"

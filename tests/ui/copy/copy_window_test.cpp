@@ -39,10 +39,8 @@ class CopyWindowTest : public QObject {
         QCOMPARE(rows(child<QListWidget>(w, "File1")), QStringList{"old.txt"});
 
         auto* dir1 = child<QListWidget>(w, "Dir1");
-        QCOMPARE(folder_row(dir1, "/"), 0);
         double_click_row(dir1, folder_row(dir1, "deu"));
         QCOMPARE(rows(child<QListWidget>(w, "File1")), QStringList{"a.deu"});
-        QCOMPARE(folder_row(dir1, "deu"), dir1->count() - 1);
 
         w.activateWindow();
         QTRY_VERIFY(QApplication::activeWindow() == &w);

@@ -188,7 +188,6 @@ class MapDrawingTest : public QObject {
             {"to", false, [](CampaignGraph& g) { g.edges[0].to = 0; }},
             {"kind", false, [](CampaignGraph& g) { g.edges[1].kind = GotoKind::Invalid; }},
             {"if played", false, [](CampaignGraph& g) { g.edges[1].if_played = 4; }},
-            {"arrow less", false, [](CampaignGraph& g) { g.edges.pop_back(); }},
         };
         const std::string key = layout_key(base);
         for (const auto& c : changes) {
