@@ -5,11 +5,9 @@
 #include "ui/map/map_scene.h"
 
 #include <QAbstractGraphicsShapeItem>
-#include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QGraphicsSimpleTextItem>
 #include <QGraphicsView>
-#include <QTest>
 
 namespace mf7::test {
 

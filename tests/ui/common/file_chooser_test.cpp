@@ -1,6 +1,5 @@
 // The file chooser: what its button and a double-click hand to the overview and
 // to the scenario editor.
-#include "model/demo_game.h"
 #include "support/editor_fixture.h"
 #include "ui/common/chooser_setup.h"
 #include "ui/editor/scenario_editor.h"
@@ -21,7 +20,6 @@ const struct NameField {
 } kOverviewNameFields[] = {
     {"Text3, button", "Text3", "Intro.SMK", &CampaignRecord::win_smk, false},
     {"Text4 by Enter, double-click", "Text4", "Intro.SMK", &CampaignRecord::lose_smk, true},
-    {"Text5, button", "Text5", "Brief.TXT", &CampaignRecord::description_txt, false},
 };
 
 } // namespace
@@ -29,18 +27,15 @@ const struct NameField {
 class FileChooserTest : public QObject {
     Q_OBJECT
   private slots:
-    // Double-click or Enter in one of the overview's name fields opens the chooser on its
-    // folder. The button puts the name, made lower case with its extension, into the field only
-    // (Save as stores it); a double-click stores the name as listed at once and keeps the
-    // selection caption.
+    // Double-click or Enter in an overview name field opens the chooser on its folder. The button
+    // puts the name, lower case with its extension, into the field only (Save as stores it); a
+    // double-click stores the name as listed at once and keeps the selection caption.
     void theOverviewsNameFields_data() { case_rows(kOverviewNameFields); }
     void theOverviewsNameFields() {
         const auto& [what, name, listed, stored_in, keys] = fetched(kOverviewNameFields);
         Editor e(kOpened);
         QVERIFY(show_active(e.overview()));
-        const bool text5 = QLatin1String(name) == "Text5";
-        const Settings& s = e.state.settings;
-        QVERIFY(demo::write_bytes(join_path(text5 ? s.mf7_txt : s.mf7_smk, listed), "x"));
+        QVERIFY(demo::write_bytes(join_path(e.state.settings.mf7_smk, listed), "x"));
         const TextField& stored = e.state.campaign.*stored_in;
         const std::string before = field_text(stored);
         click_row(e.list1(), 4);
