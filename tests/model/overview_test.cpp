@@ -29,21 +29,6 @@ TEST(Overview, FillsHeaderRowsAndMainCountry) {
     EXPECT_TRUE(game.msgs.shown.empty());
 }
 
-// The list's fixed columns: number in 2, three blanks, the name in 20, four gotos in 9 each
-// followed by the alternative's mark, the date right-aligned in 20.
-TEST(Overview, FormatsTheFixedColumns) {
-    OverviewRow a;
-    a.number = 12;
-    a.file = make_text_field("AB.SCN");
-    a.file[8] = '\0';
-    a.gotos = {254, -3, 0, 1234};
-    a.alternative = {false, true, false, true};
-    a.date = "12 ERR  1939";
-    EXPECT_EQ(format_overview_row(a),
-              "12   AB.SCN              "
-              "      254        -3*        0      1234*        12 ERR  1939");
-}
-
 class CountryTest : public ::testing::Test, public DemoGame {};
 
 // The names come from the game file, read once per run. A first scenario not found has an

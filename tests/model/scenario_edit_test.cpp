@@ -99,17 +99,17 @@ TEST_F(ScenarioEditTest, StoreWritesTheTextsAndKeepsTheByteBlocks) {
         EXPECT_EQ(bytes.substr(416 + 30 * k, 6), std::string("\xFE\0\xFE\0\xFE\0", 6));
 }
 
-// The row is rebuilt from the stored slot with this scenario's date only and its alternative
-// gotos marked (not for a negative if_played); only storing the first scenario refreshes the
-// overview's main country.
+// The row is rebuilt from the stored slot with this scenario's date only, negative gotos as such
+// and its alternative gotos marked (not for a negative if_played); only storing the first scenario
+// refreshes the overview's main country.
 TEST_F(ScenarioEditTest, StoreRebuildsTheOverviewRowAndMarksTheCampaign) {
     EditorTexts t = opened(0).texts;
     t.names[0] = "MALTA.SCN";
-    t.gotos = {"12", "0", "0", "12", "2", "0", "12", "0", "0", "12", "-1", "0"};
+    t.gotos = {"12", "0", "0", "12", "2", "0", "12", "0", "0", "-3", "-1", "0"};
     auto r = store_scenario_edits(state, t, msgs);
     ASSERT_TRUE(r);
     EXPECT_EQ(format_overview_row(r->row), " 0   MALTA.SCN" + std::string(11, ' ') +
-                                               "       12        12*       12        12 " +
+                                               "       12        12*       12        -3 " +
                                                pad_left(" 2 JUL  1942", 20));
     EXPECT_EQ(r->main_country, "Main Country : Italy");
     EXPECT_TRUE(state.campaign_changed);
