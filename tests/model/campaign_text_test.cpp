@@ -66,11 +66,8 @@ TEST(CampaignText, NamesArePlainStringsOnlyWhenTheyComeBackSo) {
             out += "\\u0000";
         return out;
     };
-    struct Row {
-        std::string bytes; // NUL padded to 20
-        std::string json;
-    };
-    std::vector<Row> rows = {
+    // The name's bytes (NUL padded to 20) and its value in the text.
+    const std::vector<std::pair<std::string, std::string>> rows = {
         {"", R"("")"},
         {"SCN01.SCN", R"("SCN01.SCN")"},
         {"Caf\xE9 \x80.txt", R"("Café €.txt")"},
@@ -81,12 +78,12 @@ TEST(CampaignText, NamesArePlainStringsOnlyWhenTheyComeBackSo) {
         {std::string("AB\0CD", 5), R"({"raw": "AB\u0000CD)" + nuls(15) + "\"}"},
         {"\x81\x8D\x8F\x90\x9D", R"({"raw": "\u0081\u008d\u008f\u0090\u009d)" + nuls(15) + "\"}"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.json);
+    for (const auto& [bytes, json] : rows) {
+        SCOPED_TRACE(json);
         CampaignRecord cam;
-        std::copy(row.bytes.begin(), row.bytes.end(), cam.win_smk.begin());
+        std::copy(bytes.begin(), bytes.end(), cam.win_smk.begin());
         std::string text = campaign_to_text(cam);
-        EXPECT_EQ(split_lines_any(text)[3], "  \"win_smk\": " + row.json + ",");
+        EXPECT_EQ(split_lines_any(text)[3], "  \"win_smk\": " + json + ",");
         EXPECT_EQ(bytes_of(text), campaign_to_bytes(cam));
     }
 }

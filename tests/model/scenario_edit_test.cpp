@@ -128,22 +128,20 @@ TEST_F(ScenarioEditTest, StoreRebuildsTheOverviewRowAndMarksTheCampaign) {
 TEST_F(ScenarioEditTest, ChooserHandsTheNormalisedNameToItsFieldOnly) {
     state.settings.set_mf7text("*.deu");
     const std::string bug = "F2-E01: This program has got a bug, please report the errornumber.";
-    struct Case {
-        int control;
-        std::string in, out; // out is empty for a refused control
-    } cases[] = {
+    // The control, the chosen name and the field's text (none for a refused control).
+    const std::tuple<int, std::string, std::string> cases[] = {
         {6, "SEDAN.SCN", "sedan.scn"}, {44, "  INTRO ", "intro.smk"}, {42, "a.smk", "a.smk.mus"},
         {9, "Brief", "brief.deu"},     {1, "some.smk", ""},           {10, "some.smk", ""},
         {45, "some.smk", ""},          {0, "some.smk", ""},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.control);
+    for (const auto& [control, name, text] : cases) {
+        SCOPED_TRACE(control);
         msgs.clear();
-        ChooserDispatch d = pick(c.control, c.in);
-        const bool refused = c.out.empty();
+        ChooserDispatch d = pick(control, name);
+        const bool refused = text.empty();
         EXPECT_EQ(d.applied, !refused);
-        EXPECT_EQ(d.control, refused ? 0 : c.control);
-        EXPECT_EQ(d.text, c.out);
+        EXPECT_EQ(d.control, refused ? 0 : control);
+        EXPECT_EQ(d.text, text);
         if (refused) {
             EXPECT_EQ(msgs.texts(), std::vector{bug});
         }

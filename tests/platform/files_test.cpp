@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <tuple>
 
 #ifndef _WIN32
 #include <fcntl.h>
@@ -27,24 +28,23 @@ using namespace mf7;
 using namespace mf7::test;
 
 TEST(CopyFileAtomic, CopiesWholeFilesAndPatchesOnlyTheHead) {
-    struct Case {
-        std::size_t size, head;
-    } cases[] = {{0, 16}, {10, 16}, {16, 16}, {300 * 1024, 11350}, {200000, 0}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.size);
+    const std::pair<std::size_t, std::size_t> cases[] = {
+        {0, 16}, {10, 16}, {16, 16}, {300 * 1024, 11350}, {200000, 0}};
+    for (const auto& [size, head] : cases) {
+        SCOPED_TRACE(size);
         TempDir dir;
-        std::string source(c.size, '\0');
-        for (std::size_t i = 0; i < c.size; ++i)
+        std::string source(size, '\0');
+        for (std::size_t i = 0; i < size; ++i)
             source[i] = static_cast<char>((i * 31 + 7) % 256);
         ASSERT_TRUE(demo::write_bytes(dir.file("s"), source));
-        auto patch = [](std::string& head) {
-            if (!head.empty())
-                head[0] = 'X';
+        auto patch = [](std::string& bytes) {
+            if (!bytes.empty())
+                bytes[0] = 'X';
         };
         FileError error;
-        ASSERT_TRUE(copy_file_atomic(dir.file("s"), dir.file("d"), error, c.head, patch));
+        ASSERT_TRUE(copy_file_atomic(dir.file("s"), dir.file("d"), error, head, patch));
         std::string expected = source;
-        if (c.head > 0 && !expected.empty())
+        if (head > 0 && !expected.empty())
             expected[0] = 'X';
         EXPECT_EQ(read_all(dir.file("d")), expected);
     }
@@ -275,22 +275,18 @@ TEST(ReadFile, OnlyRegularFilesWithinTheLimit) {
     TempDir dir;
     ASSERT_TRUE(demo::write_bytes(dir.file("big"), std::string(kReadLimit + 1, 'b')));
     ::mkfifo(dir.file("fifo").str().c_str(), 0600);
-    struct Case {
-        NativePath path;
-        std::string error;
-        std::size_t max;
-    } cases[] = {
+    const std::tuple<NativePath, std::string, std::size_t> cases[] = {
         {dir.file("big"), "File too large", std::string::npos},
         {dir.file("big"), "", 10},
         {dir.file("fifo"), "Not a regular file", std::string::npos},
         {dir.path(), "Is a directory", std::string::npos},
     };
-    for (const Case& c : cases) {
+    for (const auto& [path, fails_with, max] : cases) {
         std::string bytes;
         FileError error;
-        EXPECT_EQ(read_file(c.path, bytes, error, c.max), c.error.empty()) << c.path.str();
-        EXPECT_EQ(error.text, c.error);
-        EXPECT_EQ(bytes.size(), c.error.empty() ? c.max : 0);
+        EXPECT_EQ(read_file(path, bytes, error, max), fails_with.empty()) << path.str();
+        EXPECT_EQ(error.text, fails_with);
+        EXPECT_EQ(bytes.size(), fails_with.empty() ? max : 0);
     }
 }
 #endif
