@@ -42,8 +42,6 @@ TEST(FieldRules, GotoRange) {
     }
 }
 
-// Loading, saving and their failures go through the text window's tests, the file's path through
-// the overview's.
 TEST(TextFile, LinesEndAtCrAndEachGetsCrLf) {
     const std::pair<std::string, std::string> cases[] = {
         {"a\r\nb\r\n", "a\r\nb\r\n"},

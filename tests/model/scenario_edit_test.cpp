@@ -199,25 +199,23 @@ TEST(ScenarioReader, DateCountryAndTheCampaignsChecks) {
 }
 
 // A missing file is told apart from a blank name; a short file reads the rest as zero.
-TEST(ScenarioReader, MissingUnnamedAndShortFiles) {
-    DemoGame game;
-    EditorState& state = game.state;
+TEST_F(ScenarioEditTest, ReaderTellsMissingFromUnnamedAndReadsShortFilesOut) {
     state.last_scn_country = "Italy";
-    ScenarioSummary missing = get_scn_data(state, "NOPE.SCN", game.msgs);
+    ScenarioSummary missing = get_scn_data(state, "NOPE.SCN", msgs);
     EXPECT_EQ(missing.date_text, "**not found**");
     EXPECT_TRUE(missing.named && !missing.found && !missing.country);
-    ScenarioSummary unnamed = get_scn_data(state, "", game.msgs);
+    ScenarioSummary unnamed = get_scn_data(state, "", msgs);
     EXPECT_EQ(unnamed.date_text, "");
     EXPECT_FALSE(unnamed.named);
 
     demo::ScnSpec fields;
     fields.size = 500;
     write_scenario(state.settings, "short.scn", fields);
-    ScenarioDetails read = read_scenario_details(state.settings, "short.scn", game.msgs);
+    ScenarioDetails read = read_scenario_details(state.settings, "short.scn", msgs);
     ASSERT_TRUE(read.found && read.data);
     EXPECT_EQ(read.data->at(300), static_cast<uint8_t>(demo::make_scenario_bytes(fields)[300]));
     EXPECT_EQ(read.data->at(11250), 0);
-    ScenarioDetails gone = read_scenario_details(state.settings, "GONE.SCN", game.msgs);
+    ScenarioDetails gone = read_scenario_details(state.settings, "GONE.SCN", msgs);
     EXPECT_FALSE(gone.found || gone.data);
-    EXPECT_TRUE(game.msgs.shown.empty());
+    EXPECT_TRUE(msgs.shown.empty());
 }
