@@ -24,8 +24,8 @@ TEST(Overview, FillsHeaderRowsAndMainCountry) {
                                                   pad_left(" 1 SEP  1939", 20));
     EXPECT_EQ(format_overview_row(f.rows[3]).substr(65), pad_left("**not found**", 20));
     EXPECT_EQ(format_overview_row(f.rows[5]).substr(65), std::string(20, ' '));
-    EXPECT_TRUE(f.rows[3].file_missing);
-    EXPECT_FALSE(f.rows[0].file_missing || f.rows[5].file_missing);
+    EXPECT_EQ((std::array{f.rows[0].file_missing, f.rows[3].file_missing, f.rows[5].file_missing}),
+              (std::array{false, true, false}));
     EXPECT_TRUE(game.msgs.shown.empty());
 }
 

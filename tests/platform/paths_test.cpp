@@ -79,7 +79,6 @@ TEST(Paths, GameNamesFoundInFoldersOfAnyName) {
 // holds stays game text, any other is carried as it is.
 TEST(Paths, MessagesShowPathsWhole) {
     const std::pair<std::string, std::string> cases[] = {
-        {"/home/ann/camp.cam", "/home/ann/camp.cam"},
         {"/home/Zoë/Æ.cam", "/home/Zo\xEB/\xC6.cam"},
         {"/t/Łódź Игры/saved.cam", std::string(1, '\0') + "/t/Łódź Игры/saved.cam" + '\0'},
     };
@@ -102,7 +101,6 @@ TEST(Cp1252, EveryByteSurvivesARoundTrip) {
 TEST(Drives, DriveOfAPath) {
     std::vector<NativePath> drives = paths({"/", "/home/ann", "/media/ann/USB", "/mnt/data"});
     const std::pair<const char*, const char*> cases[] = {
-        {"/usr/share", "/"},
         {"/home/anna", "/"}, // a longer name is not inside /home/ann
         {"/media/ann/USB", "/media/ann/USB"},
         {"/mnt/data/MF/CAMPAIGN", "/mnt/data"},
