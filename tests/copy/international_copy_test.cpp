@@ -58,12 +58,12 @@ struct SmallGame : Game {
     }
 };
 
-// Every file below folder with its bytes, names relative to folder.
+// Every file below folder with its bytes, names relative to folder and separated by '/'.
 std::map<std::string, std::string> tree(const NativePath& folder) {
     std::map<std::string, std::string> out;
     for (const auto& e : std::filesystem::recursive_directory_iterator(to_native(folder)))
         if (e.is_regular_file())
-            out[std::filesystem::relative(e.path(), to_native(folder)).string()] =
+            out[std::filesystem::relative(e.path(), to_native(folder)).generic_string()] =
                 read_all(from_native(e.path()));
     return out;
 }
@@ -71,16 +71,13 @@ std::map<std::string, std::string> tree(const NativePath& folder) {
 } // namespace
 
 // A folder where a copy should go makes that copy fail: here a text's and a scenario's.
-TEST(InternationalCopy, DeuCopyAsksThenReportsEachFileItsFailuresAndProgress) {
+TEST(InternationalCopy, DeuCopyAsksThenReportsEachFileAndItsFailures) {
     SmallGame g;
     const Settings& s = g.state.settings;
     NativePath t = g.target.path();
     for (const char* name : {"a_bv.deu", "ALPHA.SCN"})
         std::filesystem::create_directories(to_native(g.target.file(name)));
-    std::vector<int> done; // -1 for a call with a wrong total
-    CopyOptions o;
-    o.progress = [&done](int d, int total) { done.push_back(total == 16 ? d : -1); };
-    CopyResult r = g.copy("DEU", {}, o);
+    CopyResult r = g.copy("DEU");
     EXPECT_EQ(
         split_lines_cr(r.report),
         (std::vector<std::string>{
@@ -106,9 +103,6 @@ TEST(InternationalCopy, DeuCopyAsksThenReportsEachFileItsFailuresAndProgress) {
     EXPECT_EQ(read_all(join_path(t, "Beta.deu")), read_all(join_path(s.mf7_txt, "beta.txt")));
     // The campaign copy is the record as held, blanks and all: a copy is not a save.
     EXPECT_EQ(read_all(join_path(t, "CAMP.CAM")), campaign_to_bytes(g.state.campaign));
-    // A step per text field, two per scenario file with its text, one per description and
-    // campaign.
-    EXPECT_EQ(done, (std::vector<int>{1, 2, 3, 4, 5, 7, 8, 9, 10, 11, 12, 14, 15, 16}));
     // Without the target folder nothing is tried (the batch tool's test checks the message).
     EXPECT_FALSE(g.copy("txt", g.target.file("gone")).done);
 }
@@ -124,12 +118,9 @@ TEST(InternationalCopy, NamesDifferingOnlyInCaseAreOneFile) {
     a.outcome[L].txt = make_text_field("\xE4RGER.txt");  // äRGER.txt
     demo::write_bytes(join_path(s.mf7_txt, "ärger.txt"), "x");
     ASSERT_TRUE(g.copy("fra").done);
-    std::vector<std::string> names;
-    for (const auto& [name, bytes] : tree(g.target.path()))
-        names.push_back(name);
-    EXPECT_EQ(names, (std::vector<std::string>{"ALPHA.SCN", "BETA.txt", "Beta.fra", "CAMP.CAM",
-                                               "a_bv.fra", "alphabrf.fra", "b.fra", "camp.fra",
-                                               "report.fra", "Ärger.fra"}));
+    EXPECT_EQ(list_files(g.target.path(), "*"),
+              paths({"a_bv.fra", "ALPHA.SCN", "alphabrf.fra", "b.fra", "Beta.fra", "BETA.txt",
+                     "CAMP.CAM", "camp.fra", "report.fra", "Ärger.fra"}));
 }
 
 TEST(InternationalCopy, CopyIntoTheSourceFoldersKeepsTheSources) {
@@ -210,13 +201,11 @@ TEST(InternationalCopy, NamesThatLeaveTheTargetAreNotCopied) {
         EXPECT_TRUE(has_line(lines, trim(in(s.mf7_scn, name)) + refused)) << name;
     EXPECT_TRUE(has_line(lines, in(s.mf7_txt, "x/../camp.txt") + refused));
     EXPECT_TRUE(has_line(lines, g.state.cam_path.str() + refused));
-    for (auto& [native_name, bytes] : tree(g.dir.path())) {
-        std::string name = native_name;
-        std::replace(name.begin(), name.end(), '\\', '/');
+    for (auto& [name, bytes] : tree(g.dir.path())) {
         // Only files directly in the target may be new or changed.
         bool in_target =
             name.starts_with("SCENARIO/copy/") && name.find('/', 14) == std::string::npos;
-        EXPECT_TRUE(in_target || before[native_name] == bytes) << name;
+        EXPECT_TRUE(in_target || before[name] == bytes) << name;
     }
 }
 

@@ -1,5 +1,7 @@
 #include "platform/paths.h"
 
+#include "platform/cp1252.h"
+#include "platform/drives.h"
 #include "platform/messages.h"
 
 #include "model/demo_game.h"
@@ -47,10 +49,8 @@ TEST(Paths, FoldsLatinGreekAndCyrillicCase) {
 }
 
 TEST(Paths, GameNamesFoundInFoldersOfAnyName) {
-    struct Case {
-        std::string on_disk;   // the file's name as the file system holds it
-        std::string game_name; // Windows-1252, as a game file names it
-    } cases[] = {
+    // The file's name as the file system holds it, and as a game file names it (Windows-1252).
+    const std::pair<std::string, std::string> cases[] = {
         {"Zürich.scn", "Z\xFCrich.scn"},
         {"ZÜRICH.SCN", "z\xFCrich.scn"},
         {"ЛЕС.txt", "\xC6.txt"}, // the name is not there: its UTF-8 form comes back
@@ -58,17 +58,17 @@ TEST(Paths, GameNamesFoundInFoldersOfAnyName) {
         {"Z\xFCrich.scn", "Z\xFCrich.scn"}, // a tree unpacked byte for byte
 #endif
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.on_disk);
+    for (const auto& [on_disk, game_name] : cases) {
+        SCOPED_TRACE(on_disk);
         TempDir dir;
         NativePath folder = dir.file("Łódź 東京 Игры");
-        ASSERT_TRUE(demo::write_bytes(join_path(folder, NativePath(c.on_disk)), "x"));
+        ASSERT_TRUE(demo::write_bytes(join_path(folder, NativePath(on_disk)), "x"));
         // Windows finds a name as spelled; elsewhere it comes back as the folder holds it.
         auto found = [](const NativePath& path) { return fold_path(resolve_path(path)); };
         EXPECT_EQ(found(dir.file("łÓdŹ 東京 иГРЫ")), fold_path(folder));
-        bool there = c.game_name != "\xC6.txt";
-        EXPECT_EQ(found(join_game_name(folder, c.game_name)),
-                  fold_path(join_path(folder, NativePath(there ? c.on_disk : "Æ.txt"))));
+        bool there = game_name != "\xC6.txt";
+        EXPECT_EQ(found(join_game_name(folder, game_name)),
+                  fold_path(join_path(folder, NativePath(there ? on_disk : "Æ.txt"))));
     }
     // Reports hold game text: what Windows-1252 cannot hold becomes '?'.
     EXPECT_EQ(path_as_text("Łódź Æ"_path), "?\xF3"
@@ -78,16 +78,53 @@ TEST(Paths, GameNamesFoundInFoldersOfAnyName) {
 // Messages are game text too, but the screen shows every path in them whole: a path Windows-1252
 // holds stays game text, any other is carried as it is.
 TEST(Paths, MessagesShowPathsWhole) {
-    struct Case {
-        std::string path, in_message;
-    } cases[] = {
-        {"/home/ann/camp.cam", "/home/ann/camp.cam"},
+    const std::pair<std::string, std::string> cases[] = {
         {"/home/Zoë/Æ.cam", "/home/Zo\xEB/\xC6.cam"},
         {"/t/Łódź Игры/saved.cam", std::string(1, '\0') + "/t/Łódź Игры/saved.cam" + '\0'},
     };
-    for (const Case& c : cases) {
-        std::string message = "Save \xE9 " + path_in_message(NativePath(c.path)) + " \x80?";
-        EXPECT_EQ(message, "Save \xE9 " + c.in_message + " \x80?");
-        EXPECT_EQ(message_to_utf8(message), "Save é " + c.path + " €?");
+    for (const auto& [path, in_message] : cases) {
+        std::string message = "Save \xE9 " + path_in_message(NativePath(path)) + " \x80\x9F";
+        EXPECT_EQ(message, "Save \xE9 " + in_message + " \x80\x9F");
+        EXPECT_EQ(message_to_utf8(message), "Save é " + path + " €Ÿ");
     }
+}
+
+TEST(Cp1252, EveryByteSurvivesARoundTrip) {
+    std::string all;
+    for (int b = 0; b < 256; ++b)
+        all += static_cast<char>(b);
+    bool lossy = true;
+    EXPECT_EQ(utf8_to_cp1252(cp1252_to_utf8(all), &lossy), all);
+    EXPECT_FALSE(lossy);
+}
+
+TEST(Drives, DriveOfAPath) {
+    std::vector<NativePath> drives = paths({"/", "/home/ann", "/media/ann/USB", "/mnt/data"});
+    const std::pair<const char*, const char*> cases[] = {
+        {"/home/anna", "/"}, // a longer name is not inside /home/ann
+        {"/media/ann/USB", "/media/ann/USB"},
+        {"/mnt/data/MF/CAMPAIGN", "/mnt/data"},
+        {"c:\\games\\mf", "C:"},
+#ifdef _WIN32
+        {"\\\\server\\share\\games", "\\\\server\\share"}, // a network share
+#else
+        {"//server/share/games", "/"},
+#endif
+        {"games/mf", ""}};
+    for (const auto& [path, drive] : cases)
+        EXPECT_EQ(drive_of(NativePath(path), drives), NativePath(drive)) << path;
+}
+
+TEST(Drives, TheMainDriveNearestFolderAndTheMessage) {
+    EXPECT_EQ(drive_list().at(0), main_drive());
+    EXPECT_TRUE(path_drive_exists(drive_root(main_drive())));
+    EXPECT_FALSE(path_drive_exists("relative/folder"_path));
+    // A missing folder opens at its nearest existing parent, a relative one at the main drive.
+    TempDir dir;
+    EXPECT_EQ(nearest_existing_folder(join_path(dir.file("gone"), "deeper")), dir.path());
+    EXPECT_EQ(nearest_existing_folder("no/such/relative"_path), drive_root(main_drive()));
+    EXPECT_EQ(drive_not_responding("E:"_path),
+              "You are trying to access a Drive that isn't responding.\n\rDrive in error: >E:<\n\r"
+              "Check that the Drive is working properly, and has a Diskette or CD-ROM inserted. "
+              "Then try again.");
 }
