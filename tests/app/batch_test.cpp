@@ -1,6 +1,5 @@
 #include "model/campaign_text.h"
 #include "platform/files.h"
-#include "reports/missing_files_check.h"
 #include "support/batch_run.h"
 
 #include <gtest/gtest.h>

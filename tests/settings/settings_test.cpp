@@ -5,7 +5,6 @@
 #include "platform/paths.h"
 #include "settings/game_folders.h"
 #include "support/fixtures.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
