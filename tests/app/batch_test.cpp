@@ -45,6 +45,7 @@ TEST(Batch, ExitStatus) {
         {{"flow", "$cam", "--jsn"}, nullptr, nullptr, 0, 2, "usage: mf7batch flow"},
         {{"graph", "$cam", "--format", "dot"}, nullptr, nullptr, -3, 0, broken_edge},
         {{"graph", "$cam", "--format", "dot"}, nullptr, nullptr, 0, 0, alternative},
+        {{"graph", "$cam", "--format", "gif"}, nullptr, nullptr, 0, 2, "usage: mf7batch graph"},
         {{"graph", "$cam", "--out"}, nullptr, nullptr, 0, 2, "usage: mf7batch graph"},
     };
     for (const auto& c : cases) {
