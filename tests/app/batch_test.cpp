@@ -1,42 +1,16 @@
+#include "model/campaign_text.h"
 #include "platform/files.h"
-#include "reports/missing_files_check.h"
 #include "support/batch_run.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 using namespace mf7;
 using namespace mf7::test;
-
-namespace {
-
-// Text as the batch tool prints it: LF line ends.
-std::string lf_lines(const std::string& crlf_text) {
-    std::string out;
-    for (const auto& l : split_lines_cr(crlf_text))
-        out += l + "\n";
-    return out;
-}
-
-} // namespace
-
-// A campaign read that reported an error (a count beyond the table) ends with 2, after the
-// command showed what it could.
-TEST(BatchShow, PrintsTheOverviewAndExitsTwoAfterAReadError) {
-    DemoBatch game;
-    game.state.campaign.scenario_count = 51;
-    game.save();
-    BatchRun r = game.run({"show", "$cam"});
-    EXPECT_EQ(r.status, 2) << r.err;
-    auto lines = split_lines_any(r.out);
-    ASSERT_EQ(lines.size(), 57u); // past the table: a row per slot
-    EXPECT_EQ(lines[0], "No of Scenarios: 50");
-    EXPECT_EQ(lines[6], "Main Country : Germany");
-    EXPECT_EQ(lines[7], format_overview_row(game.rows()[0])); // as the overview shows them
-}
 
 // Exit status and what the command says about it, on standard output or error.
 TEST(Batch, ExitStatus) {
@@ -47,6 +21,7 @@ TEST(Batch, ExitStatus) {
         int16_t bv_goto;    // written into scenario 7's BV goto when not 0
         int status;
         const char* says;
+        int16_t count = 8; // a count beyond the table is a read error, shown as far as it goes
     };
     const char* broken_edge = R"("s7" -> "x-3" [id="e30", color="#d32f2f"];)";
     const char* alternative = R"("s2" -> "s5" [id="e10", color="#1f5fbf", style=dashed, )"
@@ -63,8 +38,8 @@ TEST(Batch, ExitStatus) {
         {{"copy", "$cam", "--to", "/no/such/folder"}, nullptr, nullptr, 0, 2, no_target},
         {{"copy", "$cam"}, nullptr, nullptr, 0, 2, "usage: mf7batch copy"},
         {{"copy", "$cam", "--to", "$to", "--ext", "eng"}, nullptr, nullptr, 0, 2, "usage: "},
-        {{"show", "--help"}, nullptr, nullptr, 0, 0, "usage: mf7batch show"},
         {{"show", "$cam"}, nullptr, nullptr, 0, 0, "No of Scenarios: 8\n"},
+        {{"show", "$cam"}, nullptr, nullptr, 0, 2, "Main Country : Germany\n", 51},
         {{"show", "$cam"}, "mf7edit.ini", nullptr, 0, 2, "read the ini-file"},
         {{"show", "$cam", "--ini", "/no/such.ini"}, nullptr, nullptr, 0, 2, "read the ini-file"},
         {{"flow", "$cam", "--jsn"}, nullptr, nullptr, 0, 2, "usage: mf7batch flow"},
@@ -82,6 +57,7 @@ TEST(Batch, ExitStatus) {
             std::filesystem::create_directories(to_native(game.target.file(c.block)));
         if (c.bv_goto)
             game.state.campaign.scenarios[7].outcome[BV].goto_scn = c.bv_goto;
+        game.state.campaign.scenario_count = c.count;
         game.save();
         BatchRun r = game.run(c.args);
         EXPECT_EQ(r.status, c.status) << r.err;
@@ -92,24 +68,17 @@ TEST(Batch, ExitStatus) {
 #ifndef _WIN32
 // Output that does not reach its file (a full disk) is an error, though the command went well.
 TEST(Batch, OutputThatCannotBeWrittenExitsTwo) {
-    // Every command's output passes one check after it has run: three commands stand for all,
-    // flow among them failing on its own (the last scenario never ends).
-    const std::vector<std::string> cases[] = {
-        {"show", "$cam"}, {"check", "$cam"}, {"flow", "$cam"}};
-    for (const auto& args : cases) {
-        SCOPED_TRACE(args.front());
-        DemoBatch game;
-        for (auto& o : game.state.campaign.scenarios[7].outcome)
-            o.goto_scn = 7;
-        game.save();
-        std::ofstream full("/dev/full");
-        std::ostringstream err;
-        std::vector<std::string> a = args;
-        a[1] = a[1] == "$cam" ? game.campaign_path().str() : a[1];
-        EXPECT_EQ(run_batch(paths(a), game.dir.path(), full, err), 2);
-        // The reason is known when the last flush failed, not after a write on the way.
-        EXPECT_TRUE(err.str().starts_with("mf7batch: cannot write the output")) << err.str();
-    }
+    // One check after every command: flow, failing on its own (the last scenario never ends).
+    DemoBatch game;
+    for (auto& o : game.state.campaign.scenarios[7].outcome)
+        o.goto_scn = 7;
+    game.save();
+    std::ofstream full("/dev/full");
+    std::ostringstream err;
+    EXPECT_EQ(run_batch(paths({"flow", game.campaign_path().str()}), game.dir.path(), full, err),
+              2);
+    // The reason is known when the last flush failed, not after a write on the way.
+    EXPECT_TRUE(err.str().starts_with("mf7batch: cannot write the output")) << err.str();
 }
 #endif
 
@@ -122,12 +91,11 @@ TEST(Batch, ControlBytesInNamesArePrintedVisibly) {
     game.save();
     BatchRun show = game.run({"show", "$cam"}), check = game.run({"check", "$cam", "--save"});
     EXPECT_EQ(split_lines_any(show.out).size(), 15u); // 7 header lines, 8 rows
+    EXPECT_EQ(split_lines_any(show.out)[8], format_overview_row(game.rows()[1]));
     EXPECT_NE(show.out.find(shown), std::string::npos) << show.out;
     EXPECT_NE(check.out.find(join_path(game.settings().mf7_scn, NativePath(shown)).str() + "\n"),
               std::string::npos)
         << check.out;
-    for (const std::string& out : {show.out, check.out})
-        EXPECT_EQ(out.find_first_of("\x01\x1B\r"), std::string::npos);
     std::string report =
         read_all(report_path(game.settings(), "Missing-Files-List-", "DEMO.CAM"_path));
     // The report is game text: the name as the campaign holds it.
@@ -135,8 +103,7 @@ TEST(Batch, ControlBytesInNamesArePrintedVisibly) {
               std::string::npos);
 }
 
-// Each report is written under its own name in the report folder, announced on standard error
-// as the editor shows it in a box, and holds the demo's rows as the editor writes them.
+// Each report is written under its own name, announced on standard error, with the demo's rows.
 TEST(BatchReports, WriteTheEditorsReportOfTheDemo) {
     const struct {
         const char *command, *file, *says;
@@ -180,12 +147,10 @@ TEST(BatchReports, CheckPrintsTheTextAndExitsByTheVerdict) {
             ASSERT_TRUE(write_settings(game.state.settings, "3.0.1", game.dir.path(), game.msgs));
         }
         BatchRun r = game.run({"check", "$cam"});
-        OverviewFill fill = fill_overview(game.state, game.msgs);
-        CheckResult core = check_missing_files(game.inputs(fill.rows),
-                                               {fill.text3, fill.text4, fill.text5}, game.msgs);
+        CheckResult core = game.check();
         EXPECT_EQ(r.status, status % 2);
         EXPECT_EQ(r.err.empty(), status < 2); // the folder check's message
-        EXPECT_EQ(r.out, lf_lines(core.text));
+        EXPECT_EQ(r.out, joined(split_lines_cr(core.text)));
         EXPECT_FALSE(file_exists(core.caption)) << "written without --save";
         // --save writes what the text window's save button writes; it fails without the folder.
         EXPECT_EQ(game.run({"check", "$cam", "--save"}).status, status);
@@ -214,7 +179,8 @@ TEST(BatchCopy, OptionsReachTheCopy) {
         BatchRun r = g.run(c.args);
         ASSERT_EQ(r.status, 0) << r.err;
         // The report goes to standard output as the copy wrote it.
-        EXPECT_EQ(r.out, lf_lines(read_all(g.target.file("report." + std::string(c.ext)))));
+        EXPECT_EQ(r.out,
+                  joined(split_lines_cr(read_all(g.target.file("report." + std::string(c.ext))))));
         EXPECT_EQ(file_exists(g.target.file("DEMO.CAM")), c.campaign);
         std::string scn = read_all(g.target.file("POLAND.SCN"));
         // The scenario's own text goes only with the scenario.
@@ -224,27 +190,218 @@ TEST(BatchCopy, OptionsReachTheCopy) {
     }
 }
 
-// Folders named outside ASCII are found (or the check would fail), and their paths printed as
-// they are.
-TEST(Batch, ReadsAndWritesInFoldersOfAnyName) {
-    TempDir dir;
-    NativePath program = dir.file("Łódź 東京 Игры"), target = join_path(program, "游戏 T");
-    std::string error;
-    ASSERT_TRUE(demo::write_demo_game(join_path(program, "game"), error)) << error;
-    Settings settings = demo::demo_settings(join_path(program, "game"));
-    RecordingMessages msgs;
-    ASSERT_TRUE(write_settings(settings, "3.0.1", program, msgs));
+// The copies' paths are printed as they are, also in a folder named outside ASCII.
+TEST(BatchCopy, PrintsPathsOutsideAsciiAsTheyAre) {
+    DemoBatch game;
+    NativePath target = game.target.file("Łódź 東京 游戏");
     std::filesystem::create_directory(to_native(target));
-    std::string cam = join_path(settings.mf7_cam, "DEMO.CAM").str();
-    auto run = [&](const std::vector<std::string>& args) {
-        std::ostringstream out, err;
-        EXPECT_EQ(run_batch(paths(args), program, out, err), 0) << err.str();
-        return out.str();
+    BatchRun r = game.run({"copy", "$cam", "--to", target.str()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find(join_path(target, "POLAND.SCN").str() + "\n"), std::string::npos) << r.out;
+}
+
+TEST(BatchFlow, DemoCampaignAsJson) {
+    DemoBatch game;
+    EXPECT_EQ(game.run({"flow", "$cam", "--json"}).out,
+              "{\"exact\":true,\"reachable\":[0,1,2,3,4,5,6,7],\"unreachable\":[],"
+              "\"can_win\":true,\"can_lose\":true,\"broken\":[],\"trapped\":[],"
+              "\"shortest_win\":6,\"shortest_lose\":1}\n");
+    // Scenario 7 goes to the last scenario, one past it, and below 0, and wins unless scenario 1
+    // was played.
+    OutcomeRecord* seelow = game.state.campaign.scenarios[7].outcome.data();
+    seelow[BV].goto_scn = 7, seelow[V].goto_scn = 8, seelow[TV].goto_scn = -2;
+    seelow[V].if_played = 1, seelow[V].then_goto = 254;
+    game.save();
+    BatchRun r = game.run({"graph", "$cam"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(r.out.starts_with("{\"scenarios\":[{\"number\":0,\"file\":\"POLAND.SCN\",\"date\":"
+                                  "\"1 SEP  1939\",\"found\":true},{\"number\":1,"))
+        << r.out;
+    for (const char* edge :
+         {"\"found\":true}],\"edges\":[{\"from\":0,\"outcome\":\"BV\",\"to\":1,\"kind\":"
+          "\"scenario\"},",
+          "{\"from\":2,\"outcome\":\"V\",\"to\":5,\"kind\":\"scenario\",\"if_played\":3}",
+          "{\"from\":6,\"outcome\":\"L\",\"to\":255,\"kind\":\"lose\"}",
+          "{\"from\":7,\"outcome\":\"BV\",\"to\":7,\"kind\":\"scenario\"}",
+          "{\"from\":7,\"outcome\":\"V\",\"to\":8,\"kind\":\"invalid\"}",
+          "{\"from\":7,\"outcome\":\"V\",\"to\":254,\"kind\":\"win\",\"if_played\":1}",
+          "{\"from\":7,\"outcome\":\"TV\",\"to\":-2,\"kind\":\"invalid\"},"
+          "{\"from\":7,\"outcome\":\"L\",\"to\":255,\"kind\":\"lose\"}]}\n"})
+        EXPECT_NE(r.out.find(edge), std::string::npos) << edge;
+}
+
+// The findings word for word and the exit status: the demo, the demo with its last scenario
+// going round for ever, and a count of 0, which shows one scenario that the analysis plays.
+TEST(BatchFlow, FindingsAndExitStatus) {
+    const std::string reached = "Every scenario can be reached from the first.\n",
+                      no_win = "No path from the first scenario reaches a win (254).\n",
+                      lose = "A loss can be reached; the shortest path plays 1 scenario.\n";
+    std::string broken;
+    for (const char* outcome : {"BV", "V", "TV"})
+        broken += std::string("Scenario 0 goes to 1 on outcome ") + outcome +
+                  ", which is no scenario and no ending.\n";
+    const struct {
+        int count, seelow_goto;
+        int status;
+        std::string says;
+    } cases[] = {
+        {8, 254, 0,
+         reached + "A win can be reached; the shortest path plays 6 scenarios.\n" + lose +
+             "Every path through the campaign ends.\n"},
+        {8, 7, 1,
+         reached + no_win + lose +
+             "A player can go round for ever, with no ending reachable, from scenario 7.\n"},
+        {0, 254, 1, reached + no_win + lose + broken},
     };
-    // The settings file may hold the folders lower case (on Windows).
-    std::string film = join_path(settings.mf7_smk, "missing.smk").str();
-    EXPECT_NE(fold_case(run({"check", cam})).find(fold_case(film) + "\n"), std::string::npos);
-    EXPECT_NE(
-        run({"copy", cam, "--to", target.str()}).find(join_path(target, "POLAND.SCN").str() + "\n"),
-        std::string::npos);
+    for (const auto& c : cases) {
+        DemoBatch game;
+        game.state.campaign.scenario_count = static_cast<int16_t>(c.count);
+        for (OutcomeRecord& o : game.state.campaign.scenarios[7].outcome)
+            o.goto_scn = static_cast<int16_t>(c.seelow_goto);
+        game.save();
+        BatchRun r = game.run({"flow", "$cam"});
+        EXPECT_EQ(r.status, c.status) << c.says;
+        EXPECT_EQ(r.out, c.says);
+    }
+}
+
+namespace {
+
+// The tool run from a folder with no settings file: these commands need none.
+struct TextBatch {
+    TempDir dir;
+    BatchRun run(const std::vector<std::string>& args) { return run_batch_in(dir.path(), args); }
+    std::string put(const std::string& name, const std::string& bytes) {
+        EXPECT_TRUE(demo::write_bytes(dir.file(name), bytes));
+        return dir.file(name).str();
+    }
+};
+
+// The demo campaign as the editor saves it.
+std::string demo_bytes() {
+    CampaignRecord cam = demo::demo_campaign();
+    blanks_to_nul(cam);
+    return campaign_to_bytes(cam);
+}
+
+} // namespace
+
+// Each refusal names the line and the key, exits 2 and leaves the target as it was. Slot 0's
+// fields stand from line 8 (its brace on line 7): scn_file on 12, bv_goto on 36, bv_extra on 39.
+TEST(BatchText, ImportRefusesFaultyTextsAndWritesNothing) {
+    using Edit = std::function<void(std::vector<std::string>&)>;
+    auto line = [](std::size_t n, std::string text) -> Edit {
+        return [=](std::vector<std::string>& l) { l.at(n - 1) = text; };
+    };
+    struct Row {
+        Edit edit;
+        std::string error;
+    };
+    std::vector<Row> rows = {
+        {line(36, "      \"bv_goto\": 1"),
+         "line 37: malformed JSON: expected '}' or ',' after a value in an object, found '\"'"},
+        {line(36, "      \"bv_goto\": 0x10,"),
+         "line 36: malformed JSON: expected '}' or ',' after a value in an object, found 'x'"},
+        {[](std::vector<std::string>& l) { l.erase(l.begin() + 35); },
+         "line 7: scenarios[0]: missing key \"bv_goto\""},
+        {line(36, "      \"bv_gotto\": 1,"), "line 36: scenarios[0]: unknown key \"bv_gotto\""},
+        {line(37, "      \"bv_goto\": 1,"), "line 37: scenarios[0]: key \"bv_goto\" stands twice"},
+        {line(36, "      \"bv_goto\": 32768,"),
+         "line 36: scenarios[0].bv_goto: 32768 is out of range -32768 to 32767"},
+        {line(36, "      \"bv_goto\": 1.5,"),
+         "line 36: scenarios[0].bv_goto: 1.5 is no whole number from -32768 to 32767"},
+        {line(3, "  \"player_start_prestige\": -1,"),
+         "line 3: player_start_prestige: -1 is out of range 0 to 65535"},
+        {line(12, "      \"scn_file\": \"ABCDEFGHIJKLMNOPQRSTU\","),
+         "line 12: scenarios[0].scn_file: \"ABCDEFGHIJKLMNOPQRSTU\" is 21 bytes long, a name "
+         "holds at most 20"},
+        {line(12, "      \"scn_file\": \"\xE2\x86\x92.SCN\","),
+         "line 12: scenarios[0].scn_file: the character U+2192 has no Windows-1252 byte"},
+        {line(12, "      \"scn_file\": \"\\u0081.SCN\","),
+         "line 12: scenarios[0].scn_file: the character U+0081 has no Windows-1252 byte (bytes "
+         "Windows-1252 leaves undefined need the raw form)"},
+        {line(12, "      \"scn_file\": {\"raw\": \"A.SCN\"},"),
+         "line 12: scenarios[0].scn_file.raw: holds 5 characters, the raw form needs 20"},
+        {line(39, "      \"bv_extra\": \"01 00\","),
+         "line 39: scenarios[0].bv_extra: expected 24 bytes as hexadecimal pairs between blanks "
+         "(\"zero\" for all zero)"},
+        {// slot 49 (lines 2310 to 2356 with its braces) taken out of the list
+         [](std::vector<std::string>& l) {
+             l.erase(l.begin() + 2309, l.begin() + 2356);
+             l.at(2308) = "    }";
+         },
+         "line 6: scenarios: holds 49 scenarios, the file holds exactly 50 (slots beyond the "
+         "count too)"},
+    };
+    TextBatch b;
+    std::string text = campaign_to_text(campaign_from_bytes(demo_bytes()));
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.error);
+        std::vector<std::string> lines = split_lines_any(text);
+        row.edit(lines);
+        std::string path = b.put("demo.json", joined(lines));
+        std::string target = b.put("OLD.CAM", "old");
+        BatchRun r = b.run({"import", path, "--out", target});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, "mf7batch: " + path + ": " + row.error + "\n");
+        EXPECT_EQ(read_all(NativePath(target)), "old");
+    }
+}
+
+TEST(BatchText, ExportsOnlyCampaignFilesImportsWhatItExportedAndDiffsThem) {
+    TextBatch b;
+    std::string cam = b.put("DEMO.CAM", demo_bytes());
+    BatchRun r = b.run({"export", cam, "--out", b.dir.file("demo.json").str()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(read_all(b.dir.file("demo.json")), b.run({"export", cam}).out);
+    r = b.run({"import", b.dir.file("demo.json").str(), "--out", b.dir.file("BACK.CAM").str()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(read_all(b.dir.file("BACK.CAM")), demo_bytes());
+
+    for (std::size_t size : {31943u, 31945u, 0u}) {
+        SCOPED_TRACE(size);
+        std::string odd = b.put("ODD.CAM", std::string(size, '\1'));
+        r = b.run({"export", odd});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        std::string told = size > 31944 ? "more than 31945" : std::to_string(size);
+        EXPECT_EQ(r.err, "mf7batch: " + odd + " is no campaign file: " + told +
+                             " bytes, a campaign file has 31944\n");
+    }
+
+    // diff exits 0 when equal, 1 with a line per differing field, 2 when a file is no campaign.
+    CampaignRecord changed = campaign_from_bytes(demo_bytes());
+    changed.scenario_count = -3;
+    changed.scenarios[3].outcome[BV].goto_scn = 7;
+    changed.scenarios[0].scn_file = make_text_field("X.SCN");
+    changed.trailer_extra[79] = 0xAB;
+    std::string c = b.put("C.CAM", campaign_to_bytes(changed));
+    std::string zeros;
+    for (int i = 0; i < 77; ++i)
+        zeros += " 00";
+    struct Row {
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+    };
+    std::vector<Row> rows = {
+        {{"diff", cam, cam}, 0, ""},
+        {{"diff", cam, c},
+         1,
+         "scenario_count: 8 -> -3\n"
+         "scenario 0 scn_file: \"POLAND.SCN\" -> {\"raw\": \"X.SCN               \"}\n"
+         "scenario 3 bv_goto: 4 -> 7\n"
+         "trailer_extra: \"4D 46" +
+             zeros + " 00\" -> \"4D 46" + zeros + " AB\"\n"},
+        {{"diff", cam, b.put("SHORT.CAM", "x")}, 2, ""},
+        {{"diff", cam, b.dir.file("NONE.CAM").str()}, 2, ""},
+        {{"diff", cam}, 2, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.args.back());
+        r = b.run(row.args);
+        EXPECT_EQ(r.status, row.status) << r.err;
+        EXPECT_EQ(r.out, row.out);
+        EXPECT_EQ(r.err.empty(), row.status < 2);
+    }
 }

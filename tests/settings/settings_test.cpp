@@ -3,17 +3,20 @@
 #include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "settings/game_folders.h"
 #include "support/fixtures.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <optional>
 
 using namespace mf7;
 using namespace mf7::test;
 
-TEST(SettingsFile, WrittenLayoutAndCaseKeptHere) {
+TEST(SettingsFile, LayoutAndEncodingsOfTheWrittenFile) {
     std::string text = settings_file_text(demo::demo_settings("/Games/MF"_path), "3.0.1", false);
     auto in = [](const char* key, const char* leaf) {
         return key + join_path("/Games/MF"_path, leaf).str();
@@ -28,11 +31,43 @@ TEST(SettingsFile, WrittenLayoutAndCaseKeptHere) {
                   in("mf7_cam=", "CAMPAIGN"), in("mf7_scn=", "SCENARIO"), in("mf7_mus=", "SOUND"),
                   in("mf7_smk=", "SMACK"), in("mf7_txt=", "TEXT"), in("mf7_rep=", "REPORTS"),
                   "mf7main=/Games/MF", "mf7text=*.txt", "/* end of ini"}));
+
+    auto read_back = [](const std::string& bytes) {
+        Settings back;
+        for (const auto& line : split_lines_any(settings_text_as_utf8(bytes)))
+            apply_settings_line(back, line);
+        return back.mf7_cam.str();
+    };
+    struct Case {
+        std::string folder;     // a settings value, as the platform names it
+        bool windows_form;      // how it is written
+        std::string value_line; // the mf7_cam line as the file holds it
+        std::string read_back;
+    } cases[] = {
+        {"/Łódź 東京 Игры", false, "mf7_cam=/Łódź 東京 Игры/CAMPAIGN", "/Łódź 東京 Игры/CAMPAIGN"},
+        {"C:\\Łódź 東京 Игры", true, "mf7_cam=c:\\łódź 東京 игры\\campaign",
+         "c:\\łódź 東京 игры\\campaign"},
+        {"C:\\Jürgen", true, "mf7_cam=c:\\j\xFCrgen\\campaign", "c:\\jürgen\\campaign"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value_line);
+        Settings s = demo::demo_settings(NativePath(c.folder));
+        s.mf7_cam = NativePath(c.folder + (c.windows_form ? "\\" : "/") + "CAMPAIGN");
+        std::string bytes = settings_file_text(s, "3.0.1", c.windows_form);
+        // A value beyond Windows-1252 needs UTF-8, announced by the byte-order mark.
+        bool bom = c.windows_form && !is_ascii(c.value_line) && is_utf8(c.value_line);
+        EXPECT_EQ(bytes.starts_with("\xEF\xBB\xBF"), bom);
+        EXPECT_NE(bytes.find("\r\n" + c.value_line + "\r\n"), std::string::npos);
+        EXPECT_EQ(read_back(bytes), c.read_back);
+    }
+    // Files edited by hand: a byte-order mark kept before a Windows-1252 letter is no UTF-8.
+    for (const std::string bytes :
+         {"\xEF\xBB\xBFmf7_cam=C:\\J\xFCrgen\r\n", "\xEF\xBB\xBFmf7_cam=C:\\J\xC3\xBCrgen\n"})
+        EXPECT_EQ(read_back(bytes), "C:\\J\xC3\xBCrgen") << bytes;
 }
 
-// Without a settings file nothing is read; one written into the start folder, when the program
-// folder is gone, reads back the same; one made by hand is read too, its keys matched exactly in
-// the first eight characters.
+// A settings file written into the start folder, when the program folder is gone, reads back the
+// same; one made by hand is read too, its keys matched exactly.
 TEST(SettingsFile, WrittenWhereItCanBeAndReadBack) {
     DemoGame game;
     Settings s = game.state.settings;
@@ -70,8 +105,7 @@ TEST(SettingsFile, WrittenWhereItCanBeAndReadBack) {
 }
 
 // The settings live in the user's folder unless a settings file already stands beside a program
-// that is not installed: a writable folder (root's /usr/bin, a user's ~/.local/bin) is no reason,
-// and an installed program's folder is never used, even with a file left there.
+// that is not installed: a writable folder alone is no reason.
 TEST(SettingsFolder, BesideTheProgramOnlyWhenItIsThereAndNotInstalled) {
     TempDir writable, user, with_ini, prefix;
     demo::write_bytes(with_ini.file(kSettingsFileName), "mf7_cam=/x\r\n");
@@ -85,7 +119,6 @@ TEST(SettingsFolder, BesideTheProgramOnlyWhenItIsThereAndNotInstalled) {
     EXPECT_EQ(settings_folder(writable.path(), user_folder), user_folder);
     EXPECT_EQ(settings_folder(with_ini.path(), user_folder), with_ini.path());
     EXPECT_EQ(settings_folder(prefix.file("bin"), user_folder), user_folder);
-    EXPECT_EQ(settings_folder("/proc"_path, user_folder), user_folder);
     EXPECT_TRUE(folder_exists(user_folder));
     // The program's folder comes without a final separator, even a drive root.
     EXPECT_EQ(strip_final_separator("/opt/mf7/"_path), "/opt/mf7"_path);
@@ -93,37 +126,87 @@ TEST(SettingsFolder, BesideTheProgramOnlyWhenItIsThereAndNotInstalled) {
     EXPECT_EQ(strip_final_separator("/"_path), "/"_path);
 }
 
-TEST(SettingsFile, EncodingsWrittenAndRead) {
-    auto read_back = [](const std::string& bytes) {
-        Settings back;
-        for (const auto& line : split_lines_any(settings_text_as_utf8(bytes)))
-            apply_settings_line(back, line);
-        return back.mf7_cam.str();
-    };
-    struct Case {
-        std::string folder;     // a settings value, as the platform names it
-        bool windows_form;      // how it is written
-        std::string value_line; // the mf7_cam line as the file holds it
-        std::string read_back;
-    } cases[] = {
-        {"/Łódź 東京 Игры", false, "mf7_cam=/Łódź 東京 Игры/CAMPAIGN", "/Łódź 東京 Игры/CAMPAIGN"},
-        {"C:\\Łódź 東京 Игры", true, "mf7_cam=c:\\łódź 東京 игры\\campaign",
-         "c:\\łódź 東京 игры\\campaign"},
-        {"C:\\Jürgen", true, "mf7_cam=c:\\j\xFCrgen\\campaign", "c:\\jürgen\\campaign"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.value_line);
-        Settings s = demo::demo_settings(NativePath(c.folder));
-        s.mf7_cam = NativePath(c.folder + (c.windows_form ? "\\" : "/") + "CAMPAIGN");
-        std::string bytes = settings_file_text(s, "3.0.1", c.windows_form);
-        // A value beyond Windows-1252 needs UTF-8, announced by the byte-order mark.
-        bool bom = c.windows_form && !is_ascii(c.value_line) && is_utf8(c.value_line);
-        EXPECT_EQ(bytes.starts_with("\xEF\xBB\xBF"), bom);
-        EXPECT_NE(bytes.find("\r\n" + c.value_line + "\r\n"), std::string::npos);
-        EXPECT_EQ(read_back(bytes), c.read_back);
+#ifndef _WIN32
+namespace {
+
+// Sets (or, given nothing, removes) an environment variable for the test's run.
+struct EnvVar {
+    EnvVar(const char* name, std::optional<std::string> value) : name(name) {
+        if (const char* now = std::getenv(name))
+            old = now;
+        value ? setenv(name, value->c_str(), 1) : unsetenv(name);
     }
-    // Files edited by hand: a byte-order mark kept before a Windows-1252 letter is no UTF-8.
-    for (const std::string bytes :
-         {"\xEF\xBB\xBFmf7_cam=C:\\J\xFCrgen\r\n", "\xEF\xBB\xBFmf7_cam=C:\\J\xC3\xBCrgen\n"})
-        EXPECT_EQ(read_back(bytes), "C:\\J\xC3\xBCrgen") << bytes;
+    ~EnvVar() { old ? setenv(name, old->c_str(), 1) : unsetenv(name); }
+    const char* name;
+    std::optional<std::string> old;
+};
+
+} // namespace
+
+TEST(UserDataFolder, FollowsXdgDataHomeElseHome) {
+    struct Case {
+        std::optional<std::string> xdg, home;
+        std::string expected;
+    } cases[] = {
+        {"/x/data", "/home/u", "/x/data/mf7edit"},
+        {"", "/home/u", "/home/u/.local/share/mf7edit"},
+        {std::nullopt, std::nullopt, ""},
+    };
+    for (const Case& c : cases) {
+        EnvVar xdg("XDG_DATA_HOME", c.xdg), home("HOME", c.home);
+        EXPECT_EQ(default_user_data_folder().str(), c.expected) << c.expected;
+    }
+}
+#endif
+
+TEST(GameFolders, FindsTheGameFoldersIgnoringCase) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> folders, files;
+        // The folders expected for cam, scn, mus, smk, txt, rep ("" for missing, "spare").
+        std::vector<std::string> found;
+        std::string pattern;
+        std::vector<std::string> missing;
+    } cases[] = {
+        {"other case, German edition",
+         {"campaign", "Scenario", "sound", "Smack", "text", "reports"},
+         {"gui97.DEU"},
+         {"campaign", "Scenario", "sound", "Smack", "text", "reports"},
+         "*.deu",
+         {}},
+        {"folders missing, a file in place of one, no report folder",
+         {"Campaign", "TEXT"},
+         {"SOUND"},
+         {"Campaign", "", "", "", "TEXT", "spare"},
+         "*.txt",
+         {"SCENARIO", "SOUND", "SMACK"}},
+    };
+    for (const Case& c : cases) {
+        TempDir game;
+        for (const auto& f : c.folders)
+            std::filesystem::create_directories(to_native(game.file(f)));
+        for (const auto& f : c.files)
+            std::ofstream(to_native(game.file(f))) << "x";
+        NativePath spare("/spare/reports");
+        GameFolders g = game_folders(game.path(), spare);
+        const Settings& s = g.settings;
+        const NativePath* got[] = {&s.mf7_cam, &s.mf7_scn, &s.mf7_mus,
+                                   &s.mf7_smk, &s.mf7_txt, &s.mf7_rep};
+        for (std::size_t i = 0; i < c.found.size(); ++i) {
+            NativePath want = c.found[i].empty()      ? NativePath()
+                              : c.found[i] == "spare" ? spare
+                                                      : game.file(c.found[i]);
+#ifdef _WIN32
+            // Windows finds a folder in any letter case and keeps the name as it was asked for.
+            EXPECT_EQ(fold_case(got[i]->str()), fold_case(want.str()))
+                << c.what << ", folder " << i;
+#else
+            EXPECT_EQ(*got[i], want) << c.what << ", folder " << i;
+#endif
+        }
+        EXPECT_EQ(s.mf7main, game.path()) << c.what;
+        EXPECT_EQ(s.mf7text, c.pattern) << c.what;
+        EXPECT_EQ(s.text_ext, c.pattern.substr(1)) << c.what;
+        EXPECT_EQ(g.missing, c.missing) << c.what;
+    }
 }

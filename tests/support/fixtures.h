@@ -1,10 +1,10 @@
 #pragma once
-// Test fixtures made by the demo generator's builders: a game tree in a temporary folder and a
-// state whose settings point at it.
+// Test fixtures made by the demo generator's builders.
 #include "demo/full_game.h"
 #include "model/overview.h"
 #include "model/scenario_file.h"
 #include "model/state.h"
+#include "reports/missing_files_check.h"
 #include "reports/report_common.h"
 #include "support/recording_messages.h"
 #include "support/system_texts.h"
@@ -23,8 +23,7 @@ inline OverviewRow dated_row(const ScenarioSlot& scn, int index, const std::stri
     return overview_row(scn, index, ScenarioSummary{true, true, date, std::nullopt});
 }
 
-// A game tree written into a temporary folder, a state whose settings point at it, and the
-// messages shown.
+// A game tree in a temporary folder, a state whose settings point at it, the messages shown.
 struct Game {
     TempDir dir;
     EditorState state;
@@ -35,6 +34,11 @@ struct Game {
     // What a report reads of the state, over rows that outlive it.
     ReportInputs inputs(const std::vector<OverviewRow>& rows) const {
         return report_inputs(state, rows);
+    }
+    // The missing-files check as the editor runs it, over the overview's rows and header.
+    CheckResult check() {
+        OverviewFill fill = fill_overview(state, msgs);
+        return check_missing_files(inputs(fill.rows), {fill.text3, fill.text4, fill.text5}, msgs);
     }
 
   protected:
@@ -55,8 +59,7 @@ struct DemoGame : Game {
     NativePath campaign_path() const { return join_path(settings().mf7_cam, "DEMO.CAM"); }
 };
 
-// The generated campaign of write_full_game: every file it names is present. The state has the
-// campaign opened as the file commands open it, not yet filled into the overview.
+// The generated campaign, every file it names present, opened but not yet filled into the overview.
 struct FullGame : Game {
     explicit FullGame(int count)
         : Game([count](const NativePath& root, std::string& error) {
@@ -78,12 +81,11 @@ inline void write_scenario(const Settings& settings, const std::string& name,
         throw std::runtime_error("cannot write " + name);
 }
 
-// A report's text as the examples print it, every blank shown as a dot.
-inline std::string dotted(std::string text) {
-    for (char& c : text)
-        if (c == ' ')
-            c = '.';
-    return text;
+// A report's lines as the examples print them, every blank shown as a dot.
+inline std::vector<std::string> dotted(std::vector<std::string> lines) {
+    for (std::string& line : lines)
+        std::replace(line.begin(), line.end(), ' ', '.');
+    return lines;
 }
 
 // The date and time the reports' examples were generated at.

@@ -25,12 +25,6 @@ inline NativePath operator""_path(const char* bytes, std::size_t size) {
 }
 
 // Paths from plain strings, for tables of cases.
-inline std::vector<NativePath> paths(std::initializer_list<const char*> names) {
-    std::vector<NativePath> out;
-    for (const char* n : names)
-        out.emplace_back(n);
-    return out;
-}
 inline std::vector<NativePath> paths(const std::vector<std::string>& names) {
     return std::vector<NativePath>(names.begin(), names.end());
 }
