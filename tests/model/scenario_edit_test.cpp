@@ -1,13 +1,9 @@
 #include "model/scenario_edit.h"
 
-#include "model/chooser_targets.h"
-#include "model/scenario_file.h"
 #include "platform/text.h"
 #include "support/fixtures.h"
 
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 using namespace mf7;
 using namespace mf7::test;
@@ -25,9 +21,6 @@ class ScenarioEditTest : public ::testing::Test, public DemoGame {
     std::string slot_bytes(int i) {
         return campaign_to_bytes(state.campaign)
             .substr(44 + 636 * static_cast<std::size_t>(i), 636);
-    }
-    ChooserDispatch pick(int control, const std::string& name) {
-        return dispatch_to_editor(state, control, name, msgs);
     }
 };
 
@@ -120,102 +113,5 @@ TEST_F(ScenarioEditTest, StoreRebuildsTheOverviewRowAndMarksTheCampaign) {
     EXPECT_EQ(r->index, 6);
     EXPECT_EQ(r->row.date, "");
     EXPECT_EQ(r->main_country, std::nullopt);
-    EXPECT_TRUE(msgs.shown.empty());
-}
-
-// The chosen name goes to the field lower case and trimmed, with the field's extension; any other
-// control (0: a chooser that worked for no field of the editor) is reported as a bug.
-TEST_F(ScenarioEditTest, ChooserHandsTheNormalisedNameToItsFieldOnly) {
-    state.settings.set_mf7text("*.deu");
-    const std::string bug = "F2-E01: This program has got a bug, please report the errornumber.";
-    // The control, the chosen name and the field's text (none for a refused control).
-    const std::tuple<int, std::string, std::string> cases[] = {
-        {6, "SEDAN.SCN", "sedan.scn"}, {44, "  INTRO ", "intro.smk"}, {42, "a.smk", "a.smk.mus"},
-        {9, "Brief", "brief.deu"},     {1, "some.smk", ""},           {10, "some.smk", ""},
-        {45, "some.smk", ""},          {0, "some.smk", ""},
-    };
-    for (const auto& [control, name, text] : cases) {
-        SCOPED_TRACE(control);
-        msgs.clear();
-        ChooserDispatch d = pick(control, name);
-        const bool refused = text.empty();
-        EXPECT_EQ(d.applied, !refused);
-        EXPECT_EQ(d.control, refused ? 0 : control);
-        EXPECT_EQ(d.text, text);
-        if (refused) {
-            EXPECT_EQ(msgs.texts(), std::vector{bug});
-        }
-    }
-}
-
-TEST_F(ScenarioEditTest, ChooserScenarioFileNeedsAStartDateFromTheReader) {
-    EXPECT_EQ(pick(6, "MALTA.SCN").label3, "Main country for this scenario is: Italy");
-    // A missing file gives "**not found**", which lets the name through with the country the
-    // reader found last.
-    ChooserDispatch d = pick(6, "nothere");
-    EXPECT_EQ(d.text, "nothere.scn");
-    EXPECT_EQ(d.label3, "Main country for this scenario is: Italy");
-    EXPECT_TRUE(msgs.shown.empty());
-
-    demo::ScnSpec three;
-    three.player3_country = 7;
-    write_scenario(state.settings, "three.scn", three);
-    d = pick(6, "three.scn");
-    EXPECT_FALSE(d.applied);
-    EXPECT_EQ(msgs.shown.size(), 1u); // the reader's message
-}
-
-// The date shows ERR for a month out of range, and year codes past 63635 count from 1601; a file
-// the campaign cannot use leaves no date, not an earlier one.
-TEST(ScenarioReader, DateCountryAndTheCampaignsChecks) {
-    const std::string bad_month = "Error in month for scenario: Odd.scn",
-                      players = "You have chosen a 3 or 4 player scenario, this will not work in "
-                                "a campaign";
-    const struct {
-        int day, month, year_code, player4;
-        std::string date, country, message;
-    } cases[] = {
-        {1, 9, 39, 0, " 1 SEP  1939", "Germany", ""},
-        {1, 9, 39, 5, "", "", players},
-        {1, 14, 39, 0, " 1 ERR  1939", "Germany", bad_month},
-        {5, 0, 0, 0, " 5 ERR  1900", "Germany", bad_month},
-        {31, 12, 63635, 0, " 31 DEC  65535", "Germany", ""},
-        {1, 1, 63636, 0, " 1 JAN  1601", "Germany", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.date);
-        DemoGame game;
-        demo::ScnSpec f;
-        std::tie(f.day, f.month, f.year_code, f.player4_country) =
-            std::tuple(c.day, c.month, c.year_code, c.player4);
-        write_scenario(game.state.settings, "odd.scn", f);
-        ScenarioSummary read = get_scn_data(game.state, "Odd.scn", game.msgs); // any case
-        EXPECT_EQ(read.date_text, c.date);
-        EXPECT_EQ(read.country.value_or(""), c.country);
-        EXPECT_EQ(game.state.last_scn_country, c.country);
-        EXPECT_EQ(game.msgs.texts(), c.message.empty() ? std::vector<std::string>{}
-                                                       : std::vector<std::string>{c.message});
-    }
-}
-
-// A missing file is told apart from a blank name; a short file reads the rest as zero.
-TEST_F(ScenarioEditTest, ReaderTellsMissingFromUnnamedAndReadsShortFilesOut) {
-    state.last_scn_country = "Italy";
-    ScenarioSummary missing = get_scn_data(state, "NOPE.SCN", msgs);
-    EXPECT_EQ(missing.date_text, "**not found**");
-    EXPECT_TRUE(missing.named && !missing.found && !missing.country);
-    ScenarioSummary unnamed = get_scn_data(state, "", msgs);
-    EXPECT_EQ(unnamed.date_text, "");
-    EXPECT_FALSE(unnamed.named);
-
-    demo::ScnSpec fields;
-    fields.size = 500;
-    write_scenario(state.settings, "short.scn", fields);
-    ScenarioDetails read = read_scenario_details(state.settings, "short.scn", msgs);
-    ASSERT_TRUE(read.found && read.data);
-    EXPECT_EQ(read.data->at(300), static_cast<uint8_t>(demo::make_scenario_bytes(fields)[300]));
-    EXPECT_EQ(read.data->at(11250), 0);
-    ScenarioDetails gone = read_scenario_details(state.settings, "GONE.SCN", msgs);
-    EXPECT_FALSE(gone.found || gone.data);
     EXPECT_TRUE(msgs.shown.empty());
 }

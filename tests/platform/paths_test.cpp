@@ -1,7 +1,5 @@
 #include "platform/paths.h"
 
-#include "platform/cp1252.h"
-#include "platform/drives.h"
 #include "platform/messages.h"
 
 #include "model/demo_game.h"
@@ -87,44 +85,4 @@ TEST(Paths, MessagesShowPathsWhole) {
         EXPECT_EQ(message, "Save \xE9 " + in_message + " \x80\x9F");
         EXPECT_EQ(message_to_utf8(message), "Save é " + path + " €Ÿ");
     }
-}
-
-TEST(Cp1252, EveryByteSurvivesARoundTrip) {
-    std::string all;
-    for (int b = 0; b < 256; ++b)
-        all += static_cast<char>(b);
-    bool lossy = true;
-    EXPECT_EQ(utf8_to_cp1252(cp1252_to_utf8(all), &lossy), all);
-    EXPECT_FALSE(lossy);
-}
-
-TEST(Drives, DriveOfAPath) {
-    std::vector<NativePath> drives = paths({"/", "/home/ann", "/media/ann/USB", "/mnt/data"});
-    const std::pair<const char*, const char*> cases[] = {
-        {"/home/anna", "/"}, // a longer name is not inside /home/ann
-        {"/media/ann/USB", "/media/ann/USB"},
-        {"/mnt/data/MF/CAMPAIGN", "/mnt/data"},
-        {"c:\\games\\mf", "C:"},
-#ifdef _WIN32
-        {"\\\\server\\share\\games", "\\\\server\\share"}, // a network share
-#else
-        {"//server/share/games", "/"},
-#endif
-        {"games/mf", ""}};
-    for (const auto& [path, drive] : cases)
-        EXPECT_EQ(drive_of(NativePath(path), drives), NativePath(drive)) << path;
-}
-
-TEST(Drives, TheMainDriveNearestFolderAndTheMessage) {
-    EXPECT_EQ(drive_list().at(0), main_drive());
-    EXPECT_TRUE(path_drive_exists(drive_root(main_drive())));
-    EXPECT_FALSE(path_drive_exists("relative/folder"_path));
-    // A missing folder opens at its nearest existing parent, a relative one at the main drive.
-    TempDir dir;
-    EXPECT_EQ(nearest_existing_folder(join_path(dir.file("gone"), "deeper")), dir.path());
-    EXPECT_EQ(nearest_existing_folder("no/such/relative"_path), drive_root(main_drive()));
-    EXPECT_EQ(drive_not_responding("E:"_path),
-              "You are trying to access a Drive that isn't responding.\n\rDrive in error: >E:<\n\r"
-              "Check that the Drive is working properly, and has a Diskette or CD-ROM inserted. "
-              "Then try again.");
 }
