@@ -189,7 +189,8 @@ class EditorWindowsTest : public QObject {
     }
 
     // A Save as chooser left open still saves after the scenario editor opened a text file: the
-    // text window's way back is its own, not the chooser's.
+    // text window's way back is its own, not the chooser's. The selection caption is blank after
+    // the save but keeps its line: both clicks of a double-click then hit the same row.
     void aSaveChooserLeftOpenStillSaves() {
         Editor e(kShown);
         e.trigger("Msave_as");
@@ -206,6 +207,14 @@ class EditorWindowsTest : public QObject {
         QVERIFY(file_exists(join_path(e.state.settings.mf7_cam, "later.cam")));
         QVERIFY(!e.windows.chooser().isVisible());
         QCOMPARE(e.frame2(), QString());
+        // The pointer stays where it is in the window between the two clicks.
+        QWidget* viewport = e.list1()->viewport();
+        const QPoint pointer = viewport->mapTo(&e.overview(), row_point(e.list1(), 5));
+        QTest::mouseClick(viewport, Qt::LeftButton, {}, viewport->mapFrom(&e.overview(), pointer));
+        QTest::qWait(20);
+        QTest::mouseDClick(viewport, Qt::LeftButton, {}, viewport->mapFrom(&e.overview(), pointer));
+        QVERIFY(e.windows.editor().isVisible());
+        QCOMPARE(e.state.selected_scn, int16_t(5));
     }
 
     // Each window is kept for its next use; the overview waits while it is open (hidden for the

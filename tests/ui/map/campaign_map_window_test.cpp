@@ -234,6 +234,36 @@ class CampaignMapWindowTest : public QObject {
         if (e)
             QCOMPARE(items_of(open_map(*e), "scenario").size(), c.scenarios);
     }
+
+    // Fifty scenarios open with readable labels, at the top or around the selected scenario,
+    // and Fit to window shows them all.
+    void opensReadableOnALargeCampaign_data() {
+        QTest::addColumn<int>("selected");
+        QTest::newRow("nothing selected") << -1;
+        QTest::newRow("scenario 30 selected") << 30;
+    }
+    void opensReadableOnALargeCampaign() {
+        QFETCH(int, selected);
+        EditorState state;
+        state.campaign = demo::full_campaign(50);
+        std::vector<OverviewRow> rows;
+        for (int i = 0; i < 50; ++i)
+            rows.push_back(dated_row(state.campaign.scenarios[i], i, ""));
+        state.selected_scn = static_cast<int16_t>(selected);
+        RecordingMessages msgs;
+        CampaignMapWindow w(state, msgs);
+        w.show_campaign(rows);
+        QVERIFY(show_active(w));
+        QVERIFY(settle(w));
+        QVERIFY(w.view().transform().m11() >= 0.8); // labels of 8 px or more
+        QRect port = w.view().viewport()->rect();
+        QVERIFY(port.contains(node_point(w, std::max(selected, 0))));
+        QCOMPARE(items_of(w, "selection").size(), selected < 0 ? 0 : 1);
+        QTest::mouseClick(child<QPushButton>(w, "Fit"), Qt::LeftButton);
+        QVERIFY(w.view().transform().m11() < 0.8);
+        QVERIFY(port.adjusted(-1, -1, 1, 1)
+                    .contains(w.view().mapFromScene(w.scene().sceneRect()).boundingRect()));
+    }
 };
 
 QTEST_MAIN(CampaignMapWindowTest)
