@@ -98,8 +98,7 @@ TEST(InternationalCopy, DeuCopyAsksThenReportsEachFileAndItsFailures) {
                                         t.str() + "\r\nFilenames when the Error occurred: " +
                                         in(s.mf7_txt, "a_bv.txt") + " -> " + in(t, "a_bv.deu"));
 
-    // The text files keep their bytes; the file found ignoring case ("beta.txt") is copied under
-    // the campaign's spelling.
+    // The file found ignoring case ("beta.txt") keeps its bytes under the campaign's spelling.
     EXPECT_EQ(read_all(join_path(t, "Beta.deu")), read_all(join_path(s.mf7_txt, "beta.txt")));
     // The campaign copy is the record as held, blanks and all: a copy is not a save.
     EXPECT_EQ(read_all(join_path(t, "CAMP.CAM")), campaign_to_bytes(g.state.campaign));
@@ -111,12 +110,11 @@ TEST(InternationalCopy, DeuCopyAsksThenReportsEachFileAndItsFailures) {
 // once, under the first spelling, whatever letters the names hold (ä and Ä too).
 TEST(InternationalCopy, NamesDifferingOnlyInCaseAreOneFile) {
     SmallGame g;
-    const Settings& s = g.state.settings;
     ScenarioSlot& a = g.state.campaign.scenarios[0];
     a.outcome[V].txt = make_text_field("A_BV.TXT");
     a.outcome[TV].txt = make_text_field("\xC4rger.txt"); // Ärger.txt
     a.outcome[L].txt = make_text_field("\xE4RGER.txt");  // äRGER.txt
-    demo::write_bytes(join_path(s.mf7_txt, "ärger.txt"), "x");
+    demo::write_bytes(join_path(g.state.settings.mf7_txt, "ärger.txt"), "x");
     ASSERT_TRUE(g.copy("fra").done);
     EXPECT_EQ(list_files(g.target.path(), "*"),
               paths({"a_bv.fra", "ALPHA.SCN", "alphabrf.fra", "b.fra", "Beta.fra", "BETA.txt",

@@ -69,13 +69,9 @@ TEST(MissingFilesCheck, ExampleText) {
 }
 
 TEST(MissingFilesCheck, MissingScenarioIsUsedOnlyWhenAGotoNamesIt) {
-    struct Case {
-        const char* what;
-        int missing;
-        bool wins_skip_it, never_zero;
-        std::vector<Edit> edits;
-        bool used;
-    } cases[] = {
+    // What names it, the missing scenario, whether scenario 3's wins skip it, whether no then_goto
+    // is left at 0, edits, whether it is used.
+    const std::tuple<const char*, int, bool, bool, std::vector<Edit>, bool> cases[] = {
         {"the goto of the scenario before", 4, false, false, {}, true},
         {"no goto", 4, true, false, {}, false},
         {"an if_played only", 4, true, false, {{1, BV, If, 4}, {1, BV, Then, 2}}, false},
@@ -85,27 +81,26 @@ TEST(MissingFilesCheck, MissingScenarioIsUsedOnlyWhenAGotoNamesIt) {
         {"the first, named by the then_gotos left at 0", 0, false, false, {}, true},
         {"the first, never named", 0, false, true, {}, false},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, missing, wins_skip_it, never_zero, edits, used] : cases) {
+        SCOPED_TRACE(what);
         CheckGame game(5);
-        std::string name = "FULL0" + std::to_string(c.missing) + ".SCN";
+        std::string name = "FULL0" + std::to_string(missing) + ".SCN";
         game.remove(game.scn(name));
-        if (c.wins_skip_it)
+        if (wins_skip_it)
             game.apply({{3, BV, Goto, 254}, {3, V, Goto, 254}, {3, TV, Goto, 254}});
-        for (int s = 0; c.never_zero && s < 5; ++s)
+        for (int s = 0; never_zero && s < 5; ++s)
             game.apply({{s, BV, Then, 1}, {s, V, Then, 1}, {s, TV, Then, 1}, {s, L, Then, 1}});
-        game.apply(c.edits);
+        game.apply(edits);
         CheckResult r = game.check();
-        std::string n = " " + std::to_string(c.missing) + " - ", head = "Scn #: " + n;
+        std::string n = " " + std::to_string(missing) + " - ", head = "Scn #: " + n;
         EXPECT_TRUE(has(r, head + "Missing scn-file: " + game.scn(name).str()));
-        EXPECT_EQ(has(r, head + "Scenario is used by campaign -------------------------- this "
-                                "will crash the campaign."),
-                  c.used);
-        EXPECT_EQ(has(r, head + "Scenario is not used by campaign."), !c.used);
+        EXPECT_TRUE(has(r, head + (used ? "Scenario is used by campaign ----------------------"
+                                          "---- this will crash the campaign."
+                                        : "Scenario is not used by campaign.")));
         EXPECT_TRUE(has(r, "Scn # " + n +
                                "Scenario details not available, Could not find "
                                "scenario file, Check scenario directory."));
-        EXPECT_EQ(has(r, "Campaign seems 'playable'."), !c.used);
+        EXPECT_EQ(has(r, "Campaign seems 'playable'."), !used);
     }
 }
 
@@ -164,27 +159,23 @@ TEST(MissingFilesCheck, MapsGraphicsIntroTextsAndBlankNames) {
 }
 
 TEST(MissingFilesCheck, WinAndLoseAnywhereInTheUsedSlots) {
-    struct Case {
-        const char* what;
-        bool no_win_goto;
-        std::vector<Edit> edits;
-        bool win, lose;
-    } cases[] = {
+    // What the case shows, whether the last scenario's wins go to 0, edits, can win, can lose.
+    const std::tuple<const char*, bool, std::vector<Edit>, bool, bool> cases[] = {
         {"no 254", true, {}, false, true},
         {"no 255", false, {{0, L, Goto, 0}, {1, L, Goto, 1}, {2, L, Goto, 2}}, true, false},
         {"254 only as a then_goto", true, {{0, V, If, 1}, {0, V, Then, 254}}, true, true},
         {"254 only as an if_played", true, {{0, V, If, 254}}, false, true},
         {"254 only beyond the count", true, {{3, BV, Goto, 254}}, false, true},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, no_win_goto, edits, win, lose] : cases) {
+        SCOPED_TRACE(what);
         CheckGame game(3);
-        if (c.no_win_goto)
+        if (no_win_goto)
             game.apply({{2, BV, Goto, 0}, {2, V, Goto, 0}, {2, TV, Goto, 0}});
-        game.apply(c.edits);
+        game.apply(edits);
         CheckResult r = game.check();
-        EXPECT_TRUE(has(r, c.win ? "You can Win the Campaign." : "You can't Win the Campaign."));
-        EXPECT_EQ(has(r, "You can Loose the Campaign."), c.lose);
+        EXPECT_TRUE(has(r, win ? "You can Win the Campaign." : "You can't Win the Campaign."));
+        EXPECT_EQ(has(r, "You can Loose the Campaign."), lose);
     }
 }
 
