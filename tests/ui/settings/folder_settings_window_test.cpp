@@ -70,10 +70,9 @@ class FolderSettingsWindowTest : public QObject {
         QCOMPARE(enabled_actions(e.overview()), kCampaign);
     }
 
-    // Typing in Text8 puts the extension in force at once, and Enter on a folder on no drive
-    // falls back to the main drive at once; Cancel keeps the extension, unsaved. A folder on a
-    // drive of its own (the home folder) lists from that drive's top; a drive that stops
-    // answering gets the game's message and the picker goes on at the main drive.
+    // The typed extension and Enter on a folder on no drive (the main drive then) take effect at
+    // once, and Cancel keeps the extension; the home folder's own drive lists from its top, and a
+    // drive that stops answering gets the game's message, the picker going on at the main drive.
     void theExtensionAndTheDrivesTakeEffectAtOnce() {
         TempDir dir;
         NativePath home = dir.file("ann");
