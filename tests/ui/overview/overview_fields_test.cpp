@@ -25,7 +25,6 @@ const struct Leaving {
     {"prestige not typed, with a blank", "Text2", " -99", false, "99", false},
     {"film", "Text3", " Intro  ", false, "Intro.smk", true},
     {"film with its extension", "Text3", "INTRO.SMK", false, "INTRO.SMK", false},
-    {"losing film", "Text4", "end", false, "end.smk", true},
     {"description", "Text5", QString("a.d") + QChar(0) + "eu ", false, "a.deu.txt", true},
 };
 

