@@ -10,13 +10,6 @@
 #include <QMimeData>
 #include <QUndoStack>
 
-#ifdef __linux__
-#include <linux/capability.h>
-#include <sys/stat.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-#endif
-
 using namespace mf7;
 using namespace mf7::test;
 
@@ -76,20 +69,6 @@ const struct NamedFile {
     {"drop, campaign named notes.txt", true, "notes.txt", true},
     {"argument, picture", false, "picture.png", false},
 };
-
-#ifdef __linux__
-// Root reads a file whatever its mode: this thread drops (or takes back) the capabilities that
-// let it, so that a file of mode 000 is unreadable as it is to a user.
-void read_any_file(bool allowed) {
-    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-    __user_cap_data_struct caps[2]{};
-    syscall(SYS_capget, &header, caps);
-    const unsigned dac = (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH);
-    caps[0].effective =
-        allowed ? caps[0].effective | (caps[0].permitted & dac) : caps[0].effective & ~dac;
-    syscall(SYS_capset, &header, caps);
-}
-#endif
 
 void drop_file(Editor& e, const NativePath& path) {
     QMimeData mime;
@@ -197,12 +176,11 @@ class OverviewDesktopTest : public QObject {
                 return;
             state.campaign.scenario_count = 1;
         };
-        change(7, true);
-        QCOMPARE(history.stack().count(), 1);
-        change(7, true); // no change
-        QCOMPARE(history.stack().count(), 1);
-        change(8, false);
-        QCOMPARE(history.stack().count(), 2);
+        for (auto [prestige, early, steps] :
+             {std::tuple{7, true, 1}, {7, true, 1}, {8, false, 2}}) {
+            change(uint16_t(prestige), early);
+            QCOMPARE(history.stack().count(), steps);
+        }
         // A change made outside any step becomes a step of its own before the next one.
         state.campaign.player_start_prestige = 9;
         change(10, false);
@@ -256,20 +234,15 @@ class OverviewDesktopTest : public QObject {
         QCOMPARE(e.msgs.shown.size(), std::size_t(1));
         QCOMPARE(e.state.campaign.player_start_prestige, uint16_t(1200));
         QVERIFY(!e.state.campaign_changed);
-#ifdef __linux__
-        // A campaign that is there but cannot be read stays in the list.
-        NativePath locked = e.game.dir.file("LOCKED.CAM");
-        QVERIFY(demo::write_bytes(locked, read_all(e.game.campaign_path())));
-        QVERIFY(::chmod(locked.str().c_str(), 0) == 0);
-        recent_campaigns::add(pathToQ(locked));
-        emit recent->aboutToShow();
-        e.msgs.clear();
-        read_any_file(false);
-        recent->actions()[0]->trigger();
-        read_any_file(true);
-        QVERIFY(e.msgs.texts().at(0).find("Read the file: ") != std::string::npos);
-        QCOMPARE(recent_campaigns::list().size(), 2);
-#endif
+        // A campaign that is there but cannot be read (Linux's memory file) stays in the list.
+        if (file_exists("/proc/self/mem"_path)) {
+            recent_campaigns::add("/proc/self/mem");
+            emit recent->aboutToShow();
+            e.msgs.clear();
+            recent->actions()[0]->trigger();
+            QVERIFY(e.msgs.texts().at(0).find("Read the file: ") != std::string::npos);
+            QCOMPARE(recent_campaigns::list().size(), 2);
+        }
         for (int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 4})
             recent_campaigns::add(QString("/c/%1.cam").arg(i));
         QCOMPARE(recent_campaigns::list(),

