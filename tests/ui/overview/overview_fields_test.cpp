@@ -123,9 +123,8 @@ class OverviewWindowFieldsTest : public QObject {
         QCOMPARE(e.state.campaign_changed, c.outcome == Opens);
         QCOMPARE(t5->text(), c.outcome == Opens ? c.text + ".txt" : c.text);
         // The text window opens for the overview, which waits for it.
-        bool opened =
-            e.windows.created(WindowId::TextWindow) && e.windows.text_window().isVisible();
-        QCOMPARE(opened, c.outcome == Opens);
+        QCOMPARE(e.windows.created(WindowId::TextWindow) && e.windows.text_window().isVisible(),
+                 c.outcome == Opens);
         QCOMPARE(e.overview().isEnabled(), c.outcome != Opens);
         if (c.outcome == Opens)
             QCOMPARE(e.overview().text_file_path(),
