@@ -119,8 +119,7 @@ class ScenarioEditorTest : public QObject {
         QCOMPARE(requested.count(), 1);
         QCOMPARE(requested[0][0].toString(),
                  pathToQ(join_path(state().settings.mf7_txt, ".abc.txt")));
-        QVERIFY(!w->isEnabled());
-        QVERIFY(!state().campaign_changed);
+        QVERIFY(!w->isEnabled() && !state().campaign_changed);
     }
 
     // The scenario list's lines are cut from the overview rows; Close empties the list.
