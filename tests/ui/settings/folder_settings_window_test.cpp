@@ -80,7 +80,6 @@ class FolderSettingsWindowTest : public QObject {
         e.state.settings.mf7_cam = "no-drive/campaigns"_path;
         e.state.settings.mf7_smk = join_path(home, "films");
         FolderSettingsWindow& w = open_settings(e);
-        QVERIFY(show_active(w));
         w.field(8)->setFocus();
         w.field(8)->selectAll();
         QTest::keyClicks(w.field(8), "deu");
