@@ -87,8 +87,7 @@ class FileChooserTest : public QObject {
     // and gives back the chooser's own title and button.
     void forTheEditor() {
         Editor e(kOpened);
-        double_click_row(e.list1(), 0);
-        ScenarioEditor& editor = e.windows.editor();
+        ScenarioEditor& editor = e.edit(0);
         QVERIFY(QTest::qWaitForWindowActive(&editor));
         QTest::mouseDClick(editor.field(7), Qt::LeftButton);
         QVERIFY(show_active(e.windows.chooser()));

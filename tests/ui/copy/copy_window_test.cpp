@@ -50,7 +50,6 @@ class CopyWindowTest : public QObject {
         QCOMPARE(s.msgs.shown.size(), size_t(1));
         QVERIFY(f->isVisible() && !w.isEnabled());
         name->setText("fra ");
-        QCOMPARE(name->text(), QString("fra"));
         click(*f, "Command1");
         QCOMPARE(s.msgs.shown.size(), size_t(1));
         QVERIFY(folder_exists(s.target.file("deu/fra")));

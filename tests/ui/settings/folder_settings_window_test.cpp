@@ -30,8 +30,6 @@ FolderSettingsWindow& open_settings(Editor& e) {
     return e.windows.folder_settings();
 }
 
-const QStringList kAllGreen(8, "green");
-
 } // namespace
 
 class FolderSettingsWindowTest : public QObject {
@@ -63,7 +61,7 @@ class FolderSettingsWindowTest : public QObject {
         std::filesystem::create_directories(to_native(missing));
         click(w, "Command2");
         QCOMPARE(e.msgs.shown.size(), size_t(1));
-        QCOMPARE(colours(w), kAllGreen);
+        QCOMPARE(colours(w), QStringList(8, "green"));
         QVERIFY(!w.isVisible() && e.overview().isEnabled());
         // The campaign still on screen can be saved again.
         QCOMPARE(enabled_actions(e.overview()), kCampaign);
@@ -82,7 +80,6 @@ class FolderSettingsWindowTest : public QObject {
         e.state.settings.mf7_cam = "no-drive/campaigns"_path;
         e.state.settings.mf7_smk = join_path(home, "films");
         FolderSettingsWindow& w = open_settings(e);
-        QVERIFY(show_active(w));
         w.field(8)->setFocus();
         w.field(8)->selectAll();
         QTest::keyClicks(w.field(8), "deu");
@@ -131,8 +128,6 @@ class FolderSettingsWindowTest : public QObject {
         QTest::keyClick(w.field(6), Qt::Key_Return);
         FolderPicker& p = e.windows.folder_picker();
         QCOMPARE(p.dir_path(), e.state.settings.mf7_txt);
-        QListWidget* files = child<QListWidget>(p, "File1");
-
         QListWidget* dirs = child<QListWidget>(p, "Dir1");
         std::string game = e.game.dir.str();
         QVERIFY(show_active(p));
@@ -140,7 +135,7 @@ class FolderSettingsWindowTest : public QObject {
         dirs->setCurrentRow(folder_row(dirs, game.substr(game.rfind('/') + 1).c_str()));
         QTest::keyClick(dirs, Qt::Key_Return);
         QCOMPARE(child<QLineEdit>(p, "Text1")->text().toStdString(), game);
-        QCOMPARE(rows(files), QStringList{"GUI97.TXT"});
+        QCOMPARE(rows(child<QListWidget>(p, "File1")), QStringList{"GUI97.TXT"});
         click(p, "Command2");
         QVERIFY(!p.isVisible() && w.isEnabled());
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w.field(6)));
@@ -159,7 +154,7 @@ class FolderSettingsWindowTest : public QObject {
         QCOMPARE(colours(w)[1], QString("red"));
         click(w, "Command2");
         QCOMPARE(e.state.settings.mf7_cam, good);
-        QCOMPARE(colours(w), kAllGreen);
+        QCOMPARE(colours(w), QStringList(8, "green"));
     }
 };
 
