@@ -7,17 +7,7 @@
 using namespace mf7;
 using namespace mf7::test;
 
-namespace {
-
-// The demo game's state and the messages shown.
-class ChooserTest : public ::testing::Test, public DemoGame {
-  protected:
-    ChooserDispatch pick(int control, const std::string& name) {
-        return dispatch_to_editor(state, control, name, msgs);
-    }
-};
-
-} // namespace
+class ChooserTest : public ::testing::Test, public DemoGame {};
 
 // The chosen name goes to the field lower case and trimmed, with the field's extension; any other
 // control (0: a chooser that worked for no field of the editor) is reported as a bug.
@@ -33,7 +23,7 @@ TEST_F(ChooserTest, HandsTheNormalisedNameToItsFieldOnly) {
     for (const auto& [control, name, text] : cases) {
         SCOPED_TRACE(control);
         msgs.clear();
-        ChooserDispatch d = pick(control, name);
+        ChooserDispatch d = dispatch_to_editor(state, control, name, msgs);
         const bool refused = text.empty();
         EXPECT_EQ(d.applied, !refused);
         EXPECT_EQ(d.control, refused ? 0 : control);
@@ -45,10 +35,11 @@ TEST_F(ChooserTest, HandsTheNormalisedNameToItsFieldOnly) {
 }
 
 TEST_F(ChooserTest, ScenarioFileNeedsAStartDateFromTheReader) {
-    EXPECT_EQ(pick(6, "MALTA.SCN").label3, "Main country for this scenario is: Italy");
+    EXPECT_EQ(dispatch_to_editor(state, 6, "MALTA.SCN", msgs).label3,
+              "Main country for this scenario is: Italy");
     // A missing file gives "**not found**", which lets the name through with the country the
     // reader found last.
-    ChooserDispatch d = pick(6, "nothere");
+    ChooserDispatch d = dispatch_to_editor(state, 6, "nothere", msgs);
     EXPECT_EQ(d.text, "nothere.scn");
     EXPECT_EQ(d.label3, "Main country for this scenario is: Italy");
     EXPECT_TRUE(msgs.shown.empty());
@@ -56,7 +47,7 @@ TEST_F(ChooserTest, ScenarioFileNeedsAStartDateFromTheReader) {
     demo::ScnSpec three;
     three.player3_country = 7;
     write_scenario(state.settings, "three.scn", three);
-    d = pick(6, "three.scn");
+    d = dispatch_to_editor(state, 6, "three.scn", msgs);
     EXPECT_FALSE(d.applied);
     EXPECT_EQ(msgs.shown.size(), 1u); // the reader's message
 }

@@ -12,7 +12,6 @@ using namespace mf7::test;
 
 namespace {
 
-using Texts = std::vector<std::string>;
 const char* const kFull = "The Campaign allready contain the maximum number of Scenarios.";
 const char* const kNoSelection[] = {
     "No Scenario selected, click on the scenario you want to insert a new scenario before.",
@@ -92,7 +91,7 @@ TEST(ListEditing, InsertAndDelete) {
         EXPECT_EQ(r.select, c.select);
         EXPECT_EQ(st.campaign.scenario_count, c.count_after);
         EXPECT_EQ(st.campaign_changed, changed);
-        Texts shown;
+        std::vector<std::string> shown;
         if (c.select < 0)
             shown = {kNoSelection[c.op]};
         else if (c.op == Delete)

@@ -24,11 +24,9 @@ class ScenarioEditTest : public ::testing::Test, public DemoGame {
     }
 };
 
-TEST_F(ScenarioEditTest, OpeningShowsTheSlotAsFieldTextsAndHexViews) {
+TEST_F(ScenarioEditTest, OpeningShowsTheSlotAsFieldTexts) {
     slot(2).outcome[TV].if_played = -1;
     slot(2).outcome[L].then_goto = static_cast<int16_t>(32768);
-    slot(2).outcome[V].extra[1] = 26;
-    slot(2).outcome[V].extra[23] = 255;
     EditorOpening o = opened(2);
     EXPECT_EQ(o.texts.prestige,
               (std::array<std::string, 8>{"3000", "1000", "600", "500", "600", "400", "200", "0"}));
@@ -37,16 +35,8 @@ TEST_F(ScenarioEditTest, OpeningShowsTheSlotAsFieldTextsAndHexViews) {
     EXPECT_EQ(o.texts.names[3], "SEDbrief.txt");
     EXPECT_EQ(o.label3, "Main country for this scenario is: Germany");
     EXPECT_EQ(o.frame1, "Scenario data - Scenario number 2");
-    EXPECT_EQ(o.extra_hex[V].substr(0, 9) + o.extra_hex[V].substr(63), "01 1A 00 00 00 FF ");
-    EXPECT_EQ(o.scn_extra_hex.size(), 300u);
-    EXPECT_EQ(o.scn_extra_hex.substr(0, 6), "02 00 ");
     EXPECT_TRUE(msgs.shown.empty());
-
-    // A cleared slot has no names and no main country; a NUL ends a name.
-    slot(9) = ScenarioSlot::empty();
-    o = opened(9);
-    EXPECT_EQ(o.texts.names, (std::array<std::string, kNameFields>{}));
-    EXPECT_EQ(o.label3, "");
+    // A NUL ends a name.
     TextField f = make_text_field("AB CD");
     f[2] = '\0';
     EXPECT_EQ(shown_name(f), "AB");
@@ -93,8 +83,7 @@ TEST_F(ScenarioEditTest, StoreWritesTheTextsAndKeepsTheByteBlocks) {
 }
 
 // The row is rebuilt from the stored slot with this scenario's date only, negative gotos as such
-// and its alternative gotos marked (not for a negative if_played); only storing the first scenario
-// refreshes the overview's main country.
+// and its alternative gotos marked (not for a negative if_played).
 TEST_F(ScenarioEditTest, StoreRebuildsTheOverviewRowAndMarksTheCampaign) {
     EditorTexts t = opened(0).texts;
     t.names[0] = "MALTA.SCN";
@@ -112,6 +101,5 @@ TEST_F(ScenarioEditTest, StoreRebuildsTheOverviewRowAndMarksTheCampaign) {
     r = store_scenario_edits(state, t, msgs);
     EXPECT_EQ(r->index, 6);
     EXPECT_EQ(r->row.date, "");
-    EXPECT_EQ(r->main_country, std::nullopt);
     EXPECT_TRUE(msgs.shown.empty());
 }

@@ -38,7 +38,6 @@ TEST(ScenarioReader, DateCountryAndTheCampaignsChecks) {
         ScenarioSummary read = get_scn_data(game.state, "Odd.scn", game.msgs); // any case
         EXPECT_EQ(read.date_text, c.date);
         EXPECT_EQ(read.country.value_or(""), c.country);
-        EXPECT_EQ(game.state.last_scn_country, c.country);
         EXPECT_EQ(game.msgs.texts(), c.message.empty() ? std::vector<std::string>{}
                                                        : std::vector<std::string>{c.message});
     }

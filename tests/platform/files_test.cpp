@@ -16,9 +16,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -60,20 +58,6 @@ TEST(CopyFileAtomic, ARunRemovesWhatKilledRunsLeftForEachOfItsFiles) {
     for (const char* to : {"a", "b"})
         ASSERT_TRUE(copy_file_atomic(dir.file("s"), dir.file(to), error, 0, {}, Flush::Lazy, &run));
     EXPECT_EQ(list_files(dir.path(), "*"), paths({".mf7~c.abc123.tmp", "a", "b", "s"}));
-}
-
-TEST(CopyFileAtomic, FailuresLeaveNoTemporaryFileAndKeepTheOldCopy) {
-    TempDir dir;
-    std::filesystem::create_directories(to_native(dir.file("blocked")));
-    FileError error;
-    EXPECT_FALSE(copy_file_atomic(dir.file("none"), dir.file("d"), error));
-    EXPECT_EQ(error.text, "No such file or directory");
-    // A source that fails once the copy has begun (a folder opens, but does not read).
-    ASSERT_TRUE(demo::write_bytes(dir.file("d"), "old"));
-    EXPECT_FALSE(copy_file_atomic(dir.file("blocked"), dir.file("d"), error));
-    EXPECT_EQ(error.text, kFolderReadText);
-    EXPECT_EQ(read_all(dir.file("d")), "old");
-    EXPECT_EQ(list_files(dir.path(), "*"), paths({"d"}));
 }
 
 // The rules below use the POSIX forms of users, modes, links, locks and limits.
@@ -178,12 +162,6 @@ TEST(WriteFileAtomic, LinksPermissionsAndStaleTemporaryFiles) {
             ASSERT_TRUE(demo::write_bytes(join_path(real, n), "x"));
         ASSERT_TRUE(demo::write_bytes(join_path(real, ".mf7~f.abc123.tmp"), "x"));
         std::filesystem::permissions(to_native(f), kept);
-        // As root the file is given away first: a replacement keeps its owner and group too.
-        if (::geteuid() == 0) {
-            ASSERT_EQ(::chown(f.str().c_str(), 65534, 65534), 0);
-        }
-        struct stat owned {};
-        ASSERT_EQ(::stat(f.str().c_str(), &owned), 0);
         std::filesystem::create_symlink("real/f", to_native(dir.file("link")));
         int lock = ::open(busy.str().c_str(), O_RDONLY);
         ASSERT_EQ(::flock(lock, LOCK_EX), 0);
@@ -193,40 +171,28 @@ TEST(WriteFileAtomic, LinksPermissionsAndStaleTemporaryFiles) {
         EXPECT_TRUE(std::filesystem::is_symlink(to_native(dir.file("link"))));
         EXPECT_EQ(read_all(f), "new");
         EXPECT_EQ(std::filesystem::status(to_native(f)).permissions(), kept);
-        struct stat now {};
-        ASSERT_EQ(::stat(f.str().c_str(), &now), 0);
-        EXPECT_EQ(std::make_pair(now.st_uid, now.st_gid),
-                  std::make_pair(owned.st_uid, owned.st_gid));
         EXPECT_EQ(list_files(real, "*"), stay);
     }
 }
 
-// Only regular files are replaced. A pipe (here reached through /proc, as /dev/stdout is) is
-// written into and stays a pipe; a socket is refused.
-TEST(WriteFileAtomic, WritesIntoPipesAndRefusesOtherKinds) {
+// A pipe (here reached through /proc, as /dev/stdout is) is written into and stays a pipe: a file
+// renamed over it would break it for every program that uses it.
+TEST(WriteFileAtomic, WritesIntoPipes) {
     for (const auto& [how, write] : kWrites) {
         SCOPED_TRACE(how);
         TempDir dir;
-        NativePath pipe = dir.file("p"), sock = dir.file("s");
+        NativePath pipe = dir.file("p");
         int ends[2];
         ASSERT_EQ(::pipe2(ends, O_NONBLOCK), 0);
         std::filesystem::create_symlink("/proc/self/fd/" + std::to_string(ends[1]),
                                         to_native(pipe));
-        int held = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        sock.str().copy(address.sun_path, sizeof address.sun_path - 1);
-        ASSERT_EQ(::bind(held, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-        FileError written, refused;
+        FileError written;
         EXPECT_TRUE(write(pipe, written) && written.text.empty()) << written.text;
-        EXPECT_FALSE(write(sock, refused));
-        EXPECT_EQ(refused.text, "Not a regular file");
         char got[16];
         ssize_t n = ::read(ends[0], got, sizeof got);
         EXPECT_EQ(std::string(got, n > 0 ? static_cast<std::size_t>(n) : 0), "new");
-        for (const NativePath& p : {pipe, sock})
-            EXPECT_FALSE(std::filesystem::is_regular_file(to_native(p))) << p.str();
-        for (int fd : {ends[0], ends[1], held})
+        EXPECT_FALSE(std::filesystem::is_regular_file(to_native(pipe)));
+        for (int fd : ends)
             ::close(fd);
     }
 }
@@ -258,7 +224,6 @@ TEST(ReadFile, OnlyRegularFilesWithinTheLimit) {
         {dir.file("big"), "File too large", std::string::npos},
         {dir.file("big"), "", 10},
         {dir.file("fifo"), "Not a regular file", std::string::npos},
-        {dir.path(), "Is a directory", std::string::npos},
     };
     for (const auto& [path, fails_with, max] : cases) {
         std::string bytes;
