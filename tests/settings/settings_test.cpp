@@ -8,7 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <tuple>
 
 using namespace mf7;
@@ -119,3 +121,28 @@ TEST(SettingsFolder, BesideTheProgramOnlyWhenItIsThereAndNotInstalled) {
     EXPECT_EQ(strip_final_separator("C:\\"_path), "C:"_path);
     EXPECT_EQ(strip_final_separator("/"_path), "/"_path);
 }
+
+#ifndef _WIN32
+namespace {
+
+// Removes an environment variable for the test's run.
+struct UnsetVar {
+    explicit UnsetVar(const char* name) : name(name) {
+        if (const char* now = std::getenv(name))
+            old = now;
+        unsetenv(name);
+    }
+    ~UnsetVar() { old ? setenv(name, old->c_str(), 1) : 0; }
+    const char* name;
+    std::optional<std::string> old;
+};
+
+} // namespace
+
+// Without XDG_DATA_HOME and HOME there is no data folder: nothing goes to a folder relative to
+// wherever the program was started.
+TEST(UserDataFolder, NoneWithoutXdgDataHomeOrHome) {
+    UnsetVar xdg("XDG_DATA_HOME"), home("HOME");
+    EXPECT_EQ(default_user_data_folder(), NativePath());
+}
+#endif
