@@ -85,13 +85,9 @@ TEST(ReportCommon, EachReportBlanksTheNulsOfTheNamesItReads) {
     using Step = std::function<void(CampaignRecord&, const Settings&)>;
     // Header names, then per scenario: all its names, its file name only, or none.
     enum Touch { None, FileOnly, All };
-    struct Case {
-        const char* name;
-        Step step;
-        bool description, win_lose;
-        Touch scn0, scn1;
-        bool without_folder;
-    } cases[] = {
+    // Name, step, whether it blanks the description and the win and lose films, how it touches
+    // scenarios 0 and 1, whether it blanks without the report folder.
+    const std::tuple<const char*, Step, bool, bool, Touch, Touch, bool> cases[] = {
         {"list", [](CampaignRecord& c, const Settings& s) { blank_campaign_list_nuls(c, s); }, true,
          false, None, None, false},
         {"files", [](CampaignRecord& c, const Settings& s) { blank_file_list_nuls(c, s, 2); }, true,
@@ -110,9 +106,9 @@ TEST(ReportCommon, EachReportBlanksTheNulsOfTheNamesItReads) {
                                    &s.outcome[L].smk_after, &s.outcome[BV].txt, &s.outcome[TV].mus})
             EXPECT_EQ(blanked(*f), touch == All);
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, step, description, win_lose, scn0, scn1, without_folder] : cases) {
         for (bool folder : {true, false}) {
-            SCOPED_TRACE(std::string(c.name) + (folder ? "" : " without folder"));
+            SCOPED_TRACE(std::string(name) + (folder ? "" : " without folder"));
             DemoGame game;
             write_scenario(game.settings(), "HERE.SCN", {});
             CampaignRecord& cam = game.state.campaign;
@@ -122,12 +118,12 @@ TEST(ReportCommon, EachReportBlanksTheNulsOfTheNamesItReads) {
             blanks_to_nul(cam);
             if (!folder)
                 game.state.settings.mf7_rep = game.dir.file("no-reports");
-            c.step(cam, game.settings());
-            bool acts = folder || c.without_folder;
-            EXPECT_EQ(blanked(cam.description_txt), acts && c.description);
-            EXPECT_EQ(blanked(cam.win_smk) && blanked(cam.lose_smk), acts && c.win_lose);
-            expect_slot(cam.scenarios[0], acts ? c.scn0 : None);
-            expect_slot(cam.scenarios[1], acts ? c.scn1 : None);
+            step(cam, game.settings());
+            bool acts = folder || without_folder;
+            EXPECT_EQ(blanked(cam.description_txt), acts && description);
+            EXPECT_EQ(blanked(cam.win_smk) && blanked(cam.lose_smk), acts && win_lose);
+            expect_slot(cam.scenarios[0], acts ? scn0 : None);
+            expect_slot(cam.scenarios[1], acts ? scn1 : None);
             expect_slot(cam.scenarios[2], None);
         }
     }

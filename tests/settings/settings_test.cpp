@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <optional>
-
 #include <filesystem>
+#include <optional>
+#include <tuple>
 
 using namespace mf7;
 using namespace mf7::test;
@@ -38,27 +38,24 @@ TEST(SettingsFile, LayoutAndEncodingsOfTheWrittenFile) {
             apply_settings_line(back, line);
         return back.mf7_cam.str();
     };
-    struct Case {
-        std::string folder;     // a settings value, as the platform names it
-        bool windows_form;      // how it is written
-        std::string value_line; // the mf7_cam line as the file holds it
-        std::string read_back;
-    } cases[] = {
+    // A settings value as the platform names it, whether it is written in the Windows form, the
+    // mf7_cam line as the file holds it, and the value read back.
+    const std::tuple<std::string, bool, std::string, std::string> cases[] = {
         {"/Łódź 東京 Игры", false, "mf7_cam=/Łódź 東京 Игры/CAMPAIGN", "/Łódź 東京 Игры/CAMPAIGN"},
         {"C:\\Łódź 東京 Игры", true, "mf7_cam=c:\\łódź 東京 игры\\campaign",
          "c:\\łódź 東京 игры\\campaign"},
         {"C:\\Jürgen", true, "mf7_cam=c:\\j\xFCrgen\\campaign", "c:\\jürgen\\campaign"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.value_line);
-        Settings s = demo::demo_settings(NativePath(c.folder));
-        s.mf7_cam = NativePath(c.folder + (c.windows_form ? "\\" : "/") + "CAMPAIGN");
-        std::string bytes = settings_file_text(s, "3.0.1", c.windows_form);
+    for (const auto& [folder, windows_form, value_line, value] : cases) {
+        SCOPED_TRACE(value_line);
+        Settings s = demo::demo_settings(NativePath(folder));
+        s.mf7_cam = NativePath(folder + (windows_form ? "\\" : "/") + "CAMPAIGN");
+        std::string bytes = settings_file_text(s, "3.0.1", windows_form);
         // A value beyond Windows-1252 needs UTF-8, announced by the byte-order mark.
-        bool bom = c.windows_form && !is_ascii(c.value_line) && is_utf8(c.value_line);
+        bool bom = windows_form && !is_ascii(value_line) && is_utf8(value_line);
         EXPECT_EQ(bytes.starts_with("\xEF\xBB\xBF"), bom);
-        EXPECT_NE(bytes.find("\r\n" + c.value_line + "\r\n"), std::string::npos);
-        EXPECT_EQ(read_back(bytes), c.read_back);
+        EXPECT_NE(bytes.find("\r\n" + value_line + "\r\n"), std::string::npos);
+        EXPECT_EQ(read_back(bytes), value);
     }
     // Files edited by hand: a byte-order mark kept before a Windows-1252 letter is no UTF-8.
     for (const std::string bytes :
@@ -71,12 +68,11 @@ TEST(SettingsFile, LayoutAndEncodingsOfTheWrittenFile) {
 TEST(SettingsFile, WrittenWhereItCanBeAndReadBack) {
     DemoGame game;
     Settings s = game.state.settings;
-    RecordingMessages msgs;
-    EXPECT_EQ(read_settings(s, msgs), SettingsResult::Unreadable);
+    EXPECT_EQ(read_settings(s, game.msgs), SettingsResult::Unreadable);
     s.program_folder = game.dir.file("gone");
-    ASSERT_TRUE(write_settings(s, "3.0.1", game.dir.path(), msgs));
+    ASSERT_TRUE(write_settings(s, "3.0.1", game.dir.path(), game.msgs));
     EXPECT_EQ(s.program_folder, game.dir.path());
-    EXPECT_EQ(msgs.texts(),
+    EXPECT_EQ(game.msgs.texts(),
               (std::vector<std::string>{
                   "The error: >No such file or directory< was encountered, While trying to read "
                   "the ini-file from the MF7-editors root directory. Filename: mf7edit.ini",
@@ -84,8 +80,8 @@ TEST(SettingsFile, WrittenWhereItCanBeAndReadBack) {
                   "Directory settings is saved in " + game.dir.file("mf7edit.ini").str()}));
     Settings back;
     back.program_folder = game.dir.path();
-    msgs.clear();
-    EXPECT_EQ(read_settings(back, msgs), SettingsResult::Ok);
+    game.msgs.clear();
+    EXPECT_EQ(read_settings(back, game.msgs), SettingsResult::Ok);
     EXPECT_EQ(back.mf7_scn, kWindowsSettingsForm ? fold_path(s.mf7_scn) : s.mf7_scn);
     // A file made by hand, with LF line ends and no final one: the later line wins, its value
     // trimmed, and what only resembles a key is no key.
@@ -93,11 +89,11 @@ TEST(SettingsFile, WrittenWhereItCanBeAndReadBack) {
         demo::write_bytes(game.dir.file("mf7edit.ini"),
                           "mf7_cam=/a\nmf7_cam=   /b  \nMF7_CAM=/upper\n/* mf7_cam=/comment\n"
                           "mf7_cam\nmf7text=*.fra"));
-    EXPECT_EQ(read_settings(back, msgs), SettingsResult::FoldersMissing);
+    EXPECT_EQ(read_settings(back, game.msgs), SettingsResult::FoldersMissing);
     EXPECT_EQ(back.mf7_cam, "/b"_path);
     EXPECT_EQ(back.text_ext, ".fra");
     EXPECT_FALSE(back.folder_ok[kCamFolder]);
-    EXPECT_EQ(msgs.texts(),
+    EXPECT_EQ(game.msgs.texts(),
               std::vector<std::string>{
                   "You have to setup the directory settings before you can continue.\r\nChose "
                   "'Edit Directory settings' in the menubar and make sure all paths exists\n\rThe "
@@ -129,32 +125,24 @@ TEST(SettingsFolder, BesideTheProgramOnlyWhenItIsThereAndNotInstalled) {
 #ifndef _WIN32
 namespace {
 
-// Sets (or, given nothing, removes) an environment variable for the test's run.
-struct EnvVar {
-    EnvVar(const char* name, std::optional<std::string> value) : name(name) {
+// Removes an environment variable for the test's run.
+struct UnsetVar {
+    explicit UnsetVar(const char* name) : name(name) {
         if (const char* now = std::getenv(name))
             old = now;
-        value ? setenv(name, value->c_str(), 1) : unsetenv(name);
+        unsetenv(name);
     }
-    ~EnvVar() { old ? setenv(name, old->c_str(), 1) : unsetenv(name); }
+    ~UnsetVar() { old ? setenv(name, old->c_str(), 1) : 0; }
     const char* name;
     std::optional<std::string> old;
 };
 
 } // namespace
 
-TEST(UserDataFolder, FollowsXdgDataHomeElseHome) {
-    struct Case {
-        std::optional<std::string> xdg, home;
-        std::string expected;
-    } cases[] = {
-        {"/x/data", "/home/u", "/x/data/mf7edit"},
-        {"", "/home/u", "/home/u/.local/share/mf7edit"},
-        {std::nullopt, std::nullopt, ""},
-    };
-    for (const Case& c : cases) {
-        EnvVar xdg("XDG_DATA_HOME", c.xdg), home("HOME", c.home);
-        EXPECT_EQ(default_user_data_folder().str(), c.expected) << c.expected;
-    }
+// Without XDG_DATA_HOME and HOME there is no data folder: nothing goes to a folder relative to
+// wherever the program was started.
+TEST(UserDataFolder, NoneWithoutXdgDataHomeOrHome) {
+    UnsetVar xdg("XDG_DATA_HOME"), home("HOME");
+    EXPECT_EQ(default_user_data_folder(), NativePath());
 }
 #endif
